@@ -1,0 +1,59 @@
+// The enthalpy step of the recalculation.
+#include "calc/enthalpy.h"
+
+#include <string>
+
+#include "sheets/numbers.h"
+
+namespace calc {
+
+namespace {
+constexpr float kDefaultCarryover = 0.95f;
+}
+
+SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row) {
+  const sheets::Sheet& t = doc.XLSheet11;
+  return {t.Number(1, row), t.Number(2, row), t.Number(3, row), t.Number(4, row), t.Number(5, row)};
+}
+
+float ReadCarryover(FuelDocument& doc) {
+  sheets::Sheet& sheet = doc.XLSheet13;
+  const auto parsed = sheets::ParseFloat(sheet.Text(1, 0), doc.DecimalSeparator());
+  float carryover = kDefaultCarryover;
+  if (parsed) {
+    carryover = sheets::ToSingle(*parsed);
+    if (carryover < 0) carryover = 0;
+    if (carryover > 1) carryover = 1;
+  }
+  sheet.SetSingle(1, 0, carryover);
+  return carryover;
+}
+
+void WriteEnthalpyTable(FuelDocument& doc, const TheoreticalVolumes& v, float ash_percent,
+                        int type_index) {
+  const char sep = doc.DecimalSeparator();
+  for (int j = 0; j < kTemperatureColumns; ++j) {
+    const SpecificEnthalpies c = ReadEnthalpyRow(doc, j);
+    const float air = sheets::ToSingle(static_cast<long double>(v.air) * c.air);
+    const float gas = sheets::ToSingle(static_cast<long double>(v.triatomic) * c.co2 +
+                                       static_cast<long double>(v.nitrogen) * c.n2 +
+                                       static_cast<long double>(v.water) * c.h2o);
+    float ash = 0;
+    if (type_index < kGasType) {
+      const float carryover = ReadCarryover(doc);
+      ash = sheets::ToSingle(static_cast<long double>(c.ash) * carryover * ash_percent * 0.01L);
+    }
+    doc.XLSheet6.SetText(j, 1, sheets::FormatPattern(air, "0.##", sep));
+    doc.XLSheet6.SetText(j, 2, sheets::FormatPattern(gas, "0.##", sep));
+    doc.XLSheet6.SetText(j, 3, ash < 0 ? "-" : sheets::FormatPattern(ash, "0.##", sep));
+  }
+}
+
+void SetEnthalpyTitles(FuelDocument& doc, bool gas) {
+  const std::string unit = gas ? ",кДж/м3" : ",кДж/кг";
+  doc.XLSheet8.SetText(0, 1, " Энтальпия воздуха " + unit);
+  doc.XLSheet8.SetText(0, 2, " Энтальпия дымовых газов " + unit);
+  doc.XLSheet8.SetText(0, 3, " Энтальпия золы " + unit);
+}
+
+}  // namespace calc

@@ -1,0 +1,34 @@
+// Creation of a fuel document with the layout of every sheet.
+#include "calc/fuel_document.h"
+
+#include "calc/decimal_fix.h"
+#include "calc/layout.h"
+
+namespace calc {
+
+FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_separator) {
+  for (sheets::Sheet* sheet : Sheets()) sheet->SetDecimalSeparator(decimal_separator);
+  LayoutRecordSheet(XLSheet10);
+  LayoutSolid1973Sheet(XLSheet1_1);
+  LayoutGasSheet(XLSheet1_2);
+  LayoutSolid1998Sheet(XLSheet3);
+  LayoutReducedSheet(XLSheet4);
+  LayoutAshOxideSheet(XLSheet5);
+  LayoutVolumesSheet(XLSheet2);
+  LayoutEnthalpyTableSheet(XLSheet6);
+  LayoutEnthalpyHeadingSheet(XLSheet7);
+  LayoutEnthalpyTitlesSheet(XLSheet8);
+  LayoutEnthalpyDataSheet(XLSheet11);
+  LayoutEnthalpyHeadingsSheet(XLSheet12);
+  LayoutCarryoverSheet(XLSheet13);
+  // The built-in table is written with "."; under a decimal comma its fractions are
+  // repaired once, as leaving its grid would.
+  XLGrid11Exit(*this);
+}
+
+std::vector<sheets::Sheet*> FuelDocument::Sheets() {
+  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5, &XLSheet2,
+          &XLSheet6,  &XLSheet7,   &XLSheet8,   &XLSheet11, &XLSheet12, &XLSheet13};
+}
+
+}  // namespace calc

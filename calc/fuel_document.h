@@ -1,0 +1,67 @@
+// The fuel document: every sheet of the document window and the state of the controls
+// that the calculations read or write. A window shows it; it keeps no second copy.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sheets/sheet.h"
+
+namespace calc {
+
+// Fuel type indexes (record row 15, item index of ComboBox3).
+inline constexpr int kLiquidType = 5;
+inline constexpr int kGasType = 6;
+
+class FuelDocument {
+ public:
+  // Lays out every sheet with its labels, units, headings and initial values, as a new
+  // document window starts; numbers are read and shown with `decimal_separator`.
+  explicit FuelDocument(char decimal_separator = '.');
+
+  FuelDocument(const FuelDocument&) = delete;
+  FuelDocument& operator=(const FuelDocument&) = delete;
+
+  char DecimalSeparator() const { return decimal_separator_; }
+
+  // Controls.
+  std::string ComboBox1 = "Новое топливо";  // fuel name (UTF-8), at most 50 characters
+  int ComboBox3 = 0;                        // fuel type index; -1 when no entry is selected
+  bool RadioButton1 = false;                // 1973 norms checked (RadioButton2 is its negation)
+  bool CheckBox1 = false;                   // automatic heating value, 1973 layout
+  bool CheckBox2 = false;                   // automatic heating value, 1998 layout
+  int RadioGroup1 = 0;                      // labels of the record view: 0 solid/liquid, 1 gas
+  bool GasSheetsShown = false;              // XLGrid1 and XLGrid3 show XLSheet1_2
+  std::string Caption;                      // path of the last fuel file loaded from the list
+
+  // The record: column 0 row number, 1 label, 2 value, 3 unit; rows 0..49.
+  sheets::Sheet XLSheet10{4, 50};
+  // Input sheets: solid and liquid fuel, 1973 norms.
+  sheets::Sheet XLSheet1_1{3, 18};
+  // Gaseous fuel, both norms.
+  sheets::Sheet XLSheet1_2{3, 18};
+  // Solid and liquid fuel, 1998 norms: composition and heating values, reduced values
+  // and ash temperatures, ash oxides.
+  sheets::Sheet XLSheet3{3, 18};
+  sheets::Sheet XLSheet4{3, 11};
+  sheets::Sheet XLSheet5{3, 11};
+  // Theoretical volumes at excess air 1.
+  sheets::Sheet XLSheet2{3, 6};
+  // Enthalpy–temperature table (100..2500 °C by columns), its heading and row titles.
+  sheets::Sheet XLSheet6{25, 4};
+  sheets::Sheet XLSheet7{1, 1};
+  sheets::Sheet XLSheet8{1, 4};
+  // Built-in enthalpy table of gases, air and ash, and its column headings.
+  sheets::Sheet XLSheet11{6, 25};
+  sheets::Sheet XLSheet12{6, 1};
+  // Fly-ash carry-over coefficient.
+  sheets::Sheet XLSheet13{2, 1};
+
+  // Every sheet of the document.
+  std::vector<sheets::Sheet*> Sheets();
+
+ private:
+  char decimal_separator_;
+};
+
+}  // namespace calc

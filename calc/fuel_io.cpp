@@ -1,0 +1,54 @@
+// Loading and saving the fuel record.
+#include "calc/fuel_io.h"
+
+#include "calc/cycle.h"
+#include "sheets/numbers.h"
+
+namespace calc {
+
+namespace {
+
+// Applies the file's content to the document; throws on a failure part way.
+void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
+  const fuel::FuelFileContent content = fuel::ReadFuelFile(path, fuel::kRecordSize);
+  if (content.name_line.complete) doc.ComboBox1 = fuel::Cp1251ToUtf8(content.name_line.name);
+  for (int row = 0; row < fuel::kRecordSize; ++row) doc.XLSheet10.SetInteger(2, row, 0);
+  for (int row = 0; row < fuel::kRecordSize; ++row) {
+    doc.XLSheet10.SetSingle(2, row, content.values[static_cast<std::size_t>(row)]);
+  }
+  const int type = fuel::TypeIndexOf(content.values[fuel::kTypeRow]);
+  doc.ComboBox3 = (type >= 0 && type <= kGasType) ? type : -1;
+  doc.GasSheetsShown = doc.ComboBox3 == kGasType;
+  const char* unit = doc.GasSheetsShown ? "м3/м3" : "Нм3/кг";
+  for (int row = 2; row <= 5; ++row) doc.XLSheet2.SetText(2, row, unit);
+}
+
+}  // namespace
+
+bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
+  doc.Caption = path.string();
+  bool ok = true;
+  try {
+    ApplyFuelFile(doc, path);
+  } catch (const std::exception&) {
+    ok = false;
+  }
+  ScatterAllData(doc);
+  RecalcFuel(doc);
+  return ok;
+}
+
+std::array<float, fuel::kRecordSize> RecordForSave(const FuelDocument& doc) {
+  std::array<float, fuel::kRecordSize> values{};
+  for (int row = 0; row < fuel::kRecordSize; ++row) {
+    values[static_cast<std::size_t>(row)] = doc.XLSheet10.Number(2, row);
+  }
+  return values;
+}
+
+void SaveFuel(const FuelDocument& doc, const std::filesystem::path& path) {
+  const auto values = RecordForSave(doc);
+  fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(doc.ComboBox1), values);
+}
+
+}  // namespace calc

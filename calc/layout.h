@@ -1,0 +1,23 @@
+// The window layout of the document's sheets: labels, units, headings, hints and the
+// initial values a new document window starts with.
+#pragma once
+
+#include "sheets/sheet.h"
+
+namespace calc {
+
+void LayoutRecordSheet(sheets::Sheet& sheet);            // XLSheet10
+void LayoutVolumesSheet(sheets::Sheet& sheet);           // XLSheet2
+void LayoutSolid1973Sheet(sheets::Sheet& sheet);         // XLSheet1_1
+void LayoutSolid1998Sheet(sheets::Sheet& sheet);         // XLSheet3
+void LayoutReducedSheet(sheets::Sheet& sheet);           // XLSheet4
+void LayoutAshOxideSheet(sheets::Sheet& sheet);          // XLSheet5
+void LayoutGasSheet(sheets::Sheet& sheet);               // XLSheet1_2
+void LayoutEnthalpyDataSheet(sheets::Sheet& sheet);      // XLSheet11
+void LayoutEnthalpyHeadingsSheet(sheets::Sheet& sheet);  // XLSheet12
+void LayoutEnthalpyTableSheet(sheets::Sheet& sheet);     // XLSheet6
+void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);   // XLSheet7
+void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet);    // XLSheet8
+void LayoutCarryoverSheet(sheets::Sheet& sheet);         // XLSheet13
+
+}  // namespace calc

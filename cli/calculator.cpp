@@ -1,0 +1,63 @@
+// The calculator run over one fuel document.
+#include "cli/calculator.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+
+#include "calc/fuel_document.h"
+#include "calc/fuel_io.h"
+#include "cli/options.h"
+#include "cli/report.h"
+
+namespace cli {
+
+namespace {
+
+// Loads a fuel file the way the document loads a library fuel; a file that cannot be
+// read is an error here rather than the window's message box.
+void LoadFuel(calc::FuelDocument& doc, const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    throw std::runtime_error("cannot read fuel file '" + path + "': no such file");
+  }
+  if (!calc::LoadLibraryFuel(doc, path)) {
+    throw std::runtime_error("cannot read fuel file '" + path + "'");
+  }
+}
+
+int RunSingleFuel(const Options& options, std::ostream& out) {
+  calc::FuelDocument doc(options.decimal_separator);
+  doc.RadioButton1 = options.norms_1973;
+  LoadFuel(doc, options.fuel_path);
+  out << (options.json ? SingleFuelJson(doc).Dump() + "\n" : SingleFuelText(doc));
+  return 0;
+}
+
+}  // namespace
+
+int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options options;
+  try {
+    options = ParseOptions(args);
+  } catch (const UsageError& e) {
+    err << "pyrana-calc: " << e.what() << "\n";
+    return 2;
+  }
+  if (options.help) {
+    out << kUsage;
+    return 0;
+  }
+  try {
+    if (!options.components.empty()) {
+      err << "pyrana-calc: mixtures are not available yet\n";
+      return 2;
+    }
+    return RunSingleFuel(options, out);
+  } catch (const std::exception& e) {
+    err << "pyrana-calc: " << e.what() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace cli

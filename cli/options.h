@@ -1,0 +1,40 @@
+// Command-line options of pyrana-calc.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct MixComponent {
+  std::string path;
+  std::string share;  // as typed into the share field
+};
+
+struct Options {
+  std::string fuel_path;                 // single fuel
+  std::vector<MixComponent> components;  // --mix
+  // Cell texts exactly as a user would type them.
+  std::string excess_air = "1";
+  std::string carryover;
+  int given_kind = 0;  // 0 temperature, 1 air enthalpy, 2 flue-gas enthalpy
+  std::string given = "100";
+  bool auto_heating_value = false;
+  bool norms_1973 = false;
+  char decimal_separator = '.';
+  bool json = false;
+  bool help = false;
+};
+
+// Parses argv[1..]; throws UsageError with a one-line reason.
+Options ParseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace cli

@@ -1,0 +1,18 @@
+// What pyrana-calc prints: the document's shown texts as JSON or as a text report
+// laid out like the sheets.
+#pragma once
+
+#include <string>
+
+#include "calc/fuel_document.h"
+#include "cli/json.h"
+
+namespace cli {
+
+Json SingleFuelJson(const calc::FuelDocument& doc);
+std::string SingleFuelText(const calc::FuelDocument& doc);
+
+// A sheet as aligned text rows; empty rows are left out.
+std::string SheetText(const sheets::Sheet& sheet);
+
+}  // namespace cli

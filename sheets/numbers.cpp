@@ -1,0 +1,324 @@
+// Number texts of the grids: parsing with the decimal separator as a parameter, the
+// checked narrowing to single precision, the display patterns and the general format.
+#include "sheets/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "sheets/errors.h"
+
+// Every conversion here goes through <charconv>, which ignores the C locale: the
+// application may run with ',' as the C decimal point.
+
+namespace sheets {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Consumes a run of digits at the front of `text` and returns it.
+std::string_view TakeDigits(std::string_view& text) {
+  std::size_t n = 0;
+  while (n < text.size() && IsDigit(text[n])) ++n;
+  std::string_view digits = text.substr(0, n);
+  text.remove_prefix(n);
+  return digits;
+}
+
+// A number split into its parts: the sign, the digits before and after the
+// separator, the exponent digits and the exponent sign.
+struct Decimal {
+  bool negative = false;
+  std::string_view whole;
+  std::string_view fraction;
+  bool exponent_negative = false;
+  std::string_view exponent;
+};
+
+std::optional<Decimal> SplitDecimal(std::string_view text, char decimal_separator) {
+  Decimal d;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    d.negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  d.whole = TakeDigits(text);
+  if (!text.empty() && text.front() == decimal_separator) {
+    text.remove_prefix(1);
+    d.fraction = TakeDigits(text);
+  }
+  if (d.whole.empty() && d.fraction.empty()) return std::nullopt;
+  if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+    text.remove_prefix(1);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+      d.exponent_negative = text.front() == '-';
+      text.remove_prefix(1);
+    }
+    d.exponent = TakeDigits(text);
+    if (d.exponent.empty()) return std::nullopt;
+  }
+  if (!text.empty()) return std::nullopt;
+  return d;
+}
+
+// Power of ten of the leading non-zero digit; only its sign matters, so the
+// exponent is capped to keep the sum in range. Called for non-zero mantissas only.
+long long LeadingPower(const Decimal& d) {
+  constexpr long long kCap = 1'000'000'000;
+  long long exponent = 0;
+  for (char c : d.exponent) {
+    exponent = exponent * 10 + (c - '0');
+    if (exponent > kCap) {
+      exponent = kCap;
+      break;
+    }
+  }
+  if (d.exponent_negative) exponent = -exponent;
+  const std::size_t first = d.whole.find_first_not_of('0');
+  if (first != std::string_view::npos) {
+    return exponent + static_cast<long long>(d.whole.size() - first) - 1;
+  }
+  const std::size_t first_fraction = d.fraction.find_first_not_of('0');
+  return exponent - static_cast<long long>(first_fraction) - 1;
+}
+
+// The magnitude of `value` as 18 significant digits and the power of ten of the first.
+struct Digits {
+  bool negative = false;
+  std::string digits;
+  int exponent = 0;
+};
+
+// Splits the scientific text of <charconv> ("-1.2345e+06") into sign, digits and exponent.
+Digits SplitScientific(std::string_view text) {
+  Digits d;
+  if (text.front() == '-') {
+    d.negative = true;
+    text.remove_prefix(1);
+  }
+  const std::size_t e = text.find('e');
+  for (char c : text.substr(0, e)) {
+    if (c != '.') d.digits += c;
+  }
+  std::string_view exponent = text.substr(e + 1);
+  if (exponent.front() == '+') exponent.remove_prefix(1);
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.exponent);
+  return d;
+}
+
+template <typename T, typename... Precision>
+Digits ScientificDigits(T value, Precision... precision) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::scientific, precision...);
+  return SplitScientific(std::string_view(buffer, result.ptr - buffer));
+}
+
+// Lays out significant digits the general way: plain between 1E-5 and 1E15,
+// exponent form ("1.5E-7") outside.
+std::string GeneralLayout(Digits d, char decimal_separator) {
+  const std::size_t last = d.digits.find_last_not_of('0');
+  if (last == std::string::npos) return "0";
+  d.digits.resize(last + 1);
+
+  std::string out = d.negative ? "-" : "";
+  if (d.exponent < -5 || d.exponent >= 15) {
+    out += d.digits.front();
+    if (d.digits.size() > 1) {
+      out += decimal_separator;
+      out.append(d.digits, 1);
+    }
+    out += 'E';
+    out += std::to_string(d.exponent);
+  } else if (d.exponent < 0) {
+    out += '0';
+    out += decimal_separator;
+    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    out += d.digits;
+  } else {
+    const auto whole = static_cast<std::size_t>(d.exponent) + 1;
+    if (d.digits.size() <= whole) {
+      out += d.digits;
+      out.append(whole - d.digits.size(), '0');
+    } else {
+      out.append(d.digits, 0, whole);
+      out += decimal_separator;
+      out.append(d.digits, whole);
+    }
+  }
+  return out;
+}
+
+std::string NonFiniteText(double value) {
+  if (std::isnan(value)) return "NAN";
+  return value < 0 ? "-INF" : "INF";
+}
+
+// What a display pattern asks for: the least number of integer digits and the
+// least and most digits after the point.
+struct Pattern {
+  std::size_t min_whole = 0;
+  std::size_t min_fraction = 0;
+  std::size_t max_fraction = 0;
+};
+
+Pattern ParsePattern(std::string_view pattern) {
+  Pattern p;
+  bool after_point = false;
+  for (char c : pattern) {
+    if (c == '.' && !after_point) {
+      after_point = true;
+    } else if (c == '0' || c == '#') {
+      if (after_point) {
+        ++p.max_fraction;
+        if (c == '0') p.min_fraction = p.max_fraction;
+      } else if (c == '0') {
+        ++p.min_whole;
+      }
+    } else {
+      throw std::invalid_argument("unsupported number pattern '" + std::string(pattern) + "'");
+    }
+  }
+  return p;
+}
+
+// Increments a string of decimal digits; "999" becomes "1000".
+void IncrementDigits(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
+
+std::optional<long double> ParseFloat(std::string_view text, char decimal_separator) {
+  const std::optional<Decimal> d = SplitDecimal(TrimBlanks(text), decimal_separator);
+  if (!d) return std::nullopt;
+
+  // Rebuilt in the one layout from_chars reads: no '+', '.' as the point.
+  std::string plain = d->negative ? "-" : "";
+  plain += d->whole.empty() ? std::string_view("0") : d->whole;
+  if (!d->fraction.empty()) {
+    plain += '.';
+    plain += d->fraction;
+  }
+  if (!d->exponent.empty()) {
+    plain += d->exponent_negative ? "e-" : "e";
+    plain += d->exponent;
+  }
+
+  long double value = 0;
+  const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Beyond the long double range: an infinity when too large, zero when too small.
+    value = LeadingPower(*d) > 0 ? std::numeric_limits<long double>::infinity() : 0.0L;
+    return d->negative ? -value : value;
+  }
+  if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<long long> ParseInteger(std::string_view text) {
+  text = TrimBlanks(text);
+  std::string_view rest = text;
+  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
+  if (TakeDigits(rest).empty() || !rest.empty()) return std::nullopt;
+  // from_chars takes a '-' but no '+'.
+  if (text.front() == '+') text.remove_prefix(1);
+  long long value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc()) return std::nullopt;
+  return value;
+}
+
+float TextToSingle(std::string_view text, char decimal_separator) {
+  const std::optional<long double> value = ParseFloat(text, decimal_separator);
+  if (!value) throw ConvertError(NotAFloatMessage(text));
+  return ToSingle(*value);
+}
+
+float ToSingle(long double value) {
+  if (std::isnan(value)) throw MathError("Invalid floating point operation");
+  // Halfway between the largest float and 2^128: from here on the nearest float is
+  // the infinity. Checked before the cast, which is undefined out of range.
+  constexpr long double kOverflow = 0x1.ffffffp+127L;
+  if (std::fabs(value) >= kOverflow) throw MathError("Floating point overflow");
+  return static_cast<float>(value);
+}
+
+long double Divide(long double a, long double b) {
+  if (b == 0) throw MathError("Floating point division by zero");
+  return a / b;
+}
+
+std::string NotAFloatMessage(std::string_view text) {
+  return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
+std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator) {
+  if (!std::isfinite(value)) throw MathError("Invalid floating point operation");
+  const Pattern p = ParsePattern(pattern);
+  Digits d = ScientificDigits(value, 17);
+
+  // `kept` becomes the digits of round(|value| * 10^max_fraction), rounded on the
+  // 18-digit text, half away from zero.
+  const long long keep = d.exponent + static_cast<long long>(p.max_fraction) + 1;
+  std::string kept;
+  if (keep >= static_cast<long long>(d.digits.size())) {
+    kept = d.digits;
+    kept.append(static_cast<std::size_t>(keep) - d.digits.size(), '0');
+  } else if (keep >= 0) {
+    kept = d.digits.substr(0, static_cast<std::size_t>(keep));
+    if (d.digits[static_cast<std::size_t>(keep)] >= '5') IncrementDigits(kept);
+  }
+  const std::size_t nonzero = kept.find_first_not_of('0');
+  if (nonzero == std::string::npos) {
+    kept.clear();
+    d.negative = false;
+  } else {
+    kept.erase(0, nonzero);
+  }
+
+  if (kept.size() < p.max_fraction) kept.insert(0, p.max_fraction - kept.size(), '0');
+  std::string whole = kept.substr(0, kept.size() - p.max_fraction);
+  std::string fraction = kept.substr(kept.size() - p.max_fraction);
+  if (whole.size() < p.min_whole) whole.insert(0, p.min_whole - whole.size(), '0');
+  while (fraction.size() > p.min_fraction && fraction.back() == '0') fraction.pop_back();
+
+  std::string out = d.negative ? "-" : "";
+  out += whole;
+  if (!fraction.empty()) {
+    out += decimal_separator;
+    out += fraction;
+  }
+  return out;
+}
+
+std::string FormatGeneral(double value, char decimal_separator) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  return GeneralLayout(ScientificDigits(value, 14), decimal_separator);
+}
+
+std::string FormatSingle(float value, char decimal_separator) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  return GeneralLayout(ScientificDigits(value), decimal_separator);
+}
+
+}  // namespace sheets

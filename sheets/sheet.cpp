@@ -1,0 +1,133 @@
+// A grid sheet: cell storage, the text and number views of a cell, and notification.
+#include "sheets/sheet.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "sheets/errors.h"
+#include "sheets/numbers.h"
+
+namespace sheets {
+
+namespace {
+constexpr int kDefaultColumnWidth = 64;
+}
+
+Sheet::Sheet(int col_count, int row_count, char decimal_separator)
+    : col_count_(col_count),
+      row_count_(row_count),
+      decimal_separator_(decimal_separator),
+      cells_(static_cast<std::size_t>(col_count) * static_cast<std::size_t>(row_count)),
+      column_widths_(static_cast<std::size_t>(col_count), kDefaultColumnWidth) {
+  if (col_count <= 0 || row_count <= 0) throw std::invalid_argument("empty sheet");
+}
+
+void Sheet::SetDecimalSeparator(char separator) {
+  decimal_separator_ = separator;
+  Notify(-1, -1);
+}
+
+const Cell& Sheet::At(int col, int row) const {
+  if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) {
+    throw std::out_of_range("cell (" + std::to_string(col) + ", " + std::to_string(row) +
+                            ") is outside the sheet");
+  }
+  return cells_[static_cast<std::size_t>(row) * col_count_ + col];
+}
+
+Cell& Sheet::MutableAt(int col, int row) {
+  return const_cast<Cell&>(std::as_const(*this).At(col, row));
+}
+
+std::string Sheet::Text(int col, int row) const {
+  const Cell& cell = At(col, row);
+  if (cell.IsList()) {
+    if (const auto* index = std::get_if<std::int64_t>(&cell.value)) {
+      if (*index >= 0 && *index < static_cast<std::int64_t>(cell.items.size())) {
+        return cell.items[static_cast<std::size_t>(*index)];
+      }
+      return {};
+    }
+  }
+  struct Visitor {
+    char separator;
+    std::string operator()(std::monostate) const { return {}; }
+    std::string operator()(const std::string& text) const { return text; }
+    std::string operator()(std::int64_t value) const { return std::to_string(value); }
+    std::string operator()(float value) const { return FormatSingle(value, separator); }
+    std::string operator()(double value) const { return FormatGeneral(value, separator); }
+  };
+  return std::visit(Visitor{decimal_separator_}, cell.value);
+}
+
+float Sheet::Number(int col, int row) const {
+  return TextToSingle(Text(col, row), decimal_separator_);
+}
+
+bool Sheet::IsNumber(int col, int row) const {
+  return ParseFloat(Text(col, row), decimal_separator_).has_value();
+}
+
+std::int64_t Sheet::Integer(int col, int row) const {
+  const Cell& cell = At(col, row);
+  if (const auto* value = std::get_if<std::int64_t>(&cell.value)) return *value;
+  const std::string text = Text(col, row);
+  if (auto value = ParseInteger(text)) return *value;
+  throw ConvertError("'" + text + "' is not a valid integer value");
+}
+
+void Sheet::SetValue(int col, int row, CellValue value) {
+  MutableAt(col, row).value = std::move(value);
+  Notify(col, row);
+}
+
+void Sheet::SetFontColor(int col, int row, int color) {
+  MutableAt(col, row).font_color = color;
+  Notify(col, row);
+}
+
+void Sheet::SetHint(int col, int row, std::string hint) {
+  MutableAt(col, row).hint = std::move(hint);
+  Notify(col, row);
+}
+
+void Sheet::SetItems(int col, int row, std::vector<std::string> items, int selected) {
+  Cell& cell = MutableAt(col, row);
+  cell.items = std::move(items);
+  cell.value = std::int64_t{selected};
+  Notify(col, row);
+}
+
+void Sheet::Merge(MergedArea area) {
+  At(area.col, area.row);
+  At(area.col + area.col_count - 1, area.row + area.row_count - 1);
+  merged_.push_back(area);
+  Notify(-1, -1);
+}
+
+void Sheet::SetColumnWidth(int col, int width) {
+  At(col, 0);
+  column_widths_[static_cast<std::size_t>(col)] = width;
+  Notify(-1, -1);
+}
+
+int Sheet::ColumnWidth(int col) const {
+  At(col, 0);
+  return column_widths_[static_cast<std::size_t>(col)];
+}
+
+int Sheet::AddListener(Listener listener) {
+  listeners_.emplace_back(next_listener_, std::move(listener));
+  return next_listener_++;
+}
+
+void Sheet::RemoveListener(int handle) {
+  std::erase_if(listeners_, [handle](const auto& entry) { return entry.first == handle; });
+}
+
+void Sheet::Notify(int col, int row) {
+  for (const auto& [handle, listener] : listeners_) listener(col, row);
+}
+
+}  // namespace sheets

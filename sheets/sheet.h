@@ -1,0 +1,83 @@
+// A grid sheet: a fixed table of cells addressed (column, row) from 0 over the whole
+// sheet, with merged areas and column widths for display and a change notification.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheets/cell.h"
+
+namespace sheets {
+
+// A rectangle of cells shown as one (display only).
+struct MergedArea {
+  int col = 0;
+  int row = 0;
+  int col_count = 1;
+  int row_count = 1;
+};
+
+class Sheet {
+ public:
+  // Called with the cell that changed; (-1, -1) when the whole sheet changed.
+  using Listener = std::function<void(int col, int row)>;
+
+  Sheet(int col_count, int row_count, char decimal_separator = '.');
+
+  int ColCount() const { return col_count_; }
+  int RowCount() const { return row_count_; }
+  char DecimalSeparator() const { return decimal_separator_; }
+  void SetDecimalSeparator(char separator);
+
+  // The cell at (col, row); throws std::out_of_range outside the sheet.
+  const Cell& At(int col, int row) const;
+
+  // The value as text: a text unchanged, a number in the general format with the
+  // decimal separator, a list cell's selected item, empty for an empty cell.
+  std::string Text(int col, int row) const;
+  // Text parsed as a floating-point number; throws ConvertError when it does not parse.
+  float Number(int col, int row) const;
+  // The value as a whole number: a list cell's index, a whole number, or the text parsed
+  // as one; throws ConvertError otherwise.
+  std::int64_t Integer(int col, int row) const;
+  // Whether Text() parses as a number.
+  bool IsNumber(int col, int row) const;
+
+  void SetValue(int col, int row, CellValue value);
+  void SetText(int col, int row, std::string text) { SetValue(col, row, std::move(text)); }
+  void SetInteger(int col, int row, std::int64_t value) { SetValue(col, row, value); }
+  void SetSingle(int col, int row, float value) { SetValue(col, row, value); }
+  void SetDouble(int col, int row, double value) { SetValue(col, row, value); }
+  void Clear(int col, int row) { SetValue(col, row, std::monostate{}); }
+  void SetFontColor(int col, int row, int color);
+  void SetHint(int col, int row, std::string hint);
+  // Makes the cell a list cell showing item `selected`.
+  void SetItems(int col, int row, std::vector<std::string> items, int selected = 0);
+
+  void Merge(MergedArea area);
+  const std::vector<MergedArea>& MergedAreas() const { return merged_; }
+  void SetColumnWidth(int col, int width);
+  int ColumnWidth(int col) const;
+
+  // Registers a listener; returns a handle for RemoveListener.
+  int AddListener(Listener listener);
+  void RemoveListener(int handle);
+
+ private:
+  Cell& MutableAt(int col, int row);
+  void Notify(int col, int row);
+
+  int col_count_;
+  int row_count_;
+  char decimal_separator_;
+  std::vector<Cell> cells_;  // row-major
+  std::vector<MergedArea> merged_;
+  std::vector<int> column_widths_;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int next_listener_ = 0;
+};
+
+}  // namespace sheets

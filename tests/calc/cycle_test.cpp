@@ -1,0 +1,210 @@
+// The single-fuel cycle on the document: collect, scatter and recalculate. Reference
+// values are the worked examples of the 1998 normative method (Mendeleev's formula, the
+// gas component table, the enthalpy table of gases and ash), recomputed by hand; every
+// displayed text is compared exactly.
+#include "calc/cycle.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/fuel_document.h"
+#include "sheets/cell.h"
+
+namespace calc {
+namespace {
+
+// Types the solid example W 10, A 20, C 55, H 4, N 1, S 2, O 8 into the 1998 sheet.
+void TypeSolidExample(FuelDocument& doc) {
+  const std::vector<std::string> values = {"10", "20", "55", "4", "1", "2", "8"};
+  for (int i = 0; i < 7; ++i) doc.XLSheet3.SetText(1, 1 + i, values[static_cast<std::size_t>(i)]);
+}
+
+TEST(CycleTest, SolidWorkedExampleWithAutomaticHeatingValue) {
+  for (const char sep : {'.', ','}) {
+    FuelDocument doc(sep);
+    doc.ComboBox3 = 1;
+    doc.CheckBox2 = true;
+    TypeSolidExample(doc);
+    XLGrid1EditModeChanged(doc);
+    const std::string point(1, sep);
+    EXPECT_EQ(doc.XLSheet10.Text(2, 8), "21861");
+    EXPECT_EQ(doc.XLSheet3.Text(1, 10), "21861");  // scattered back to the input sheet
+    EXPECT_EQ(doc.XLSheet3.Text(1, 8), "100");
+    EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kBlack);
+    EXPECT_EQ(doc.XLSheet1_1.Text(1, 8), "100");
+    EXPECT_EQ(doc.XLSheet4.Text(1, 1), "0" + point + "4574");
+    EXPECT_EQ(doc.XLSheet4.Text(1, 2), "0" + point + "9149");
+    EXPECT_EQ(doc.XLSheet2.Text(1, 2), "5" + point + "7498");
+    // The empty carry-over cell becomes 0.95 and feeds the ash row.
+    EXPECT_EQ(doc.XLSheet13.Text(1, 0), "0" + point + "95");
+    EXPECT_EQ(doc.XLSheet6.Text(9, 1), "8268" + point + "18");  // 1000 °C
+    EXPECT_EQ(doc.XLSheet6.Text(9, 2), "9801" + point + "69");
+    EXPECT_EQ(doc.XLSheet6.Text(9, 3), "186" + point + "96");
+    EXPECT_EQ(doc.XLSheet6.Text(0, 3), "15" + point + "35");    // 80.8 · 0.95 · 20 · 0.01
+    EXPECT_EQ(doc.XLSheet6.Text(19, 3), "477" + point + "28");  // 2000 °C still has ash
+    for (int j = 20; j < 25; ++j) EXPECT_EQ(doc.XLSheet6.Text(j, 3), "-");
+    EXPECT_EQ(doc.XLSheet8.Text(0, 2), " Энтальпия дымовых газов ,кДж/кг");
+    EXPECT_EQ(doc.XLSheet10.Text(2, 15), "1");
+  }
+}
+
+TEST(CycleTest, HeatingValueIsFlooredAndOnlyComputedUnderItsBox) {
+  FuelDocument doc;
+  TypeSolidExample(doc);
+  doc.XLSheet3.SetText(1, 3, "55.1");  // 21894.9 kJ/kg before the floor
+  doc.XLSheet3.SetText(1, 10, "0");
+  doc.CheckBox1 = true;  // the 1973 box does not count under the 1998 norms
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 8), "0");
+  EXPECT_EQ(doc.XLSheet4.Text(1, 1), "0");  // no division by a heating value of 0
+  EXPECT_EQ(doc.XLSheet4.Text(1, 2), "0");
+  CheckBox1Click(doc);
+  doc.CheckBox2 = true;
+  CheckBox1Click(doc);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 8), "21894");
+}
+
+TEST(CycleTest, TotalIsCheckedOnItsRoundedText) {
+  FuelDocument doc;
+  TypeSolidExample(doc);
+  doc.XLSheet3.SetText(1, 7, "7.994");  // 99.994
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet3.Text(1, 8), "99.99");
+  EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kRed);
+  EXPECT_EQ(doc.XLSheet1_1.At(1, 8).font_color, sheets::kRed);
+  doc.XLSheet3.SetText(1, 7, "7.996");  // 99.996 shows as 100
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet3.Text(1, 8), "100");
+  EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kBlack);
+  // Letters in the carbon cell become 0 at the collect and the total turns red.
+  doc.XLSheet3.SetText(1, 3, "уголь");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet3.Text(1, 3), "0");
+  EXPECT_EQ(doc.XLSheet3.Text(1, 8), "45");
+  EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kRed);
+  // The ash oxides have their own total.
+  for (int row = 2; row <= 9; ++row) doc.XLSheet5.SetText(1, row, "12.5");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet5.Text(1, 10), "100");
+  EXPECT_EQ(doc.XLSheet5.At(1, 10).font_color, sheets::kBlack);
+}
+
+TEST(CycleTest, CarryoverIsClampedOrDefaulted) {
+  FuelDocument doc(',');
+  TypeSolidExample(doc);
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"1,5", "1"}, {"-0,2", "0"}, {"abc", "0,95"}, {"0,5", "0,5"}, {"0.5", "0,95"}};
+  for (const auto& [typed, kept] : cases) {
+    doc.XLSheet13.SetText(1, 0, typed);
+    XLGrid1EditModeChanged(doc);
+    EXPECT_EQ(doc.XLSheet13.Text(1, 0), kept) << typed;
+  }
+  doc.XLSheet13.SetText(1, 0, "0");
+  XLGrid1EditModeChanged(doc);
+  for (int j = 0; j < 25; ++j) EXPECT_EQ(doc.XLSheet6.Text(j, 3), "0");  // no ash carried
+}
+
+TEST(CycleTest, GasHeatingValueTotalsAndTable) {
+  FuelDocument doc;
+  ComboBox3Change(doc, kGasType);
+  EXPECT_TRUE(doc.GasSheetsShown);
+  doc.XLSheet1_2.SetText(1, 1, "100");
+  doc.CheckBox1 = true;  // either box computes a gas's heating value
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "50025");
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 13), "100");
+  EXPECT_EQ(doc.XLSheet1_2.At(1, 13).font_color, sheets::kBlack);
+  for (int j = 0; j < 25; ++j) EXPECT_EQ(doc.XLSheet6.Text(j, 3), "0");
+  EXPECT_EQ(doc.XLSheet8.Text(0, 1), " Энтальпия воздуха ,кДж/м3");
+  EXPECT_EQ(doc.XLSheet7.Text(0, 0),
+            "Энтальпия воздуха и продуктов сгорания на 1 кг твердых и жидких топлив");
+  EXPECT_EQ(doc.XLSheet13.Text(1, 0), "");  // a gas leaves the carry-over alone
+
+  doc.XLSheet1_2.SetText(1, 1, "0");
+  doc.XLSheet1_2.SetText(1, 6, "50");  // N2, CO2 and O2 burn to nothing
+  doc.XLSheet1_2.SetText(1, 7, "30");
+  doc.XLSheet1_2.SetText(1, 9, "20");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "0");
+}
+
+TEST(CycleTest, TypeChangeConvertsNothing) {
+  FuelDocument doc;
+  TypeSolidExample(doc);
+  doc.XLSheet3.SetText(1, 11, "25.4");  // bomb value, record row 16
+  doc.XLSheet4.SetText(1, 4, "1150");
+  doc.XLSheet4.SetInteger(1, 10, 1);  // slagging "нет"
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 24), "0");
+  const std::string volumes_before = doc.XLSheet2.Text(1, 2);
+
+  ComboBox3Change(doc, kGasType);
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 1), "10");  // the moisture in the CH4 cell
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 2), "20");
+  EXPECT_EQ(doc.XLSheet4.Text(1, 4), "0");
+  EXPECT_EQ(doc.XLSheet4.Text(1, 10), "нет");
+  EXPECT_EQ(doc.XLSheet2.Text(1, 2), volumes_before);  // nothing recalculated yet
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 16), "25.4");  // gas collect leaves rows 16..32
+
+  ComboBox3Change(doc, 2);
+  EXPECT_FALSE(doc.GasSheetsShown);
+  EXPECT_EQ(doc.XLSheet3.Text(1, 11), "25.4");
+  EXPECT_EQ(doc.XLSheet8.Text(0, 3), " Энтальпия золы ,кДж/кг");
+  doc.XLSheet4.SetInteger(1, 10, 0);  // "да" is stored as 1
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 24), "1");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 15), "2");
+}
+
+TEST(CycleTest, NormsSwitchSelectsTheLayout) {
+  FuelDocument doc;
+  TypeSolidExample(doc);
+  doc.XLSheet3.SetText(1, 11, "25.4");
+  XLGrid1EditModeChanged(doc);
+  const std::string table_before = doc.XLSheet6.Text(9, 1);
+  const std::string reduced_before = doc.XLSheet4.Text(1, 2);
+
+  RadioButton1Click(doc, true);
+  EXPECT_EQ(doc.XLSheet1_1.Text(1, 3), "55");
+  doc.XLSheet1_1.SetText(1, 3, "60");
+  doc.XLSheet1_1.SetText(1, 11, "22000");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 16), "25.4");  // 1998-only rows untouched
+  EXPECT_EQ(doc.XLSheet1_1.Text(1, 8), "105");
+  EXPECT_EQ(doc.XLSheet6.Text(9, 1), table_before);  // table and reduced values kept
+  EXPECT_EQ(doc.XLSheet4.Text(1, 2), reduced_before);
+  EXPECT_NE(doc.XLSheet2.Text(1, 2), "5.7498");  // the volumes follow the new carbon
+
+  RadioButton1Click(doc, false);
+  EXPECT_EQ(doc.XLSheet3.Text(1, 3), "60");
+  EXPECT_NE(doc.XLSheet6.Text(9, 1), table_before);
+}
+
+TEST(CycleTest, RecordViewRelabelsAndNewFuelEmpties) {
+  FuelDocument doc;
+  RadioGroup1Click(doc, 1);
+  EXPECT_EQ(doc.XLSheet10.Text(1, 11), " непредельные углводороды");
+  EXPECT_EQ(doc.XLSheet10.Text(1, 14), "");
+  EXPECT_EQ(doc.XLSheet10.Text(3, 12), "кДж/м3");
+  EXPECT_EQ(doc.XLSheet10.Text(1, 16), " Теплота сгорания по бомбе");  // never relabelled
+  RadioGroup1Click(doc, 0);
+  EXPECT_EQ(doc.XLSheet10.Text(1, 9), " Коэф-т размолоспособности");
+  EXPECT_EQ(doc.XLSheet10.Text(3, 11), "°C");
+
+  ComboBox3Change(doc, kGasType);
+  doc.XLSheet1_2.SetText(1, 1, "94");
+  XLGrid1EditModeChanged(doc);
+  NewFuel(doc);
+  EXPECT_EQ(doc.ComboBox1, "Новое топливо");
+  EXPECT_EQ(doc.ComboBox3, 0);
+  EXPECT_FALSE(doc.GasSheetsShown);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 0), "0");
+  EXPECT_EQ(doc.XLSheet3.Text(1, 8), "0");
+  EXPECT_EQ(doc.XLSheet2.Text(1, 2), "0");
+}
+
+}  // namespace
+}  // namespace calc

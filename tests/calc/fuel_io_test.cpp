@@ -1,0 +1,129 @@
+// Loading a library fuel into the document and saving the record back.
+#include "calc/fuel_io.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "calc/fuel_document.h"
+#include "sheets/errors.h"
+
+namespace calc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FuelIoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("pyrana_fuel_io_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  fs::path dir_;
+};
+
+// "Уголь" in Windows-1251.
+const std::string kCoalName = "\xD3\xE3\xEE\xEB\xFC";
+
+TEST_F(FuelIoTest, LoadsNameValuesTypeAndVolumes) {
+  const fs::path path =
+      Write("coal.fll", kCoalName +
+                            "\r\n10.000 20.000 55.000 4.000 1.000 2.000 8.000 0.000 "
+                            "21861.000 0.000 0.000 0.000 0.000 0.000 0.000 1.000 ");
+  FuelDocument doc;
+  ASSERT_TRUE(LoadLibraryFuel(doc, path));
+  EXPECT_EQ(doc.ComboBox1, "Уголь");
+  EXPECT_EQ(doc.ComboBox3, 1);
+  EXPECT_EQ(doc.Caption, path.string());
+  EXPECT_FALSE(doc.GasSheetsShown);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 8), "21861");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 49), "0");
+  EXPECT_EQ(doc.XLSheet2.Text(1, 2), "5.7498");
+  EXPECT_EQ(doc.XLSheet2.Text(2, 5), "Нм3/кг");
+}
+
+TEST_F(FuelIoTest, TypeDecidesSheetsAndUnits) {
+  FuelDocument doc;
+  ASSERT_TRUE(
+      LoadLibraryFuel(doc, Write("gas.fll", "Gas\r\n94 0 0 0 0 0 0 0 0 0 0 0 0 0 0 6.000 ")));
+  EXPECT_EQ(doc.ComboBox3, kGasType);
+  EXPECT_TRUE(doc.GasSheetsShown);
+  EXPECT_EQ(doc.XLSheet2.Text(2, 2), "м3/м3");
+  // A type value that names no entry: nothing selected, the solid layout.
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("odd.fll", "Odd\r\n1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 7 ")));
+  EXPECT_EQ(doc.ComboBox3, -1);
+  EXPECT_FALSE(doc.GasSheetsShown);
+  EXPECT_EQ(doc.XLSheet2.Text(2, 2), "Нм3/кг");
+  // Ten numbers only: the rest are 0, so the type is anthracite.
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("short.fll", "Short\r\n1 2 3 4 5 6 7 8 9 10")));
+  EXPECT_EQ(doc.ComboBox3, 0);
+  EXPECT_EQ(doc.XLSheet10.Text(2, 9), "10");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 10), "0");
+}
+
+TEST_F(FuelIoTest, UnreadableFileKeepsWhatWasThereAndStillRecalculates) {
+  FuelDocument doc;
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("coal.fll", kCoalName + "\r\n10 20 55 4 1 2 8")));
+  doc.XLSheet2.SetText(1, 2, "stale");
+  EXPECT_FALSE(LoadLibraryFuel(doc, dir_ / "missing.fll"));
+  EXPECT_EQ(doc.ComboBox1, "Уголь");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 2), "55");
+  EXPECT_EQ(doc.XLSheet2.Text(1, 2), "5.7498");
+  EXPECT_EQ(doc.Caption, (dir_ / "missing.fll").string());
+}
+
+TEST_F(FuelIoTest, SaveWritesTheRecordAndReadsBackTheSame) {
+  FuelDocument doc(',');
+  doc.ComboBox1 = "Донецкий уголь Д";
+  doc.XLSheet10.SetText(2, 0, "1234567,891");
+  doc.XLSheet10.SetText(2, 1, "0,0004");
+  doc.XLSheet10.SetText(2, 2, "-2,5");
+  const fs::path path = dir_ / "out.fll";
+  SaveFuel(doc, path);
+  const std::string bytes = Read(path);
+  EXPECT_EQ(bytes.substr(0, bytes.find('\r')),
+            "\xC4\xEE\xED\xE5\xF6\xEA\xE8\xE9 \xF3\xE3\xEE\xEB\xFC \xC4");
+  EXPECT_NE(bytes.find("\r\n1234567.875 0.000 -2.500 0.000 "), std::string::npos);
+  EXPECT_EQ(bytes.back(), ' ');
+
+  FuelDocument loaded(',');
+  ASSERT_TRUE(LoadLibraryFuel(loaded, path));
+  EXPECT_EQ(loaded.ComboBox1, "Донецкий уголь Д");
+  const fs::path again = dir_ / "again.fll";
+  SaveFuel(loaded, again);
+  EXPECT_EQ(Read(again), bytes);
+}
+
+TEST_F(FuelIoTest, ValueThatIsNotANumberLeavesTheOldFileWhole) {
+  const fs::path path = Write("keep.fll", "old content");
+  FuelDocument doc;
+  doc.XLSheet10.SetText(2, 17, "12,5");  // a comma where the separator is a point
+  try {
+    SaveFuel(doc, path);
+    FAIL() << "saved a record with a bad value";
+  } catch (const sheets::ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'12,5' is not a valid floating point value");
+  }
+  EXPECT_EQ(Read(path), "old content");
+}
+
+}  // namespace
+}  // namespace calc

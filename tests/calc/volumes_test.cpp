@@ -1,0 +1,80 @@
+// Theoretical volumes at excess air 1. Reference values: the worked examples of the 1998
+// normative method's volume formulas, checked by hand; the displayed texts are exact.
+#include "calc/volumes.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/cycle.h"
+#include "calc/fuel_document.h"
+#include "sheets/errors.h"
+
+namespace calc {
+namespace {
+
+Record SolidExample() {
+  Record r{};
+  r[0] = 10, r[1] = 20, r[2] = 55, r[3] = 4, r[4] = 1, r[5] = 2, r[6] = 8;  // W A C H N S O
+  r[15] = 1;
+  return r;
+}
+
+Record GasExample() {
+  Record r{};
+  r[0] = 94, r[1] = 2.8f, r[2] = 0.4f, r[3] = 0.2f, r[4] = 0.1f, r[5] = 2, r[6] = 0.5f;
+  r[15] = kGasType;
+  return r;
+}
+
+std::vector<std::string> Shown(const Record& record, int type, char sep) {
+  FuelDocument doc(sep);
+  WriteVolumes(doc, ComputeTheoreticalVolumes(record, type));
+  return {doc.XLSheet2.Text(1, 2), doc.XLSheet2.Text(1, 3), doc.XLSheet2.Text(1, 4),
+          doc.XLSheet2.Text(1, 5)};
+}
+
+TEST(VolumesTest, WorkedExamplesInBothSeparators) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Shown(SolidExample(), 1, '.'), (V{"5.7498", "4.5503", "1.0403", "0.6606"}));
+  EXPECT_EQ(Shown(SolidExample(), 5, ','), (V{"5,7498", "4,5503", "1,0403", "0,6606"}));
+  // 1.026 exactly: trailing zeros are dropped.
+  EXPECT_EQ(Shown(GasExample(), kGasType, '.'), (V{"9.6104", "7.6122", "1.026", "2.1631"}));
+  EXPECT_EQ(Shown(GasExample(), kGasType, ','), (V{"9,6104", "7,6122", "1,026", "2,1631"}));
+}
+
+TEST(VolumesTest, EmptyAndOxygenOnlyCompositions) {
+  using V = std::vector<std::string>;
+  const Record empty{};
+  EXPECT_EQ(Shown(empty, 0, '.'), (V{"0", "0", "0", "0"}));
+  // A gas always carries its own moisture, 1.24 % by volume.
+  EXPECT_EQ(Shown(empty, kGasType, '.'), (V{"0", "0", "0", "0.0124"}));
+  // No entry selected in the type list counts as solid.
+  EXPECT_EQ(Shown(empty, -1, '.'), (V{"0", "0", "0", "0"}));
+  Record oxygen{};
+  oxygen[6] = 1;
+  // V0 = -0.0333 is shown unchanged; it also feeds the nitrogen and the water vapour.
+  EXPECT_EQ(Shown(oxygen, 0, '.'), (V{"-0.0333", "-0.0263", "0", "-0.0005"}));
+}
+
+TEST(VolumesTest, AirIsStoredInSinglePrecisionBeforeItIsUsed) {
+  const TheoreticalVolumes v = ComputeTheoreticalVolumes(SolidExample(), 1);
+  const float air = static_cast<float>(0.0889L * (55 + 0.375L * 2) + 0.265L * 4 - 0.0333L * 8);
+  EXPECT_EQ(v.air, air);
+  EXPECT_EQ(v.nitrogen, static_cast<float>(0.79L * air + 0.8L * 1 * 0.01L));
+  EXPECT_EQ(v.water, static_cast<float>(0.111L * 4 + 0.0124L * 10 + 0.0161L * air));
+}
+
+TEST(VolumesTest, RecalcReadsTheRecordSheet) {
+  FuelDocument doc(',');
+  const Record r = GasExample();
+  for (int row = 0; row < 50; ++row)
+    doc.XLSheet10.SetSingle(2, row, r[static_cast<std::size_t>(row)]);
+  doc.ComboBox3 = kGasType;
+  RecalcFuel(doc);
+  EXPECT_EQ(doc.XLSheet2.Text(1, 2), "9,6104");
+  EXPECT_EQ(doc.XLSheet2.Text(1, 5), "2,1631");
+  doc.XLSheet10.SetText(2, 3, "abc");  // a record value that is not a number stops the run
+  EXPECT_THROW(RecalcFuel(doc), sheets::ConvertError);
+}
+
+}  // namespace
+}  // namespace calc

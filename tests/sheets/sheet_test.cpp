@@ -1,0 +1,89 @@
+// The sheet model: addressing, the text/number views of each kind of value, list cells,
+// bounds and change notification.
+#include "sheets/sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "sheets/errors.h"
+
+namespace sheets {
+namespace {
+
+TEST(SheetTest, CellValuesReadAsTextNumberAndInteger) {
+  Sheet sheet(3, 4, ',');
+  EXPECT_EQ(sheet.Text(2, 3), "");  // a cell never written is empty
+  EXPECT_FALSE(sheet.IsNumber(2, 3));
+  EXPECT_THROW(sheet.Number(2, 3), ConvertError);
+
+  sheet.SetText(0, 0, "12,5");
+  EXPECT_FLOAT_EQ(sheet.Number(0, 0), 12.5f);
+  sheet.SetText(0, 0, "12.5");  // a point is no decimal separator here
+  try {
+    sheet.Number(0, 0);
+    FAIL() << "12.5 parsed with a decimal comma";
+  } catch (const ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'12.5' is not a valid floating point value");
+  }
+
+  sheet.SetSingle(1, 0, 4.1f);  // a single shows its shortest text
+  EXPECT_EQ(sheet.Text(1, 0), "4,1");
+  EXPECT_EQ(sheet.Number(1, 0), 4.1f);
+  sheet.SetDouble(1, 1, static_cast<double>(33.3f));  // a double shows 15 digits
+  EXPECT_EQ(sheet.Text(1, 1), "33,2999992370605");
+  sheet.SetInteger(1, 2, -7);
+  EXPECT_EQ(sheet.Text(1, 2), "-7");
+  EXPECT_EQ(sheet.Integer(1, 2), -7);
+  sheet.SetText(1, 3, " 6 ");
+  EXPECT_EQ(sheet.Integer(1, 3), 6);
+  sheet.SetText(1, 3, "6,5");
+  EXPECT_THROW(sheet.Integer(1, 3), ConvertError);
+
+  sheet.SetDecimalSeparator('.');
+  EXPECT_EQ(sheet.Text(1, 0), "4.1");
+}
+
+TEST(SheetTest, ListCellShowsItemAndHoldsIndex) {
+  Sheet sheet(2, 11);
+  sheet.SetItems(1, 10, {"да", "нет"});
+  EXPECT_EQ(sheet.Text(1, 10), "да");
+  EXPECT_EQ(sheet.Integer(1, 10), 0);
+  sheet.SetInteger(1, 10, 1);
+  EXPECT_EQ(sheet.Text(1, 10), "нет");
+  EXPECT_TRUE(sheet.At(1, 10).IsList());
+  sheet.SetInteger(1, 10, 5);  // no such item: nothing shown
+  EXPECT_EQ(sheet.Text(1, 10), "");
+}
+
+TEST(SheetTest, AddressesOutsideTheSheetAreRejected) {
+  Sheet sheet(4, 50);
+  EXPECT_NO_THROW(sheet.At(3, 49));
+  EXPECT_THROW(sheet.At(4, 0), std::out_of_range);
+  EXPECT_THROW(sheet.At(0, 50), std::out_of_range);
+  EXPECT_THROW(sheet.At(-1, 0), std::out_of_range);
+  EXPECT_THROW(sheet.SetText(0, -1, "x"), std::out_of_range);
+  EXPECT_THROW(sheet.Merge({.col = 2, .row = 0, .col_count = 3, .row_count = 1}),
+               std::out_of_range);
+  EXPECT_TRUE(sheet.MergedAreas().empty());
+}
+
+TEST(SheetTest, ListenersSeeEveryChangeUntilRemoved) {
+  Sheet sheet(3, 6);
+  std::vector<std::pair<int, int>> seen;
+  const int handle = sheet.AddListener([&](int col, int row) { seen.emplace_back(col, row); });
+  sheet.SetText(1, 2, "5.7498");
+  sheet.SetFontColor(1, 2, kRed);
+  sheet.SetHint(0, 2, "hint");
+  sheet.Merge({.col = 0, .row = 0, .col_count = 3, .row_count = 2});
+  EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 2}, {1, 2}, {0, 2}, {-1, -1}}));
+  EXPECT_EQ(sheet.At(1, 2).font_color, kRed);
+  sheet.RemoveListener(handle);
+  sheet.SetText(1, 3, "x");
+  EXPECT_EQ(seen.size(), 4u);
+}
+
+}  // namespace
+}  // namespace sheets
