@@ -29,6 +29,8 @@ void LoadFuel(calc::FuelDocument& doc, const std::string& path) {
 int RunSingleFuel(const Options& options, std::ostream& out) {
   calc::FuelDocument doc(options.decimal_separator);
   doc.RadioButton1 = options.norms_1973;
+  // The box of the layout in force; a gas counts either box.
+  (options.norms_1973 ? doc.CheckBox1 : doc.CheckBox2) = options.auto_heating_value;
   LoadFuel(doc, options.fuel_path);
   out << (options.json ? SingleFuelJson(doc).Dump() + "\n" : SingleFuelText(doc));
   return 0;

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "calc/enthalpy.h"
+
 namespace cli {
 
 namespace {
@@ -20,6 +22,35 @@ Json ColumnTexts(const sheets::Sheet& sheet, int col, int first_row, int last_ro
   Json::Array texts;
   for (int row = first_row; row <= last_row; ++row) texts.emplace_back(sheet.Text(col, row));
   return texts;
+}
+
+Json RowTexts(const sheets::Sheet& sheet, int row) {
+  Json::Array texts;
+  for (int col = 0; col < sheet.ColCount(); ++col) texts.emplace_back(sheet.Text(col, row));
+  return texts;
+}
+
+Json Total(const sheets::Sheet& sheet, int row) {
+  Json total;
+  total.Set("text", sheet.Text(1, row));
+  total.Set("color", sheet.At(1, row).font_color == sheets::kRed ? "red" : "black");
+  return total;
+}
+
+// The heating value as the input sheet in force shows it.
+std::string HeatingValueText(const calc::FuelDocument& doc) {
+  if (doc.GasSheetsShown) return doc.XLSheet1_2.Text(1, 15);
+  return doc.RadioButton1 ? doc.XLSheet1_1.Text(1, 11) : doc.XLSheet3.Text(1, 10);
+}
+
+// The enthalpy–temperature table turned to one line per temperature.
+std::string EnthalpyTableText(const calc::FuelDocument& doc) {
+  sheets::Sheet table(4, 26, doc.DecimalSeparator());
+  for (int row = 0; row < 4; ++row) table.SetText(row, 0, doc.XLSheet8.Text(0, row));
+  for (int j = 0; j < calc::kTemperatureColumns; ++j) {
+    for (int row = 0; row < 4; ++row) table.SetText(row, j + 1, doc.XLSheet6.Text(j, row));
+  }
+  return SheetText(table);
 }
 
 }  // namespace
@@ -57,11 +88,27 @@ std::string SheetText(const sheets::Sheet& sheet) {
   return out;
 }
 
+Json EnthalpyJson(const sheets::Sheet& table) {
+  Json enthalpy;
+  enthalpy.Set("air", RowTexts(table, 1));
+  enthalpy.Set("gas", RowTexts(table, 2));
+  enthalpy.Set("ash", RowTexts(table, 3));
+  return enthalpy;
+}
+
 Json SingleFuelJson(const calc::FuelDocument& doc) {
   Json json;
   json.Set("name", doc.ComboBox1);
   json.Set("type", doc.ComboBox3);
   json.Set("record", ColumnTexts(doc.XLSheet10, 2, 0, 49));
+  json.Set("heating_value", HeatingValueText(doc));
+  json.Set("composition_total", Total(doc.XLSheet3, 8));
+  json.Set("gas_total", Total(doc.XLSheet1_2, 13));
+  json.Set("oxide_total", Total(doc.XLSheet5, 10));
+  Json reduced;
+  reduced.Set("moisture", doc.XLSheet4.Text(1, 1));
+  reduced.Set("ash", doc.XLSheet4.Text(1, 2));
+  json.Set("reduced", std::move(reduced));
   Json volumes;
   volumes.Set("air", doc.XLSheet2.Text(1, 2));
   volumes.Set("nitrogen", doc.XLSheet2.Text(1, 3));
@@ -69,14 +116,25 @@ Json SingleFuelJson(const calc::FuelDocument& doc) {
   volumes.Set("water", doc.XLSheet2.Text(1, 5));
   json.Set("volumes", std::move(volumes));
   json.Set("volume_unit", doc.XLSheet2.Text(2, 2));
+  json.Set("enthalpy", EnthalpyJson(doc.XLSheet6));
+  json.Set("carryover", doc.XLSheet13.Text(1, 0));
   return json;
 }
 
 std::string SingleFuelText(const calc::FuelDocument& doc) {
   std::string out = "Месторождение, тип: " + doc.ComboBox1 + "\n";
   out += "Тип топлива: " + std::to_string(doc.ComboBox3) + "\n\n";
-  out += "Все данные\n" + SheetText(doc.XLSheet10) + "\n";
-  out += SheetText(doc.XLSheet2);
+  if (doc.GasSheetsShown) {
+    out += SheetText(doc.XLSheet1_2) + "\n";
+  } else if (doc.RadioButton1) {
+    out += SheetText(doc.XLSheet1_1) + "\n";
+  } else {
+    out += SheetText(doc.XLSheet3) + "\n" + SheetText(doc.XLSheet4) + "\n" +
+           SheetText(doc.XLSheet5) + "\n";
+  }
+  out += SheetText(doc.XLSheet2) + "\n";
+  out += SheetText(doc.XLSheet13) + "\n";
+  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc);
   return out;
 }
 

@@ -12,6 +12,9 @@ namespace cli {
 Json SingleFuelJson(const calc::FuelDocument& doc);
 std::string SingleFuelText(const calc::FuelDocument& doc);
 
+// The rows 1..3 (air, flue gas, ash) of an enthalpy–temperature table.
+Json EnthalpyJson(const sheets::Sheet& table);
+
 // A sheet as aligned text rows; empty rows are left out.
 std::string SheetText(const sheets::Sheet& sheet);
 

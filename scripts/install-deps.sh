@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libqt6charts6-dev qt6-tools-dev qt6-tools-dev-tools
-  libgl-dev xvfb xauth
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
+  libgl-dev xvfb xauth locales
 )
 
 missing=()
@@ -25,4 +25,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# A decimal-comma locale, for the tests that check that files never follow the locale.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  if [ "$(id -u)" -eq 0 ]; then
+    localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || echo "could not generate ru_RU.UTF-8" >&2
+  fi
 fi

@@ -269,7 +269,10 @@ long double Divide(long double a, long double b) {
 }
 
 std::string NotAFloatMessage(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid floating point value";
+  std::string message = "'";
+  message.append(text);
+  message.append("' is not a valid floating point value");
+  return message;
 }
 
 std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator) {

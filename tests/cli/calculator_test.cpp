@@ -57,12 +57,42 @@ TEST(CalculatorTest, JsonOfAGasWithADecimalComma) {
   EXPECT_NE(run.out.find("\"volume_unit\": \"м3/м3\""), std::string::npos);
 }
 
+TEST(CalculatorTest, AutomaticHeatingValueAndDerivedResults) {
+  const CalcRun solid =
+      Calc({"--auto-heating-value", "--format", "json", Example("Каменный уголь.fll")});
+  ASSERT_EQ(solid.code, 0) << solid.err;
+  for (const char* expected :
+       {"\"heating_value\": \"21861\"", "\"moisture\": \"0.4574\"", "\"ash\": \"0.9149\"",
+        "\"carryover\": \"0.95\"", "\"8268.18\"", "\"9801.69\"", "\"186.96\"", "\"-\"]",
+        "\"composition_total\": {\n    \"text\": \"100\",\n    \"color\": \"black\"",
+        "\"oxide_total\": {\n    \"text\": \"0\",\n    \"color\": \"red\""}) {
+    EXPECT_NE(solid.out.find(expected), std::string::npos) << expected;
+  }
+  // 0.01 · 4.1868 · Σ q·k·r over CH4 94, C2H6 2.8, C3H8 0.4, C4H10 0.2, C5H12 0.1 by hand.
+  const CalcRun gas =
+      Calc({"--auto-heating-value", "--format", "json", Example("Природный газ.fll")});
+  ASSERT_EQ(gas.code, 0) << gas.err;
+  EXPECT_NE(gas.out.find("\"heating_value\": \"48676\""), std::string::npos);
+  EXPECT_NE(gas.out.find("\"gas_total\": {\n    \"text\": \"100\""), std::string::npos);
+  // Without the box the typed value of the file stays.
+  const CalcRun typed = Calc({"--format", "json", Example("Природный газ.fll")});
+  EXPECT_NE(typed.out.find("\"heating_value\": \"36000\""), std::string::npos);
+  // Under the 1973 norms a solid fuel computes no reduced values or table.
+  const CalcRun old = Calc({"--norms", "1973", "--auto-heating-value", "--format", "json",
+                            Example("Каменный уголь.fll")});
+  EXPECT_NE(old.out.find("\"heating_value\": \"21861\""), std::string::npos);
+  EXPECT_NE(old.out.find("\"moisture\": \"\""), std::string::npos);
+  EXPECT_NE(old.out.find("\"carryover\": \"\""), std::string::npos);
+}
+
 TEST(CalculatorTest, TextReportShowsTheSheets) {
   const CalcRun run = Calc({Example("Каменный уголь.fll")});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_NE(run.out.find("Каменный уголь марки Д"), std::string::npos);
   EXPECT_NE(run.out.find(" Воздух"), std::string::npos);
   EXPECT_NE(run.out.find("5.7498  Нм3/кг"), std::string::npos);
+  EXPECT_NE(run.out.find(" Низшая теплота сгорания"), std::string::npos);
+  EXPECT_NE(run.out.find("1000              8268.18"), std::string::npos);
 }
 
 TEST(CalculatorTest, BadFilesAndOptionsFailWithOneLine) {
