@@ -43,5 +43,6 @@ void XLGrid11Exit(FuelDocument& doc) {
   for (int col = 0; col <= 5; ++col) FixColumn(doc.XLSheet11, col, 0, 24);
 }
 void XLGrid13Exit(FuelDocument& doc) { FixDecimalSeparator(doc.XLSheet13, 1, 0); }
+void XLGrid15Exit(FuelDocument& doc) { FixColumn(doc.XLSheet15, 1, 2, 12); }
 
 }  // namespace calc

@@ -21,14 +21,15 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
   LayoutEnthalpyDataSheet(XLSheet11);
   LayoutEnthalpyHeadingsSheet(XLSheet12);
   LayoutCarryoverSheet(XLSheet13);
+  LayoutDesignSheet(XLSheet15);
   // The built-in table is written with "."; under a decimal comma its fractions are
   // repaired once, as leaving its grid would.
   XLGrid11Exit(*this);
 }
 
 std::vector<sheets::Sheet*> FuelDocument::Sheets() {
-  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5, &XLSheet2,
-          &XLSheet6,  &XLSheet7,   &XLSheet8,   &XLSheet11, &XLSheet12, &XLSheet13};
+  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5,  &XLSheet2,
+          &XLSheet6,  &XLSheet7,   &XLSheet8,   &XLSheet11, &XLSheet12, &XLSheet13, &XLSheet15};
 }
 
 }  // namespace calc

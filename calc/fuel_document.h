@@ -56,6 +56,8 @@ class FuelDocument {
   sheets::Sheet XLSheet12{6, 1};
   // Fly-ash carry-over coefficient.
   sheets::Sheet XLSheet13{2, 1};
+  // Design parameters at a given excess air.
+  sheets::Sheet XLSheet15{3, 15};
 
   // Every sheet of the document.
   std::vector<sheets::Sheet*> Sheets();

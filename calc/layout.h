@@ -19,5 +19,8 @@ void LayoutEnthalpyTableSheet(sheets::Sheet& sheet);     // XLSheet6
 void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);   // XLSheet7
 void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet);    // XLSheet8
 void LayoutCarryoverSheet(sheets::Sheet& sheet);         // XLSheet13
+void LayoutDesignSheet(sheets::Sheet& sheet);            // XLSheet15
+// The given-parameter list cell (0, 3) of a design-parameter sheet, with its hint.
+void LayoutGivenKindCell(sheets::Sheet& sheet);
 
 }  // namespace calc

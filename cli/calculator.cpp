@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "calc/design.h"
 #include "calc/fuel_document.h"
 #include "calc/fuel_io.h"
 #include "cli/options.h"
@@ -26,12 +27,24 @@ void LoadFuel(calc::FuelDocument& doc, const std::string& path) {
   }
 }
 
+void TypeDesignInputs(const Options& options, sheets::Sheet& design) {
+  if (options.excess_air) design.SetText(1, 2, *options.excess_air);
+  if (options.given_kind) design.SetInteger(0, 3, *options.given_kind);
+  if (options.given) design.SetText(1, 3, *options.given);
+  if (options.carryover) design.SetText(1, 4, *options.carryover);
+}
+
 int RunSingleFuel(const Options& options, std::ostream& out) {
   calc::FuelDocument doc(options.decimal_separator);
   doc.RadioButton1 = options.norms_1973;
   // The box of the layout in force; a gas counts either box.
   (options.norms_1973 ? doc.CheckBox1 : doc.CheckBox2) = options.auto_heating_value;
   LoadFuel(doc, options.fuel_path);
+  // As the fuel list does: the design calculation with the window's first inputs, then
+  // the options typed into their cells and the calculation once more.
+  calc::XLGrid15EditModeChanged(doc);
+  TypeDesignInputs(options, doc.XLSheet15);
+  calc::XLGrid15EditModeChanged(doc);
   out << (options.json ? SingleFuelJson(doc).Dump() + "\n" : SingleFuelText(doc));
   return 0;
 }

@@ -1,6 +1,7 @@
 // Command-line options of pyrana-calc.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,11 +21,11 @@ struct MixComponent {
 struct Options {
   std::string fuel_path;                 // single fuel
   std::vector<MixComponent> components;  // --mix
-  // Cell texts exactly as a user would type them.
-  std::string excess_air = "1";
-  std::string carryover;
-  int given_kind = 0;  // 0 temperature, 1 air enthalpy, 2 flue-gas enthalpy
-  std::string given = "100";
+  // Cell texts exactly as a user would type them; only the options given are typed.
+  std::optional<std::string> excess_air;
+  std::optional<std::string> carryover;
+  std::optional<int> given_kind;  // 0 temperature, 1 air enthalpy, 2 flue-gas enthalpy
+  std::optional<std::string> given;
   bool auto_heating_value = false;
   bool norms_1973 = false;
   char decimal_separator = '.';

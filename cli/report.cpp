@@ -96,6 +96,20 @@ Json EnthalpyJson(const sheets::Sheet& table) {
   return enthalpy;
 }
 
+Json DesignJson(const sheets::Sheet& design) {
+  Json json;
+  json.Set("excess_air", design.Text(1, 2));
+  json.Set("given_kind", static_cast<int>(design.Integer(0, 3)));
+  json.Set("given", design.Text(1, 3));
+  json.Set("unit", design.Text(2, 3));
+  json.Set("carryover", design.Text(1, 4));
+  const char* keys[] = {"water_volume", "gas_volume",   "triatomic_share",
+                        "water_share",  "total_share",  "ash_share",
+                        "temperature",  "air_enthalpy", "gas_enthalpy"};
+  for (int row = 6; row <= 14; ++row) json.Set(keys[row - 6], design.Text(1, row));
+  return json;
+}
+
 Json SingleFuelJson(const calc::FuelDocument& doc) {
   Json json;
   json.Set("name", doc.ComboBox1);
@@ -118,6 +132,7 @@ Json SingleFuelJson(const calc::FuelDocument& doc) {
   json.Set("volume_unit", doc.XLSheet2.Text(2, 2));
   json.Set("enthalpy", EnthalpyJson(doc.XLSheet6));
   json.Set("carryover", doc.XLSheet13.Text(1, 0));
+  json.Set("design", DesignJson(doc.XLSheet15));
   return json;
 }
 
@@ -134,7 +149,8 @@ std::string SingleFuelText(const calc::FuelDocument& doc) {
   }
   out += SheetText(doc.XLSheet2) + "\n";
   out += SheetText(doc.XLSheet13) + "\n";
-  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc);
+  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc) + "\n";
+  out += SheetText(doc.XLSheet15);
   return out;
 }
 

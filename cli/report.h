@@ -15,6 +15,9 @@ std::string SingleFuelText(const calc::FuelDocument& doc);
 // The rows 1..3 (air, flue gas, ash) of an enthalpy–temperature table.
 Json EnthalpyJson(const sheets::Sheet& table);
 
+// The inputs and results of a design-parameter sheet.
+Json DesignJson(const sheets::Sheet& design);
+
 // A sheet as aligned text rows; empty rows are left out.
 std::string SheetText(const sheets::Sheet& sheet);
 

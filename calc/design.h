@@ -1,0 +1,43 @@
+// Design parameters at a given excess air: volumes and fractions of the combustion
+// products, the ash concentration, and the state fixed by one given quantity.
+#pragma once
+
+#include <optional>
+
+#include "calc/fuel_document.h"
+
+namespace calc {
+
+// Volumes at excess air 1 as a design calculation reads them back from their texts.
+struct ReadVolumes {
+  float air = 0;
+  float nitrogen = 0;
+  float triatomic = 0;
+  float water = 0;
+};
+
+// Rows 6..10 of a design-parameter sheet at excess air `alpha`: VH2O, Vg, rRO2, rH2O and
+// rn with "0.####". The fractions are taken against Vg read back from its text; a fraction
+// that cannot be formed is the integer 0. Throws for the other failures.
+void WriteDerivedParameters(sheets::Sheet& design, const ReadVolumes& v, float alpha);
+
+// Reads the carry-over of (1, 4), clamps it to 0..1 and writes it back; a text that is
+// not a number becomes 0.95.
+float ReadDesignCarryover(sheets::Sheet& design);
+
+// Excess air of (1, 2); a text that is not a number writes the integer 1 and gives 1.
+float ReadExcessAir(sheets::Sheet& design);
+
+// Whether the given value of (1, 3) is a number of 0 or less (the given-parameter
+// section is then skipped).
+bool GivenValueIsNotPositive(const sheets::Sheet& design);
+
+// The whole design calculation of the single fuel; a failure ends it quietly, leaving
+// the cells not yet written as they were.
+void XLGrid15EditModeChanged(FuelDocument& doc);
+
+// An edit of the carry-over on the enthalpy tab: the cycle, the copy into XLSheet15,
+// then the design calculation.
+void XLGrid13EditModeChanged(FuelDocument& doc);
+
+}  // namespace calc

@@ -1,0 +1,43 @@
+// The window layout of the design-parameter sheet XLSheet15.
+#include "calc/layout.h"
+
+namespace calc {
+
+void LayoutGivenKindCell(sheets::Sheet& sheet) {
+  sheet.SetItems(0, 3, {" Температура", " Энтальпия воздуха", " Энтальпия дымовых газов"}, 0);
+  sheet.SetHint(0, 3,
+                "Задающий параметр:\n 1. температура\n 2. энтальпия воздуха\n 3. энтальпия "
+                "дымовых газов");
+}
+
+void LayoutDesignSheet(sheets::Sheet& sheet) {
+  sheet.SetText(0, 0, "Расчетные параметры продуктов");
+  sheet.SetText(1, 0, "сгорания и");
+  sheet.SetText(2, 0, "воздуха");
+  sheet.SetText(0, 1, "при заданном избытке воздуха");
+  sheet.SetText(0, 2, " Избыток воздуха");
+  LayoutGivenKindCell(sheet);
+  sheet.SetText(0, 4, " Коэффициент уноса");
+  sheet.SetText(0, 5, "Расчетные параметры");
+  struct Row {
+    int row;
+    const char* label;
+    const char* unit;
+  };
+  for (const Row& r :
+       {Row{6, " Объем водяных паров", "Нм3/кг"}, Row{7, " Объем трехатомных газов", "Нм3/кг"},
+        Row{8, " Доля трехатомных газов", ""}, Row{9, " Доля водяных паров", ""},
+        Row{10, " Суммарная доля", ""}, Row{11, " Доля золовых частиц", "кг/кг"},
+        Row{12, " Температура", "°С"}, Row{13, " Энтальпия воздуха", "кДж/кг"},
+        Row{14, " Энтальпия дымовых газов", "КДж/кг"}}) {
+    sheet.SetText(0, r.row, r.label);
+    sheet.SetText(2, r.row, r.unit);
+  }
+  sheet.SetInteger(1, 2, 1);
+  sheet.SetInteger(1, 3, 100);
+  sheet.SetColumnWidth(0, 220);
+  sheet.SetColumnWidth(1, 90);
+  sheet.SetColumnWidth(2, 70);
+}
+
+}  // namespace calc

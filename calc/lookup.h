@@ -1,0 +1,73 @@
+// Temperature and enthalpy lookups in an enthalpy–temperature table as it is displayed:
+// interpolation by temperature, inverse interpolation of the air enthalpy, and the
+// bisection on the flue-gas enthalpy at a given excess air.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "sheets/sheet.h"
+
+namespace calc {
+
+// The rows of an enthalpy–temperature sheet (0 temperature, 1 I0air, 2 I0g, 3 Iash),
+// parsed once from their displayed texts; a text that does not parse ("-", empty) is
+// a failed read.
+class DisplayedTable {
+ public:
+  static constexpr int kColumns = 25;
+  static constexpr int kTemperatureRow = 0;
+  static constexpr int kAirRow = 1;
+  static constexpr int kGasRow = 2;
+  static constexpr int kAshRow = 3;
+
+  explicit DisplayedTable(const sheets::Sheet& sheet);
+
+  // The value of (col, row); nullopt outside the table or where the text is no number.
+  std::optional<float> Read(int row, int col) const;
+
+ private:
+  std::array<std::array<std::optional<float>, kColumns>, 4> values_{};
+};
+
+// The interval j (0..24) with 100·(j + 1) ≤ T < 100·(j + 2); nullopt below 100 °C and
+// from 2600 °C on.
+std::optional<int> FindTemperatureInterval(float t);
+
+// v(j) + (v(j + 1) − v(j)) · 0.01 · (T − 100·(j + 1)) in `row`; nullopt when a read fails
+// or there is no interval.
+std::optional<float> TryEnthalpyAtTemperature(const DisplayedTable& table, int row, float t,
+                                              std::optional<int> j);
+// The same as one guarded unit: 0 on failure.
+float EnthalpyAtTemperature(const DisplayedTable& table, int row, float t, std::optional<int> j);
+
+struct AirLookup {
+  float temperature = 0;
+  int interval = 0;
+};
+
+// The temperature at which the air enthalpy is `i`, by inverse interpolation in the
+// interval whose air enthalpies bracket it (the 100–200 °C line when none does).
+// Throws sheets::ConvertError when an air enthalpy the search reads is not a number.
+AirLookup TemperatureFromAirEnthalpy(const DisplayedTable& table, float i);
+
+struct GasLookup {
+  float temperature = 0;
+  float air_enthalpy = 0;
+};
+
+// Bisection over 0..2500 °C for the temperature at which the flue-gas enthalpy
+// (α − 1)·I0air + I0g + Iash is within 0.005 % of `i_given`; nullopt when 1000000 halvings
+// do not get there. Once a halving leaves the interval unchanged every further one would
+// repeat it exactly, so the search stops there with the same answer; `literal` turns
+// that shortcut off. Throws sheets::MathError when `i_given` is 0.
+std::optional<GasLookup> TemperatureFromGasEnthalpy(const DisplayedTable& table, float i_given,
+                                                    float alpha, bool literal = false);
+
+// The given-parameter section of a design-parameter sheet: from the given value in
+// (1, 3) of kind 0 (temperature), 1 (air enthalpy) or 2 (flue-gas enthalpy), writes
+// the temperature, air enthalpy and flue-gas enthalpy into rows 12, 13 and 14 with ".##".
+// The unit cell (2, 3) is written by the caller.
+void ComputeGivenState(sheets::Sheet& design, const DisplayedTable& table, int kind, float alpha);
+
+}  // namespace calc
