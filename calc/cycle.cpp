@@ -197,7 +197,8 @@ void RecalcFuel(FuelDocument& doc) {
   // Under the 1973 norms a solid or liquid fuel keeps its reduced values and table.
   if (gas || !doc.RadioButton1) {
     if (!gas) WriteReducedValues(doc, record);
-    WriteEnthalpyTable(doc, volumes, record[1], doc.ComboBox3);
+    const CarryoverCell carryover = gas ? CarryoverCell{} : CarryoverCell{&doc.XLSheet13, 1, 0};
+    WriteEnthalpyTable(doc, doc.XLSheet6, volumes, record[1], carryover);
   }
 
   WriteTotal(doc, 0, 6, {{&doc.XLSheet1_1, 8}, {&doc.XLSheet3, 8}});

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/cycle.h"
+#include "calc/enthalpy.h"
 #include "calc/lookup.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
@@ -12,16 +13,14 @@ namespace calc {
 
 namespace {
 
-constexpr float kDefaultCarryover = 0.95f;
-
 void WriteFormatted(sheets::Sheet& sheet, int row, float value, const char* pattern) {
   sheet.SetText(1, row, sheets::FormatPattern(value, pattern, sheet.DecimalSeparator()));
 }
 
-// VRO2 / Vg or V0H2O / Vg with Vg read back from row 7; the integer 0 when that fails.
-void WriteFraction(sheets::Sheet& design, int row, float volume) {
+// VRO2 / Vg or V0H2O / Vg with Vg read back from its row; the integer 0 when that fails.
+void WriteFraction(sheets::Sheet& design, int row, int vg_row, float volume) {
   try {
-    const float vg = design.Number(1, 7);
+    const float vg = design.Number(1, vg_row);
     WriteFormatted(design, row, sheets::ToSingle(sheets::Divide(volume, vg)), "0.####");
   } catch (const sheets::Error&) {
     design.SetInteger(1, row, 0);
@@ -34,7 +33,8 @@ void GivenParameterSection(FuelDocument& doc, float alpha) {
   try {
     const auto kind = design.Integer(0, 3);
     design.SetText(2, 3, kind == 0 ? "°C" : "кДж/кг");
-    ComputeGivenState(design, DisplayedTable(doc.XLSheet6), static_cast<int>(kind), alpha);
+    ComputeGivenState(design, kFuelStateCells, DisplayedTable(doc.XLSheet6), static_cast<int>(kind),
+                      alpha);
   } catch (const sheets::Error&) {
     // The section gives up; the derived parameters are still computed.
   }
@@ -44,7 +44,7 @@ void RunDesign(FuelDocument& doc) {
   sheets::Sheet& design = doc.XLSheet15;
   if (design.Text(1, 2).empty()) return;
   const float alpha = ReadExcessAir(design);
-  const float carryover = ReadDesignCarryover(design);
+  const float carryover = ReadCarryoverCell(design, 1, 4);
   doc.XLSheet13.SetValue(1, 0, design.At(1, 4).value);
   CollectAllData(doc);
   ScatterAllData(doc);
@@ -56,43 +56,43 @@ void RunDesign(FuelDocument& doc) {
     for (int row = 6; row <= 10; ++row) design.SetText(1, row, "");
     return;
   }
-  const sheets::Sheet& volumes = doc.XLSheet2;
-  const ReadVolumes v{volumes.Number(1, 2), volumes.Number(1, 3), volumes.Number(1, 4),
-                      volumes.Number(1, 5)};
-  WriteDerivedParameters(design, v, alpha);
+  const ReadVolumes v = ReadVolumeTexts(doc.XLSheet2, 2);
+  WriteDerivedParameters(design, 6, v, alpha);
 
   if (doc.ComboBox3 >= kGasType) {
     design.SetInteger(1, 11, 0);
     return;
   }
-  const long double ash = doc.XLSheet10.Number(2, 1);
-  const float gg = sheets::ToSingle((1 - 0.01L * ash) + 1.306L * alpha * v.air);
-  const float mu = sheets::ToSingle(sheets::Divide(ash * carryover * 0.01L, gg));
-  WriteFormatted(design, 11, mu, "0.######");
+  WriteFormatted(design, 11, FlyAshShare(doc.XLSheet10.Number(2, 1), carryover, alpha, v.air),
+                 "0.######");
 }
 
 }  // namespace
 
-void WriteDerivedParameters(sheets::Sheet& design, const ReadVolumes& v, float alpha) {
+void WriteDerivedParameters(sheets::Sheet& design, int first, const ReadVolumes& v, float alpha) {
   const long double excess = static_cast<long double>(alpha) - 1;
   const float water = sheets::ToSingle(v.water + 0.0161L * excess * v.air);
-  WriteFormatted(design, 6, water, "0.####");
+  WriteFormatted(design, first, water, "0.####");
+  // The flue gas carries the theoretical water vapour, not the VH2O above.
   const float gas = sheets::ToSingle(static_cast<long double>(v.nitrogen) + v.triatomic + v.water +
                                      excess * v.air);
-  WriteFormatted(design, 7, gas, "0.####");
-  WriteFraction(design, 8, v.triatomic);
-  WriteFraction(design, 9, v.water);
-  const float total =
-      sheets::ToSingle(static_cast<long double>(design.Number(1, 8)) + design.Number(1, 9));
-  WriteFormatted(design, 10, total, "0.####");
+  WriteFormatted(design, first + 1, gas, "0.####");
+  WriteFraction(design, first + 2, first + 1, v.triatomic);
+  WriteFraction(design, first + 3, first + 1, v.water);
+  const float total = sheets::ToSingle(static_cast<long double>(design.Number(1, first + 2)) +
+                                       design.Number(1, first + 3));
+  WriteFormatted(design, first + 4, total, "0.####");
 }
 
-float ReadDesignCarryover(sheets::Sheet& design) {
-  const auto parsed = sheets::ParseFloat(design.Text(1, 4), design.DecimalSeparator());
-  float carryover = kDefaultCarryover;
-  if (parsed) carryover = std::clamp(sheets::ToSingle(*parsed), 0.0f, 1.0f);
-  design.SetSingle(1, 4, carryover);
-  return carryover;
+float FlyAshShare(float ash_percent, float carryover, float alpha, float air) {
+  const long double ash = ash_percent;
+  const float gg = sheets::ToSingle((1 - 0.01L * ash) + 1.306L * alpha * air);
+  return sheets::ToSingle(sheets::Divide(ash * carryover * 0.01L, gg));
+}
+
+ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first) {
+  return {sheet.Number(1, first), sheet.Number(1, first + 1), sheet.Number(1, first + 2),
+          sheet.Number(1, first + 3)};
 }
 
 float ReadExcessAir(sheets::Sheet& design) {

@@ -16,14 +16,15 @@ struct ReadVolumes {
   float water = 0;
 };
 
-// Rows 6..10 of a design-parameter sheet at excess air `alpha`: VH2O, Vg, rRO2, rH2O and
-// rn with "0.####". The fractions are taken against Vg read back from its text; a fraction
-// that cannot be formed is the integer 0. Throws for the other failures.
-void WriteDerivedParameters(sheets::Sheet& design, const ReadVolumes& v, float alpha);
+// Column 1 rows first..first + 4 of a design-parameter sheet at excess air `alpha`:
+// VH2O, Vg, rRO2, rH2O and rn with "0.####". The fractions are taken against Vg read back
+// from its text; a fraction that cannot be formed is the integer 0. Throws for the other
+// failures.
+void WriteDerivedParameters(sheets::Sheet& design, int first, const ReadVolumes& v, float alpha);
 
-// Reads the carry-over of (1, 4), clamps it to 0..1 and writes it back; a text that is
-// not a number becomes 0.95.
-float ReadDesignCarryover(sheets::Sheet& design);
+// Fly-ash concentration μash = A·aun·0.01 / ((1 − 0.01·A) + 1.306·α·V0); throws
+// sheets::MathError for a zero Gg.
+float FlyAshShare(float ash_percent, float carryover, float alpha, float air);
 
 // Excess air of (1, 2); a text that is not a number writes the integer 1 and gives 1.
 float ReadExcessAir(sheets::Sheet& design);
@@ -31,6 +32,9 @@ float ReadExcessAir(sheets::Sheet& design);
 // Whether the given value of (1, 3) is a number of 0 or less (the given-parameter
 // section is then skipped).
 bool GivenValueIsNotPositive(const sheets::Sheet& design);
+
+// Volumes at excess air 1 from the texts of column 1, rows first..first + 3.
+ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first);
 
 // The whole design calculation of the single fuel; a failure ends it quietly, leaving
 // the cells not yet written as they were.

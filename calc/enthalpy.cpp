@@ -1,6 +1,7 @@
 // The enthalpy step of the recalculation.
 #include "calc/enthalpy.h"
 
+#include <algorithm>
 #include <string>
 
 #include "sheets/numbers.h"
@@ -16,22 +17,17 @@ SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row) {
   return {t.Number(1, row), t.Number(2, row), t.Number(3, row), t.Number(4, row), t.Number(5, row)};
 }
 
-float ReadCarryover(FuelDocument& doc) {
-  sheets::Sheet& sheet = doc.XLSheet13;
-  const auto parsed = sheets::ParseFloat(sheet.Text(1, 0), doc.DecimalSeparator());
+float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row) {
+  const auto parsed = sheets::ParseFloat(sheet.Text(col, row), sheet.DecimalSeparator());
   float carryover = kDefaultCarryover;
-  if (parsed) {
-    carryover = sheets::ToSingle(*parsed);
-    if (carryover < 0) carryover = 0;
-    if (carryover > 1) carryover = 1;
-  }
-  sheet.SetSingle(1, 0, carryover);
+  if (parsed) carryover = std::clamp(sheets::ToSingle(*parsed), 0.0f, 1.0f);
+  sheet.SetSingle(col, row, carryover);
   return carryover;
 }
 
-void WriteEnthalpyTable(FuelDocument& doc, const TheoreticalVolumes& v, float ash_percent,
-                        int type_index) {
-  const char sep = doc.DecimalSeparator();
+void WriteEnthalpyTable(const FuelDocument& doc, sheets::Sheet& table, const TheoreticalVolumes& v,
+                        float ash_percent, CarryoverCell carryover_cell) {
+  const char sep = table.DecimalSeparator();
   for (int j = 0; j < kTemperatureColumns; ++j) {
     const SpecificEnthalpies c = ReadEnthalpyRow(doc, j);
     const float air = sheets::ToSingle(static_cast<long double>(v.air) * c.air);
@@ -39,13 +35,14 @@ void WriteEnthalpyTable(FuelDocument& doc, const TheoreticalVolumes& v, float as
                                        static_cast<long double>(v.nitrogen) * c.n2 +
                                        static_cast<long double>(v.water) * c.h2o);
     float ash = 0;
-    if (type_index < kGasType) {
-      const float carryover = ReadCarryover(doc);
+    if (carryover_cell.sheet) {
+      const float carryover =
+          ReadCarryoverCell(*carryover_cell.sheet, carryover_cell.col, carryover_cell.row);
       ash = sheets::ToSingle(static_cast<long double>(c.ash) * carryover * ash_percent * 0.01L);
     }
-    doc.XLSheet6.SetText(j, 1, sheets::FormatPattern(air, "0.##", sep));
-    doc.XLSheet6.SetText(j, 2, sheets::FormatPattern(gas, "0.##", sep));
-    doc.XLSheet6.SetText(j, 3, ash < 0 ? "-" : sheets::FormatPattern(ash, "0.##", sep));
+    table.SetText(j, 1, sheets::FormatPattern(air, "0.##", sep));
+    table.SetText(j, 2, sheets::FormatPattern(gas, "0.##", sep));
+    table.SetText(j, 3, ash < 0 ? "-" : sheets::FormatPattern(ash, "0.##", sep));
   }
 }
 

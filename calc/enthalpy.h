@@ -22,14 +22,22 @@ struct SpecificEnthalpies {
 // number.
 SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row);
 
-// Reads the carry-over cell of XLSheet13, clamps it to 0..1 and writes it back; a text
-// that is not a number becomes 0.95, in the cell too.
-float ReadCarryover(FuelDocument& doc);
+// Reads a fly-ash carry-over cell, clamps it to 0..1 and writes it back; a text that is
+// not a number becomes 0.95, in the cell too.
+float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row);
 
-// Fills rows 1..3 of XLSheet6: I0air, I0g and Iash ("-" where negative) with "0.##".
-// `ash_percent` is record row 1; a gas (`type_index` 6) has no ash enthalpy.
-void WriteEnthalpyTable(FuelDocument& doc, const TheoreticalVolumes& volumes, float ash_percent,
-                        int type_index);
+// Where the ash enthalpy takes its carry-over from; none for a fuel without ash (gas).
+struct CarryoverCell {
+  sheets::Sheet* sheet = nullptr;
+  int col = 1;
+  int row = 0;
+};
+
+// Fills rows 1..3 of an enthalpy–temperature sheet: I0air, I0g and Iash ("-" where
+// negative) with "0.##". The carry-over cell is read once per column.
+void WriteEnthalpyTable(const FuelDocument& doc, sheets::Sheet& table,
+                        const TheoreticalVolumes& volumes, float ash_percent,
+                        CarryoverCell carryover);
 
 // The row titles of XLSheet8 in kJ/kg (solid and liquid) or kJ/m3 (gas).
 void SetEnthalpyTitles(FuelDocument& doc, bool gas);

@@ -3,6 +3,7 @@
 
 #include "calc/decimal_fix.h"
 #include "calc/layout.h"
+#include "calc/mixture.h"
 
 namespace calc {
 
@@ -22,14 +23,23 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
   LayoutEnthalpyHeadingsSheet(XLSheet12);
   LayoutCarryoverSheet(XLSheet13);
   LayoutDesignSheet(XLSheet15);
+  LayoutMixtureResultsSheet(XLSheet14);
+  LayoutEnthalpyTableSheet(XLSheet16);
+  LayoutMixtureDesignSheet(XLSheet17);
+  LayoutMixtureTitlesSheet(XLSheet18);
+  for (int col = 0; col < XLFuel.ColCount(); ++col) {
+    for (int row = 0; row < XLFuel.RowCount(); ++row) XLFuel.SetInteger(col, row, 0);
+  }
   // The built-in table is written with "."; under a decimal comma its fractions are
   // repaired once, as leaving its grid would.
   XLGrid11Exit(*this);
+  Edit1Change(*this);
 }
 
 std::vector<sheets::Sheet*> FuelDocument::Sheets() {
   return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5,  &XLSheet2,
-          &XLSheet6,  &XLSheet7,   &XLSheet8,   &XLSheet11, &XLSheet12, &XLSheet13, &XLSheet15};
+          &XLSheet6,  &XLSheet7,   &XLSheet8,   &XLSheet11, &XLSheet12, &XLSheet13, &XLSheet15,
+          &XLFuel,    &XLSheet14,  &XLSheet16,  &XLSheet17, &XLSheet18};
 }
 
 }  // namespace calc

@@ -2,6 +2,7 @@
 // that the calculations read or write. A window shows it; it keeps no second copy.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,28 @@ class FuelDocument {
   sheets::Sheet XLSheet13{2, 1};
   // Design parameters at a given excess air.
   sheets::Sheet XLSheet15{3, 15};
+
+  // Mixture of two to five fuels. A slot holds what was taken into it: the name and type
+  // texts (GSEdit1/2 .. GSEdit9/10), its 50 record values in column k - 1 of XLFuel, and
+  // the share as typed (Edit2, Edit4, Edit5, Edit6, Edit7).
+  struct MixtureSlot {
+    std::string name;
+    std::string type_name;
+    std::string share;
+  };
+  static constexpr int kSlots = 5;
+  std::string Edit1 = "2";                    // component count as typed
+  std::array<MixtureSlot, kSlots> Slots;      // slots 1..5
+  std::array<bool, kSlots> GSPageTabShown{};  // tabs " 1 " .. " 5 "
+  int GSPagesActive = 0;                      // active slot page (0 is " 1 ")
+  std::string Edit3;                          // total of the shares
+  bool SpeedButton13 = false;      // "Зола и продукты сгорания" enabled
+  int PageControl2 = 0;            // 0 components (TabSheet21), 1 results (TabSheet22)
+  sheets::Sheet XLFuel{6, 50};     // component records; (5, 49) all-gaseous flag
+  sheets::Sheet XLSheet14{3, 9};   // mixture results
+  sheets::Sheet XLSheet16{25, 4};  // mixture enthalpy–temperature table
+  sheets::Sheet XLSheet17{6, 11};  // mixture design parameters
+  sheets::Sheet XLSheet18{1, 4};   // row titles of XLSheet16
 
   // Every sheet of the document.
   std::vector<sheets::Sheet*> Sheets();

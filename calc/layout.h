@@ -20,6 +20,9 @@ void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);   // XLSheet7
 void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet);    // XLSheet8
 void LayoutCarryoverSheet(sheets::Sheet& sheet);         // XLSheet13
 void LayoutDesignSheet(sheets::Sheet& sheet);            // XLSheet15
+void LayoutMixtureResultsSheet(sheets::Sheet& sheet);    // XLSheet14
+void LayoutMixtureDesignSheet(sheets::Sheet& sheet);     // XLSheet17
+void LayoutMixtureTitlesSheet(sheets::Sheet& sheet);     // XLSheet18
 // The given-parameter list cell (0, 3) of a design-parameter sheet, with its hint.
 void LayoutGivenKindCell(sheets::Sheet& sheet);
 

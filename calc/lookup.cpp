@@ -2,6 +2,7 @@
 #include "calc/lookup.h"
 
 #include <cmath>
+#include <string>
 
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
@@ -22,14 +23,9 @@ std::optional<float> TrySingle(long double value) {
   }
 }
 
-// The given value of (1, 3); 0 when it does not parse.
-float GivenValue(const sheets::Sheet& design) {
-  const auto value = sheets::ParseFloat(design.Text(1, 3), design.DecimalSeparator());
-  return value ? TrySingle(*value).value_or(0) : 0;
-}
-
-void WriteState(sheets::Sheet& design, int row, float value) {
-  design.SetText(1, row, sheets::FormatPattern(value, ".##", design.DecimalSeparator()));
+void WriteState(sheets::Sheet& design, StateCells::At cell, float value) {
+  design.SetText(cell.col, cell.row,
+                 sheets::FormatPattern(value, ".##", design.DecimalSeparator()));
 }
 
 // Ig = (α − 1)·I0air + I0g + Iash as one guarded unit: 0 when I0g cannot be read.
@@ -127,34 +123,42 @@ std::optional<GasLookup> TemperatureFromGasEnthalpy(const DisplayedTable& table,
   return std::nullopt;
 }
 
-void ComputeGivenState(sheets::Sheet& design, const DisplayedTable& table, int kind, float alpha) {
-  if (design.Text(1, 3).empty()) return;
-  const float given = GivenValue(design);
+void ComputeGivenState(sheets::Sheet& design, const StateCells& cells, const DisplayedTable& table,
+                       int kind, float alpha) {
+  const std::string text = design.Text(cells.given.col, cells.given.row);
+  if (text.empty()) return;
+  // A given text that is not a number computes with 0.
+  const auto parsed = sheets::ParseFloat(text, design.DecimalSeparator());
+  const float given = parsed ? TrySingle(*parsed).value_or(0) : 0;
   if (kind == 0) {
     const float t = given;
-    WriteState(design, 12, t);
+    WriteState(design, cells.temperature, t);
     const auto j = FindTemperatureInterval(t);
     const float air = EnthalpyAtTemperature(table, DisplayedTable::kAirRow, t, j);
-    WriteState(design, 13, air);
+    WriteState(design, cells.air_enthalpy, air);
     const float ash = EnthalpyAtTemperature(table, DisplayedTable::kAshRow, t, j);
-    WriteState(design, 14, GasEnthalpy(table, t, j, alpha, air, ash));
+    WriteState(design, cells.gas_enthalpy, GasEnthalpy(table, t, j, alpha, air, ash));
   } else if (kind == 1) {
     const float air = given;
-    WriteState(design, 13, air);
+    WriteState(design, cells.air_enthalpy, air);
     const AirLookup found = TemperatureFromAirEnthalpy(table, air);
-    WriteState(design, 12, found.temperature);
+    WriteState(design, cells.temperature, found.temperature);
     const float ash =
         EnthalpyAtTemperature(table, DisplayedTable::kAshRow, found.temperature, found.interval);
-    WriteState(design, 14, GasEnthalpy(table, found.temperature, found.interval, alpha, air, ash));
+    WriteState(design, cells.gas_enthalpy,
+               GasEnthalpy(table, found.temperature, found.interval, alpha, air, ash));
   } else if (kind == 2) {
     const auto found = TemperatureFromGasEnthalpy(table, given, alpha);
     if (!found) {
-      for (int row = 12; row <= 14; ++row) design.SetText(1, row, "-");
+      for (const StateCells::At cell :
+           {cells.temperature, cells.air_enthalpy, cells.gas_enthalpy}) {
+        design.SetText(cell.col, cell.row, "-");
+      }
       return;
     }
-    WriteState(design, 12, found->temperature);
-    WriteState(design, 13, found->air_enthalpy);
-    WriteState(design, 14, given);
+    WriteState(design, cells.temperature, found->temperature);
+    WriteState(design, cells.air_enthalpy, found->air_enthalpy);
+    WriteState(design, cells.gas_enthalpy, given);
   }
 }
 

@@ -64,10 +64,27 @@ struct GasLookup {
 std::optional<GasLookup> TemperatureFromGasEnthalpy(const DisplayedTable& table, float i_given,
                                                     float alpha, bool literal = false);
 
-// The given-parameter section of a design-parameter sheet: from the given value in
-// (1, 3) of kind 0 (temperature), 1 (air enthalpy) or 2 (flue-gas enthalpy), writes
-// the temperature, air enthalpy and flue-gas enthalpy into rows 12, 13 and 14 with ".##".
-// The unit cell (2, 3) is written by the caller.
-void ComputeGivenState(sheets::Sheet& design, const DisplayedTable& table, int kind, float alpha);
+// Cells of a design-parameter sheet that hold the given value and the state found.
+struct StateCells {
+  struct At {
+    int col;
+    int row;
+  };
+  At given;
+  At temperature;
+  At air_enthalpy;
+  At gas_enthalpy;
+};
+
+// The state cells of the single fuel's sheet XLSheet15 and of the mixture's XLSheet17.
+inline constexpr StateCells kFuelStateCells{{1, 3}, {1, 12}, {1, 13}, {1, 14}};
+inline constexpr StateCells kMixtureStateCells{{1, 3}, {4, 5}, {4, 6}, {4, 7}};
+
+// The given-parameter section: from the given value of kind 0 (temperature), 1 (air
+// enthalpy) or 2 (flue-gas enthalpy), writes the temperature, air enthalpy and flue-gas
+// enthalpy with ".##"; nothing when the given text is empty. The unit cell is the
+// caller's. Throws sheets::MathError for a flue-gas enthalpy of 0.
+void ComputeGivenState(sheets::Sheet& design, const StateCells& cells, const DisplayedTable& table,
+                       int kind, float alpha);
 
 }  // namespace calc

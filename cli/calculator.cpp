@@ -8,6 +8,7 @@
 #include "calc/design.h"
 #include "calc/fuel_document.h"
 #include "calc/fuel_io.h"
+#include "calc/mixture.h"
 #include "cli/options.h"
 #include "cli/report.h"
 
@@ -27,25 +28,56 @@ void LoadFuel(calc::FuelDocument& doc, const std::string& path) {
   }
 }
 
-void TypeDesignInputs(const Options& options, sheets::Sheet& design) {
+// Types the design options into their cells; the carry-over sits at (1, 4) in the
+// single fuel's sheet and at (4, 2) in the mixture's.
+void TypeDesignInputs(const Options& options, sheets::Sheet& design, int carryover_col,
+                      int carryover_row) {
   if (options.excess_air) design.SetText(1, 2, *options.excess_air);
   if (options.given_kind) design.SetInteger(0, 3, *options.given_kind);
   if (options.given) design.SetText(1, 3, *options.given);
-  if (options.carryover) design.SetText(1, 4, *options.carryover);
+  if (options.carryover) design.SetText(carryover_col, carryover_row, *options.carryover);
+}
+
+// The switches of the document window that the options set.
+void ApplySwitches(const Options& options, calc::FuelDocument& doc) {
+  doc.RadioButton1 = options.norms_1973;
+  // The box of the layout in force; a gas counts either box.
+  (options.norms_1973 ? doc.CheckBox1 : doc.CheckBox2) = options.auto_heating_value;
 }
 
 int RunSingleFuel(const Options& options, std::ostream& out) {
   calc::FuelDocument doc(options.decimal_separator);
-  doc.RadioButton1 = options.norms_1973;
-  // The box of the layout in force; a gas counts either box.
-  (options.norms_1973 ? doc.CheckBox1 : doc.CheckBox2) = options.auto_heating_value;
+  ApplySwitches(options, doc);
   LoadFuel(doc, options.fuel_path);
   // As the fuel list does: the design calculation with the window's first inputs, then
   // the options typed into their cells and the calculation once more.
   calc::XLGrid15EditModeChanged(doc);
-  TypeDesignInputs(options, doc.XLSheet15);
+  TypeDesignInputs(options, doc.XLSheet15, 1, 4);
   calc::XLGrid15EditModeChanged(doc);
   out << (options.json ? SingleFuelJson(doc).Dump() + "\n" : SingleFuelText(doc));
+  return 0;
+}
+
+// As a user builds a mixture: each fuel chosen in the list and taken into the next
+// slot, the count set, the shares typed; a valid mixture then gets its design inputs
+// and "Зола и продукты сгорания".
+int RunMixture(const Options& options, std::ostream& out) {
+  calc::FuelDocument doc(options.decimal_separator);
+  ApplySwitches(options, doc);
+  const int count = static_cast<int>(options.components.size());
+  for (int slot = 1; slot <= count; ++slot) {
+    LoadFuel(doc, options.components[static_cast<std::size_t>(slot - 1)].path);
+    calc::PickComponent(doc, slot);
+  }
+  calc::SetComponentCount(doc, std::to_string(count));
+  for (int slot = 1; slot <= count; ++slot) {
+    calc::ShareChange(doc, slot, options.components[static_cast<std::size_t>(slot - 1)].share);
+  }
+  if (doc.SpeedButton13) {
+    TypeDesignInputs(options, doc.XLSheet17, 4, 2);
+    calc::SpeedButton13Click(doc);
+  }
+  out << (options.json ? MixtureJson(doc).Dump() + "\n" : MixtureText(doc));
   return 0;
 }
 
@@ -64,11 +96,7 @@ int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::
     return 0;
   }
   try {
-    if (!options.components.empty()) {
-      err << "pyrana-calc: mixtures are not available yet\n";
-      return 2;
-    }
-    return RunSingleFuel(options, out);
+    return options.components.empty() ? RunSingleFuel(options, out) : RunMixture(options, out);
   } catch (const std::exception& e) {
     err << "pyrana-calc: " << e.what() << "\n";
     return 1;

@@ -44,11 +44,11 @@ std::string HeatingValueText(const calc::FuelDocument& doc) {
 }
 
 // The enthalpy–temperature table turned to one line per temperature.
-std::string EnthalpyTableText(const calc::FuelDocument& doc) {
-  sheets::Sheet table(4, 26, doc.DecimalSeparator());
-  for (int row = 0; row < 4; ++row) table.SetText(row, 0, doc.XLSheet8.Text(0, row));
+std::string EnthalpyTableText(const sheets::Sheet& titles, const sheets::Sheet& values) {
+  sheets::Sheet table(4, 26, values.DecimalSeparator());
+  for (int row = 0; row < 4; ++row) table.SetText(row, 0, titles.Text(0, row));
   for (int j = 0; j < calc::kTemperatureColumns; ++j) {
-    for (int row = 0; row < 4; ++row) table.SetText(row, j + 1, doc.XLSheet6.Text(j, row));
+    for (int row = 0; row < 4; ++row) table.SetText(row, j + 1, values.Text(j, row));
   }
   return SheetText(table);
 }
@@ -96,18 +96,91 @@ Json EnthalpyJson(const sheets::Sheet& table) {
   return enthalpy;
 }
 
-Json DesignJson(const sheets::Sheet& design) {
+namespace {
+
+// Where a design-parameter sheet keeps each of its inputs and results.
+struct DesignCell {
+  const char* key;
+  int col;
+  int row;
+};
+
+constexpr DesignCell kFuelDesign[] = {
+    {"excess_air", 1, 2},      {"given", 1, 3},        {"unit", 2, 3},
+    {"carryover", 1, 4},       {"water_volume", 1, 6}, {"gas_volume", 1, 7},
+    {"triatomic_share", 1, 8}, {"water_share", 1, 9},  {"total_share", 1, 10},
+    {"ash_share", 1, 11},      {"temperature", 1, 12}, {"air_enthalpy", 1, 13},
+    {"gas_enthalpy", 1, 14}};
+
+constexpr DesignCell kMixtureDesign[] = {
+    {"excess_air", 1, 2},      {"given", 1, 3},        {"unit", 2, 3},
+    {"carryover", 4, 2},       {"water_volume", 1, 5}, {"gas_volume", 1, 6},
+    {"triatomic_share", 1, 7}, {"water_share", 1, 8},  {"total_share", 1, 9},
+    {"ash_share", 1, 10},      {"temperature", 4, 5},  {"air_enthalpy", 4, 6},
+    {"gas_enthalpy", 4, 7}};
+
+template <std::size_t N>
+Json DesignCellsJson(const sheets::Sheet& design, const DesignCell (&cells)[N]) {
   Json json;
-  json.Set("excess_air", design.Text(1, 2));
-  json.Set("given_kind", static_cast<int>(design.Integer(0, 3)));
-  json.Set("given", design.Text(1, 3));
-  json.Set("unit", design.Text(2, 3));
-  json.Set("carryover", design.Text(1, 4));
-  const char* keys[] = {"water_volume", "gas_volume",   "triatomic_share",
-                        "water_share",  "total_share",  "ash_share",
-                        "temperature",  "air_enthalpy", "gas_enthalpy"};
-  for (int row = 6; row <= 14; ++row) json.Set(keys[row - 6], design.Text(1, row));
+  for (const DesignCell& cell : cells) {
+    json.Set(cell.key, design.Text(cell.col, cell.row));
+    if (std::string_view(cell.key) == "excess_air") {
+      json.Set("given_kind", static_cast<int>(design.Integer(0, 3)));
+    }
+  }
   return json;
+}
+
+Json VolumesJson(const sheets::Sheet& sheet, int first) {
+  Json volumes;
+  volumes.Set("air", sheet.Text(1, first));
+  volumes.Set("nitrogen", sheet.Text(1, first + 1));
+  volumes.Set("triatomic", sheet.Text(1, first + 2));
+  volumes.Set("water", sheet.Text(1, first + 3));
+  return volumes;
+}
+
+}  // namespace
+
+Json DesignJson(const sheets::Sheet& design) { return DesignCellsJson(design, kFuelDesign); }
+
+Json MixtureJson(const calc::FuelDocument& doc) {
+  Json json;
+  json.Set("valid", doc.SpeedButton13);
+  json.Set("total", doc.Edit3);
+  Json::Array components;
+  const int count = std::stoi(doc.Edit1);
+  for (int slot = 0; slot < count; ++slot) {
+    const auto& s = doc.Slots[static_cast<std::size_t>(slot)];
+    Json component;
+    component.Set("name", s.name);
+    component.Set("type_name", s.type_name);
+    component.Set("share", s.share);
+    components.push_back(std::move(component));
+  }
+  json.Set("components", std::move(components));
+  json.Set("volumes", VolumesJson(doc.XLSheet14, 3));
+  json.Set("heating_value", doc.XLSheet14.Text(1, 8));
+  json.Set("enthalpy", EnthalpyJson(doc.XLSheet16));
+  json.Set("all_gaseous", static_cast<int>(doc.XLFuel.Integer(5, 49)));
+  if (doc.SpeedButton13) json.Set("design", DesignCellsJson(doc.XLSheet17, kMixtureDesign));
+  return json;
+}
+
+std::string MixtureText(const calc::FuelDocument& doc) {
+  std::string out = "Смесь топлива\n";
+  const int count = std::stoi(doc.Edit1);
+  for (int slot = 0; slot < count; ++slot) {
+    const auto& s = doc.Slots[static_cast<std::size_t>(slot)];
+    out += " " + std::to_string(slot + 1) + ". " + s.name + " (" + s.type_name + "): " + s.share +
+           " %\n";
+  }
+  out += "Процентов смеси составлено: " + doc.Edit3 + "\n\n";
+  out += SheetText(doc.XLSheet14) + "\n";
+  if (!doc.SpeedButton13) return out;
+  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc.XLSheet18, doc.XLSheet16) + "\n";
+  out += SheetText(doc.XLSheet17);
+  return out;
 }
 
 Json SingleFuelJson(const calc::FuelDocument& doc) {
@@ -123,12 +196,7 @@ Json SingleFuelJson(const calc::FuelDocument& doc) {
   reduced.Set("moisture", doc.XLSheet4.Text(1, 1));
   reduced.Set("ash", doc.XLSheet4.Text(1, 2));
   json.Set("reduced", std::move(reduced));
-  Json volumes;
-  volumes.Set("air", doc.XLSheet2.Text(1, 2));
-  volumes.Set("nitrogen", doc.XLSheet2.Text(1, 3));
-  volumes.Set("triatomic", doc.XLSheet2.Text(1, 4));
-  volumes.Set("water", doc.XLSheet2.Text(1, 5));
-  json.Set("volumes", std::move(volumes));
+  json.Set("volumes", VolumesJson(doc.XLSheet2, 2));
   json.Set("volume_unit", doc.XLSheet2.Text(2, 2));
   json.Set("enthalpy", EnthalpyJson(doc.XLSheet6));
   json.Set("carryover", doc.XLSheet13.Text(1, 0));
@@ -149,7 +217,7 @@ std::string SingleFuelText(const calc::FuelDocument& doc) {
   }
   out += SheetText(doc.XLSheet2) + "\n";
   out += SheetText(doc.XLSheet13) + "\n";
-  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc) + "\n";
+  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc.XLSheet8, doc.XLSheet6) + "\n";
   out += SheetText(doc.XLSheet15);
   return out;
 }

@@ -15,8 +15,11 @@ std::string SingleFuelText(const calc::FuelDocument& doc);
 // The rows 1..3 (air, flue gas, ash) of an enthalpy–temperature table.
 Json EnthalpyJson(const sheets::Sheet& table);
 
-// The inputs and results of a design-parameter sheet.
+// The inputs and results of the single fuel's design-parameter sheet.
 Json DesignJson(const sheets::Sheet& design);
+
+Json MixtureJson(const calc::FuelDocument& doc);
+std::string MixtureText(const calc::FuelDocument& doc);
 
 // A sheet as aligned text rows; empty rows are left out.
 std::string SheetText(const sheets::Sheet& sheet);

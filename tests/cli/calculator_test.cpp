@@ -85,6 +85,32 @@ TEST(CalculatorTest, AutomaticHeatingValueAndDerivedResults) {
   EXPECT_NE(old.out.find("\"air\": [\"\", \"\""), std::string::npos);
 }
 
+TEST(CalculatorTest, Mixtures) {
+  const std::string coal = Example("Каменный уголь.fll");
+  const std::string gas = Example("Природный газ.fll");
+  const CalcRun valid = Calc({"--format", "json", "--excess-air", "1.2", "--given-kind", "air",
+                              "--given", "5000", "--mix", coal + "=60", gas + "=40"});
+  ASSERT_EQ(valid.code, 0) << valid.err;
+  for (const char* expected :
+       {"\"valid\": true", "\"total\": \"100\"", "\"type_name\": \"газообразное топливо\"",
+        "\"air\": \"8.716\"", "\"water\": \"1.582\"", "\"all_gaseous\": 0",
+        "\"excess_air\": \"1.2\"", "\"given_kind\": 1", "\"air_enthalpy\": \"5000\"",
+        "\"carryover\": \"0.95\""}) {
+    EXPECT_NE(valid.out.find(expected), std::string::npos) << expected;
+  }
+  const CalcRun invalid = Calc({"--format", "json", "--mix", coal + "=60", gas + "=30,5"});
+  ASSERT_EQ(invalid.code, 0) << invalid.err;
+  EXPECT_NE(invalid.out.find("\"valid\": false"), std::string::npos);
+  EXPECT_NE(invalid.out.find("\"total\": \"60\""), std::string::npos);
+  EXPECT_NE(invalid.out.find("\"air\": \"\""), std::string::npos);
+  EXPECT_EQ(invalid.out.find("\"design\""), std::string::npos);
+  const CalcRun text = Calc({"--mix", coal + "=50", gas + "=50"});
+  EXPECT_NE(text.out.find("Процентов смеси составлено: 100"), std::string::npos);
+  EXPECT_NE(text.out.find(" Доля золовых частиц"), std::string::npos);
+  const CalcRun missing = Calc({"--mix", coal + "=50", "/nonexistent.fll=50"});
+  EXPECT_NE(missing.code, 0);
+}
+
 TEST(CalculatorTest, TextReportShowsTheSheets) {
   const CalcRun run = Calc({Example("Каменный уголь.fll")});
   ASSERT_EQ(run.code, 0) << run.err;

@@ -1,0 +1,249 @@
+// The mixture of fuels: slots and shares, validation, mixing by mass, results.
+#include "calc/mixture.h"
+
+#include <array>
+#include <optional>
+
+#include "calc/decimal_fix.h"
+#include "calc/design.h"
+#include "calc/enthalpy.h"
+#include "calc/lookup.h"
+#include "calc/volumes.h"
+#include "sheets/errors.h"
+#include "sheets/numbers.h"
+
+namespace calc {
+
+namespace {
+
+constexpr int kMinComponents = 2;
+constexpr int kMaxComponents = 5;
+constexpr int kFlagCol = 5;  // XLFuel (5, 49): 1 when every counted component is a gas
+constexpr int kFlagRow = 49;
+
+// Mixed values per kilogram of mixture.
+struct MixtureValues {
+  TheoreticalVolumes volumes;
+  float heating_value = 0;
+  float ash = 0;
+  bool all_gaseous = true;
+};
+
+// What a component brings per kilogram of itself.
+struct ComponentValues {
+  TheoreticalVolumes volumes;
+  float heating_value = 0;
+  float ash = 0;
+  bool gaseous = false;
+};
+
+std::optional<int> ComponentCount(const FuelDocument& doc) {
+  const auto n = sheets::ParseInteger(doc.Edit1);
+  if (!n || *n < kMinComponents || *n > kMaxComponents) return std::nullopt;
+  return static_cast<int>(*n);
+}
+
+// A share as typed; a text that is not a number counts as 0.
+float Share(const FuelDocument& doc, int slot) {
+  const auto value =
+      sheets::ParseFloat(doc.Slots[static_cast<std::size_t>(slot)].share, doc.DecimalSeparator());
+  if (!value) return 0;
+  try {
+    return sheets::ToSingle(*value);
+  } catch (const sheets::MathError&) {
+    return 0;
+  }
+}
+
+Record ComponentRecord(const FuelDocument& doc, int slot) {
+  Record record{};
+  for (int row = 0; row < 50; ++row)
+    record[static_cast<std::size_t>(row)] = doc.XLFuel.Number(slot, row);
+  return record;
+}
+
+// Whether every record value of the slot reads as a number, and a gas has a density.
+bool ComponentIsComplete(const FuelDocument& doc, int slot) {
+  for (int row = 0; row < 50; ++row) {
+    if (!doc.XLFuel.IsNumber(slot, row)) return false;
+  }
+  const Record record = ComponentRecord(doc, slot);
+  return record[15] < kGasType || record[13] != 0;
+}
+
+ComponentValues ValuesOf(const Record& record) {
+  ComponentValues c;
+  c.gaseous = record[15] >= kGasType;
+  if (!c.gaseous) {
+    c.volumes = ComputeTheoreticalVolumes(record, 0);
+    c.heating_value = record[8];
+    c.ash = record[1];
+    return c;
+  }
+  // Per cubic metre of gas, brought to a kilogram by the density.
+  const TheoreticalVolumes per_m3 = ComputeTheoreticalVolumes(record, kGasType);
+  const long double density = record[13];
+  auto per_kg = [density](float value) { return sheets::ToSingle(sheets::Divide(value, density)); };
+  c.volumes = {per_kg(per_m3.air), per_kg(per_m3.nitrogen), per_kg(per_m3.triatomic),
+               per_kg(per_m3.water)};
+  c.heating_value = per_kg(record[12]);
+  return c;
+}
+
+// X + Xk·gk·0.01, stored in single precision.
+void AddShare(float& total, float value, float share) {
+  total = sheets::ToSingle(total + static_cast<long double>(value) * share * 0.01L);
+}
+
+MixtureValues Mix(const FuelDocument& doc, int count) {
+  MixtureValues m;
+  for (int slot = 0; slot < count; ++slot) {
+    const ComponentValues c = ValuesOf(ComponentRecord(doc, slot));
+    const float g = Share(doc, slot);
+    AddShare(m.volumes.air, c.volumes.air, g);
+    AddShare(m.volumes.nitrogen, c.volumes.nitrogen, g);
+    AddShare(m.volumes.triatomic, c.volumes.triatomic, g);
+    AddShare(m.volumes.water, c.volumes.water, g);
+    AddShare(m.heating_value, c.heating_value, g);
+    AddShare(m.ash, c.ash, g);
+    m.all_gaseous = m.all_gaseous && c.gaseous;
+  }
+  return m;
+}
+
+void WriteResults(FuelDocument& doc, const MixtureValues& m) {
+  const char sep = doc.DecimalSeparator();
+  const float volumes[] = {m.volumes.air, m.volumes.nitrogen, m.volumes.triatomic, m.volumes.water};
+  for (int i = 0; i < 4; ++i)
+    doc.XLSheet14.SetText(1, 3 + i, sheets::FormatPattern(volumes[i], "0.###", sep));
+  doc.XLSheet14.SetText(1, 8, sheets::FormatPattern(m.heating_value, "0.#", sep));
+}
+
+void ClearResults(FuelDocument& doc) {
+  for (const int row : {3, 4, 5, 6, 8}) doc.XLSheet14.SetText(1, row, "");
+}
+
+// RecalcMixture, giving the mixed values of a valid mixture.
+std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
+  const std::optional<int> count = ComponentCount(doc);
+  const int counted = count.value_or(kMinComponents);
+  float total = 0;
+  for (int slot = 0; slot < counted; ++slot) {
+    total = sheets::ToSingle(static_cast<long double>(total) + Share(doc, slot));
+  }
+  bool valid = count.has_value() && total == 100.0f;
+  for (int slot = 0; valid && slot < counted; ++slot) valid = ComponentIsComplete(doc, slot);
+  doc.Edit3 = sheets::FormatGeneral(total, doc.DecimalSeparator());
+
+  if (!valid) {
+    ClearResults(doc);
+    doc.SpeedButton13 = false;
+    return std::nullopt;
+  }
+  const MixtureValues m = Mix(doc, counted);
+  WriteResults(doc, m);
+  doc.SpeedButton13 = true;
+  const CarryoverCell carryover =
+      m.all_gaseous ? CarryoverCell{} : CarryoverCell{&doc.XLSheet17, 4, 2};
+  WriteEnthalpyTable(doc, doc.XLSheet16, m.volumes, m.ash, carryover);
+  doc.XLFuel.SetInteger(kFlagCol, kFlagRow, m.all_gaseous ? 1 : 0);
+  return m;
+}
+
+}  // namespace
+
+const std::string& FuelTypeName(int type_index) {
+  static const std::array<std::string, 7> kNames = {
+      "антрацит", "каменный уголь", "бурый уголь",         "торф",
+      "сланец",   "жидкое топливо", "газообразное топливо"};
+  static const std::string kNone;
+  return type_index >= 0 && type_index < 7 ? kNames[static_cast<std::size_t>(type_index)] : kNone;
+}
+
+void Edit1Change(FuelDocument& doc) {
+  if (doc.Edit1.empty()) return;
+  Edit1Exit(doc);
+  const int n = ComponentCount(doc).value_or(kMinComponents);
+  doc.GSPagesActive = 0;
+  for (int slot = 0; slot < FuelDocument::kSlots; ++slot) {
+    doc.GSPageTabShown[static_cast<std::size_t>(slot)] = slot < 2 || slot < n;
+  }
+}
+
+void Edit1Exit(FuelDocument& doc) {
+  const auto n = sheets::ParseInteger(doc.Edit1);
+  std::string corrected = doc.Edit1;
+  if (!n || *n < kMinComponents) {
+    corrected = "2";
+  } else if (*n > kMaxComponents) {
+    corrected = "5";
+  }
+  if (corrected != doc.Edit1) SetComponentCount(doc, corrected);
+}
+
+void SetComponentCount(FuelDocument& doc, const std::string& text) {
+  if (text == doc.Edit1) return;
+  doc.Edit1 = text;
+  Edit1Change(doc);
+}
+
+void PickComponent(FuelDocument& doc, int slot) {
+  const int col = slot - 1;
+  auto& s = doc.Slots.at(static_cast<std::size_t>(col));
+  s.name = doc.ComboBox1;
+  s.type_name = FuelTypeName(doc.ComboBox3);
+  for (int row = 0; row < 50; ++row) doc.XLFuel.SetValue(col, row, doc.XLSheet10.At(2, row).value);
+  RecalcMixture(doc);
+}
+
+void ShareChange(FuelDocument& doc, int slot, const std::string& text) {
+  doc.Slots.at(static_cast<std::size_t>(slot - 1)).share = text;
+  if (!text.empty()) RecalcMixture(doc);
+}
+
+void RecalcMixture(FuelDocument& doc) { RecalcMixtureValues(doc); }
+
+void SpeedButton13Click(FuelDocument& doc) {
+  doc.PageControl2 = 1;
+  XLGrid20EditModeChanged(doc);
+}
+
+void XLGrid20EditModeChanged(FuelDocument& doc) {
+  const std::optional<MixtureValues> mixture = RecalcMixtureValues(doc);
+  sheets::Sheet& design = doc.XLSheet17;
+  const auto kind = design.Integer(0, 3);
+  design.SetText(2, 3, kind == 0 ? "°C" : "кДж/кг");
+  const float alpha = ReadExcessAir(design);
+  const float carryover = ReadCarryoverCell(design, 4, 2);
+
+  if (!GivenValueIsNotPositive(design)) {
+    try {
+      ComputeGivenState(design, kMixtureStateCells, DisplayedTable(doc.XLSheet16),
+                        static_cast<int>(kind), alpha);
+    } catch (const sheets::Error&) {
+      // The section gives up; the derived parameters are still computed.
+    }
+  }
+
+  if (alpha <= 0) {
+    for (int row = 5; row <= 9; ++row) design.SetText(1, row, "");
+    return;
+  }
+  const ReadVolumes v = ReadVolumeTexts(doc.XLSheet14, 3);
+  WriteDerivedParameters(design, 5, v, alpha);
+  if (doc.XLFuel.Integer(kFlagCol, kFlagRow) != 0) {
+    design.SetInteger(1, 10, 0);
+    return;
+  }
+  // Only a valid mixture has results to read the volumes from, so it is valid here.
+  const float mu = FlyAshShare(mixture.value().ash, carryover, alpha, v.air);
+  design.SetText(1, 10, sheets::FormatPattern(mu, "0.######", design.DecimalSeparator()));
+}
+
+void XLGrid20Exit(FuelDocument& doc) {
+  FixDecimalSeparator(doc.XLSheet17, 1, 2);
+  FixDecimalSeparator(doc.XLSheet17, 1, 3);
+  FixDecimalSeparator(doc.XLSheet17, 4, 2);
+}
+
+}  // namespace calc

@@ -1,0 +1,48 @@
+// Mixtures of two to five fuels by mass share: the count and slot rules, the validity of
+// the input, the mixed volumes and heating value, the mixture's enthalpy–temperature
+// table and its design parameters.
+#pragma once
+
+#include <string>
+
+#include "calc/fuel_document.h"
+
+namespace calc {
+
+// The count text changed: corrects it when out of range and shows the tabs of the
+// counted slots. An empty text waits until the field is left.
+void Edit1Change(FuelDocument& doc);
+
+// The count field left: below 2 becomes "2", above 5 "5", not a whole number "2".
+void Edit1Exit(FuelDocument& doc);
+
+// Types `text` into the count field, as the field's change event does.
+void SetComponentCount(FuelDocument& doc, const std::string& text);
+
+// Takes the fuel loaded in the document into slot 1..5 (SpeedButton6Click ..
+// SpeedButton10Click): its name and type texts and its record values unparsed; then
+// recomputes the mixture.
+void PickComponent(FuelDocument& doc, int slot);
+
+// The share field of slot 1..5 changed (Edit2Change, Edit4Change .. Edit7Change); an
+// emptied field triggers nothing.
+void ShareChange(FuelDocument& doc, int slot, const std::string& text);
+
+// Validates the mixture and shows its total; a valid one is computed (results, enthalpy
+// table, all-gaseous flag, SpeedButton13 enabled), an invalid one has its results
+// cleared and SpeedButton13 disabled. Failures it does not handle are thrown.
+void RecalcMixture(FuelDocument& doc);
+
+// "Зола и продукты сгорания": the results page, then its design calculation.
+void SpeedButton13Click(FuelDocument& doc);
+
+// The mixture's design calculation; failures that no step handles are thrown.
+void XLGrid20EditModeChanged(FuelDocument& doc);
+
+// The exit check of XLGrid20: excess air, given value and carry-over.
+void XLGrid20Exit(FuelDocument& doc);
+
+// The type names of ComboBox3 in index order.
+const std::string& FuelTypeName(int type_index);
+
+}  // namespace calc
