@@ -96,15 +96,21 @@ ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first) {
 }
 
 float ReadExcessAir(sheets::Sheet& design) {
-  const auto parsed = sheets::ParseFloat(design.Text(1, 2), design.DecimalSeparator());
-  if (parsed) return sheets::ToSingle(*parsed);
-  design.SetInteger(1, 2, 1);
-  return 1;
+  try {
+    return design.Number(1, 2);
+  } catch (const sheets::Error&) {
+    // Not a number, or too large for a single.
+    design.SetInteger(1, 2, 1);
+    return 1;
+  }
 }
 
 bool GivenValueIsNotPositive(const sheets::Sheet& design) {
-  const auto given = sheets::ParseFloat(design.Text(1, 3), design.DecimalSeparator());
-  return given && *given <= 0;
+  try {
+    return design.Number(1, 3) <= 0;
+  } catch (const sheets::Error&) {
+    return false;  // not a number, or too large for a single: the section goes on
+  }
 }
 
 void XLGrid15EditModeChanged(FuelDocument& doc) {

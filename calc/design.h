@@ -22,14 +22,15 @@ struct ReadVolumes {
 // failures.
 void WriteDerivedParameters(sheets::Sheet& design, int first, const ReadVolumes& v, float alpha);
 
-// Fly-ash concentration μash = A·aun·0.01 / ((1 − 0.01·A) + 1.306·α·V0); throws
-// sheets::MathError for a zero Gg.
+// Fly-ash concentration μash = A·aun·0.01 / Gg with Gg = (1 − 0.01·A) + 1.306·α·V0, each
+// stored as a single; throws sheets::MathError for a zero Gg.
 float FlyAshShare(float ash_percent, float carryover, float alpha, float air);
 
-// Excess air of (1, 2); a text that is not a number writes the integer 1 and gives 1.
+// Excess air of (1, 2); a text that is not a number, or one too large for a single, writes
+// the integer 1 and gives 1.
 float ReadExcessAir(sheets::Sheet& design);
 
-// Whether the given value of (1, 3) is a number of 0 or less (the given-parameter
+// Whether the given value of (1, 3), read as a single, is 0 or less (the given-parameter
 // section is then skipped).
 bool GivenValueIsNotPositive(const sheets::Sheet& design);
 

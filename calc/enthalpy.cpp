@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "sheets/errors.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -18,9 +19,12 @@ SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row) {
 }
 
 float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row) {
-  const auto parsed = sheets::ParseFloat(sheet.Text(col, row), sheet.DecimalSeparator());
   float carryover = kDefaultCarryover;
-  if (parsed) carryover = std::clamp(sheets::ToSingle(*parsed), 0.0f, 1.0f);
+  try {
+    carryover = std::clamp(sheet.Number(col, row), 0.0f, 1.0f);
+  } catch (const sheets::Error&) {
+    // Not a number, or too large for a single: the default.
+  }
   sheet.SetSingle(col, row, carryover);
   return carryover;
 }

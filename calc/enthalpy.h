@@ -23,7 +23,7 @@ struct SpecificEnthalpies {
 SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row);
 
 // Reads a fly-ash carry-over cell, clamps it to 0..1 and writes it back; a text that is
-// not a number becomes 0.95, in the cell too.
+// not a number, or one too large for a single, becomes 0.95, in the cell too.
 float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row);
 
 // Where the ash enthalpy takes its carry-over from; none for a fuel without ash (gas).

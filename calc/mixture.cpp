@@ -62,12 +62,14 @@ Record ComponentRecord(const FuelDocument& doc, int slot) {
   return record;
 }
 
-// Whether every record value of the slot reads as a number, and a gas has a density.
+// Whether every record value of the slot reads as a single, and a gas has a density.
 bool ComponentIsComplete(const FuelDocument& doc, int slot) {
-  for (int row = 0; row < 50; ++row) {
-    if (!doc.XLFuel.IsNumber(slot, row)) return false;
+  Record record{};
+  try {
+    record = ComponentRecord(doc, slot);
+  } catch (const sheets::Error&) {
+    return false;
   }
-  const Record record = ComponentRecord(doc, slot);
   return record[15] < kGasType || record[13] != 0;
 }
 

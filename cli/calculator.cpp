@@ -1,14 +1,14 @@
-// The calculator run over one fuel document.
+// The calculator run: one fuel, a mixture, or a batch of fuels.
 #include "cli/calculator.h"
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
+#include <system_error>
 
-#include "calc/design.h"
+#include "calc/csv_export.h"
 #include "calc/fuel_document.h"
-#include "calc/fuel_io.h"
-#include "calc/mixture.h"
+#include "cli/batch.h"
+#include "cli/fuel_run.h"
 #include "cli/options.h"
 #include "cli/report.h"
 
@@ -16,69 +16,43 @@ namespace cli {
 
 namespace {
 
-// Loads a fuel file the way the document loads a library fuel; a file that cannot be
-// read is an error here rather than the window's message box.
-void LoadFuel(calc::FuelDocument& doc, const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    throw std::runtime_error("cannot read fuel file '" + path + "': no such file");
-  }
-  if (!calc::LoadLibraryFuel(doc, path)) {
-    throw std::runtime_error("cannot read fuel file '" + path + "'");
-  }
-}
-
-// Types the design options into their cells; the carry-over sits at (1, 4) in the
-// single fuel's sheet and at (4, 2) in the mixture's.
-void TypeDesignInputs(const Options& options, sheets::Sheet& design, int carryover_col,
-                      int carryover_row) {
-  if (options.excess_air) design.SetText(1, 2, *options.excess_air);
-  if (options.given_kind) design.SetInteger(0, 3, *options.given_kind);
-  if (options.given) design.SetText(1, 3, *options.given);
-  if (options.carryover) design.SetText(carryover_col, carryover_row, *options.carryover);
-}
-
-// The switches of the document window that the options set.
-void ApplySwitches(const Options& options, calc::FuelDocument& doc) {
-  doc.RadioButton1 = options.norms_1973;
-  // The box of the layout in force; a gas counts either box.
-  (options.norms_1973 ? doc.CheckBox1 : doc.CheckBox2) = options.auto_heating_value;
-}
-
-int RunSingleFuel(const Options& options, std::ostream& out) {
+int RunSingleFuel(const Options& options, const std::string& path, std::ostream& out) {
   calc::FuelDocument doc(options.decimal_separator);
-  ApplySwitches(options, doc);
-  LoadFuel(doc, options.fuel_path);
-  // As the fuel list does: the design calculation with the window's first inputs, then
-  // the options typed into their cells and the calculation once more.
-  calc::XLGrid15EditModeChanged(doc);
-  TypeDesignInputs(options, doc.XLSheet15, 1, 4);
-  calc::XLGrid15EditModeChanged(doc);
-  out << (options.json ? SingleFuelJson(doc).Dump() + "\n" : SingleFuelText(doc));
+  ComputeFuel(options, path, doc);
+  switch (options.format) {
+    case Format::kJson:
+      out << SingleFuelJson(doc).Dump() << '\n';
+      break;
+    case Format::kCsv:
+      out << calc::FuelCsv(doc);
+      break;
+    case Format::kText:
+      out << SingleFuelText(doc);
+      break;
+  }
   return 0;
 }
 
-// As a user builds a mixture: each fuel chosen in the list and taken into the next
-// slot, the count set, the shares typed; a valid mixture then gets its design inputs
-// and "Зола и продукты сгорания".
 int RunMixture(const Options& options, std::ostream& out) {
   calc::FuelDocument doc(options.decimal_separator);
-  ApplySwitches(options, doc);
-  const int count = static_cast<int>(options.components.size());
-  for (int slot = 1; slot <= count; ++slot) {
-    LoadFuel(doc, options.components[static_cast<std::size_t>(slot - 1)].path);
-    calc::PickComponent(doc, slot);
+  ComputeMixture(options, doc);
+  switch (options.format) {
+    case Format::kJson:
+      out << MixtureJson(doc).Dump() << '\n';
+      break;
+    case Format::kCsv:
+      out << calc::MixtureCsv(doc);
+      break;
+    case Format::kText:
+      out << MixtureText(doc);
+      break;
   }
-  calc::SetComponentCount(doc, std::to_string(count));
-  for (int slot = 1; slot <= count; ++slot) {
-    calc::ShareChange(doc, slot, options.components[static_cast<std::size_t>(slot - 1)].share);
-  }
-  if (doc.SpeedButton13) {
-    TypeDesignInputs(options, doc.XLSheet17, 4, 2);
-    calc::SpeedButton13Click(doc);
-  }
-  out << (options.json ? MixtureJson(doc).Dump() + "\n" : MixtureText(doc));
   return 0;
+}
+
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
 }
 
 }  // namespace
@@ -96,7 +70,11 @@ int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::
     return 0;
   }
   try {
-    return options.components.empty() ? RunSingleFuel(options, out) : RunMixture(options, out);
+    if (!options.components.empty()) return RunMixture(options, out);
+    if (options.fuel_paths.size() == 1 && !IsFolder(options.fuel_paths.front())) {
+      return RunSingleFuel(options, options.fuel_paths.front(), out);
+    }
+    return RunBatch(ExpandFuelPaths(options.fuel_paths), options, out, err);
   } catch (const std::exception& e) {
     err << "pyrana-calc: " << e.what() << "\n";
     return 1;

@@ -1,6 +1,7 @@
 // Serialisation of the report's JSON values.
 #include "cli/json.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cli {
@@ -36,13 +37,21 @@ std::string JsonQuote(const std::string& text) {
 
 std::string Json::Dump() const {
   std::string out;
-  DumpTo(out, 0);
+  DumpTo(out, 0, true);
   return out;
 }
 
-void Json::DumpTo(std::string& out, int indent) const {
-  const std::string pad(static_cast<std::size_t>(indent + 2), ' ');
-  const std::string close_pad(static_cast<std::size_t>(indent), ' ');
+std::string Json::DumpLine() const {
+  std::string out;
+  DumpTo(out, 0, false);
+  return out;
+}
+
+void Json::DumpTo(std::string& out, int indent, bool pretty) const {
+  const std::string pad =
+      pretty ? "\n" + std::string(static_cast<std::size_t>(indent + 2), ' ') : "";
+  const std::string close_pad =
+      pretty ? "\n" + std::string(static_cast<std::size_t>(indent), ' ') : "";
   if (const auto* text = std::get_if<std::string>(&value_)) {
     out += JsonQuote(*text);
   } else if (const auto* number = std::get_if<std::int64_t>(&value_)) {
@@ -51,28 +60,28 @@ void Json::DumpTo(std::string& out, int indent) const {
     out += *flag ? "true" : "false";
   } else if (const auto* items = std::get_if<Array>(&value_)) {
     // Arrays of plain values stay on one line; nested structures get one item a line.
-    bool flat = true;
-    for (const Json& item : *items) {
-      flat = flat && !std::holds_alternative<Array>(item.value_) &&
-             !std::holds_alternative<Object>(item.value_);
-    }
+    const bool nested = std::any_of(items->begin(), items->end(), [](const Json& item) {
+      return std::holds_alternative<Array>(item.value_) ||
+             std::holds_alternative<Object>(item.value_);
+    });
+    const bool broken = pretty && nested;
     out += '[';
     for (std::size_t i = 0; i < items->size(); ++i) {
-      if (i > 0) out += flat ? ", " : ",";
-      if (!flat) out += "\n" + pad;
-      (*items)[i].DumpTo(out, indent + 2);
+      if (i > 0) out += broken ? "," : ", ";
+      if (broken) out += pad;
+      (*items)[i].DumpTo(out, indent + 2, pretty);
     }
-    if (!flat && !items->empty()) out += "\n" + close_pad;
+    if (broken && !items->empty()) out += close_pad;
     out += ']';
   } else {
     const auto& members = std::get<Object>(value_);
     out += '{';
     for (std::size_t i = 0; i < members.size(); ++i) {
-      if (i > 0) out += ',';
-      out += "\n" + pad + JsonQuote(members[i].first) + ": ";
-      members[i].second.DumpTo(out, indent + 2);
+      if (i > 0) out += pretty ? "," : ", ";
+      out += pad + JsonQuote(members[i].first) + ": ";
+      members[i].second.DumpTo(out, indent + 2, pretty);
     }
-    if (!members.empty()) out += "\n" + close_pad;
+    if (!members.empty()) out += close_pad;
     out += '}';
   }
 }

@@ -28,9 +28,11 @@ class Json {
 
   // Two-space indented text.
   std::string Dump() const;
+  // The whole value on one line.
+  std::string DumpLine() const;
 
  private:
-  void DumpTo(std::string& out, int indent) const;
+  void DumpTo(std::string& out, int indent, bool pretty) const;
 
   std::variant<std::string, std::int64_t, bool, Array, Object> value_;
 };

@@ -7,6 +7,7 @@ namespace cli {
 
 const char* const kUsage =
     "usage: pyrana-calc [options] FUEL.fll\n"
+    "       pyrana-calc [options] FUEL.fll FUEL.fll ... | FOLDER   (one row per fuel)\n"
     "       pyrana-calc [options] --mix FUEL.fll=SHARE FUEL.fll=SHARE [...]\n"
     "  --excess-air TEXT        excess-air cell, default \"1\"\n"
     "  --carryover TEXT         carry-over cell, default empty\n"
@@ -15,7 +16,7 @@ const char* const kUsage =
     "  --auto-heating-value     compute the heating value from the composition\n"
     "  --norms 1998|1973        default 1998\n"
     "  --decimal-separator .|,  default \".\"\n"
-    "  --format text|json       default text\n";
+    "  --format text|json|csv   default text; several fuels give a table, CSV or JSON lines\n";
 
 namespace {
 
@@ -74,10 +75,15 @@ Options ParseOptions(const std::vector<std::string>& args) {
       options.decimal_separator = sep[0];
     } else if (arg == "--format") {
       const std::string& format = value();
-      if (format != "text" && format != "json") {
-        throw UsageError("--format must be text or json, not '" + format + "'");
+      if (format == "text") {
+        options.format = Format::kText;
+      } else if (format == "json") {
+        options.format = Format::kJson;
+      } else if (format == "csv") {
+        options.format = Format::kCsv;
+      } else {
+        throw UsageError("--format must be text, json or csv, not '" + format + "'");
       }
-      options.json = format == "json";
     } else if (arg == "--mix") {
       mix = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -93,8 +99,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
     }
     for (const std::string& arg : positional) options.components.push_back(ParseComponent(arg));
   } else {
-    if (positional.size() != 1) throw UsageError("give exactly one fuel file");
-    options.fuel_path = positional.front();
+    if (positional.empty()) throw UsageError("give a fuel file, several, or a folder");
+    options.fuel_paths = positional;
   }
   return options;
 }

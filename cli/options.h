@@ -18,8 +18,10 @@ struct MixComponent {
   std::string share;  // as typed into the share field
 };
 
+enum class Format { kText, kJson, kCsv };
+
 struct Options {
-  std::string fuel_path;                 // single fuel
+  std::vector<std::string> fuel_paths;   // one fuel, several, or a folder of them
   std::vector<MixComponent> components;  // --mix
   // Cell texts exactly as a user would type them; only the options given are typed.
   std::optional<std::string> excess_air;
@@ -29,7 +31,7 @@ struct Options {
   bool auto_heating_value = false;
   bool norms_1973 = false;
   char decimal_separator = '.';
-  bool json = false;
+  Format format = Format::kText;
   bool help = false;
 };
 

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <span>
+#include <string_view>
 #include <vector>
 
+#include "calc/design_cells.h"
 #include "calc/enthalpy.h"
 
 namespace cli {
@@ -35,12 +38,6 @@ Json Total(const sheets::Sheet& sheet, int row) {
   total.Set("text", sheet.Text(1, row));
   total.Set("color", sheet.At(1, row).font_color == sheets::kRed ? "red" : "black");
   return total;
-}
-
-// The heating value as the input sheet in force shows it.
-std::string HeatingValueText(const calc::FuelDocument& doc) {
-  if (doc.GasSheetsShown) return doc.XLSheet1_2.Text(1, 15);
-  return doc.RadioButton1 ? doc.XLSheet1_1.Text(1, 11) : doc.XLSheet3.Text(1, 10);
 }
 
 // The enthalpy–temperature table turned to one line per temperature.
@@ -98,37 +95,22 @@ Json EnthalpyJson(const sheets::Sheet& table) {
 
 namespace {
 
-// Where a design-parameter sheet keeps each of its inputs and results.
-struct DesignCell {
-  const char* key;
-  int col;
-  int row;
-};
-
-constexpr DesignCell kFuelDesign[] = {
-    {"excess_air", 1, 2},      {"given", 1, 3},        {"unit", 2, 3},
-    {"carryover", 1, 4},       {"water_volume", 1, 6}, {"gas_volume", 1, 7},
-    {"triatomic_share", 1, 8}, {"water_share", 1, 9},  {"total_share", 1, 10},
-    {"ash_share", 1, 11},      {"temperature", 1, 12}, {"air_enthalpy", 1, 13},
-    {"gas_enthalpy", 1, 14}};
-
-constexpr DesignCell kMixtureDesign[] = {
-    {"excess_air", 1, 2},      {"given", 1, 3},        {"unit", 2, 3},
-    {"carryover", 4, 2},       {"water_volume", 1, 5}, {"gas_volume", 1, 6},
-    {"triatomic_share", 1, 7}, {"water_share", 1, 8},  {"total_share", 1, 9},
-    {"ash_share", 1, 10},      {"temperature", 4, 5},  {"air_enthalpy", 4, 6},
-    {"gas_enthalpy", 4, 7}};
-
-template <std::size_t N>
-Json DesignCellsJson(const sheets::Sheet& design, const DesignCell (&cells)[N]) {
+Json DesignCellsJson(const sheets::Sheet& design, std::span<const calc::DesignCell> cells) {
   Json json;
-  for (const DesignCell& cell : cells) {
+  for (const calc::DesignCell& cell : cells) {
+    const std::string_view key = cell.key;
+    if (key == "given") json.Set("given_kind", static_cast<int>(design.Integer(0, 3)));
     json.Set(cell.key, design.Text(cell.col, cell.row));
-    if (std::string_view(cell.key) == "excess_air") {
-      json.Set("given_kind", static_cast<int>(design.Integer(0, 3)));
-    }
+    if (key == "given") json.Set("unit", design.Text(cell.col + 1, cell.row));
   }
   return json;
+}
+
+}  // namespace
+
+std::string HeatingValueText(const calc::FuelDocument& doc) {
+  if (doc.GasSheetsShown) return doc.XLSheet1_2.Text(1, 15);
+  return doc.RadioButton1 ? doc.XLSheet1_1.Text(1, 11) : doc.XLSheet3.Text(1, 10);
 }
 
 Json VolumesJson(const sheets::Sheet& sheet, int first) {
@@ -140,9 +122,9 @@ Json VolumesJson(const sheets::Sheet& sheet, int first) {
   return volumes;
 }
 
-}  // namespace
-
-Json DesignJson(const sheets::Sheet& design) { return DesignCellsJson(design, kFuelDesign); }
+Json DesignJson(const sheets::Sheet& design) {
+  return DesignCellsJson(design, calc::kFuelDesignCells);
+}
 
 Json MixtureJson(const calc::FuelDocument& doc) {
   Json json;
@@ -163,7 +145,8 @@ Json MixtureJson(const calc::FuelDocument& doc) {
   json.Set("heating_value", doc.XLSheet14.Text(1, 8));
   json.Set("enthalpy", EnthalpyJson(doc.XLSheet16));
   json.Set("all_gaseous", static_cast<int>(doc.XLFuel.Integer(5, 49)));
-  if (doc.SpeedButton13) json.Set("design", DesignCellsJson(doc.XLSheet17, kMixtureDesign));
+  if (doc.SpeedButton13)
+    json.Set("design", DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells));
   return json;
 }
 

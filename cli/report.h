@@ -21,6 +21,12 @@ Json DesignJson(const sheets::Sheet& design);
 Json MixtureJson(const calc::FuelDocument& doc);
 std::string MixtureText(const calc::FuelDocument& doc);
 
+// The four volumes of column 1, rows first..first + 3.
+Json VolumesJson(const sheets::Sheet& sheet, int first);
+
+// The heating value as the input sheet in force shows it.
+std::string HeatingValueText(const calc::FuelDocument& doc);
+
 // A sheet as aligned text rows; empty rows are left out.
 std::string SheetText(const sheets::Sheet& sheet);
 

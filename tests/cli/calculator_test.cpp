@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -111,6 +112,45 @@ TEST(CalculatorTest, Mixtures) {
   EXPECT_NE(missing.code, 0);
 }
 
+TEST(CalculatorTest, BatchOverAFolderAndFiles) {
+  const std::string folder = std::string(PYRANA_SOURCE_DIR) + "/examples/Fuel";
+  const CalcRun table = Calc({"--excess-air", "1.2", folder});
+  ASSERT_EQ(table.code, 0) << table.err;
+  // A header and one row per fuel, in file-name order.
+  EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 4);
+  EXPECT_LT(table.out.find("Каменный уголь марки Д"), table.out.find("Мазут сернистый"));
+  EXPECT_LT(table.out.find("Мазут сернистый"), table.out.find("Природный газ"));
+  EXPECT_NE(table.out.find("0.6791"), std::string::npos);  // VH2O of the coal at α 1.2
+
+  const CalcRun csv = Calc({"--format", "csv", "--decimal-separator", ",", Example("Мазут.fll"),
+                            Example("Природный газ.fll")});
+  ASSERT_EQ(csv.code, 0) << csv.err;
+  EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")),
+            "Топливо;Тип;Теплотворность;V0;V0N2;VRO2;V0H2O;Ед. объема;VH2O;Vг;rRO2;rH2O;rn;μзл;T;"
+            "I0в;Iг");
+  EXPECT_NE(csv.out.find("\r\nПриродный газ;газообразное топливо;36000;9,6104;"),
+            std::string::npos);
+
+  const CalcRun lines = Calc({"--format", "json", folder, "/nonexistent.fll"});
+  EXPECT_EQ(lines.code, 1);  // the missing file is reported, the others printed
+  EXPECT_NE(lines.err.find("/nonexistent.fll"), std::string::npos);
+  EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 3);
+  EXPECT_EQ(lines.out.rfind("{\"name\": \"Природный газ\", \"type\": 6,", 0), std::string::npos);
+  EXPECT_NE(lines.out.find("\n{\"name\": \"Природный газ\", \"type\": 6, "), std::string::npos);
+}
+
+TEST(CalculatorTest, CsvOfTheTableAndDesign) {
+  const CalcRun csv = Calc({"--format", "csv", "--decimal-separator", ",", "--excess-air", "1,2",
+                            "--given", "1000", Example("Каменный уголь.fll")});
+  ASSERT_EQ(csv.code, 0) << csv.err;
+  EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")),
+            "Температура ,°С;Энтальпия воздуха ,кДж/кг;Энтальпия дымовых газов ,кДж/кг;"
+            "Энтальпия золы ,кДж/кг");
+  EXPECT_NE(csv.out.find("\r\n1000;8268,18;9801,69;186,96\r\n"), std::string::npos);
+  EXPECT_NE(csv.out.find("\r\n\r\nПараметр;Значение;Единица\r\n"), std::string::npos);
+  EXPECT_NE(csv.out.find("\r\nЭнтальпия дымовых газов;11642,29;КДж/кг\r\n"), std::string::npos);
+}
+
 TEST(CalculatorTest, TextReportShowsTheSheets) {
   const CalcRun run = Calc({Example("Каменный уголь.fll")});
   ASSERT_EQ(run.code, 0) << run.err;
@@ -124,7 +164,6 @@ TEST(CalculatorTest, TextReportShowsTheSheets) {
 TEST(CalculatorTest, BadFilesAndOptionsFailWithOneLine) {
   for (const std::vector<std::string>& args :
        std::vector<std::vector<std::string>>{{"/nonexistent/fuel.fll"},
-                                             {std::string(PYRANA_SOURCE_DIR) + "/examples"},
                                              {"--format", "xml", Example("Мазут.fll")},
                                              {"--given-kind", "pressure", Example("Мазут.fll")},
                                              {"--decimal-separator", ";", Example("Мазут.fll")},
