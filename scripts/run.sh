@@ -6,7 +6,12 @@ bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release
 if [ -x build/release/app/pyrana ]; then
+  if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display: run it under Xvfb (xvfb-run -a build/release/app/pyrana," \
+         "or bash scripts/screenshots.sh for pictures) or use build/release/cli/pyrana-calc FUEL.fll" >&2
+    exit 1
+  fi
   exec build/release/app/pyrana "$@"
 fi
-# Until the desktop program is built, show the calculator's report of an example fuel.
+# Without the desktop program (PYRANA_BUILD_GUI off), show the calculator's report of an example fuel.
 exec build/release/cli/pyrana-calc "${@:-examples/Fuel/Каменный уголь.fll}"

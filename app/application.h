@@ -1,0 +1,75 @@
+// The application object: the four windows, the application-wide flags DocumentOpen
+// and AboutOpen and the type filters, and the flows that cross windows (creating the
+// document window, opening a chosen fuel, the About window).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <filesystem>
+#include <memory>
+
+#include "library/type_filters.h"
+
+namespace library {
+class TForm3;
+}
+namespace ui {
+class Dialogs;
+class TForm2;
+}  // namespace ui
+
+namespace app {
+
+class TForm1;
+class TForm4;
+
+class Application : public QObject {
+  Q_OBJECT
+
+ public:
+  // `program_dir` holds "Fuel" and "Help/Help.htm"; when it cannot hold the library,
+  // `fallback_data_dir` does. `dialogs` must outlive the object.
+  Application(std::filesystem::path program_dir, std::filesystem::path fallback_data_dir,
+              ui::Dialogs& dialogs, QObject* parent = nullptr);
+  ~Application() override;
+
+  // Start-up: the main window at the top left, then the fuel list window below it.
+  void Start();
+
+  const std::filesystem::path& ProgramDir() const { return program_dir_; }
+  std::filesystem::path HelpPage() const { return program_dir_ / "Help" / "Help.htm"; }
+  ui::Dialogs& Dialogs() { return dialogs_; }
+
+  // Creates the document window when none is open (setting DocumentOpen), otherwise
+  // shows the open one and brings it to the front.
+  ui::TForm2* OpenDocument();
+  // Closes the document window when one is open; false when the user keeps it open.
+  bool CloseDocument();
+  // The list's choice: opens the document, keeps the focus in the list and loads the fuel.
+  void OpenChosenFuel();
+  // "О программе": creates the About window, or brings the open one to the front.
+  void ShowAbout();
+
+  // Application-wide state.
+  bool DocumentOpen = false;
+  bool AboutOpen = false;
+  library::TypeFilters Filters;
+
+  // The windows; Form2 and Form4 exist only while they are open.
+  TForm1* Form1 = nullptr;
+  library::TForm3* Form3 = nullptr;
+  QPointer<ui::TForm2> Form2;
+  QPointer<TForm4> Form4;
+
+ signals:
+  // DocumentOpen changed.
+  void DocumentOpenChanged(bool open);
+
+ private:
+  std::filesystem::path program_dir_;
+  std::filesystem::path fallback_data_dir_;
+  ui::Dialogs& dialogs_;
+  std::unique_ptr<TForm1> form1_;
+};
+
+}  // namespace app

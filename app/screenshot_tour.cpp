@@ -1,0 +1,110 @@
+// The screenshot tour over the real windows.
+#include "app/screenshot_tour.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/application.h"
+#include "app/tform1.h"
+#include "app/tform4.h"
+#include "library/tform3.h"
+#include "ui/main_properties_page.h"
+#include "ui/tform2.h"
+
+namespace app {
+
+namespace {
+
+class Tour {
+ public:
+  Tour(Application& app, const QString& folder) : app_(app), folder_(folder) {}
+
+  void Run() {
+    QDir().mkpath(folder_);
+    Settle();
+    Save(*app_.Form1, QStringLiteral("main-window"));
+    ShowMenus();
+    Save(*app_.Form3, QStringLiteral("fuel-list"));
+    app_.Form3->PageControl1->setCurrentIndex(1);
+    Save(*app_.Form3, QStringLiteral("fuel-list-folders"));
+    app_.Form3->PageControl1->setCurrentIndex(0);
+    ShowFuels();
+    app_.ShowAbout();
+    Save(*app_.Form4, QStringLiteral("about"));
+    if (QScreen* screen = QApplication::primaryScreen()) {
+      screen->grabWindow(0).save(folder_ + QStringLiteral("/desktop.png"));
+    }
+    QApplication::quit();
+  }
+
+ private:
+  void Settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  }
+
+  void Save(QWidget& widget, const QString& name) {
+    Settle();
+    widget.grab().save(
+        QStringLiteral("%1/%2-%3.png").arg(folder_).arg(++count_, 2, 10, QChar('0')).arg(name));
+  }
+
+  void SaveMenu(QMenu& menu, const QString& name) {
+    menu.popup(app_.Form1->mapToGlobal(QPoint(0, app_.Form1->height())));
+    Save(menu, name);
+    menu.hide();
+  }
+
+  void ShowMenus() {
+    TForm1& form1 = *app_.Form1;
+    SaveMenu(*form1.File1, QStringLiteral("menu-file"));
+    SaveMenu(*form1.Edit1, QStringLiteral("menu-editor"));
+    SaveMenu(*form1.Options1, QStringLiteral("menu-settings"));
+    SaveMenu(*form1.Sort1, QStringLiteral("menu-sort"));
+    SaveMenu(*form1.Solid1, QStringLiteral("menu-solid"));
+    SaveMenu(*form1.HelpMenu1, QStringLiteral("menu-help"));
+    SaveMenu(*form1.PopupMenu1, QStringLiteral("menu-solid-button"));
+  }
+
+  // Opens each fuel of the list as a click on its line does, and grabs the document
+  // window's visible tabs: every tab for the first fuel, the first two for the others.
+  void ShowFuels() {
+    QListWidget& list = *app_.Form3->ListBox1;
+    for (int row = 0; row < list.count(); ++row) {
+      list.setCurrentRow(row);
+      Settle();
+      ui::TForm2* form2 = app_.Form2;
+      if (form2 == nullptr) return;
+      QTabWidget& tabs = *form2->PageControl1;
+      int shown = 0;
+      for (int tab = 0; tab < tabs.count(); ++tab) {
+        if (!tabs.isTabVisible(tab)) continue;
+        if (row > 0 && shown == 2) break;
+        tabs.setCurrentIndex(tab);
+        Save(*form2, QStringLiteral("document-%1-tab%2").arg(row + 1).arg(++shown));
+      }
+      tabs.setCurrentWidget(form2->TabSheet2);
+    }
+    Save(*app_.Form3, QStringLiteral("fuel-list-chosen"));
+    if (QScreen* screen = QApplication::primaryScreen()) {
+      screen->grabWindow(0).save(folder_ + QStringLiteral("/desktop-document.png"));
+    }
+  }
+
+  Application& app_;
+  QString folder_;
+  int count_ = 0;
+};
+
+}  // namespace
+
+void StartScreenshotTour(Application& app, const QString& folder) {
+  QTimer::singleShot(300, &app, [&app, folder] { Tour(app, folder).Run(); });
+}
+
+}  // namespace app

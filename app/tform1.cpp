@@ -1,0 +1,338 @@
+// TForm1: the toolbar strip, its menus and the commands of the main window.
+#include "app/tform1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QListWidget>
+#include <QMenu>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <system_error>
+
+#include "app/application.h"
+#include "library/qt_paths.h"
+#include "library/tform3.h"
+#include "ui/dialogs.h"
+#include "ui/tform2.h"
+
+namespace app {
+
+TForm1::TForm1(Application& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      app_(app) {
+  setWindowTitle(QStringLiteral("Pyrana v1.5"));
+  std::error_code error;
+  help_exists_ = std::filesystem::is_regular_file(app_.HelpPage(), error);
+  BuildMenus();
+  BuildToolBars();
+  ShowFilters();
+  ShowDocumentState();
+  connect(&app_, &Application::DocumentOpenChanged, this, &TForm1::ShowDocumentState);
+}
+
+QAction* TForm1::NewAction(const QString& text, const QString& hint, const QString& icon_name,
+                           int standard_icon) {
+  auto* action = new QAction(text, this);
+  if (!hint.isEmpty()) {
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+  }
+  if (!icon_name.isEmpty()) {
+    action->setIcon(QIcon::fromTheme(
+        icon_name, style()->standardIcon(static_cast<QStyle::StandardPixmap>(standard_icon))));
+  }
+  return action;
+}
+
+void TForm1::BuildMenus() {
+  New1 = NewAction(QStringLiteral("Новый"), QStringLiteral("Новое топливо"),
+                   QStringLiteral("document-new"), QStyle::SP_FileIcon);
+  Open1 = NewAction(QStringLiteral("Открыть"), QStringLiteral("Открыть"),
+                    QStringLiteral("document-open"), QStyle::SP_DialogOpenButton);
+  Save1 = NewAction(QStringLiteral("Сохранить"), QStringLiteral("Сохранить"),
+                    QStringLiteral("document-save"), QStyle::SP_DialogSaveButton);
+  SaveAs1 = NewAction(QStringLiteral("Сохранить как..."), {}, {}, 0);
+  Close1 = NewAction(QStringLiteral("Закрыть"), QStringLiteral("Закрыть"),
+                     QStringLiteral("window-close"), QStyle::SP_DialogCloseButton);
+  Exit1 = NewAction(QStringLiteral("Выход"), QStringLiteral("Выход"),
+                    QStringLiteral("application-exit"), QStyle::SP_DialogCancelButton);
+  DeleteFuel1 =
+      NewAction(QStringLiteral("Удалить топливо"), QStringLiteral("Удалить выбранное топливо"),
+                QStringLiteral("edit-delete"), QStyle::SP_TrashIcon);
+  ShowList1 = NewAction(QStringLiteral("Скрыть/показать список топлива"),
+                        QStringLiteral("Скрыть/показать список топлива"),
+                        QStringLiteral("view-list-details"), QStyle::SP_FileDialogDetailedView);
+  Help1 = NewAction(QStringLiteral("Помощь"), QStringLiteral("Помощь"),
+                    QStringLiteral("help-contents"), QStyle::SP_DialogHelpButton);
+  About1 = NewAction(QStringLiteral("О программе"), QStringLiteral("О программе"),
+                     QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation);
+
+  // The shortcuts work from every window of the program.
+  const std::pair<QAction*, QKeySequence> shortcuts[] = {
+      {New1, QKeySequence(Qt::CTRL | Qt::Key_N)},  {Open1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {Save1, QKeySequence(Qt::CTRL | Qt::Key_S)}, {Close1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+      {Exit1, QKeySequence(Qt::ALT | Qt::Key_X)},
+  };
+  for (const auto& [action, keys] : shortcuts) {
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(action);
+  }
+
+  File1 = new QMenu(QStringLiteral("Файл"), this);
+  File1->addActions({New1, Open1, Save1, SaveAs1});
+  File1->addSeparator();
+  File1->addAction(Close1);
+  File1->addSeparator();
+  File1->addAction(Exit1);
+
+  Edit1 = new QMenu(QStringLiteral("Редактор"), this);
+  Edit1->addAction(DeleteFuel1);
+  Edit1->addSeparator();
+  Edit1->addAction(ShowList1);
+
+  const auto checkable = [this](const QString& text) {
+    QAction* action = NewAction(text, {}, {}, 0);
+    action->setCheckable(true);
+    return action;
+  };
+  Options1 = new QMenu(QStringLiteral("Настройки"), this);
+  Sort1 = Options1->addMenu(QStringLiteral("Сортировка"));
+  Solid1 = Sort1->addMenu(QStringLiteral("Твердое"));
+  Solid1->menuAction()->setCheckable(true);
+  Anthracite1 = checkable(QStringLiteral("Антрациты"));
+  StoneCoal1 = checkable(QStringLiteral("Каменные угли"));
+  BrownCoal1 = checkable(QStringLiteral("Бурые угли"));
+  Shale1 = checkable(QStringLiteral("Сланцы"));
+  Peat1 = checkable(QStringLiteral("Торф"));
+  Solid1->addActions({Anthracite1, StoneCoal1, BrownCoal1, Shale1, Peat1});
+  Liquid1 = checkable(QStringLiteral("Жидкое"));
+  Gas1 = checkable(QStringLiteral("Газообразное"));
+  Sort1->addActions({Liquid1, Gas1});
+
+  HelpMenu1 = new QMenu(QStringLiteral("Помощь"), this);
+  HelpMenu1->addAction(Help1);
+  HelpMenu1->addSeparator();
+  HelpMenu1->addAction(About1);
+
+  PopupMenu1 = new QMenu(this);
+  Anthracite2 = checkable(QStringLiteral("Антрациты"));
+  StoneCoal2 = checkable(QStringLiteral("Каменные угли"));
+  BrownCoal2 = checkable(QStringLiteral("Бурые угли"));
+  Shale2 = checkable(QStringLiteral("Сланцы"));
+  Peat2 = checkable(QStringLiteral("Торф"));
+  PopupMenu1->addActions({Anthracite2, StoneCoal2, BrownCoal2, Shale2, Peat2});
+
+  SolidButton =
+      NewAction(QStringLiteral("Т "), QStringLiteral("Сортировка по твердому топливу"), {}, 0);
+  LiquidButton =
+      NewAction(QStringLiteral("Ж"), QStringLiteral("Сортировка по жидкому топливу"), {}, 0);
+  GasButton =
+      NewAction(QStringLiteral("Г "), QStringLiteral("Сортировка по газообразному топливу"), {}, 0);
+  for (QAction* button : {SolidButton, LiquidButton, GasButton}) {
+    button->setCheckable(true);
+    button->setIconText(button->text());  // the captions keep their trailing blank
+  }
+
+  Connect(New1, &TForm1::New1Click);
+  Connect(Save1, &TForm1::Save1Click);
+  Connect(SaveAs1, &TForm1::Save1Click);
+  Connect(Close1, &TForm1::Close1Click);
+  Connect(Exit1, &TForm1::Exit1Click);
+  Connect(DeleteFuel1, &TForm1::DeleteFuel1Click);
+  Connect(ShowList1, &TForm1::ShowList1Click);
+  Connect(Help1, &TForm1::Help1Click);
+  Connect(About1, &TForm1::About1Click);
+  ConnectFilter(SolidButton, Filter::kSolid);
+  ConnectFilter(LiquidButton, Filter::kLiquid);
+  ConnectFilter(Liquid1, Filter::kLiquid);
+  ConnectFilter(GasButton, Filter::kGaseous);
+  ConnectFilter(Gas1, Filter::kGaseous);
+  for (QAction* action : {Anthracite1, Anthracite2}) ConnectFilter(action, Filter::kAnthracite);
+  for (QAction* action : {StoneCoal1, StoneCoal2}) ConnectFilter(action, Filter::kStoneCoal);
+  for (QAction* action : {BrownCoal1, BrownCoal2}) ConnectFilter(action, Filter::kBrownCoal);
+  for (QAction* action : {Shale1, Shale2}) ConnectFilter(action, Filter::kShale);
+  for (QAction* action : {Peat1, Peat2}) ConnectFilter(action, Filter::kPeat);
+}
+
+void TForm1::BuildToolBars() {
+  const auto new_toolbar = [this](const QString& name) {
+    auto* toolbar = new QToolBar(name, this);
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return toolbar;
+  };
+  ToolBar1 = new_toolbar(QStringLiteral("Меню"));
+  for (QMenu* menu : {File1, Edit1, Options1, HelpMenu1}) {
+    auto* button = new QToolButton(ToolBar1);
+    button->setText(menu->title());
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    ToolBar1->addWidget(button);
+  }
+  ToolBar2 = new_toolbar(QStringLiteral("Файл"));
+  ToolBar2->addActions({New1, Open1, Save1});
+  ToolBar2->addSeparator();
+  ToolBar2->addAction(Close1);
+  ToolBar2->addSeparator();
+  ToolBar2->addAction(Exit1);
+  ToolBar3 = new_toolbar(QStringLiteral("База"));
+  ToolBar3->addAction(DeleteFuel1);
+  ToolBar3->addSeparator();
+  ToolBar3->addAction(ShowList1);
+  ToolBar4 = new_toolbar(QStringLiteral("Сортировка"));
+  ToolBar4->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  ToolBar4->addActions({SolidButton, LiquidButton, GasButton});
+  for (QAction* action : {SolidButton, LiquidButton, GasButton}) {
+    QWidget* button = ToolBar4->widgetForAction(action);
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+  }
+  QWidget* solid_button = ToolBar4->widgetForAction(SolidButton);
+  solid_button->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(solid_button, &QWidget::customContextMenuRequested, this,
+          [this, solid_button](const QPoint& pos) {
+            PopupMenu1->popup(solid_button->mapToGlobal(pos));
+          });
+  ToolBar5 = new_toolbar(QStringLiteral("Помощь"));
+  ToolBar5->addAction(Help1);
+  ToolBar5->addSeparator();
+  ToolBar5->addAction(About1);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(6);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  for (QToolBar* toolbar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4, ToolBar5}) {
+    layout->addWidget(toolbar);
+  }
+}
+
+void TForm1::Connect(QAction* action, void (TForm1::*handler)()) {
+  connect(action, &QAction::triggered, this, [this, handler] {
+    ui::RunGuarded(app_.Dialogs(), this, [this, handler] { (this->*handler)(); });
+  });
+}
+
+void TForm1::ConnectFilter(QAction* action, Filter filter) {
+  connect(action, &QAction::triggered, this, [this, filter] {
+    ui::RunGuarded(app_.Dialogs(), this, [this, filter] { ToggleFilter(filter); });
+  });
+}
+
+bool& TForm1::FilterState(Filter filter) {
+  library::TypeFilters& filters = app_.Filters;
+  switch (filter) {
+    case Filter::kSolid:
+      return filters.solid;
+    case Filter::kAnthracite:
+      return filters.anthracite;
+    case Filter::kStoneCoal:
+      return filters.stone_coal;
+    case Filter::kBrownCoal:
+      return filters.brown_coal;
+    case Filter::kPeat:
+      return filters.peat;
+    case Filter::kShale:
+      return filters.shale;
+    case Filter::kLiquid:
+      return filters.liquid;
+    case Filter::kGaseous:
+      break;
+  }
+  return filters.gaseous;
+}
+
+void TForm1::ShowFilters() {
+  const library::TypeFilters& filters = app_.Filters;
+  SolidButton->setChecked(filters.solid);
+  Solid1->menuAction()->setChecked(filters.solid);
+  for (QAction* action : {Anthracite1, Anthracite2}) action->setChecked(filters.anthracite);
+  for (QAction* action : {StoneCoal1, StoneCoal2}) action->setChecked(filters.stone_coal);
+  for (QAction* action : {BrownCoal1, BrownCoal2}) action->setChecked(filters.brown_coal);
+  for (QAction* action : {Shale1, Shale2}) action->setChecked(filters.shale);
+  for (QAction* action : {Peat1, Peat2}) action->setChecked(filters.peat);
+  for (QAction* action : {LiquidButton, Liquid1}) action->setChecked(filters.liquid);
+  for (QAction* action : {GasButton, Gas1}) action->setChecked(filters.gaseous);
+}
+
+void TForm1::ShowDocumentState() {
+  for (QAction* action : {Save1, SaveAs1, Close1}) action->setEnabled(app_.DocumentOpen);
+  Open1->setEnabled(false);
+  Help1->setEnabled(help_exists_);
+}
+
+void TForm1::ToggleFilter(Filter filter) {
+  bool& state = FilterState(filter);
+  state = !state;
+  ShowFilters();
+  if (app_.Form3 != nullptr) app_.Form3->RefreshFuelList();
+}
+
+void TForm1::New1Click() {
+  ui::TForm2* form2 = app_.OpenDocument();
+  app_.Form3->SelectRow(-1);
+  form2->NewFuel();
+}
+
+void TForm1::Save1Click() {
+  if (app_.DocumentOpen && app_.Form2 != nullptr) app_.Form2->SpeedButton2Click();
+}
+
+void TForm1::Close1Click() { app_.CloseDocument(); }
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!app_.CloseDocument()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TForm1::DeleteFuel1Click() {
+  library::TForm3& list = *app_.Form3;
+  const int row = list.SelectedRow();
+  if (row < 0) return;
+  const QString name = list.ListBox1->item(row)->text();
+  const QMessageBox::StandardButton answer = app_.Dialogs().Message(
+      this, QStringLiteral("Удалить файл ") + name, QStringLiteral("Внимание !"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
+  if (answer != QMessageBox::Yes) return;
+  const std::filesystem::path path = list.ListBox2[static_cast<std::size_t>(row)];
+  std::error_code error;
+  if (!std::filesystem::remove(path, error)) {
+    const QString reason =
+        error ? QString::fromStdString(error.message()) : QStringLiteral("файл не найден");
+    app_.Dialogs().Message(
+        this,
+        QStringLiteral("Не удалось удалить файл %1\n%2").arg(library::ToQString(path), reason),
+        QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
+  }
+  list.RefreshFuelList();
+  if (row < list.ListBox1->count()) list.SelectRow(row);
+  if (app_.DocumentOpen && app_.Form2 != nullptr) app_.Form2->LoadLibraryFuel();
+}
+
+void TForm1::ShowList1Click() { app_.Form3->setVisible(!app_.Form3->isVisible()); }
+
+void TForm1::Help1Click() {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(library::ToQString(app_.HelpPage())));
+}
+
+void TForm1::About1Click() { app_.ShowAbout(); }
+
+}  // namespace app

@@ -1,0 +1,173 @@
+// TForm3: building the fuel list and choosing a fuel.
+#include "library/tform3.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <system_error>
+
+#include "library/fuel_folder.h"
+#include "library/qt_paths.h"
+
+namespace library {
+
+namespace {
+constexpr int kWidth = 218;
+constexpr int kScreenMargin = 30;  // kept free below the window
+}  // namespace
+
+TForm3::TForm3(const std::filesystem::path& program_dir, const std::filesystem::path& fallback_dir,
+               const TypeFilters& filters, QWidget* parent)
+    : QWidget(parent, Qt::Tool), filters_(filters) {
+  setWindowTitle(QStringLiteral("Pyrana v1.5"));
+  PageControl1 = new QTabWidget(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(PageControl1);
+  BuildListTab();
+  BuildFolderTab();
+
+  library_folder_ = program_dir / "Fuel";
+  if (!EnsureFolder(library_folder_)) {
+    library_folder_ = fallback_dir / "Fuel";
+    std::error_code error;
+    std::filesystem::create_directories(library_folder_, error);
+  }
+  listed_folder_ = library_folder_;
+  ShowFolderInTree(listed_folder_);
+  RefreshFuelList();
+}
+
+void TForm3::BuildListTab() {
+  TabSheet1 = new QWidget;
+  ListBox1 = new QListWidget(TabSheet1);
+  ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  auto* layout = new QVBoxLayout(TabSheet1);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(ListBox1);
+  PageControl1->addTab(TabSheet1, QStringLiteral("Список топлива"));
+
+  // A line is chosen by moving the selection with the keyboard, or by a mouse click; the
+  // press of a click moves the selection too, so that move waits for the click.
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (rebuilding_ || row < 0 || QApplication::mouseButtons() != Qt::NoButton) return;
+    ListBox1Click();
+  });
+  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+}
+
+void TForm3::BuildFolderTab() {
+  TabSheet2 = new QWidget;
+  DriveComboBox1 = new QComboBox(TabSheet2);
+  QStringList drives{QStringLiteral("/")};
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady() && !drives.contains(volume.rootPath())) {
+      drives << volume.rootPath();
+    }
+  }
+  for (const QFileInfo& drive : QDir::drives()) {
+    if (!drives.contains(drive.absoluteFilePath())) drives << drive.absoluteFilePath();
+  }
+  drives.sort();
+  DriveComboBox1->addItems(drives);
+  DriveComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  DriveComboBox1->setMinimumContentsLength(8);
+
+  folder_model_ = new QFileSystemModel(this);
+  folder_model_->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
+  folder_model_->setRootPath(QString());
+  DirectoryListBox1 = new QTreeView(TabSheet2);
+  DirectoryListBox1->setModel(folder_model_);
+  DirectoryListBox1->setHeaderHidden(true);
+  for (int col = 1; col < folder_model_->columnCount(); ++col) DirectoryListBox1->hideColumn(col);
+
+  auto* layout = new QVBoxLayout(TabSheet2);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(DriveComboBox1);
+  layout->addWidget(DirectoryListBox1, 1);
+  PageControl1->addTab(TabSheet2, QStringLiteral("Настройка базы"));
+
+  connect(DriveComboBox1, &QComboBox::activated, this, &TForm3::DriveComboBox1Change);
+  connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (!current.isValid()) return;
+            SetListedFolder(ToPath(folder_model_->filePath(current)));
+          });
+}
+
+void TForm3::PlaceBelow(const QWidget& main_window) {
+  const QRect main_frame = main_window.frameGeometry();
+  const QScreen* screen =
+      main_window.screen() ? main_window.screen() : QApplication::primaryScreen();
+  const int screen_height = screen ? screen->geometry().height() : 768;
+  move(0, main_frame.top() + main_frame.height() + 1);
+  // 218 pixels, or as wide as the tab captions need in the fonts in use.
+  const int width = std::max(kWidth, PageControl1->tabBar()->sizeHint().width() +
+                                         2 * layout()->contentsMargins().left() + 4);
+  resize(width, std::max(100, screen_height - main_frame.height() - kScreenMargin));
+}
+
+void TForm3::RefreshFuelList() {
+  rebuilding_ = true;
+  FileListBox1 = ListFuelFiles(listed_folder_);
+  ListBox1->clear();
+  ListBox2.clear();
+  for (const FuelEntry& entry : ReadFuelList(FileListBox1, filters_)) {
+    ListBox1->addItem(QString::fromStdString(entry.name));
+    ListBox2.push_back(entry.path);
+  }
+  ListBox1->setCurrentRow(-1);
+  rebuilding_ = false;
+}
+
+void TForm3::SetListedFolder(const std::filesystem::path& folder) {
+  if (folder == listed_folder_) return;
+  listed_folder_ = folder;
+  ShowFolderInTree(folder);
+  RefreshFuelList();
+}
+
+int TForm3::SelectedRow() const {
+  const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+  return selected.isEmpty() ? -1 : ListBox1->row(selected.constFirst());
+}
+
+std::optional<std::filesystem::path> TForm3::SelectedPath() const {
+  const int row = SelectedRow();
+  if (row < 0 || row >= static_cast<int>(ListBox2.size())) return std::nullopt;
+  return ListBox2[static_cast<std::size_t>(row)];
+}
+
+void TForm3::SelectRow(int row) {
+  rebuilding_ = true;
+  ListBox1->setCurrentRow(row);
+  if (row < 0) ListBox1->clearSelection();
+  rebuilding_ = false;
+}
+
+void TForm3::ListBox1Click() {
+  if (SelectedRow() < 0) return;
+  emit FuelChosen();
+}
+
+void TForm3::DriveComboBox1Change(int index) {
+  SetListedFolder(ToPath(DriveComboBox1->itemText(index)));
+}
+
+void TForm3::ShowFolderInTree(const std::filesystem::path& folder) {
+  const QModelIndex index = folder_model_->index(ToQString(folder));
+  if (!index.isValid()) return;
+  DirectoryListBox1->setCurrentIndex(index);
+  DirectoryListBox1->scrollTo(index);
+  DirectoryListBox1->expand(index);
+}
+
+}  // namespace library

@@ -1,0 +1,78 @@
+// TForm3, the fuel list window: the library's fuels by name, filtered by type, and a tab
+// to point the list at another folder. Choosing a line asks for the fuel to be opened.
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "library/type_filters.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QListWidget;
+class QTabWidget;
+class QTreeView;
+
+namespace library {
+
+class TForm3 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The library folder is `program_dir`/Fuel, created when missing; when it can be
+  // neither found nor created, `fallback_dir`/Fuel (created with its parents). The list
+  // applies `filters`, which must outlive the window, at every RefreshFuelList.
+  TForm3(const std::filesystem::path& program_dir, const std::filesystem::path& fallback_dir,
+         const TypeFilters& filters, QWidget* parent = nullptr);
+
+  // Left 0, top just below `main_window`, width 218, the rest of the screen's height.
+  void PlaceBelow(const QWidget& main_window);
+
+  // Rebuilds the list from the files of the listed folder; no line is selected afterwards.
+  void RefreshFuelList();
+
+  const std::filesystem::path& LibraryFolder() const { return library_folder_; }
+  const std::filesystem::path& ListedFolder() const { return listed_folder_; }
+  // Lists another folder, as choosing it in the folder tree does.
+  void SetListedFolder(const std::filesystem::path& folder);
+
+  // The selected line, or -1.
+  int SelectedRow() const;
+  // The file of the selected line.
+  std::optional<std::filesystem::path> SelectedPath() const;
+  // Selects a line (-1: none) without opening its fuel.
+  void SelectRow(int row);
+
+  // The controls.
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* TabSheet1 = nullptr;  // "Список топлива"
+  QWidget* TabSheet2 = nullptr;  // "Настройка базы"
+  QListWidget* ListBox1 = nullptr;
+  QComboBox* DriveComboBox1 = nullptr;
+  QTreeView* DirectoryListBox1 = nullptr;
+  // Hidden lists: the "*.fll" files of the listed folder, and the file of each line of
+  // ListBox1 at the same position.
+  std::vector<std::filesystem::path> FileListBox1;
+  std::vector<std::filesystem::path> ListBox2;
+
+ signals:
+  // The user chose a line (a click, or moving the selection with the keyboard).
+  void FuelChosen();
+
+ private:
+  void BuildListTab();
+  void BuildFolderTab();
+  void ListBox1Click();
+  void DriveComboBox1Change(int index);
+  void ShowFolderInTree(const std::filesystem::path& folder);
+
+  const TypeFilters& filters_;
+  std::filesystem::path library_folder_;
+  std::filesystem::path listed_folder_;
+  QFileSystemModel* folder_model_ = nullptr;
+  bool rebuilding_ = false;
+};
+
+}  // namespace library

@@ -1,0 +1,503 @@
+// The program's windows together against a temporary program folder: start-up, the main
+// window's commands, enabled rules and filters, the fuel list, About, help and the
+// default error report.
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <memory>
+#include <stdexcept>
+
+#include "app/application.h"
+#include "app/guarded_application.h"
+#include "app/link_label.h"
+#include "app/tform1.h"
+#include "app/tform4.h"
+#include "calc/design.h"
+#include "calc/fuel_io.h"
+#include "library/qt_paths.h"
+#include "library/tform3.h"
+#include "test_support.h"
+#include "ui/tform2.h"
+
+namespace fs = std::filesystem;
+
+// Receives the addresses the program hands to the desktop.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> urls;
+
+ public slots:
+  void Open(const QUrl& url) { urls << url; }
+};
+
+// An object whose event handler fails, as a calculation that nothing guards does.
+class FailingObject : public QObject {
+ public:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::User)
+      throw std::runtime_error("'abc' is not a valid floating point value");
+    return QObject::event(event);
+  }
+};
+
+class AppTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanupTestCase();
+  void init();
+  void cleanup();
+  void StartUpCreatesTheLibraryAndPlacesTheWindows();
+  void HelpIsEnabledOnlyWithTheHelpPage();
+  void EnabledRulesFollowTheDocument();
+  void ListShowsNamesInFileOrder();
+  void FiltersAgreeInBothPlacesAndHideFuels();
+  void ChoosingALineOpensTheFuelAndKeepsTheListFocused();
+  void NewFuelClearsTheSelection();
+  void DeleteAsksAndDeletesTheSelectedFile();
+  void DeletingTheLastLineAndAFailedDeletion();
+  void ShowHideListAndExit();
+  void AboutWindowOpensOnceAndCloses();
+  void UnhandledFailureIsReportedAndTheProgramGoesOn();
+  void LibraryMovesToTheDataFolderWhenTheProgramFolderCannotHoldIt();
+
+ private:
+  void Start(bool with_help = true);
+  fs::path Fuel(const std::string& file) const { return program_ / "Fuel" / file; }
+  static QToolButton* Button(QToolBar* toolbar, QAction* action) {
+    return qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+  }
+  QStringList ListLines() const {
+    QStringList lines;
+    for (int i = 0; i < app_->Form3->ListBox1->count(); ++i)
+      lines << app_->Form3->ListBox1->item(i)->text();
+    return lines;
+  }
+  // The filter states in TypeFilters order as both their displays show them; an empty
+  // list when the two displays of a state disagree.
+  QList<bool> FilterDisplays();
+
+  std::unique_ptr<QTemporaryDir> temp_;
+  fs::path program_;
+  test::ScriptedDialogs dialogs_;
+  UrlCatcher urls_;
+  std::unique_ptr<app::Application> app_;
+};
+
+void AppTest::initTestCase() {
+  for (const char* scheme : {"mailto", "http", "file"}) {
+    QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &urls_, "Open");
+  }
+}
+
+void AppTest::cleanupTestCase() {
+  for (const char* scheme : {"mailto", "http", "file"}) {
+    QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+  }
+}
+
+void AppTest::init() {
+  temp_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(temp_->isValid());
+  program_ = library::ToPath(temp_->path()) / "program";
+  fs::create_directory(program_);
+  dialogs_ = test::ScriptedDialogs();
+  urls_.urls.clear();
+}
+
+void AppTest::cleanup() {
+  app_.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  temp_.reset();
+}
+
+void AppTest::Start(bool with_help) {
+  if (with_help) {
+    fs::create_directory(program_ / "Help");
+    std::ofstream(program_ / "Help" / "Help.htm") << "<html></html>";
+  }
+  app_ = std::make_unique<app::Application>(program_, library::ToPath(temp_->path()) / "data",
+                                            dialogs_);
+  app_->Start();
+  QVERIFY(QTest::qWaitForWindowExposed(app_->Form1));
+}
+
+QList<bool> AppTest::FilterDisplays() {
+  app::TForm1& f = *app_->Form1;
+  const std::pair<QAction*, QAction*> pairs[] = {
+      {f.SolidButton, f.Solid1->menuAction()},
+      {f.Anthracite1, f.Anthracite2},
+      {f.StoneCoal1, f.StoneCoal2},
+      {f.BrownCoal1, f.BrownCoal2},
+      {f.Peat1, f.Peat2},
+      {f.Shale1, f.Shale2},
+      {f.LiquidButton, f.Liquid1},
+      {f.GasButton, f.Gas1},
+  };
+  QList<bool> states;
+  for (const auto& [a, b] : pairs) {
+    if (a->isChecked() != b->isChecked()) return {};
+    states << a->isChecked();
+  }
+  return states;
+}
+
+void AppTest::StartUpCreatesTheLibraryAndPlacesTheWindows() {
+  QVERIFY(!fs::exists(program_ / "Fuel"));
+  Start();
+  QVERIFY(fs::is_directory(program_ / "Fuel"));
+  QCOMPARE(app_->Form3->ListBox1->count(), 0);
+  QCOMPARE(app_->Form3->LibraryFolder(), program_ / "Fuel");
+  QCOMPARE(app_->Form1->windowTitle(), QStringLiteral("Pyrana v1.5"));
+  QCOMPARE(app_->Form3->windowTitle(), QStringLiteral("Pyrana v1.5"));
+  QCOMPARE(app_->Form1->pos(), QPoint(0, 0));
+  const QRect main_frame = app_->Form1->frameGeometry();
+  QCOMPARE(app_->Form3->pos(), QPoint(0, main_frame.top() + main_frame.height() + 1));
+  QVERIFY(app_->Form3->width() >= 218);
+  QVERIFY(app_->Form3->isVisible());
+  QVERIFY(app_->Form2 == nullptr);
+  QVERIFY(!app_->DocumentOpen);
+  QVERIFY(!app_->AboutOpen);
+  // The menu bar holds the four menus, the filter buttons show their exact captions.
+  QStringList menus;
+  for (QAction* action : app_->Form1->ToolBar1->actions()) {
+    menus << Button(app_->Form1->ToolBar1, action)->text();
+  }
+  QCOMPARE(menus, (QStringList{QStringLiteral("Файл"), QStringLiteral("Редактор"),
+                               QStringLiteral("Настройки"), QStringLiteral("Помощь")}));
+  QCOMPARE(Button(app_->Form1->ToolBar4, app_->Form1->SolidButton)->text(), QStringLiteral("Т "));
+  QVERIFY(Button(app_->Form1->ToolBar4, app_->Form1->GasButton)->font().bold());
+  QCOMPARE(Button(app_->Form1->ToolBar3, app_->Form1->DeleteFuel1)->toolTip(),
+           QStringLiteral("Удалить выбранное топливо"));
+  QCOMPARE(app_->Form1->Exit1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+}
+
+void AppTest::HelpIsEnabledOnlyWithTheHelpPage() {
+  Start(false);
+  QVERIFY(!app_->Form1->Help1->isEnabled());
+  app_->Form1->Help1->trigger();
+  QVERIFY(urls_.urls.isEmpty());
+  app_.reset();
+  Start(true);
+  QVERIFY(app_->Form1->Help1->isEnabled());
+  QTest::mouseClick(Button(app_->Form1->ToolBar5, app_->Form1->Help1), Qt::LeftButton);
+  QCOMPARE(urls_.urls.size(), 1);
+  QCOMPARE(urls_.urls[0], QUrl::fromLocalFile(library::ToQString(program_ / "Help" / "Help.htm")));
+}
+
+void AppTest::EnabledRulesFollowTheDocument() {
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  Start();
+  app::TForm1& f = *app_->Form1;
+  const auto document_items = [&f] {
+    return QList<bool>{f.Save1->isEnabled(), f.SaveAs1->isEnabled(), f.Close1->isEnabled(),
+                       Button(f.ToolBar2, f.Save1)->isEnabled(),
+                       Button(f.ToolBar2, f.Close1)->isEnabled()};
+  };
+  QCOMPARE(document_items(), QList<bool>(5, false));
+  QVERIFY(!f.Open1->isEnabled());
+  QVERIFY(f.New1->isEnabled() && f.Exit1->isEnabled() && f.DeleteFuel1->isEnabled());
+  // Ctrl+O does nothing: no document, no dialog.
+  QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+  QVERIFY(app_->Form2 == nullptr);
+  QVERIFY(dialogs_.save_requests.isEmpty());
+  // Ctrl+N opens a document.
+  QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+  QVERIFY(app_->DocumentOpen);
+  QVERIFY(app_->Form2 != nullptr);
+  QCOMPARE(document_items(), QList<bool>(5, true));
+  QVERIFY(!f.Open1->isEnabled());
+  // Both save commands run the document's save command, which asks for a file name.
+  f.Save1->trigger();
+  f.SaveAs1->trigger();
+  QCOMPARE(dialogs_.save_requests.size(), 2);
+  f.Close1->trigger();
+  QVERIFY(!app_->DocumentOpen);
+  QCOMPARE(document_items(), QList<bool>(5, false));
+  QTRY_VERIFY(app_->Form2 == nullptr);  // a closed document window is gone for good
+  f.Save1->trigger();
+  QCOMPARE(dialogs_.save_requests.size(), 2);
+}
+
+void AppTest::ListShowsNamesInFileOrder() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("c.fll"), "Третий", 5);
+  test::WriteFuel(Fuel("A.FLL"), "Первый", 1);
+  test::WriteFuel(Fuel("b.fll"), "Первый", 2);
+  std::ofstream(Fuel("notes.txt")) << "not a fuel";
+  Start();
+  QCOMPARE(ListLines(), (QStringList{QStringLiteral("Первый"), QStringLiteral("Первый"),
+                                     QStringLiteral("Третий")}));
+  QCOMPARE(app_->Form3->ListBox2,
+           (std::vector<fs::path>{Fuel("A.FLL"), Fuel("b.fll"), Fuel("c.fll")}));
+  QCOMPARE(app_->Form3->SelectedRow(), -1);
+  // Two lines with one name each load their own file.
+  app_->Form3->ListBox1->setCurrentRow(1);
+  QCOMPARE(app_->Form2->ComboBox3->currentIndex(), 2);
+  app_->Form3->ListBox1->setCurrentRow(0);
+  QCOMPARE(app_->Form2->ComboBox3->currentIndex(), 1);
+  // Another folder on "Настройка базы" lists that folder's fuels.
+  const fs::path other = library::ToPath(temp_->path()) / "other";
+  fs::create_directory(other);
+  test::WriteFuel(other / "x.fll", "Чужой", 6);
+  app_->Form3->SetListedFolder(other);
+  QCOMPARE(ListLines(), QStringList{QStringLiteral("Чужой")});
+  QCOMPARE(app_->Form3->LibraryFolder(), program_ / "Fuel");
+}
+
+void AppTest::FiltersAgreeInBothPlacesAndHideFuels() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("1.fll"), "Торф", 3);
+  test::WriteFuel(Fuel("2.fll"), "Сланец", 4);
+  test::WriteFuel(Fuel("3.fll"), "Мазут", 5);
+  test::WriteFuel(Fuel("4.fll"), "Газ", 6);
+  test::WriteFuel(Fuel("5.fll"), "Полуторный", 2.5f);
+  Start();
+  app::TForm1& f = *app_->Form1;
+  QCOMPARE(FilterDisplays(), QList<bool>(8, true));
+
+  // Liquid off from the menu item, on again with one click on the button.
+  f.Liquid1->trigger();
+  QCOMPARE(FilterDisplays(), (QList<bool>{true, true, true, true, true, true, false, true}));
+  QVERIFY(!ListLines().contains(QStringLiteral("Мазут")));
+  QTest::mouseClick(Button(f.ToolBar4, f.LiquidButton), Qt::LeftButton);
+  QCOMPARE(FilterDisplays(), QList<bool>(8, true));
+  QVERIFY(ListLines().contains(QStringLiteral("Мазут")));
+
+  // Peat off from the context menu of "Т ", shale off from the menu.
+  f.Peat2->trigger();
+  f.Shale1->trigger();
+  QCOMPARE(FilterDisplays(), (QList<bool>{true, true, true, true, false, false, true, true}));
+  QCOMPARE(ListLines(), (QStringList{QStringLiteral("Мазут"), QStringLiteral("Газ"),
+                                     QStringLiteral("Полуторный")}));
+  f.Peat1->trigger();
+  f.Shale2->trigger();
+
+  // Solid off hides every value below 5, the subtype marks stay as they are.
+  f.StoneCoal1->trigger();
+  QTest::mouseClick(Button(f.ToolBar4, f.SolidButton), Qt::LeftButton);
+  QCOMPARE(FilterDisplays(), (QList<bool>{false, true, false, true, true, true, true, true}));
+  QCOMPARE(ListLines(), (QStringList{QStringLiteral("Мазут"), QStringLiteral("Газ")}));
+  f.GasButton->trigger();
+  QCOMPARE(FilterDisplays(), (QList<bool>{false, true, false, true, true, true, true, false}));
+  QCOMPARE(ListLines(), QStringList{QStringLiteral("Мазут")});
+  QVERIFY(!app_->Filters.solid && !app_->Filters.gaseous && !app_->Filters.stone_coal);
+}
+
+void AppTest::ChoosingALineOpensTheFuelAndKeepsTheListFocused() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55, 4, 1, 2, 8});
+  test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94, 2.8f});
+  test::WriteFuel(Fuel("c.fll"), "Мазут", 5, {3});
+  Start();
+  library::TForm3& list = *app_->Form3;
+  QApplication::setActiveWindow(&list);
+  QVERIFY(QTest::qWaitForWindowActive(&list));
+  const QRect first = list.ListBox1->visualItemRect(list.ListBox1->item(0));
+  QTest::mouseClick(list.ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+  QVERIFY(app_->DocumentOpen);
+  QPointer<ui::TForm2> form2 = app_->Form2;
+  QVERIFY(form2 != nullptr && form2->isVisible());
+  QCOMPARE(form2->ComboBox1->text(), QStringLiteral("Уголь"));
+  QCOMPARE(form2->ComboBox3->currentText(), QStringLiteral("каменный уголь"));
+  QCOMPARE(form2->windowTitle(), library::ToQString(Fuel("a.fll")));
+  // Window activation arrives through the event queue; once it has, the list has the focus.
+  QTest::qWait(100);
+  QTRY_COMPARE(QApplication::activeWindow(), &list);
+  QVERIFY(list.ListBox1->hasFocus());
+  // The choice also ran the design calculation at the given excess air.
+  calc::FuelDocument reference;
+  calc::LoadLibraryFuel(reference, Fuel("a.fll"));
+  calc::XLGrid15EditModeChanged(reference);
+  QVERIFY(!reference.XLSheet15.Text(1, 6).empty());
+  for (int row = 0; row < reference.XLSheet15.RowCount(); ++row) {
+    QCOMPARE(form2->Document().XLSheet15.Text(1, row), reference.XLSheet15.Text(1, row));
+  }
+  // The arrow keys walk the library, loading each fuel in turn into the same window.
+  QTest::keyClick(list.ListBox1, Qt::Key_Down);
+  QCOMPARE(form2->ComboBox1->text(), QStringLiteral("Газ"));
+  QTest::keyClick(list.ListBox1, Qt::Key_Down);
+  QCOMPARE(form2->ComboBox1->text(), QStringLiteral("Мазут"));
+  QCOMPARE(app_->Form2, form2);
+  QVERIFY(dialogs_.messages.isEmpty());
+  // After closing, a choice opens a fresh window with the first page in front.
+  form2->close();
+  QTRY_VERIFY(app_->Form2 == nullptr && form2 == nullptr);
+  list.ListBox1->setCurrentRow(0);
+  QVERIFY(app_->Form2 != nullptr);
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Уголь"));
+}
+
+void AppTest::NewFuelClearsTheSelection() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  Start();
+  app_->Form3->ListBox1->setCurrentRow(0);
+  app_->Form1->New1->trigger();
+  QCOMPARE(app_->Form3->SelectedRow(), -1);
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Новое топливо"));
+  QCOMPARE(app_->Form2->ComboBox3->currentIndex(), 0);
+  QCOMPARE(app_->Form2->windowTitle(), library::ToQString(Fuel("a.fll")));
+}
+
+void AppTest::DeleteAsksAndDeletesTheSelectedFile() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("1.fll"), "Мазут", 5);
+  test::WriteFuel(Fuel("2.fll"), "Уголь", 1);
+  test::WriteFuel(Fuel("3.fll"), "Газ", 6);
+  Start();
+  app::TForm1& f = *app_->Form1;
+  f.DeleteFuel1->trigger();  // nothing selected: nothing asked
+  QVERIFY(dialogs_.messages.isEmpty());
+
+  // With liquid hidden, line 0 is "Уголь": that file is named and deleted.
+  f.Liquid1->trigger();
+  app_->Form3->SelectRow(0);
+  dialogs_.answers = {QMessageBox::No};
+  f.DeleteFuel1->trigger();
+  QVERIFY(fs::exists(Fuel("2.fll")));
+  dialogs_.answers = {QMessageBox::Yes};
+  QTest::mouseClick(Button(f.ToolBar3, f.DeleteFuel1), Qt::LeftButton);
+  QCOMPARE(dialogs_.messages.size(), 2);
+  QCOMPARE(dialogs_.messages[1].text, QStringLiteral("Удалить файл Уголь"));
+  QCOMPARE(dialogs_.messages[1].caption, QStringLiteral("Внимание !"));
+  QCOMPARE(dialogs_.messages[1].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QCOMPARE(dialogs_.messages[1].icon, QMessageBox::Warning);
+  QVERIFY(!fs::exists(Fuel("2.fll")));
+  QVERIFY(fs::exists(Fuel("1.fll")) && fs::exists(Fuel("3.fll")));
+  QCOMPARE(ListLines(), QStringList{QStringLiteral("Газ")});
+  QCOMPARE(app_->Form3->SelectedRow(), 0);  // the same position again
+}
+
+void AppTest::DeletingTheLastLineAndAFailedDeletion() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("1.fll"), "Мазут", 5);
+  test::WriteFuel(Fuel("2.fll"), "Уголь", 1);
+  test::WriteFuel(Fuel("3.fll"), "Газ", 6);
+  Start();
+  app::TForm1& f = *app_->Form1;
+  library::TForm3& list = *app_->Form3;
+  // No document: deleting the last line leaves no line selected.
+  list.SelectRow(2);
+  dialogs_.answers = {QMessageBox::Yes};
+  f.DeleteFuel1->trigger();
+  QCOMPARE(ListLines().size(), 2);
+  QCOMPARE(list.SelectedRow(), -1);
+  // With a document open, the reload selects and shows the first remaining fuel.
+  list.ListBox1->setCurrentRow(1);
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Уголь"));
+  dialogs_.answers = {QMessageBox::Yes};
+  f.DeleteFuel1->trigger();
+  QCOMPARE(list.SelectedRow(), 0);
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Мазут"));
+  // A file that cannot be deleted is reported (here a folder took its name meanwhile).
+  fs::remove(Fuel("1.fll"));
+  fs::create_directory(Fuel("1.fll"));
+  std::ofstream(Fuel("1.fll") / "keep") << "x";
+  dialogs_.answers = {QMessageBox::Yes};
+  dialogs_.messages.clear();
+  f.DeleteFuel1->trigger();
+  QCOMPARE(dialogs_.messages.size(), 2);
+  QVERIFY(dialogs_.messages[1].text.startsWith(QStringLiteral("Не удалось удалить файл ") +
+                                               library::ToQString(Fuel("1.fll"))));
+  QCOMPARE(dialogs_.messages[1].caption, QStringLiteral("Error"));
+  QVERIFY(fs::exists(Fuel("1.fll") / "keep"));
+}
+
+void AppTest::ShowHideListAndExit() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  Start();
+  app::TForm1& f = *app_->Form1;
+  f.ShowList1->trigger();
+  QVERIFY(!app_->Form3->isVisible());
+  QTest::mouseClick(Button(f.ToolBar3, f.ShowList1), Qt::LeftButton);
+  QVERIFY(app_->Form3->isVisible());
+  // "Выход" with an open document closes both windows; unsaved input is asked about.
+  app_->Form3->ListBox1->setCurrentRow(0);
+  QTest::keyClicks(app_->Form2->ComboBox1, QStringLiteral("x"));
+  dialogs_.answers = {QMessageBox::Cancel};
+  f.Exit1->trigger();
+  QVERIFY(f.isVisible() && app_->DocumentOpen);
+  dialogs_.answers = {QMessageBox::No};
+  f.Exit1->trigger();
+  QVERIFY(!app_->DocumentOpen);
+  QVERIFY(!f.isVisible());
+}
+
+void AppTest::AboutWindowOpensOnceAndCloses() {
+  Start();
+  app::TForm1& f = *app_->Form1;
+  f.About1->trigger();
+  QTest::mouseClick(Button(f.ToolBar5, f.About1), Qt::LeftButton);
+  QVERIFY(app_->AboutOpen);
+  QCOMPARE(f.findChildren<app::TForm4*>().size(), 1);
+  QPointer<app::TForm4> about = app_->Form4.data();
+  QVERIFY(about->isVisible());
+  QVERIFY(!about->isModal());
+  QCOMPARE(about->windowTitle(), QStringLiteral("О программе Pyrana"));
+  QVERIFY(about->width() >= 437 && about->height() >= 209);
+  bool version_shown = false;
+  for (QLabel* label : about->findChildren<QLabel*>())
+    version_shown |= label->text() == "Версия 1.5";
+  QVERIFY(version_shown);
+  QTest::mouseClick(about->Label7, Qt::LeftButton);
+  QTest::mouseClick(about->Label8, Qt::LeftButton);
+  QCOMPARE(urls_.urls, (QList<QUrl>{QUrl(QStringLiteral("mailto:pyrana@example.org")),
+                                    QUrl(QStringLiteral("http://www.example.org/pyrana"))}));
+  QTest::keyClick(about, Qt::Key_Escape);
+  QVERIFY(!app_->AboutOpen);
+  QTRY_VERIFY(app_->Form4 == nullptr && about == nullptr);
+  f.About1->trigger();
+  QVERIFY(app_->AboutOpen && app_->Form4 != nullptr);
+  QCOMPARE(f.findChildren<app::TForm4*>().size(), 1);
+  QTest::mouseClick(app_->Form4->OKButton, Qt::LeftButton);
+  QVERIFY(!app_->AboutOpen);
+}
+
+void AppTest::UnhandledFailureIsReportedAndTheProgramGoesOn() {
+  auto* guarded = qobject_cast<app::GuardedApplication*>(QCoreApplication::instance());
+  QVERIFY(guarded != nullptr);
+  guarded->SetDialogs(&dialogs_);
+  FailingObject failing;
+  QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+  QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+  QCoreApplication::sendPostedEvents(&failing, QEvent::User);
+  guarded->SetDialogs(nullptr);
+  QCOMPARE(dialogs_.messages.size(), 2);
+  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("'abc' is not a valid floating point value"));
+  QCOMPARE(dialogs_.messages[0].caption, QStringLiteral("Error"));
+  QCOMPARE(dialogs_.messages[0].icon, QMessageBox::Critical);
+}
+
+void AppTest::LibraryMovesToTheDataFolderWhenTheProgramFolderCannotHoldIt() {
+  program_ = library::ToPath(temp_->path()) / "missing" / "program";
+  Start(false);
+  const fs::path data_library = library::ToPath(temp_->path()) / "data" / "Fuel";
+  QVERIFY(fs::is_directory(data_library));
+  QCOMPARE(app_->Form3->LibraryFolder(), data_library);
+  QVERIFY(!fs::exists(program_));
+}
+
+int main(int argc, char** argv) {
+  app::GuardedApplication application(argc, argv);
+  AppTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "app_test.moc"

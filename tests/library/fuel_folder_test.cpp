@@ -1,0 +1,138 @@
+// The library folder scan: which files, in which order, with which names and types.
+#include "library/fuel_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace library {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fuel file: Windows-1251 name, CR LF, values; value 15 is the type.
+std::string FuelBytes(const std::string& name_cp1251, float type) {
+  std::string bytes = name_cp1251 + "\r\n";
+  for (int i = 0; i < 50; ++i) bytes += (i == 15 ? std::to_string(type) : "1.000") + " ";
+  return bytes;
+}
+
+class FuelFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("pyrana_library_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path Write(const std::string& file_name, const std::string& bytes) {
+    const fs::path path = dir_ / file_name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  static std::vector<std::string> FileNames(const std::vector<fs::path>& paths) {
+    std::vector<std::string> names;
+    for (const fs::path& path : paths) names.push_back(path.filename().string());
+    return names;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(FuelFolderTest, ListsFllFilesOfAnyCaseInCaseInsensitiveNameOrder) {
+  for (const char* name : {"b.fll", "A.FLL", "c.Fll", "б.fll", "А.fll", "в.fll", "Ё.fll", "е.fll",
+                           "notes.txt", "x.fll.bak", "fll"}) {
+    Write(name, FuelBytes("x", 0));
+  }
+  fs::create_directory(dir_ / "folder.fll");
+  const std::vector<std::string> expected = {"A.FLL", "b.fll", "c.Fll", "А.fll",
+                                             "б.fll", "в.fll", "е.fll", "Ё.fll"};
+  EXPECT_EQ(FileNames(ListFuelFiles(dir_)), expected);
+}
+
+TEST_F(FuelFolderTest, MissingFolderListsNothing) {
+  EXPECT_TRUE(ListFuelFiles(dir_ / "absent").empty());
+  EXPECT_TRUE(ScanFuelFolder(dir_ / "absent", TypeFilters{}).empty());
+}
+
+TEST_F(FuelFolderTest, ScanGivesFirstLineNamesTypesAndPathsInFileOrder) {
+  // "Уголь" and "Газ" in Windows-1251; the file names do not match the fuel names.
+  Write("1.fll", FuelBytes("\xD3\xE3\xEE\xEB\xFC", 1));
+  Write("2.fll", FuelBytes("\xC3\xE0\xE7", 6));
+  Write("3.fll", FuelBytes("\xD3\xE3\xEE\xEB\xFC", 2.5f));
+  Write("4.fll", std::string("\x01\x02", 2) + "\r\n");  // control bytes only, no numbers
+  Write("5.fll", "No line end and no numbers");         // the name without its CR
+  const std::vector<FuelEntry> entries = ScanFuelFolder(dir_, TypeFilters{});
+  ASSERT_EQ(entries.size(), 5u);
+  EXPECT_EQ(entries[0].name, "Уголь");
+  EXPECT_EQ(entries[0].type_value, 1.0f);
+  EXPECT_EQ(entries[0].path, dir_ / "1.fll");
+  EXPECT_EQ(entries[1].name, "Газ");
+  EXPECT_EQ(entries[1].type_value, 6.0f);
+  EXPECT_EQ(entries[2].name, "Уголь");  // two equal names, each with its own file
+  EXPECT_EQ(entries[2].path, dir_ / "3.fll");
+  EXPECT_EQ(entries[2].type_value, 2.5f);
+  EXPECT_EQ(entries[3].name, "");
+  EXPECT_EQ(entries[3].type_value, 0.0f);
+  EXPECT_EQ(entries[4].name, "No line end and no numbers");
+  EXPECT_EQ(entries[4].type_value, 0.0f);
+}
+
+TEST_F(FuelFolderTest, ScanAppliesFiltersToTheTypeValueAsRead) {
+  Write("a.fll", FuelBytes("peat", 3));
+  Write("b.fll", FuelBytes("shale", 4));
+  Write("c.fll", FuelBytes("oil", 5));
+  Write("d.fll", FuelBytes("half", 2.5f));
+  TypeFilters filters;
+  filters.peat = false;
+  filters.liquid = false;
+  std::vector<std::string> names;
+  for (const FuelEntry& entry : ScanFuelFolder(dir_, filters)) names.push_back(entry.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"shale", "half"}));
+  filters = TypeFilters{};
+  filters.solid = false;
+  names.clear();
+  for (const FuelEntry& entry : ScanFuelFolder(dir_, filters)) names.push_back(entry.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"oil"}));
+}
+
+TEST_F(FuelFolderTest, FileThatCannotBeReadIsLeftOut) {
+  const fs::path kept = Write("a.fll", FuelBytes("kept", 0));
+  const std::vector<FuelEntry> entries = ReadFuelList({dir_ / "vanished.fll", kept}, TypeFilters{});
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, "kept");
+}
+
+TEST_F(FuelFolderTest, EnsureFolderCreatesOnlyTheLastLevel) {
+  EXPECT_TRUE(EnsureFolder(dir_ / "Fuel"));
+  EXPECT_TRUE(fs::is_directory(dir_ / "Fuel"));
+  EXPECT_TRUE(EnsureFolder(dir_ / "Fuel"));  // already there
+  EXPECT_FALSE(EnsureFolder(dir_ / "missing" / "Fuel"));
+  EXPECT_FALSE(fs::exists(dir_ / "missing"));
+  Write("plain", "a file where the folder should be");
+  EXPECT_FALSE(EnsureFolder(dir_ / "plain"));
+}
+
+TEST(CompareFileNamesTest, IgnoresCaseOfLatinAndCyrillicLetters) {
+  EXPECT_LT(CompareFileNames("apple", "Banana"), 0);
+  EXPECT_GT(CompareFileNames("Zeta", "alpha"), 0);
+  EXPECT_LT(CompareFileNames("Мазут", "торф"), 0);
+  EXPECT_LT(CompareFileNames("ab", "ABC"), 0);
+  // Names equal but for case still have a fixed order, so sorting is stable.
+  EXPECT_NE(CompareFileNames("Газ", "газ"), 0);
+  EXPECT_EQ(CompareFileNames("Газ", "Газ"), 0);
+  EXPECT_EQ(CompareFileNames("газ", "Газ"), -CompareFileNames("Газ", "газ"));
+  // Broken UTF-8 still compares, byte by byte.
+  EXPECT_LT(CompareFileNames("\xD0", "\xD1"), 0);
+  EXPECT_GT(CompareFileNames("a\xFF", "a"), 0);
+}
+
+}  // namespace
+}  // namespace library

@@ -1,0 +1,215 @@
+// The sheet model and the grid view: what the views show of a sheet, what an edit stores,
+// the two grid events, spans, shared and replaced sheets.
+#include "ui/sheet_model.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "calc/fuel_document.h"
+#include "sheets/sheet.h"
+#include "test_support.h"
+#include "ui/sheet_model_pool.h"
+#include "ui/txl_grid.h"
+
+class SheetModelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void PassesTheModelTesterWhileTheSheetChanges();
+  void ShowsTextsHintsColoursAndListItems();
+  void StoresEditsAsTextsAndListChoicesAsIndexes();
+  void ReportsChangedCellsToTheViews();
+  void GridShowsMergedAreasAsSpans();
+  void TypingThroughOneGridShowsInTheOtherAndSignalsEditMode();
+  void ListCellIsEditedWithAComboBox();
+  void ExitFiresWhenFocusLeavesForAnotherControl();
+  void ReplacingTheSheetKeepsBothSheets();
+};
+
+void SheetModelTest::PassesTheModelTesterWhileTheSheetChanges() {
+  calc::FuelDocument doc;
+  ui::SheetModel model(doc.XLSheet4);
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+  doc.XLSheet4.SetText(1, 1, "0,5");
+  doc.XLSheet4.SetFontColor(0, 1, sheets::kRed);
+  doc.XLSheet4.SetItems(1, 10, {"да", "нет"}, 1);
+  QVERIFY(model.setData(model.index(2, 1), QStringLiteral("7")));
+  doc.XLSheet4.Merge({.col = 0, .row = 3, .col_count = 2, .row_count = 1});
+  QCOMPARE(model.rowCount(), 11);
+  QCOMPARE(model.columnCount(), 3);
+}
+
+void SheetModelTest::ShowsTextsHintsColoursAndListItems() {
+  sheets::Sheet sheet(3, 3, ',');
+  sheet.SetText(0, 0, " Влажность");
+  sheet.SetDouble(1, 0, 12.5);
+  sheet.SetHint(0, 0, "Температура начала деформации");
+  sheet.SetFontColor(1, 1, sheets::kRed);
+  sheet.SetItems(1, 2, {"да", "нет"}, 1);
+  ui::SheetModel model(sheet);
+  QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral(" Влажность"));
+  QCOMPARE(model.data(model.index(0, 1)).toString(),
+           QStringLiteral("12,5"));  // the sheet's separator
+  QCOMPARE(model.data(model.index(0, 0), Qt::ToolTipRole).toString(),
+           QStringLiteral("Температура начала деформации"));
+  QVERIFY(!model.data(model.index(0, 1), Qt::ToolTipRole).isValid());
+  QCOMPARE(model.data(model.index(1, 1), Qt::ForegroundRole).value<QBrush>().color(),
+           QColor(Qt::red));
+  QVERIFY(!model.data(model.index(0, 1), Qt::ForegroundRole).isValid());  // black: the palette's
+  QCOMPARE(model.data(model.index(2, 1)).toString(), QStringLiteral("нет"));
+  QCOMPARE(model.data(model.index(2, 1), Qt::EditRole).toInt(), 1);
+  QCOMPARE(model.data(model.index(2, 1), ui::SheetModel::kItemsRole).toStringList(),
+           (QStringList{QStringLiteral("да"), QStringLiteral("нет")}));
+  QVERIFY(model.data(model.index(0, 1), ui::SheetModel::kItemsRole).toStringList().isEmpty());
+}
+
+void SheetModelTest::StoresEditsAsTextsAndListChoicesAsIndexes() {
+  sheets::Sheet sheet(2, 2);
+  sheet.SetItems(1, 1, {"да", "нет"}, 0);
+  ui::SheetModel model(sheet);
+  QSignalSpy edited(&model, &ui::SheetModel::CellEdited);
+  QVERIFY(model.setData(model.index(0, 1), QStringLiteral("12.5abc")));
+  QCOMPARE(sheet.Text(1, 0), std::string("12.5abc"));  // stored as typed, parsed later
+  QVERIFY(model.setData(model.index(1, 1), 1));
+  QCOMPARE(sheet.Integer(1, 1), 1);
+  QCOMPARE(sheet.Text(1, 1), std::string("нет"));
+  QVERIFY(!model.setData(model.index(1, 1), 2));  // no such item
+  QVERIFY(!model.setData(model.index(1, 1), QStringLiteral("да")));
+  QCOMPARE(sheet.Integer(1, 1), 1);
+  QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x"), Qt::DisplayRole));
+  QCOMPARE(edited.count(), 2);
+  QCOMPARE(edited.at(0).at(0).toInt(), 1);
+  QCOMPARE(edited.at(0).at(1).toInt(), 0);
+}
+
+void SheetModelTest::ReportsChangedCellsToTheViews() {
+  sheets::Sheet sheet(3, 4);
+  ui::SheetModel model(sheet);
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  QSignalSpy layout(&model, &ui::SheetModel::SheetLayoutChanged);
+  sheet.SetText(2, 3, "x");
+  QCOMPARE(changed.count(), 1);
+  QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(3, 2));
+  QCOMPARE(changed.at(0).at(1).toModelIndex(), model.index(3, 2));
+  sheet.SetColumnWidth(1, 99);
+  QCOMPARE(layout.count(), 1);
+  QCOMPARE(changed.at(1).at(0).toModelIndex(), model.index(0, 0));
+  QCOMPARE(changed.at(1).at(1).toModelIndex(), model.index(3, 2));
+}
+
+void SheetModelTest::GridShowsMergedAreasAsSpans() {
+  calc::FuelDocument doc;
+  ui::SheetModelPool pool;
+  ui::TXLGrid grid;
+  grid.SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  QCOMPARE(grid.columnSpan(0, 0), 3);
+  QCOMPARE(grid.rowSpan(0, 0), 2);
+  QCOMPARE(grid.columnSpan(2, 0), 1);
+  // Columns are at least as wide as the sheet says, and wide enough for their texts.
+  for (int col = 0; col < 3; ++col) QVERIFY(grid.columnWidth(col) >= doc.XLSheet2.ColumnWidth(col));
+  doc.XLSheet2.SetText(0, 3, QString(80, QChar('N')).toStdString());
+  QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(QString(80, QChar('N'))));
+}
+
+void SheetModelTest::TypingThroughOneGridShowsInTheOtherAndSignalsEditMode() {
+  calc::FuelDocument doc;
+  ui::SheetModelPool pool;
+  QWidget window;
+  auto* first = new ui::TXLGrid(&window);
+  auto* second = new ui::TXLGrid(&window);
+  first->SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  second->SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  QCOMPARE(first->model(), second->model());
+  auto* layout = new QVBoxLayout(&window);
+  layout->addWidget(first);
+  layout->addWidget(second);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+  QSignalSpy edit_mode(first, &ui::TXLGrid::EditModeChanged);
+  QSignalSpy other_edit_mode(second, &ui::TXLGrid::EditModeChanged);
+  QSignalSpy pool_edited(&pool, &ui::SheetModelPool::CellEdited);
+  QVERIFY(test::TypeIntoCell(*first, 1, 2, QStringLiteral("4.2")));
+  QCOMPARE(edit_mode.count(), 2);  // the editor opened, then closed
+  QCOMPARE(other_edit_mode.count(), 0);
+  QCOMPARE(pool_edited.count(), 1);
+  QCOMPARE(doc.XLSheet2.Text(1, 2), std::string("4.2"));
+  QCOMPARE(second->model()->index(2, 1).data().toString(), QStringLiteral("4.2"));
+}
+
+void SheetModelTest::ListCellIsEditedWithAComboBox() {
+  calc::FuelDocument doc;
+  ui::SheetModelPool pool;
+  ui::TXLGrid grid;
+  grid.SetSheetModel(pool.ModelFor(doc.XLSheet4));
+  grid.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&grid));
+  const QModelIndex slagging = grid.model()->index(10, 1);
+  QCOMPARE(slagging.data().toString(), QStringLiteral("да"));
+  QSignalSpy edit_mode(&grid, &ui::TXLGrid::EditModeChanged);
+  grid.setCurrentIndex(slagging);
+  grid.edit(slagging);
+  auto* combo = qobject_cast<QComboBox*>(grid.indexWidget(slagging));
+  QVERIFY(combo != nullptr);
+  QCOMPARE(combo->count(), 2);
+  QCOMPARE(combo->currentIndex(), 0);
+  QTest::keyClick(combo, Qt::Key_Down);  // picks the next item, as in the drop-down
+  QCOMPARE(doc.XLSheet4.Integer(1, 10), 1);
+  QCOMPARE(slagging.data().toString(), QStringLiteral("нет"));
+  QCOMPARE(edit_mode.count(), 2);
+  QVERIFY(!grid.IsEditing());
+}
+
+void SheetModelTest::ExitFiresWhenFocusLeavesForAnotherControl() {
+  calc::FuelDocument doc;
+  ui::SheetModelPool pool;
+  QWidget window;
+  auto* grid = new ui::TXLGrid(&window);
+  grid->SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  auto* other = new QLineEdit(&window);
+  auto* layout = new QVBoxLayout(&window);
+  layout->addWidget(grid);
+  layout->addWidget(other);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+
+  QSignalSpy exit(grid, &ui::TXLGrid::Exit);
+  grid->setFocus();
+  QTRY_VERIFY(grid->hasFocus());
+  // Opening a cell editor moves the focus into the grid's own editor: not an exit.
+  const QModelIndex cell = grid->model()->index(2, 1);
+  grid->setCurrentIndex(cell);
+  grid->edit(cell);
+  QTRY_VERIFY(grid->indexWidget(cell) != nullptr && grid->indexWidget(cell)->hasFocus());
+  QCOMPARE(exit.count(), 0);
+  other->setFocus();
+  QTRY_VERIFY(other->hasFocus());
+  QCOMPARE(exit.count(), 1);
+  other->setFocus();
+  QCOMPARE(exit.count(), 1);
+}
+
+void SheetModelTest::ReplacingTheSheetKeepsBothSheets() {
+  calc::FuelDocument doc;
+  ui::SheetModelPool pool;
+  ui::TXLGrid grid;
+  grid.SetSheetModel(pool.ModelFor(doc.XLSheet1_1));
+  doc.XLSheet1_1.SetText(1, 3, "55");
+  doc.XLSheet1_2.SetText(1, 1, "94");
+  grid.SetSheetModel(pool.ModelFor(doc.XLSheet1_2));
+  QCOMPARE(&grid.Model()->Sheet(), &doc.XLSheet1_2);
+  QCOMPARE(grid.model()->index(1, 1).data().toString(), QStringLiteral("94"));
+  grid.SetSheetModel(pool.ModelFor(doc.XLSheet1_1));
+  QCOMPARE(grid.model()->index(3, 1).data().toString(), QStringLiteral("55"));
+  QCOMPARE(doc.XLSheet1_2.Text(1, 1), std::string("94"));
+  // The same sheet always gets the same model, so shared views stay in step.
+  QCOMPARE(pool.ModelFor(doc.XLSheet1_1), grid.Model());
+}
+
+QTEST_MAIN(SheetModelTest)
+#include "sheet_model_test.moc"

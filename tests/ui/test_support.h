@@ -1,0 +1,86 @@
+// What the window tests share: message boxes and the save dialog answered from a script,
+// fuel files in a temporary program folder, and typing into a grid cell.
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QList>
+#include <QStringList>
+#include <QTest>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "fuel/fuel_file.h"
+#include "ui/dialogs.h"
+#include "ui/sheet_model.h"
+#include "ui/txl_grid.h"
+
+namespace test {
+
+// Answers every message box and save dialog from queued answers, and records each
+// request. A message box with no answer queued gets Cancel.
+class ScriptedDialogs : public ui::Dialogs {
+ public:
+  struct MessageCall {
+    QString text;
+    QString caption;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon;
+  };
+
+  QMessageBox::StandardButton Message(QWidget* /*parent*/, const QString& text,
+                                      const QString& caption, QMessageBox::StandardButtons buttons,
+                                      QMessageBox::Icon icon) override {
+    messages.append({text, caption, buttons, icon});
+    return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
+  }
+
+  QString SaveFileName(QWidget* /*parent*/, const ui::SaveDialogRequest& request) override {
+    save_requests.append(request);
+    return save_answers.isEmpty() ? QString() : save_answers.takeFirst();
+  }
+
+  QList<MessageCall> messages;
+  QList<ui::SaveDialogRequest> save_requests;
+  QList<QMessageBox::StandardButton> answers;
+  QStringList save_answers;  // an empty text cancels the dialog
+};
+
+// Writes a fuel file: `name` (UTF-8) and fifty values with `values_front` first and
+// `type` as value 15.
+inline std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::string& name,
+                                       float type, std::initializer_list<float> values_front = {}) {
+  std::array<float, fuel::kRecordSize> values{};
+  std::size_t i = 0;
+  for (float value : values_front) values[i++] = value;
+  values[fuel::kTypeRow] = type;
+  std::filesystem::create_directories(path.parent_path());
+  fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(name), values);
+  return path;
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Opens the cell editor of (col, row) as the user does, types `text` over the old value
+// and confirms with Enter.
+inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text) {
+  const QModelIndex index = grid.model()->index(row, col);
+  grid.setCurrentIndex(index);
+  grid.edit(index);
+  auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(index));
+  if (editor == nullptr) return false;
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  // The editor is committed and closed from the event queue.
+  return QTest::qWaitFor([&grid] { return !grid.IsEditing(); }, 1000);
+}
+
+}  // namespace test

@@ -1,0 +1,46 @@
+// AshProductsPage: the grids of TabSheet3.
+#include "ui/ash_products_page.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "ui/txl_grid.h"
+
+namespace ui {
+
+AshProductsPage::AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent)
+    : QWidget(parent) {
+  const auto grid = [&](sheets::Sheet& sheet) {
+    auto* view = new TXLGrid(this);
+    view->SetSheetModel(pool.ModelFor(sheet));
+    return view;
+  };
+  XLGrid5 = grid(doc.XLSheet5);
+  XLGrid7 = grid(doc.XLSheet2);
+  XLGrid13 = grid(doc.XLSheet13);
+  XLGrid8 = grid(doc.XLSheet7);
+  XLGrid9 = grid(doc.XLSheet8);
+  XLGrid6 = grid(doc.XLSheet6);
+  // The table is wider than the window: it scrolls sideways under its fixed titles.
+  XLGrid6->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  XLGrid6->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  XLGrid8->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(XLGrid7, 0, Qt::AlignLeft);
+  right->addWidget(XLGrid13, 0, Qt::AlignLeft);
+  right->addStretch(1);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(XLGrid5, 0, 0, Qt::AlignTop);
+  layout->addLayout(right, 0, 1);
+  layout->addWidget(XLGrid8, 1, 0, 1, 3);
+  auto* table = new QHBoxLayout;
+  table->setSpacing(0);
+  table->addWidget(XLGrid9, 0, Qt::AlignTop);
+  table->addWidget(XLGrid6, 1, Qt::AlignTop);
+  layout->addLayout(table, 2, 0, 1, 3);
+  layout->setRowStretch(3, 1);
+  layout->setColumnStretch(2, 1);
+}
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+// TabSheet3 "Зола и продукты сгорания": the ash oxide analysis, the theoretical volumes
+// at excess air 1, the fly-ash carry-over and the enthalpy–temperature table.
+#pragma once
+
+#include <QWidget>
+
+#include "calc/fuel_document.h"
+#include "ui/sheet_model_pool.h"
+
+namespace ui {
+
+class TXLGrid;
+
+class AshProductsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent = nullptr);
+
+  TXLGrid* XLGrid5 = nullptr;   // XLSheet5, ash oxides
+  TXLGrid* XLGrid7 = nullptr;   // XLSheet2, volumes
+  TXLGrid* XLGrid13 = nullptr;  // XLSheet13, carry-over coefficient
+  TXLGrid* XLGrid8 = nullptr;   // XLSheet7, heading of the enthalpy table
+  TXLGrid* XLGrid9 = nullptr;   // XLSheet8, its row titles
+  TXLGrid* XLGrid6 = nullptr;   // XLSheet6, the enthalpy table, 100..2500 °C
+};
+
+}  // namespace ui

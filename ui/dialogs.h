@@ -1,0 +1,49 @@
+// The message boxes and the save dialog of the windows, behind one small interface:
+// the program shows them with Qt (QtDialogs), tests answer them from a script.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// What the save dialog is asked to show.
+struct SaveDialogRequest {
+  QString title;           // "Сохранить файл топлива"
+  QString folder;          // the folder it starts in
+  QString filter;          // "Файл топлива (*.fll)"
+  QString default_suffix;  // "fll", added when the user types a name without one
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // A modal message box; returns the button chosen (the Escape button when it is closed).
+  virtual QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
+                                              const QString& caption,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::Icon icon) = 0;
+
+  // A modal save dialog that does not ask before replacing a file; the chosen path, or an
+  // empty text when the user cancels.
+  virtual QString SaveFileName(QWidget* parent, const SaveDialogRequest& request) = 0;
+};
+
+// The error report: the failure's own text in a message box captioned "Error".
+void ReportError(Dialogs& dialogs, QWidget* parent, const QString& text);
+
+// Runs `handler`; a failure it lets through is reported and the program goes on. Every
+// slot that starts a calculation or touches a file runs through it.
+template <typename Handler>
+void RunGuarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ReportError(dialogs, parent, QString::fromUtf8(error.what()));
+  }
+}
+
+}  // namespace ui

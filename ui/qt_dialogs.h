@@ -1,0 +1,16 @@
+// The program's message boxes and save dialog, shown with Qt.
+#pragma once
+
+#include "ui/dialogs.h"
+
+namespace ui {
+
+class QtDialogs : public Dialogs {
+ public:
+  QMessageBox::StandardButton Message(QWidget* parent, const QString& text, const QString& caption,
+                                      QMessageBox::StandardButtons buttons,
+                                      QMessageBox::Icon icon) override;
+  QString SaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
+};
+
+}  // namespace ui

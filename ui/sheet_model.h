@@ -1,0 +1,47 @@
+// The Qt item model of one grid sheet. It only translates: cell texts, hints, font
+// colours and list items out to the views, typed texts and list choices in to the
+// sheet; it keeps no copy of a cell and follows every change of the sheet.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "sheets/sheet.h"
+
+namespace ui {
+
+class SheetModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  // The item texts of a list cell (QStringList); empty for other cells.
+  static constexpr int kItemsRole = Qt::UserRole + 1;
+
+  // The model follows `sheet`, which must outlive it.
+  explicit SheetModel(sheets::Sheet& sheet, QObject* parent = nullptr);
+  ~SheetModel() override;
+
+  sheets::Sheet& Sheet() const { return sheet_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  // Stores an edited text as the cell's text; for a list cell the edit value is the index
+  // of the chosen item.
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ signals:
+  // The merged areas, column widths or decimal separator may have changed.
+  void SheetLayoutChanged();
+  // A view stored an edit into a cell (the user typed or chose something).
+  void CellEdited(int col, int row);
+
+ private:
+  void OnSheetChanged(int col, int row);
+  bool InMergedArea(int col, int row) const;
+
+  sheets::Sheet& sheet_;
+  int listener_ = -1;
+};
+
+}  // namespace ui

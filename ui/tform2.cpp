@@ -1,0 +1,316 @@
+// TForm2: the document window's lifecycle, its load and save flows and its handlers.
+#include "ui/tform2.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "calc/cycle.h"
+#include "calc/decimal_fix.h"
+#include "calc/design.h"
+#include "calc/fuel_io.h"
+#include "fuel/fuel_file.h"
+#include "library/qt_paths.h"
+#include "library/tform3.h"
+#include "ui/all_data_page.h"
+#include "ui/ash_products_page.h"
+#include "ui/design_parameters_page.h"
+#include "ui/dialogs.h"
+#include "ui/enthalpy_data_page.h"
+#include "ui/main_properties_page.h"
+#include "ui/mixture_page.h"
+#include "ui/norms1973_page.h"
+#include "ui/txl_grid.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kLeft = 219;
+constexpr int kClientWidth = 574;
+constexpr int kClientHeight = 380;
+constexpr int kMaxNameLength = 50;
+
+const char* const kFuelTypes[] = {
+    "антрацит", "каменный уголь", "бурый уголь",          "торф",
+    "сланец",   "жидкое топливо", "газообразное топливо",
+};
+
+// The decimal separator of the default locale, as the sheets keep it.
+char LocaleDecimalSeparator() {
+  return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+}  // namespace
+
+TForm2::TForm2(library::TForm3& list, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      list_(list),
+      dialogs_(dialogs),
+      doc_(LocaleDecimalSeparator()) {
+  setWindowTitle(QStringLiteral("Pyrana v1.5"));
+  BuildHeader();
+  BuildPages();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(GroupBox1);
+  layout->addWidget(GroupBox2);
+  layout->addWidget(PageControl1, 1);
+  // At least the size of the original layout; larger when the fonts need more room.
+  resize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
+  ConnectHandlers();
+  ConnectGrids();
+  PageControl1->setCurrentWidget(TabSheet2);
+  ShowDocument();
+}
+
+TForm2::~TForm2() {
+  // The grids outlive the document while the window's children are destroyed; no
+  // handler may run on the way.
+  for (TXLGrid* grid : findChildren<TXLGrid*>()) grid->disconnect(this);
+}
+
+void TForm2::BuildHeader() {
+  GroupBox1 = new QGroupBox(QStringLiteral("Месторождение, тип"), this);
+  ComboBox1 = new QLineEdit(GroupBox1);
+  ComboBox1->setMaxLength(kMaxNameLength);
+  ComboBox3 = new QComboBox(GroupBox1);
+  for (const char* type : kFuelTypes) ComboBox3->addItem(QString::fromUtf8(type));
+  auto* layout = new QHBoxLayout(GroupBox1);
+  layout->addWidget(ComboBox1, 3);
+  layout->addWidget(ComboBox3, 2);
+
+  GroupBox2 = new QGroupBox(this);
+  RadioButton1 = new QRadioButton(QStringLiteral("Нормы 1973г."), GroupBox2);
+  RadioButton2 = new QRadioButton(QStringLiteral("Нормы 1998г."), GroupBox2);
+  RadioButton2->setChecked(true);
+  auto* norms = new QHBoxLayout(GroupBox2);
+  norms->addWidget(RadioButton1);
+  norms->addWidget(RadioButton2);
+  GroupBox2->hide();
+}
+
+void TForm2::BuildPages() {
+  PageControl1 = new QTabWidget(this);
+  TabSheet1 = new Norms1973Page(doc_, pool_);
+  TabSheet2 = new MainPropertiesPage(doc_, pool_);
+  TabSheet3 = new AshProductsPage(doc_, pool_);
+  TabSheet4 = new AllDataPage(doc_, pool_);
+  TabSheet5 = new EnthalpyDataPage(doc_, pool_);
+  TabSheet6 = new DesignParametersPage(doc_, pool_);
+  TabSheet7 = new MixturePage(doc_, pool_);
+  PageControl1->addTab(TabSheet1, QStringLiteral("Основные характеристики"));
+  PageControl1->addTab(TabSheet2, QStringLiteral("Основные характеристики"));
+  PageControl1->addTab(TabSheet3, QStringLiteral("Зола и продукты сгорания"));
+  PageControl1->addTab(TabSheet4, QStringLiteral("Все данные"));
+  PageControl1->addTab(TabSheet5, QStringLiteral("Таблица энтальпий"));
+  PageControl1->addTab(TabSheet6, QStringLiteral("Расчетные параметры"));
+  PageControl1->addTab(TabSheet7, QStringLiteral("Смесь топлива"));
+  for (QWidget* hidden : {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet4),
+                          static_cast<QWidget*>(TabSheet5)}) {
+    PageControl1->setTabVisible(PageControl1->indexOf(hidden), false);
+  }
+}
+
+template <typename Handler>
+void TForm2::Run(Handler&& handler) {
+  RunGuarded(dialogs_, this, std::forward<Handler>(handler));
+  ShowDocument();
+}
+
+void TForm2::ConnectHandlers() {
+  connect(ComboBox1, &QLineEdit::textEdited, this, [this](const QString& text) {
+    doc_.ComboBox1 = text.toStdString();
+    modified_ = true;
+  });
+  connect(ComboBox3, &QComboBox::activated, this,
+          [this](int index) { Run([&] { ComboBox3Change(index); }); });
+  for (QCheckBox* box : {TabSheet1->CheckBox1, TabSheet2->CheckBox2}) {
+    connect(box, &QCheckBox::clicked, this, [this] { Run([&] { CheckBox1Click(); }); });
+  }
+  for (QRadioButton* button : {RadioButton1, RadioButton2}) {
+    connect(button, &QRadioButton::clicked, this, [this] { Run([&] { RadioButton1Click(); }); });
+  }
+  connect(TabSheet4->RadioGroup1Items, &QButtonGroup::idClicked, this,
+          [this](int item) { Run([&] { RadioGroup1Click(item); }); });
+  connect(PageControl1, &QTabWidget::currentChanged, this, &TForm2::PageControl1Change);
+  connect(&pool_, &SheetModelPool::CellEdited, this, [this] { modified_ = true; });
+}
+
+void TForm2::ConnectGrids() {
+  // The input grids run the whole cycle whenever a cell editor opens or closes; the
+  // carry-over and design grids run it with the design calculation after it.
+  for (TXLGrid* grid :
+       {TabSheet1->XLGrid1, TabSheet2->XLGrid3, TabSheet2->XLGrid4, TabSheet3->XLGrid5}) {
+    connect(grid, &TXLGrid::EditModeChanged, this,
+            [this] { Run([&] { calc::XLGrid1EditModeChanged(doc_); }); });
+  }
+  connect(TabSheet3->XLGrid13, &TXLGrid::EditModeChanged, this,
+          [this] { Run([&] { calc::XLGrid13EditModeChanged(doc_); }); });
+  connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this, &TForm2::XLGrid15EditModeChanged);
+  // Leaving a grid repairs numbers typed with the other decimal separator.
+  const std::pair<TXLGrid*, void (*)(calc::FuelDocument&)> exits[] = {
+      {TabSheet1->XLGrid1, &calc::XLGrid1Exit},   {TabSheet1->XLGrid2, &calc::XLGrid2Exit},
+      {TabSheet3->XLGrid7, &calc::XLGrid2Exit},   {TabSheet2->XLGrid3, &calc::XLGrid3Exit},
+      {TabSheet2->XLGrid4, &calc::XLGrid4Exit},   {TabSheet3->XLGrid5, &calc::XLGrid5Exit},
+      {TabSheet4->XLGrid10, &calc::XLGrid10Exit}, {TabSheet5->XLGrid11, &calc::XLGrid11Exit},
+      {TabSheet3->XLGrid13, &calc::XLGrid13Exit}, {TabSheet6->XLGrid15, &calc::XLGrid15Exit},
+  };
+  for (const auto& [grid, handler] : exits) {
+    connect(grid, &TXLGrid::Exit, this, [this, handler = handler] { Run([&] { handler(doc_); }); });
+  }
+}
+
+void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) {
+  const QRect main_frame = main_window.frameGeometry();
+  const QRect list_frame = list_window.frameGeometry();
+  move(std::max(kLeft, list_frame.x() + list_frame.width() + 1),
+       main_frame.top() + main_frame.height() + 1);
+}
+
+bool TForm2::LoadLibraryFuel() {
+  if (list_.ListBox2.empty()) return false;
+  if (list_.SelectedRow() < 0) list_.SelectRow(0);
+  const std::optional<std::filesystem::path> path = list_.SelectedPath();
+  if (!path) return false;
+  bool read = false;
+  Run([&] { read = calc::LoadLibraryFuel(doc_, *path); });
+  modified_ = false;
+  if (!read) {
+    dialogs_.Message(this, QStringLiteral("Ошибка чтения !"), QStringLiteral("Error"),
+                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Critical);
+  }
+  return read;
+}
+
+void TForm2::NewFuel() {
+  Run([&] { calc::NewFuel(doc_); });
+  modified_ = false;
+}
+
+void TForm2::XLGrid15EditModeChanged() {
+  Run([&] { calc::XLGrid15EditModeChanged(doc_); });
+}
+
+bool TForm2::SpeedButton2Click() {
+  const SaveDialogRequest request{
+      .title = QStringLiteral("Сохранить файл топлива"),
+      .folder = library::ToQString(list_.ListedFolder()),
+      .filter = QStringLiteral("Файл топлива (*.fll)"),
+      .default_suffix = QStringLiteral("fll"),
+  };
+  QString chosen = dialogs_.SaveFileName(this, request);
+  bool written = false;
+  if (!chosen.isEmpty()) {
+    if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".fll");
+    try {
+      calc::SaveFuel(doc_, library::ToPath(chosen));
+      written = true;
+      modified_ = false;
+    } catch (const fuel::FileError& error) {
+      dialogs_.Message(this,
+                       QStringLiteral("Не удалось сохранить файл %1\n%2")
+                           .arg(chosen, QString::fromUtf8(error.what())),
+                       QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
+    } catch (const std::exception& error) {
+      ReportError(dialogs_, this, QString::fromUtf8(error.what()));
+    }
+  }
+  list_.RefreshFuelList();
+  return written;
+}
+
+void TForm2::ShowDocument() {
+  if (!doc_.Caption.empty()) setWindowTitle(library::ToQString(doc_.Caption));
+  if (ComboBox1->text() != QString::fromStdString(doc_.ComboBox1)) {
+    ComboBox1->setText(QString::fromStdString(doc_.ComboBox1));
+  }
+  ComboBox3->setCurrentIndex(
+      doc_.ComboBox3 >= 0 && doc_.ComboBox3 < ComboBox3->count() ? doc_.ComboBox3 : -1);
+  TabSheet1->CheckBox1->setChecked(doc_.CheckBox1);
+  TabSheet2->CheckBox2->setChecked(doc_.CheckBox2);
+  RadioButton1->setChecked(doc_.RadioButton1);
+  RadioButton2->setChecked(!doc_.RadioButton1);
+  TabSheet4->RadioGroup1Items->button(doc_.RadioGroup1 == 1 ? 1 : 0)->setChecked(true);
+  TabSheet7->PageControl2->setCurrentWidget(doc_.PageControl2 == 1 ? TabSheet7->TabSheet22
+                                                                   : TabSheet7->TabSheet21);
+  // XLGrid1 and XLGrid3 show the gas composition for gaseous fuel.
+  sheets::Sheet& sheet1 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet1_1;
+  sheets::Sheet& sheet3 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet3;
+  if (&TabSheet1->XLGrid1->Model()->Sheet() != &sheet1) {
+    TabSheet1->XLGrid1->SetSheetModel(pool_.ModelFor(sheet1));
+  }
+  if (&TabSheet2->XLGrid3->Model()->Sheet() != &sheet3) {
+    TabSheet2->XLGrid3->SetSheetModel(pool_.ModelFor(sheet3));
+  }
+}
+
+void TForm2::ComboBox3Change(int index) {
+  modified_ = true;
+  calc::ComboBox3Change(doc_, index);
+}
+
+void TForm2::CheckBox1Click() {
+  doc_.CheckBox1 = TabSheet1->CheckBox1->isChecked();
+  doc_.CheckBox2 = TabSheet2->CheckBox2->isChecked();
+  calc::CheckBox1Click(doc_);
+}
+
+void TForm2::RadioButton1Click() {
+  const bool norms_1973 = RadioButton1->isChecked();
+  const bool first_page_active = PageControl1->currentWidget() == TabSheet1;
+  PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), norms_1973);
+  PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), !norms_1973);
+  PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), !norms_1973);
+  if (norms_1973) {
+    PageControl1->setCurrentWidget(TabSheet1);
+  } else if (first_page_active) {
+    PageControl1->setCurrentWidget(TabSheet2);
+  }
+  calc::RadioButton1Click(doc_, norms_1973);
+}
+
+void TForm2::RadioGroup1Click(int item) { calc::RadioGroup1Click(doc_, item); }
+
+void TForm2::PageControl1Change(int index) {
+  if (PageControl1->widget(index) != TabSheet7) return;
+  doc_.PageControl2 = 0;
+  ShowDocument();
+}
+
+bool TForm2::MayClose() {
+  if (!modified_) return true;
+  const QMessageBox::StandardButton answer = dialogs_.Message(
+      this,
+      QStringLiteral("Сохранить изменения топлива \"%1\" ?")
+          .arg(QString::fromStdString(doc_.ComboBox1)),
+      QStringLiteral("Внимание !"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+      QMessageBox::Warning);
+  if (answer == QMessageBox::No) return true;
+  if (answer != QMessageBox::Yes) return false;
+  bool saved = false;
+  RunGuarded(dialogs_, this, [&] { saved = SpeedButton2Click(); });
+  return saved;
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  if (!MayClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit FormClosed();
+}
+
+}  // namespace ui

@@ -1,0 +1,117 @@
+// TForm2, the fuel document window: the fuel's name and type above tabbed pages of
+// grids over one calc::FuelDocument. Its handlers call the routines of calc/ and
+// refresh the controls; they compute nothing themselves.
+#pragma once
+
+#include <QWidget>
+
+#include "calc/fuel_document.h"
+#include "ui/sheet_model_pool.h"
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+
+namespace library {
+class TForm3;
+}
+
+namespace ui {
+
+class AllDataPage;
+class AshProductsPage;
+class DesignParametersPage;
+class Dialogs;
+class EnthalpyDataPage;
+class MainPropertiesPage;
+class MixturePage;
+class Norms1973Page;
+
+class TForm2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Creates the window over a new document (FormCreate); the numbers of its grids use the
+  // decimal separator of the default locale. `list` and `dialogs` must outlive it.
+  TForm2(library::TForm3& list, Dialogs& dialogs, QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  calc::FuelDocument& Document() { return doc_; }
+
+  // Just right of the fuel list (left 219 beside a list 218 wide), top just below
+  // `main_window`.
+  void PlaceBelow(const QWidget& main_window, const QWidget& list_window);
+
+  // Loads the fuel of the list's selected line (the first line when none is selected)
+  // into the document; an empty list leaves the document as it is. A file that cannot be
+  // read is reported with "Ошибка чтения !". Returns whether a fuel was read.
+  bool LoadLibraryFuel();
+
+  // The empty fuel of "Новый": the name "Новое топливо", every record value 0, type 0.
+  void NewFuel();
+
+  // The design calculation at the given excess air, as leaving an edit of XLGrid15 runs it.
+  void XLGrid15EditModeChanged();
+
+  // The save command: asks for a file name, writes the record there and rebuilds the
+  // fuel list (also when the dialog is cancelled). Returns whether the file was written.
+  bool SpeedButton2Click();
+
+  // Whether the document holds input typed since it was loaded, created or saved.
+  bool Modified() const { return modified_; }
+
+  // Shows the document's name, type, caption and sheets in the controls.
+  void ShowDocument();
+
+  // Controls.
+  QGroupBox* GroupBox1 = nullptr;  // "Месторождение, тип"
+  QLineEdit* ComboBox1 = nullptr;  // the fuel name
+  QComboBox* ComboBox3 = nullptr;  // the fuel type
+  // The norms switch; not shown, so the 1998 norms are in force.
+  QGroupBox* GroupBox2 = nullptr;
+  QRadioButton* RadioButton1 = nullptr;  // "Нормы 1973г."
+  QRadioButton* RadioButton2 = nullptr;  // "Нормы 1998г."
+  QTabWidget* PageControl1 = nullptr;
+  Norms1973Page* TabSheet1 = nullptr;
+  MainPropertiesPage* TabSheet2 = nullptr;
+  AshProductsPage* TabSheet3 = nullptr;
+  AllDataPage* TabSheet4 = nullptr;
+  EnthalpyDataPage* TabSheet5 = nullptr;
+  DesignParametersPage* TabSheet6 = nullptr;
+  MixturePage* TabSheet7 = nullptr;
+
+ signals:
+  // The window was closed (FormClose); it is not shown again.
+  void FormClosed();
+
+ protected:
+  // FormClose: with unsaved input, asks whether to save it first (Yes, No, Cancel).
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildHeader();
+  void BuildPages();
+  void ConnectHandlers();
+  void ConnectGrids();
+  // Runs a handler of the document's routines, reporting a failure, then shows the
+  // document's controls again.
+  template <typename Handler>
+  void Run(Handler&& handler);
+  void ComboBox3Change(int index);
+  void CheckBox1Click();
+  void RadioButton1Click();
+  void RadioGroup1Click(int item);
+  void PageControl1Change(int index);
+  bool MayClose();
+
+  library::TForm3& list_;
+  Dialogs& dialogs_;
+  // The document before the pool: the pool's models follow its sheets and go first.
+  calc::FuelDocument doc_;
+  SheetModelPool pool_;
+  bool modified_ = false;
+};
+
+}  // namespace ui

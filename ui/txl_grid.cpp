@@ -1,0 +1,136 @@
+// TXLGrid: the table view, its events and the sheet layout on screen.
+#include "ui/txl_grid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include "ui/list_cell_delegate.h"
+#include "ui/sheet_model.h"
+
+namespace ui {
+
+namespace {
+constexpr int kCellPadding = 10;  // room left and right of a cell's text
+}
+
+TXLGrid::TXLGrid(QWidget* parent) : QTableView(parent) {
+  setItemDelegate(new ListCellDelegate(this));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setWordWrap(true);
+  setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  focus_connection_ = connect(qApp, &QApplication::focusChanged, this, &TXLGrid::OnFocusChanged);
+}
+
+// The focus leaves a grid that is being destroyed; that is no exit to report.
+TXLGrid::~TXLGrid() { disconnect(focus_connection_); }
+
+void TXLGrid::SetSheetModel(SheetModel* model) {
+  for (const QMetaObject::Connection& connection : model_connections_) disconnect(connection);
+  model_connections_.clear();
+  model_ = model;
+  setModel(model);
+  if (model != nullptr) {
+    model_connections_ << connect(model, &SheetModel::SheetLayoutChanged, this,
+                                  &TXLGrid::ApplySheetLayout);
+    model_connections_ << connect(model, &SheetModel::dataChanged, this, &TXLGrid::OnDataChanged);
+  }
+  ApplySheetLayout();
+}
+
+QSize TXLGrid::sizeHint() const {
+  if (model_ == nullptr) return QTableView::sizeHint();
+  const QMargins margins = contentsMargins();
+  int width = margins.left() + margins.right();
+  for (int col = 0; col < model_->columnCount(); ++col) width += columnWidth(col);
+  int height = margins.top() + margins.bottom();
+  for (int row = 0; row < model_->rowCount(); ++row) height += rowHeight(row);
+  if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+    height += horizontalScrollBar()->sizeHint().height();
+  }
+  if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+    width += verticalScrollBar()->sizeHint().width();
+  }
+  return {width, height};
+}
+
+QSize TXLGrid::minimumSizeHint() const {
+  const QSize full = sizeHint();
+  return {std::min(full.width(), 120), std::min(full.height(), 60)};
+}
+
+bool TXLGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  const bool was_editing = state() == QAbstractItemView::EditingState;
+  const bool result = QTableView::edit(index, trigger, event);
+  if (!was_editing && state() == QAbstractItemView::EditingState) emit EditModeChanged();
+  return result;
+}
+
+void TXLGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  const bool was_editing = state() == QAbstractItemView::EditingState;
+  QTableView::closeEditor(editor, hint);
+  if (!was_editing || state() == QAbstractItemView::EditingState) return;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && !Contains(focus) && focus->window() == window()) {
+    exit_reported_for_ = focus;
+    emit Exit();
+  }
+  emit EditModeChanged();
+}
+
+bool TXLGrid::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && !show_hints_) return true;
+  return QTableView::viewportEvent(event);
+}
+
+void TXLGrid::ApplySheetLayout() {
+  clearSpans();
+  if (model_ == nullptr) return;
+  const sheets::Sheet& sheet = model_->Sheet();
+  for (const sheets::MergedArea& area : sheet.MergedAreas()) {
+    setSpan(area.row, area.col, area.row_count, area.col_count);
+  }
+  for (int col = 0; col < sheet.ColCount(); ++col) setColumnWidth(col, sheet.ColumnWidth(col));
+  for (int row = 0; row < sheet.RowCount(); ++row) {
+    for (int col = 0; col < sheet.ColCount(); ++col) WidenForCell(col, row);
+  }
+  updateGeometry();
+}
+
+// A column is at least as wide as the texts of its single cells, so that no number or
+// label is cut off; a merged area's text wraps inside its area instead.
+void TXLGrid::WidenForCell(int col, int row) {
+  if (columnSpan(row, col) > 1 || rowSpan(row, col) > 1) return;
+  const QString text = model_->index(row, col).data(Qt::DisplayRole).toString();
+  if (text.isEmpty()) return;
+  const int needed = fontMetrics().horizontalAdvance(text) + kCellPadding;
+  if (needed > columnWidth(col)) {
+    setColumnWidth(col, needed);
+    updateGeometry();
+  }
+}
+
+void TXLGrid::OnDataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right) {
+  if (top_left != bottom_right) return;  // whole-sheet changes come with a layout change
+  WidenForCell(top_left.column(), top_left.row());
+}
+
+void TXLGrid::OnFocusChanged(QWidget* old, QWidget* now) {
+  if (old == nullptr || now == nullptr || !Contains(old) || Contains(now)) return;
+  const bool reported = now == exit_reported_for_;
+  exit_reported_for_ = nullptr;
+  if (reported || now->window() != window()) return;
+  emit Exit();
+}
+
+bool TXLGrid::Contains(const QWidget* widget) const {
+  return widget == this || isAncestorOf(widget);
+}
+
+}  // namespace ui

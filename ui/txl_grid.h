@@ -1,0 +1,63 @@
+// The grid view of the document window: shows one sheet through its SheetModel, which
+// can be replaced while the program runs, and reports the two grid events as signals.
+#pragma once
+
+#include <QPointer>
+#include <QTableView>
+
+namespace ui {
+
+class SheetModel;
+
+class TXLGrid : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit TXLGrid(QWidget* parent = nullptr);
+  ~TXLGrid() override;
+
+  // Shows the sheet of `model` (spans of its merged areas, its column widths).
+  void SetSheetModel(SheetModel* model);
+  SheetModel* Model() const { return model_; }
+
+  // Whether the cells' hints are shown as tooltips.
+  void SetShowHints(bool show) { show_hints_ = show; }
+  bool ShowHints() const { return show_hints_; }
+
+  // Opens the cell editor of `index`, as a double click does.
+  using QTableView::edit;
+  // Whether a cell editor is open.
+  bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  // A cell editor opened or closed; when it closed, the typed text is already stored.
+  void EditModeChanged();
+  // The keyboard focus went from this grid (or its cell editor) to another control of
+  // the same window. When the focus leaves while a cell is being edited, the typed text
+  // is stored first, then Exit comes, then EditModeChanged: a number typed with the other
+  // decimal separator is repaired before the edit cycle reads it.
+  void Exit();
+
+ protected:
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  void ApplySheetLayout();
+  void WidenForCell(int col, int row);
+  void OnDataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right);
+  void OnFocusChanged(QWidget* old, QWidget* now);
+  bool Contains(const QWidget* widget) const;
+
+  QPointer<SheetModel> model_;
+  QList<QMetaObject::Connection> model_connections_;
+  QPointer<QWidget> exit_reported_for_;
+  QMetaObject::Connection focus_connection_;  // where the focus went when closeEditor sent Exit
+  bool show_hints_ = true;
+};
+
+}  // namespace ui
