@@ -116,8 +116,9 @@ TEST(CalculatorTest, BatchOverAFolderAndFiles) {
   const std::string folder = std::string(PYRANA_SOURCE_DIR) + "/examples/Fuel";
   const CalcRun table = Calc({"--excess-air", "1.2", folder});
   ASSERT_EQ(table.code, 0) << table.err;
-  // A header and one row per fuel, in file-name order.
-  EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 4);
+  // A header and one row per fuel of the seven examples, in file-name order.
+  EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 8);
+  EXPECT_LT(table.out.find("Антрацит АШ"), table.out.find("Бурый уголь Б2"));
   EXPECT_LT(table.out.find("Каменный уголь марки Д"), table.out.find("Мазут сернистый"));
   EXPECT_LT(table.out.find("Мазут сернистый"), table.out.find("Природный газ"));
   EXPECT_NE(table.out.find("0.6791"), std::string::npos);  // VH2O of the coal at α 1.2
@@ -134,7 +135,7 @@ TEST(CalculatorTest, BatchOverAFolderAndFiles) {
   const CalcRun lines = Calc({"--format", "json", folder, "/nonexistent.fll"});
   EXPECT_EQ(lines.code, 1);  // the missing file is reported, the others printed
   EXPECT_NE(lines.err.find("/nonexistent.fll"), std::string::npos);
-  EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 3);
+  EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 7);
   EXPECT_EQ(lines.out.rfind("{\"name\": \"Природный газ\", \"type\": 6,", 0), std::string::npos);
   EXPECT_NE(lines.out.find("\n{\"name\": \"Природный газ\", \"type\": 6, "), std::string::npos);
 }
