@@ -27,25 +27,18 @@ std::string DesignText(const calc::FuelDocument& doc, std::string_view key) {
   return {};
 }
 
-// Displayed width of a UTF-8 text: one column per code point.
-std::size_t Width(const std::string& text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
-    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  }));
-}
-
 std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
   std::vector<std::size_t> widths(BatchHeader().size(), 0);
   for (const auto& row : rows) {
     for (std::size_t col = 0; col < row.size(); ++col)
-      widths[col] = std::max(widths[col], Width(row[col]));
+      widths[col] = std::max(widths[col], DisplayWidth(row[col]));
   }
   std::string out;
   for (const auto& row : rows) {
     std::string line;
     for (std::size_t col = 0; col < row.size(); ++col) {
       line += row[col];
-      if (col + 1 < row.size()) line += std::string(widths[col] - Width(row[col]) + 2, ' ');
+      if (col + 1 < row.size()) line += std::string(widths[col] - DisplayWidth(row[col]) + 2, ' ');
     }
     out += line + '\n';
   }

@@ -14,13 +14,6 @@ namespace cli {
 
 namespace {
 
-// Displayed width of a UTF-8 text: one column per code point.
-std::size_t Width(const std::string& text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
-    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  }));
-}
-
 Json ColumnTexts(const sheets::Sheet& sheet, int col, int first_row, int last_row) {
   Json::Array texts;
   for (int row = first_row; row <= last_row; ++row) texts.emplace_back(sheet.Text(col, row));
@@ -52,6 +45,12 @@ std::string EnthalpyTableText(const sheets::Sheet& titles, const sheets::Sheet& 
 
 }  // namespace
 
+std::size_t DisplayWidth(const std::string& text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+    return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  }));
+}
+
 std::string SheetText(const sheets::Sheet& sheet) {
   // A heading merged over several columns does not widen its first column.
   auto spans_columns = [&sheet](int col, int row) {
@@ -65,7 +64,7 @@ std::string SheetText(const sheets::Sheet& sheet) {
     for (int col = 0; col < sheet.ColCount(); ++col) {
       if (spans_columns(col, row)) continue;
       auto& width = widths[static_cast<std::size_t>(col)];
-      width = std::max(width, Width(sheet.Text(col, row)));
+      width = std::max(width, DisplayWidth(sheet.Text(col, row)));
     }
   }
   std::string out;
@@ -76,7 +75,7 @@ std::string SheetText(const sheets::Sheet& sheet) {
       line += text;
       if (spans_columns(col, row)) break;
       if (col + 1 < sheet.ColCount()) {
-        line += std::string(widths[static_cast<std::size_t>(col)] - Width(text) + 2, ' ');
+        line += std::string(widths[static_cast<std::size_t>(col)] - DisplayWidth(text) + 2, ' ');
       }
     }
     line.erase(line.find_last_not_of(' ') + 1);

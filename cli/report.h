@@ -2,6 +2,7 @@
 // laid out like the sheets.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "calc/fuel_document.h"
@@ -26,6 +27,9 @@ Json VolumesJson(const sheets::Sheet& sheet, int first);
 
 // The heating value as the input sheet in force shows it.
 std::string HeatingValueText(const calc::FuelDocument& doc);
+
+// Displayed width of a UTF-8 text: one column per code point.
+std::size_t DisplayWidth(const std::string& text);
 
 // A sheet as aligned text rows; empty rows are left out.
 std::string SheetText(const sheets::Sheet& sheet);
