@@ -12,9 +12,9 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <system_error>
 
 #include "library/fuel_folder.h"
+#include "library/library_folder.h"
 #include "library/qt_paths.h"
 
 namespace library {
@@ -35,12 +35,7 @@ TForm3::TForm3(const std::filesystem::path& program_dir, const std::filesystem::
   BuildListTab();
   BuildFolderTab();
 
-  library_folder_ = program_dir / "Fuel";
-  if (!EnsureFolder(library_folder_)) {
-    library_folder_ = fallback_dir / "Fuel";
-    std::error_code error;
-    std::filesystem::create_directories(library_folder_, error);
-  }
+  library_folder_ = PrepareLibraryFolder(program_dir, fallback_dir);
   listed_folder_ = library_folder_;
   ShowFolderInTree(listed_folder_);
   RefreshFuelList();

@@ -21,9 +21,10 @@ class TForm3 : public QWidget {
   Q_OBJECT
 
  public:
-  // The library folder is `program_dir`/Fuel, created when missing; when it can be
-  // neither found nor created, `fallback_dir`/Fuel (created with its parents). The list
-  // applies `filters`, which must outlive the window, at every RefreshFuelList.
+  // The library folder is PrepareLibraryFolder(program_dir, fallback_dir): `program_dir`/Fuel
+  // when it can be written into, otherwise `fallback_dir`/Fuel, seeded with the program's
+  // examples. The list applies `filters`, which must outlive the window, at every
+  // RefreshFuelList.
   TForm3(const std::filesystem::path& program_dir, const std::filesystem::path& fallback_dir,
          const TypeFilters& filters, QWidget* parent = nullptr);
 
