@@ -14,6 +14,7 @@ void LayoutDesignSheet(sheets::Sheet& sheet) {
   sheet.SetText(0, 0, "Расчетные параметры продуктов");
   sheet.SetText(1, 0, "сгорания и");
   sheet.SetText(2, 0, "воздуха");
+  sheet.Merge({.col = 0, .row = 0, .col_count = 3, .row_count = 1, .separator = " "});
   sheet.SetText(0, 1, "при заданном избытке воздуха");
   sheet.SetText(0, 2, " Избыток воздуха");
   LayoutGivenKindCell(sheet);

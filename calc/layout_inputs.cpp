@@ -54,6 +54,7 @@ void LayoutSolid1973Sheet(sheets::Sheet& sheet) {
                   {17, " Температура t3", "°С"}});
   sheet.SetText(0, 14, "Плавкостные характе");
   sheet.SetText(1, 14, "ристики");
+  sheet.Merge({.col = 0, .row = 14, .col_count = 2, .row_count = 1});
   SetInputWidths(sheet);
 }
 
@@ -68,15 +69,18 @@ void LayoutSolid1998Sheet(sheets::Sheet& sheet) {
                   {17, " Зольность на сухую массу", "%"}});
   sheet.SetText(0, 15, "Предельные ");
   sheet.SetText(1, 15, "значения");
+  sheet.Merge({.col = 0, .row = 15, .col_count = 2, .row_count = 1});
   SetInputWidths(sheet);
 }
 
 void LayoutReducedSheet(sheets::Sheet& sheet) {
   sheet.SetText(0, 0, "Приведенные зна");
   sheet.SetText(1, 0, "чения");
+  sheet.Merge({.col = 0, .row = 0, .col_count = 2, .row_count = 1});
   SetRows(sheet, {{1, " Влажность", "кг/МДж"}, {2, " Зольность", "кг/МДж"}});
   sheet.SetText(0, 3, "Температурные характ");
   sheet.SetText(1, 3, "еристики");
+  sheet.Merge({.col = 0, .row = 3, .col_count = 2, .row_count = 1});
   SetRows(sheet, {{4, " Температура t1", "°C"},
                   {5, " Температура t2", "°C"},
                   {6, " Температура t3", "°C"},
@@ -100,6 +104,8 @@ void LayoutAshOxideSheet(sheets::Sheet& sheet) {
   sheet.SetText(1, 0, "золы");
   sheet.SetText(0, 1, "на бессульфатную ма");
   sheet.SetText(1, 1, "ссу");
+  sheet.Merge({.col = 0, .row = 0, .col_count = 2, .row_count = 1});
+  sheet.Merge({.col = 0, .row = 1, .col_count = 2, .row_count = 1});
   SetRows(sheet, {{2, " Оксид кремния         (SiO2)", "%"},
                   {3, " Оксид алюминия III   (Al2O3)", "%"},
                   {4, " Оксид титана           (TiO2)", "%"},

@@ -64,14 +64,14 @@ std::string SheetText(const sheets::Sheet& sheet) {
     for (int col = 0; col < sheet.ColCount(); ++col) {
       if (spans_columns(col, row)) continue;
       auto& width = widths[static_cast<std::size_t>(col)];
-      width = std::max(width, DisplayWidth(sheet.Text(col, row)));
+      width = std::max(width, DisplayWidth(sheet.DisplayText(col, row)));
     }
   }
   std::string out;
   for (int row = 0; row < sheet.RowCount(); ++row) {
     std::string line;
     for (int col = 0; col < sheet.ColCount(); ++col) {
-      const std::string text = sheet.Text(col, row);
+      const std::string text = sheet.DisplayText(col, row);
       line += text;
       if (spans_columns(col, row)) break;
       if (col + 1 < sheet.ColCount()) {

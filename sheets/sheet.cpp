@@ -69,6 +69,30 @@ bool Sheet::IsNumber(int col, int row) const {
   return ParseFloat(Text(col, row), decimal_separator_).has_value();
 }
 
+std::string Sheet::DisplayText(int col, int row) const {
+  const MergedArea* area = AreaAt(col, row);
+  if (area == nullptr) return Text(col, row);
+  if (col != area->col || row != area->row) return {};
+  std::string shown;
+  for (int c = area->col; c < area->col + area->col_count; ++c) {
+    const std::string text = Text(c, row);
+    if (text.empty()) continue;
+    if (!shown.empty()) shown += area->separator;
+    shown += text;
+  }
+  return shown;
+}
+
+const MergedArea* Sheet::AreaAt(int col, int row) const {
+  for (const MergedArea& area : merged_) {
+    if (col >= area.col && col < area.col + area.col_count && row >= area.row &&
+        row < area.row + area.row_count) {
+      return &area;
+    }
+  }
+  return nullptr;
+}
+
 std::int64_t Sheet::Integer(int col, int row) const {
   const Cell& cell = At(col, row);
   if (const auto* value = std::get_if<std::int64_t>(&cell.value)) return *value;

@@ -18,6 +18,9 @@ struct MergedArea {
   int row = 0;
   int col_count = 1;
   int row_count = 1;
+  // What is shown between the texts of the cells of the area's first row; empty where the
+  // layout cut one word over two cells.
+  std::string separator = {};
 };
 
 class Sheet {
@@ -45,6 +48,12 @@ class Sheet {
   std::int64_t Integer(int col, int row) const;
   // Whether Text() parses as a number.
   bool IsNumber(int col, int row) const;
+  // What a view shows: the origin of a merged area shows the texts of the cells of the
+  // area's first row joined by the area's separator, the other cells of the area show
+  // nothing, any other cell its Text().
+  std::string DisplayText(int col, int row) const;
+  // The merged area that contains (col, row), or nullptr.
+  const MergedArea* AreaAt(int col, int row) const;
 
   void SetValue(int col, int row, CellValue value);
   void SetText(int col, int row, std::string text) { SetValue(col, row, std::move(text)); }

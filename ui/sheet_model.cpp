@@ -38,7 +38,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
   const sheets::Cell& cell = sheet_.At(col, row);
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(sheet_.Text(col, row));
+      return QString::fromStdString(sheet_.DisplayText(col, row));
     case Qt::EditRole:
       if (cell.IsList()) {
         const auto* selected = std::get_if<std::int64_t>(&cell.value);
@@ -52,8 +52,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
       if (cell.font_color == sheets::kBlack) return {};
       return QBrush(ColorOf(cell.font_color));
     case Qt::TextAlignmentRole:
-      if (InMergedArea(col, row)) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-      return {};
+      return AlignmentOf(col, row);
     case kItemsRole: {
       QStringList items;
       for (const std::string& item : cell.items) items << QString::fromStdString(item);
@@ -95,16 +94,25 @@ void SheetModel::OnSheetChanged(int col, int row) {
   }
   const QModelIndex changed = index(row, col);
   emit dataChanged(changed, changed);
+  // The origin of a merged area shows the texts of the cells it covers.
+  const sheets::MergedArea* area = sheet_.AreaAt(col, row);
+  if (area != nullptr && (area->col != col || area->row != row)) {
+    const QModelIndex origin = index(area->row, area->col);
+    emit dataChanged(origin, origin);
+  }
 }
 
-bool SheetModel::InMergedArea(int col, int row) const {
-  for (const sheets::MergedArea& area : sheet_.MergedAreas()) {
-    if (col >= area.col && col < area.col + area.col_count && row >= area.row &&
-        row < area.row + area.row_count) {
-      return true;
-    }
+// A heading written for its merged area is centred in it; a heading that the layout
+// pieced together from several cells reads on from the left, as its pieces did.
+QVariant SheetModel::AlignmentOf(int col, int row) const {
+  const sheets::MergedArea* area = sheet_.AreaAt(col, row);
+  if (area == nullptr) return {};
+  int pieces = 0;
+  for (int c = area->col; c < area->col + area->col_count; ++c) {
+    if (!sheet_.Text(c, area->row).empty()) ++pieces;
   }
-  return false;
+  if (pieces > 1) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
 }
 
 }  // namespace ui

@@ -38,7 +38,7 @@ class SheetModel : public QAbstractTableModel {
 
  private:
   void OnSheetChanged(int col, int row);
-  bool InMergedArea(int col, int row) const;
+  QVariant AlignmentOf(int col, int row) const;
 
   sheets::Sheet& sheet_;
   int listener_ = -1;

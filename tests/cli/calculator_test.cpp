@@ -160,6 +160,10 @@ TEST(CalculatorTest, TextReportShowsTheSheets) {
   EXPECT_NE(run.out.find("5.7498  Нм3/кг"), std::string::npos);
   EXPECT_NE(run.out.find(" Низшая теплота сгорания"), std::string::npos);
   EXPECT_NE(run.out.find("1000              8268.18"), std::string::npos);
+  // Headings that the layout cut over two cells read as one text.
+  EXPECT_NE(run.out.find("\nПриведенные значения\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\nРасчетные параметры продуктов сгорания и воздуха\n"),
+            std::string::npos);
 }
 
 TEST(CalculatorTest, BadFilesAndOptionsFailWithOneLine) {

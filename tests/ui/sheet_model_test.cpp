@@ -24,6 +24,7 @@ class SheetModelTest : public QObject {
   void StoresEditsAsTextsAndListChoicesAsIndexes();
   void ReportsChangedCellsToTheViews();
   void GridShowsMergedAreasAsSpans();
+  void HeadingsCutOverSeveralCellsReadAsOneText();
   void TypingThroughOneGridShowsInTheOtherAndSignalsEditMode();
   void ListCellIsEditedWithAComboBox();
   void ExitFiresWhenFocusLeavesForAnotherControl();
@@ -113,6 +114,65 @@ void SheetModelTest::GridShowsMergedAreasAsSpans() {
   for (int col = 0; col < 3; ++col) QVERIFY(grid.columnWidth(col) >= doc.XLSheet2.ColumnWidth(col));
   doc.XLSheet2.SetText(0, 3, QString(80, QChar('N')).toStdString());
   QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(QString(80, QChar('N'))));
+}
+
+void SheetModelTest::HeadingsCutOverSeveralCellsReadAsOneText() {
+  calc::FuelDocument doc;
+  struct Heading {
+    sheets::Sheet* sheet;
+    int row;
+    int col_count;
+    QString shown;
+  };
+  const Heading headings[] = {
+      {&doc.XLSheet4, 0, 2, QStringLiteral("Приведенные значения")},
+      {&doc.XLSheet4, 3, 2, QStringLiteral("Температурные характеристики")},
+      {&doc.XLSheet5, 0, 2, QStringLiteral("Элементарный состав золы")},
+      {&doc.XLSheet5, 1, 2, QStringLiteral("на бессульфатную массу")},
+      {&doc.XLSheet1_1, 14, 2, QStringLiteral("Плавкостные характеристики")},
+      {&doc.XLSheet3, 15, 2, QStringLiteral("Предельные значения")},
+      {&doc.XLSheet15, 0, 3, QStringLiteral("Расчетные параметры продуктов сгорания и воздуха")},
+  };
+  ui::SheetModelPool pool;
+  for (const Heading& h : headings) {
+    ui::TXLGrid grid;
+    grid.SetSheetModel(pool.ModelFor(*h.sheet));
+    const QAbstractItemModel& model = *grid.model();
+    QCOMPARE(model.index(h.row, 0).data().toString(), h.shown);
+    QCOMPARE(grid.columnSpan(h.row, 0), h.col_count);
+    // The pieces still read as the layout wrote them, and the cells they cover show nothing.
+    QCOMPARE(model.index(h.row, 0).data(Qt::EditRole).toString(),
+             QString::fromStdString(h.sheet->Text(0, h.row)));
+    for (int col = 1; col < h.col_count; ++col) {
+      QVERIFY(!h.sheet->Text(col, h.row).empty());
+      QCOMPARE(model.index(h.row, col).data().toString(), QString());
+    }
+    // It reads on from the left like the labels under it.
+    QCOMPARE(model.index(h.row, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  // A heading written for its area alone stays centred.
+  ui::SheetModel volumes(doc.XLSheet2);
+  QCOMPARE(volumes.index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+           Qt::Alignment(Qt::AlignCenter));
+
+  // Empty cells of the row add no separator; a change of a piece shows at once.
+  sheets::Sheet sheet(4, 2);
+  sheet.SetText(0, 0, "a");
+  sheet.SetText(2, 0, "b");
+  sheet.SetText(3, 0, "c");
+  sheet.SetText(1, 1, "under the area");
+  sheet.Merge({.col = 0, .row = 0, .col_count = 3, .row_count = 2, .separator = " "});
+  ui::SheetModel model(sheet);
+  QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("a b"));
+  QCOMPARE(model.index(1, 1).data().toString(), QString());
+  QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("c"));
+  // A new piece changes what the origin shows, so the views hear of the origin too.
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  sheet.SetText(1, 0, "x");
+  QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("a x b"));
+  QCOMPARE(changed.count(), 2);
+  QCOMPARE(changed.at(1).at(0).toModelIndex(), model.index(0, 0));
 }
 
 void SheetModelTest::TypingThroughOneGridShowsInTheOtherAndSignalsEditMode() {
