@@ -1,0 +1,229 @@
+// EnthalpyChart: the lines of calc::MakeDiagram drawn with Qt Charts.
+#include "ui/enthalpy_chart.h"
+
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr double kFirstTemperature = 100;
+constexpr double kLastTemperature = 2500;
+
+QString DisplayUnit(const std::string& unit) {
+  QString text = QString::fromStdString(unit);
+  if (text.isEmpty()) text = QStringLiteral("кДж/кг");
+  return text.replace(QStringLiteral("м3"), QStringLiteral("м³"));
+}
+
+// A tick step of 1, 2 or 5 times a power of ten giving about eight intervals over `span`.
+double NiceStep(double span) {
+  const double raw = span / 8;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (const double factor : {1.0, 2.0, 5.0}) {
+    if (raw <= factor * power) return factor * power;
+  }
+  return 10 * power;
+}
+
+QList<QPointF> Points(const std::vector<calc::DiagramPoint>& line) {
+  QList<QPointF> points;
+  for (const calc::DiagramPoint& p : line) points.append({p.temperature, p.enthalpy});
+  return points;
+}
+
+QLineSeries* NewLine(const QString& name, const QColor& color, qreal width, Qt::PenStyle style) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  QPen pen(color, width, style);
+  pen.setCapStyle(Qt::FlatCap);
+  series->setPen(pen);
+  return series;
+}
+
+QFont SizedFont(int point_size, bool bold = false) {
+  QFont font;
+  font.setPointSize(point_size);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+EnthalpyChart::EnthalpyChart(QWidget* parent) : QChartView(parent) {
+  auto* chart = new QChart;
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(6, 6, 12, 6));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->legend()->setAlignment(Qt::AlignTop);
+  chart->legend()->setFont(SizedFont(9));
+  chart->setTitleFont(SizedFont(10));
+  setChart(chart);
+  setRenderHint(QPainter::Antialiasing);
+  setMinimumSize(480, 320);
+  setMouseTracking(true);
+  BuildSeries();
+}
+
+void EnthalpyChart::BuildSeries() {
+  gas_ = NewLine(QString(), QColor(0xb2, 0x18, 0x2b), 2.2, Qt::SolidLine);
+  air_ = NewLine(QStringLiteral("I⁰в — теоретический воздух"), QColor(0x21, 0x66, 0xac), 2.2,
+                 Qt::SolidLine);
+  ash_ = NewLine(QStringLiteral("Iзл — зола"), QColor(0x8c, 0x6d, 0x1f), 1.8, Qt::SolidLine);
+  const QColor guide_color(0x30, 0x30, 0x30);
+  guide_t_ = NewLine(QString(), guide_color, 1.2, Qt::DashLine);
+  guide_i_ = NewLine(QString(), guide_color, 1.2, Qt::DashLine);
+  for (QLineSeries* line : {gas_, air_}) {
+    line->setPointsVisible(true);
+    line->setMarkerSize(3);
+  }
+  state_ = new QScatterSeries;
+  state_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+  state_->setMarkerSize(10);
+  state_->setColor(Qt::black);
+  state_->setBorderColor(Qt::white);
+
+  x_axis_ = new QValueAxis;
+  x_axis_->setTitleText(QStringLiteral("Температура, °С"));
+  x_axis_->setRange(kFirstTemperature, kLastTemperature);
+  x_axis_->setTickType(QValueAxis::TicksDynamic);
+  x_axis_->setTickAnchor(kFirstTemperature);
+  x_axis_->setTickInterval(200);
+  x_axis_->setMinorTickCount(1);
+  y_axis_ = new QValueAxis;
+  y_axis_->setTickType(QValueAxis::TicksDynamic);
+  y_axis_->setTickAnchor(0);
+  y_axis_->setMinorTickCount(1);
+  const QPen minor_grid(QColor(0xe4, 0xe4, 0xe4), 1);
+  const QPen major_grid(QColor(0xbc, 0xbc, 0xbc), 1);
+  for (QValueAxis* axis : {x_axis_, y_axis_}) {
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setLabelsFont(SizedFont(9));
+    axis->setTitleFont(SizedFont(9, true));
+    axis->setGridLinePen(major_grid);
+    axis->setMinorGridLinePen(minor_grid);
+    axis->setLinePenColor(QColor(0x60, 0x60, 0x60));
+    chart()->addAxis(axis, axis == x_axis_ ? Qt::AlignBottom : Qt::AlignLeft);
+  }
+  // Guides first, so the lines and the state point are drawn over them.
+  for (QXYSeries* series :
+       std::initializer_list<QXYSeries*>{guide_t_, guide_i_, gas_, air_, ash_, state_}) {
+    chart()->addSeries(series);
+    series->attachAxis(x_axis_);
+    series->attachAxis(y_axis_);
+  }
+  for (QLineSeries* guide : {guide_t_, guide_i_}) {
+    for (QLegendMarker* marker : chart()->legend()->markers(guide)) marker->setVisible(false);
+  }
+  UpdateAxes();
+  UpdateState();
+}
+
+void EnthalpyChart::ShowTable(const sheets::Sheet& table, const sheets::Sheet& titles,
+                              const sheets::Sheet& design, const calc::StateCells& cells) {
+  table_ = &table;
+  titles_ = &titles;
+  design_ = &design;
+  cells_ = cells;
+  Refresh();
+}
+
+void EnthalpyChart::ShowFuel(const calc::FuelDocument& doc) {
+  ShowTable(doc.XLSheet6, doc.XLSheet8, doc.XLSheet15, calc::kFuelStateCells);
+}
+
+void EnthalpyChart::ShowMixture(const calc::FuelDocument& doc) {
+  ShowTable(doc.XLSheet16, doc.XLSheet18, doc.XLSheet17, calc::kMixtureStateCells);
+}
+
+void EnthalpyChart::Refresh() {
+  if (table_ == nullptr) return;
+  diagram_ = calc::MakeDiagram(*table_, *titles_, *design_, cells_);
+  unit_ = DisplayUnit(diagram_.unit);
+  gas_->replace(Points(diagram_.gas));
+  gas_->setName(QStringLiteral("Iг — дымовые газы при α = %1")
+                    .arg(QString::fromStdString(diagram_.excess_air_text)));
+  air_->replace(Points(diagram_.air));
+  ash_->replace(Points(diagram_.ash));
+  for (QLegendMarker* marker : chart()->legend()->markers(ash_))
+    marker->setVisible(!diagram_.ash.empty());
+  const bool empty = diagram_.gas.empty() && diagram_.air.empty();
+  for (QLegendMarker* marker : chart()->legend()->markers()) {
+    if (marker->series() == gas_ || marker->series() == air_) marker->setVisible(!empty);
+  }
+  chart()->setTitle(empty ? QStringLiteral("Таблица энтальпий не рассчитана") : QString());
+  UpdateState();
+  UpdateAxes();
+}
+
+void EnthalpyChart::UpdateState() {
+  const auto& state = diagram_.state;
+  const bool shown =
+      state && state->temperature >= kFirstTemperature && state->temperature <= kLastTemperature;
+  if (!shown) {
+    state_->clear();
+    guide_t_->clear();
+    guide_i_->clear();
+  } else {
+    const double bottom = std::min(0.0, state->enthalpy);
+    state_->replace({QPointF(state->temperature, state->enthalpy)});
+    guide_t_->replace(
+        {QPointF(state->temperature, bottom), QPointF(state->temperature, state->enthalpy)});
+    guide_i_->replace({QPointF(kFirstTemperature, state->enthalpy),
+                       QPointF(state->temperature, state->enthalpy)});
+    // The values as the design sheet shows them.
+    const auto text = [this](calc::StateCells::At at) {
+      return QString::fromStdString(design_->Text(at.col, at.row)).trimmed();
+    };
+    state_->setName(QStringLiteral("Расчетное состояние: %1 °С; %2 %3")
+                        .arg(text(cells_.temperature), text(cells_.gas_enthalpy), unit_));
+  }
+  for (QLegendMarker* marker : chart()->legend()->markers(state_)) marker->setVisible(shown);
+}
+
+void EnthalpyChart::UpdateAxes() {
+  y_axis_->setTitleText(QStringLiteral("Энтальпия, %1").arg(unit_.isEmpty() ? "кДж/кг" : unit_));
+  double low = 0;
+  double high = 0;
+  for (const auto* line : {&diagram_.gas, &diagram_.air, &diagram_.ash}) {
+    for (const calc::DiagramPoint& p : *line) {
+      low = std::min(low, p.enthalpy);
+      high = std::max(high, p.enthalpy);
+    }
+  }
+  if (state_->count() > 0) {
+    low = std::min(low, state_->at(0).y());
+    high = std::max(high, state_->at(0).y());
+  }
+  if (high - low <= 0) high = low + 1000;
+  const double step = NiceStep(high - low);
+  y_axis_->setTickInterval(step);
+  y_axis_->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
+}
+
+void EnthalpyChart::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF in_chart = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+  if (chart()->plotArea().contains(in_chart)) {
+    const QPointF value = chart()->mapToValue(in_chart, gas_);
+    QToolTip::showText(event->globalPosition().toPoint(),
+                       QStringLiteral("%1 °С; %2 %3")
+                           .arg(value.x(), 0, 'f', 0)
+                           .arg(value.y(), 0, 'f', 0)
+                           .arg(unit_),
+                       this);
+  } else {
+    QToolTip::hideText();
+  }
+  QChartView::mouseMoveEvent(event);
+}
+
+}  // namespace ui
