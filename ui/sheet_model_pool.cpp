@@ -9,7 +9,8 @@ SheetModel* SheetModelPool::ModelFor(sheets::Sheet& sheet) {
   std::unique_ptr<SheetModel>& model = models_[&sheet];
   if (model == nullptr) {
     model = std::make_unique<SheetModel>(sheet);
-    connect(model.get(), &SheetModel::CellEdited, this, &SheetModelPool::CellEdited);
+    connect(model.get(), &SheetModel::CellEdited, this,
+            [this, &sheet] { emit CellEdited(&sheet); });
   }
   return model.get();
 }

@@ -22,8 +22,8 @@ class SheetModelPool : public QObject {
   SheetModel* ModelFor(sheets::Sheet& sheet);
 
  signals:
-  // A view stored an edit into a cell of one of the pool's sheets.
-  void CellEdited();
+  // A view stored an edit into a cell of `sheet`, one of the pool's sheets.
+  void CellEdited(const sheets::Sheet* sheet);
 
  private:
   std::map<const sheets::Sheet*, std::unique_ptr<SheetModel>> models_;

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -19,6 +20,7 @@
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
+#include "calc/mixture.h"
 #include "fuel/fuel_file.h"
 #include "library/qt_paths.h"
 #include "library/tform3.h"
@@ -31,6 +33,7 @@
 #include "ui/mixture_page.h"
 #include "ui/norms1973_page.h"
 #include "ui/txl_grid.h"
+#include "ui/up_down.h"
 
 namespace ui {
 
@@ -71,6 +74,7 @@ TForm2::TForm2(library::TForm3& list, Dialogs& dialogs, QWidget* parent)
   resize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
   ConnectHandlers();
   ConnectGrids();
+  ConnectMixture();
   PageControl1->setCurrentWidget(TabSheet2);
   ShowDocument();
 }
@@ -145,7 +149,10 @@ void TForm2::ConnectHandlers() {
   connect(TabSheet4->RadioGroup1Items, &QButtonGroup::idClicked, this,
           [this](int item) { Run([&] { RadioGroup1Click(item); }); });
   connect(PageControl1, &QTabWidget::currentChanged, this, &TForm2::PageControl1Change);
-  connect(&pool_, &SheetModelPool::CellEdited, this, [this] { modified_ = true; });
+  // The mixture's design parameters are no part of the fuel and are never saved.
+  connect(&pool_, &SheetModelPool::CellEdited, this, [this](const sheets::Sheet* sheet) {
+    if (sheet != &doc_.XLSheet17) modified_ = true;
+  });
 }
 
 void TForm2::ConnectGrids() {
@@ -170,6 +177,33 @@ void TForm2::ConnectGrids() {
   for (const auto& [grid, handler] : exits) {
     connect(grid, &TXLGrid::Exit, this, [this, handler = handler] { Run([&] { handler(doc_); }); });
   }
+}
+
+void TForm2::ConnectMixture() {
+  MixturePage& page = *TabSheet7;
+  connect(page.Edit1, &QLineEdit::textEdited, this, [this](const QString& text) {
+    Run([&] { calc::SetComponentCount(doc_, text.toStdString()); });
+  });
+  connect(&page, &MixturePage::Edit1Exit, this, [this] { Run([&] { calc::Edit1Exit(doc_); }); });
+  connect(page.UpDown1, &UpDown::Clicked, this, [this](int position) {
+    Run([&] { calc::SetComponentCount(doc_, std::to_string(position)); });
+  });
+  connect(page.GSPages1, &QTabWidget::currentChanged, this, [this](int index) {
+    if (index >= 0) doc_.GSPagesActive = index;
+  });
+  for (int slot = 1; slot <= calc::FuelDocument::kSlots; ++slot) {
+    const MixturePage::SlotControls& controls = page.Slot(slot);
+    connect(controls.pick, &QPushButton::clicked, this,
+            [this, slot] { Run([&] { calc::PickComponent(doc_, slot); }); });
+    connect(controls.share, &QLineEdit::textEdited, this, [this, slot](const QString& text) {
+      Run([&] { calc::ShareChange(doc_, slot, text.toStdString()); });
+    });
+  }
+  connect(page.SpeedButton13, &QPushButton::clicked, this,
+          [this] { Run([&] { calc::SpeedButton13Click(doc_); }); });
+  connect(page.XLGrid20, &TXLGrid::EditModeChanged, this,
+          [this] { Run([&] { calc::XLGrid20EditModeChanged(doc_); }); });
+  connect(page.XLGrid20, &TXLGrid::Exit, this, [this] { Run([&] { calc::XLGrid20Exit(doc_); }); });
 }
 
 void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) {
@@ -243,8 +277,7 @@ void TForm2::ShowDocument() {
   RadioButton1->setChecked(doc_.RadioButton1);
   RadioButton2->setChecked(!doc_.RadioButton1);
   TabSheet4->RadioGroup1Items->button(doc_.RadioGroup1 == 1 ? 1 : 0)->setChecked(true);
-  TabSheet7->PageControl2->setCurrentWidget(doc_.PageControl2 == 1 ? TabSheet7->TabSheet22
-                                                                   : TabSheet7->TabSheet21);
+  TabSheet7->ShowDocument();
   // XLGrid1 and XLGrid3 show the gas composition for gaseous fuel.
   sheets::Sheet& sheet1 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet1_1;
   sheets::Sheet& sheet3 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet3;

@@ -95,6 +95,8 @@ class TForm2 : public QWidget {
   void BuildPages();
   void ConnectHandlers();
   void ConnectGrids();
+  // The mixture tab: the count, the slots, the shares and the results page.
+  void ConnectMixture();
   // Runs a handler of the document's routines, reporting a failure, then shows the
   // document's controls again.
   template <typename Handler>
