@@ -23,8 +23,8 @@ bool SeedLibraryFolder(const fs::path& folder, const fs::path& examples) {
   for (const fs::path& example : ListFuelFiles(examples)) {
     const fs::path copy = folder / example.filename();
     if (fs::copy_file(example, copy, error)) {
-      fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write,
-                      fs::perm_options::add, error);
+      fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                      error);
     }
   }
   return true;
