@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools
   poppler-utils
   libgl-dev xvfb xauth locales
+  dpkg-dev file
 )
 
 missing=()

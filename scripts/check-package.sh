@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it with apt-get and checks the installed program:
+# pyrana-calc on an installed example fuel gives the build's report, and pyrana, started
+# by an ordinary user under Xvfb, finds its library in that user's data folder, holding
+# the examples, and walks every window (the screenshot tour). Runs as root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset release
+cmake --build --preset release
+cpack --preset release
+packages=(build/release/pyrana_*.deb)
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "./${packages[-1]}"
+
+program_dir=/usr/lib/pyrana
+fuel="Каменный уголь.fll"
+echo "== /usr/bin/pyrana-calc $program_dir/Fuel/$fuel"
+/usr/bin/pyrana-calc --format json "$program_dir/Fuel/$fuel" > build/release/installed-report.json
+build/release/cli/pyrana-calc --format json "examples/Fuel/$fuel" > build/release/build-report.json
+diff build/release/build-report.json build/release/installed-report.json
+/usr/bin/pyrana-calc "$program_dir/Fuel/$fuel" > build/release/installed-report.txt
+head -n 12 build/release/installed-report.txt
+
+user=pyrana-check
+id "$user" > /dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
+home="$(getent passwd "$user" | cut -d: -f6)"
+rm -rf "$home/.local/share/Pyrana"
+shots="$(mktemp -d)"
+trap 'rm -rf "$shots"' EXIT
+chown "$user" "$shots"
+echo "== pyrana as $user under Xvfb"
+(cd /tmp && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 \
+  PYRANA_SCREENSHOT_DIR="$shots" xvfb-run -a -s "-screen 0 1280x1024x24" pyrana)
+# The program folder is read-only for the user: the library is the data folder's Fuel,
+# holding copies of every example.
+diff -r "$program_dir/Fuel" "$home/.local/share/Pyrana/Fuel"
+ls "$home/.local/share/Pyrana/Fuel"
+# The tour opens every line of the fuel list: the last example's document proves the list
+# showed them all.
+examples=$(find "$program_dir/Fuel" -name '*.fll' | wc -l)
+if ! compgen -G "$shots/*-document-$examples-tab1.png" > /dev/null; then
+  echo "the installed pyrana did not list the $examples example fuels:" $(ls "$shots") >&2
+  exit 1
+fi
+echo "$(ls "$shots" | wc -l) screenshots; the installed package works"
