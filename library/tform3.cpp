@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
@@ -22,6 +23,22 @@ namespace library {
 namespace {
 constexpr int kWidth = 218;
 constexpr int kScreenMargin = 30;  // kept free below the window
+
+// The folder tree's icons and type names: a folder's as QFileIconProvider gives them,
+// none for a file. The tree shows folders only, but its model looks at every file of an
+// expanded folder, and the stock provider reads each file to find its type: half a
+// second at start-up for a library of 1,000 fuels.
+class FolderIconProvider : public QFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+  QIcon icon(const QFileInfo& info) const override {
+    return info.isDir() ? QFileIconProvider::icon(info) : QIcon();
+  }
+  QString type(const QFileInfo& info) const override {
+    return info.isDir() ? QFileIconProvider::type(info) : QString();
+  }
+};
+
 }  // namespace
 
 TForm3::TForm3(const std::filesystem::path& program_dir, const std::filesystem::path& fallback_dir,
@@ -39,6 +56,12 @@ TForm3::TForm3(const std::filesystem::path& program_dir, const std::filesystem::
   listed_folder_ = library_folder_;
   ShowFolderInTree(listed_folder_);
   RefreshFuelList();
+}
+
+TForm3::~TForm3() {
+  // The model, and its view with it, goes before the icon provider it uses.
+  delete DirectoryListBox1;
+  delete folder_model_;
 }
 
 void TForm3::BuildListTab() {
@@ -77,6 +100,8 @@ void TForm3::BuildFolderTab() {
   DriveComboBox1->setMinimumContentsLength(8);
 
   folder_model_ = new QFileSystemModel(this);
+  folder_icons_ = std::make_unique<FolderIconProvider>();
+  folder_model_->setIconProvider(folder_icons_.get());
   folder_model_->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
   folder_model_->setRootPath(QString());
   DirectoryListBox1 = new QTreeView(TabSheet2);

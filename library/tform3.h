@@ -4,11 +4,13 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "library/type_filters.h"
 
+class QAbstractFileIconProvider;
 class QComboBox;
 class QFileSystemModel;
 class QListWidget;
@@ -27,6 +29,7 @@ class TForm3 : public QWidget {
   // RefreshFuelList.
   TForm3(const std::filesystem::path& program_dir, const std::filesystem::path& fallback_dir,
          const TypeFilters& filters, QWidget* parent = nullptr);
+  ~TForm3() override;
 
   // Left 0, top just below `main_window`, width 218, the rest of the screen's height.
   void PlaceBelow(const QWidget& main_window);
@@ -73,6 +76,7 @@ class TForm3 : public QWidget {
   std::filesystem::path library_folder_;
   std::filesystem::path listed_folder_;
   QFileSystemModel* folder_model_ = nullptr;
+  std::unique_ptr<QAbstractFileIconProvider> folder_icons_;  // outlives folder_model_
   bool rebuilding_ = false;
 };
 
