@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -15,6 +18,7 @@
 #include "app/tform4.h"
 #include "library/tform3.h"
 #include "ui/main_properties_page.h"
+#include "ui/mixture_page.h"
 #include "ui/tform2.h"
 
 namespace app {
@@ -35,6 +39,7 @@ class Tour {
     Save(*app_.Form3, QStringLiteral("fuel-list-folders"));
     app_.Form3->PageControl1->setCurrentIndex(0);
     ShowFuels();
+    ShowMixture();
     app_.ShowAbout();
     Save(*app_.Form4, QStringLiteral("about"));
     if (QScreen* screen = QApplication::primaryScreen()) {
@@ -94,6 +99,51 @@ class Tour {
     if (QScreen* screen = QApplication::primaryScreen()) {
       screen->grabWindow(0).save(folder_ + QStringLiteral("/desktop-document.png"));
     }
+  }
+
+  // A mixture of 60 % stone coal and 40 % natural gas from the example library, built as
+  // the user does: choose a fuel in the list, press the slot's button, type the shares.
+  void ShowMixture() {
+    ui::TForm2* form2 = app_.Form2;
+    if (form2 == nullptr) return;
+    form2->PageControl1->setCurrentWidget(form2->TabSheet7);
+    ui::MixturePage& page = *form2->TabSheet7;
+    const std::pair<QString, QString> components[] = {{QStringLiteral("Каменный уголь"), "60"},
+                                                      {QStringLiteral("Природный газ"), "40"}};
+    for (int slot = 1; slot <= 2; ++slot) {
+      const auto& [fuel, share] = components[slot - 1];
+      if (!ChooseFuel(fuel)) return;
+      page.GSPages1->setCurrentIndex(slot - 1);
+      page.Slot(slot).pick->click();
+      Type(*page.Slot(slot).share, share);
+    }
+    Save(*form2, QStringLiteral("mixture-components"));
+    page.SpeedButton13->click();
+    Save(*form2, QStringLiteral("mixture-results"));
+    form2->PageControl1->setCurrentWidget(form2->TabSheet2);
+  }
+
+  // Chooses the first line of the fuel list that starts with `name`.
+  bool ChooseFuel(const QString& name) {
+    QListWidget& list = *app_.Form3->ListBox1;
+    for (int row = 0; row < list.count(); ++row) {
+      if (!list.item(row)->text().startsWith(name)) continue;
+      list.setCurrentRow(row);
+      Settle();
+      return true;
+    }
+    return false;
+  }
+
+  // Types `text` over the contents of `field`, key by key.
+  void Type(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    for (const QChar ch : text) {
+      QKeyEvent press(QEvent::KeyPress, ch.unicode(), Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(&field, &press);
+    }
+    Settle();
   }
 
   Application& app_;

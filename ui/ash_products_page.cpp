@@ -2,6 +2,7 @@
 #include "ui/ash_products_page.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "ui/txl_grid.h"
@@ -25,6 +26,7 @@ AshProductsPage::AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, 
   XLGrid6->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   XLGrid6->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   XLGrid8->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  XLGrid8->horizontalHeader()->setStretchLastSection(true);  // the heading runs over the page
 
   auto* right = new QVBoxLayout;
   right->addWidget(XLGrid7, 0, Qt::AlignLeft);
