@@ -1,0 +1,448 @@
+// The PDF report: blocks of label, value and unit read from the document's sheets, the
+// enthalpy table in two blocks of temperatures, and the diagram drawn by EnthalpyChart.
+#include "ui/fuel_report.h"
+
+#include <QChart>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+#include <span>
+#include <vector>
+
+#include "calc/design_cells.h"
+#include "calc/diagram.h"
+#include "calc/mixture.h"
+#include "ui/enthalpy_chart.h"
+
+namespace ui {
+
+namespace {
+
+constexpr double kRowHeight = 4.0;    // mm
+constexpr double kTitleHeight = 5.5;  // mm
+constexpr double kGap = 4.0;          // mm between blocks
+constexpr double kRowFont = 7.0;      // pt
+const QColor kInk(0x20, 0x20, 0x20);
+const QColor kMuted(0x60, 0x60, 0x60);
+const QColor kRule(0x90, 0x90, 0x90);
+const QColor kShade(0xf1, 0xf3, 0xf5);
+
+QString Cell(const sheets::Sheet& sheet, int col, int row) {
+  if (col < 0 || col >= sheet.ColCount() || row >= sheet.RowCount()) return {};
+  return QString::fromStdString(sheet.Text(col, row)).trimmed();
+}
+
+// Units as the sheets write them, with a raised cube.
+QString Unit(QString unit) { return unit.replace(QStringLiteral("м3"), QStringLiteral("м³")); }
+
+struct Row {
+  QString label;
+  QString value;
+  QString unit;
+  bool heading = false;  // a sub-heading over the rows below it
+  bool bold = false;     // a total
+};
+
+struct Block {
+  QString title;
+  std::vector<Row> rows;
+};
+
+Row SheetRow(const sheets::Sheet& sheet, int row) {
+  return {Cell(sheet, 0, row), Cell(sheet, 1, row), Unit(Cell(sheet, 2, row))};
+}
+
+void AddRows(Block& block, const sheets::Sheet& sheet, std::initializer_list<int> rows) {
+  for (const int row : rows) block.rows.push_back(SheetRow(sheet, row));
+}
+
+// Millimetres of the page to device coordinates, fonts by point size.
+class Page {
+ public:
+  Page(QPainter& painter, const QRectF& area, double dots_per_mm)
+      : painter_(painter), area_(area), dpmm_(dots_per_mm) {}
+
+  double Width() const { return area_.width() / dpmm_; }
+  double Height() const { return area_.height() / dpmm_; }
+  QRectF Rect(double x, double y, double w, double h) const {
+    return {area_.left() + x * dpmm_, area_.top() + y * dpmm_, w * dpmm_, h * dpmm_};
+  }
+  QFont Font(double points, bool bold = false, bool italic = false) const {
+    QFont font;
+    font.setPixelSize(std::max(1, qRound(points * 25.4 / 72 * dpmm_)));
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+  }
+  void Text(double x, double y, double w, double h, int flags, const QString& text,
+            const QFont& font, const QColor& color = kInk) {
+    painter_.setFont(font);
+    painter_.setPen(color);
+    const QRectF rect = Rect(x, y, w, h);
+    const QString shown =
+        QFontMetricsF(font, painter_.device()).elidedText(text, Qt::ElideRight, rect.width());
+    painter_.drawText(rect, flags | Qt::TextSingleLine, shown);
+  }
+  void Line(double x1, double y1, double x2, double y2, double width, const QColor& color) {
+    painter_.setPen(QPen(color, width * dpmm_, Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(Rect(x1, y1, 0, 0).topLeft(), Rect(x2, y2, 0, 0).topLeft());
+  }
+  void Fill(double x, double y, double w, double h, const QColor& color) {
+    painter_.fillRect(Rect(x, y, w, h), color);
+  }
+  double TextWidth(const QString& text, const QFont& font) const {
+    return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / dpmm_;
+  }
+  QPainter& Painter() { return painter_; }
+
+ private:
+  QPainter& painter_;
+  QRectF area_;
+  double dpmm_;
+};
+
+// A block title with a rule under it; returns the y below.
+double DrawTitle(Page& page, double x, double y, double w, const QString& title) {
+  page.Text(x, y, w, kTitleHeight - 1, Qt::AlignLeft | Qt::AlignBottom, title,
+            page.Font(8.5, true));
+  page.Line(x, y + kTitleHeight - 0.5, x + w, y + kTitleHeight - 0.5, 0.3, kInk);
+  return y + kTitleHeight;
+}
+
+constexpr double kPad = 0.8;      // mm before a label
+constexpr double kUnitGap = 1.5;  // mm between a value and its unit
+
+// The widths in millimetres that the label, value and unit texts of a block take.
+struct Widths {
+  double title = 0;
+  double label = 0;
+  double value = 0;
+  double unit = 0;
+  double Total() const { return std::max(title, kPad + label + value + kUnitGap + unit + kPad); }
+};
+
+Widths Measure(const Page& page, const Block& block) {
+  Widths w;
+  w.title = page.TextWidth(block.title, page.Font(8.5, true));
+  for (const Row& row : block.rows) {
+    if (row.heading) continue;
+    const QFont font = page.Font(kRowFont, row.bold);
+    w.label = std::max(w.label, page.TextWidth(row.label, font) + 1);
+    // A little over the advance, so that no text is elided for rounding.
+    w.value = std::max(w.value, page.TextWidth(row.value, font) + 0.5);
+    w.unit = std::max(w.unit, page.TextWidth(row.unit, page.Font(kRowFont)) + 0.5);
+  }
+  return w;
+}
+
+// Rows of label, value (right-aligned) and unit; returns the y below the block.
+double DrawBlock(Page& page, double x, double y, double w, const Block& block) {
+  y = DrawTitle(page, x, y, w, block.title);
+  const Widths natural = Measure(page, block);
+  const double unit_w = natural.unit;
+  const double value_w = std::max(natural.value, 8.0);
+  const double label_w = w - kPad - value_w - kUnitGap - unit_w - kPad;
+  bool shade = false;
+  for (const Row& row : block.rows) {
+    if (row.heading) {
+      page.Text(x, y + 0.6, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label,
+                page.Font(kRowFont, false, true), kMuted);
+      y += kRowHeight + 0.6;
+      shade = false;
+      continue;
+    }
+    if (shade) page.Fill(x, y, w, kRowHeight, kShade);
+    shade = !shade;
+    const QFont font = page.Font(kRowFont, row.bold);
+    double at = x + kPad;
+    page.Text(at, y, label_w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label, font);
+    at += label_w;
+    page.Text(at, y, value_w, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, row.value, font);
+    at += value_w + kUnitGap;
+    page.Text(at, y, unit_w + kPad, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.unit,
+              page.Font(kRowFont), kMuted);
+    y += kRowHeight;
+  }
+  if (block.rows.empty()) {
+    page.Text(x, y, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("нет данных"),
+              page.Font(kRowFont, false, true), kMuted);
+    y += kRowHeight;
+  }
+  return y;
+}
+
+double DrawColumn(Page& page, double x, double y, double w, const std::vector<Block>& blocks) {
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    if (i > 0) y += kGap - 1;
+    y = DrawBlock(page, x, y, w, blocks[i]);
+  }
+  return y;
+}
+
+// Column widths and the gap between them: each column as wide as its widest block
+// needs, a little wider when there is room, the rest between the columns; narrowed in
+// proportion when the page is too narrow.
+std::vector<double> ColumnWidths(const Page& page, const std::vector<std::vector<Block>>& columns,
+                                 double& gap) {
+  constexpr double kMostExtra = 12;  // mm
+  std::vector<double> widths;
+  const double n = static_cast<double>(columns.size());
+  double total = gap * (n - 1);
+  for (const auto& column : columns) {
+    double w = 0;
+    for (const Block& block : column) w = std::max(w, Measure(page, block).Total());
+    widths.push_back(w);
+    total += w;
+  }
+  const double spare = page.Width() - total;
+  if (spare < 0) {
+    const double gaps = gap * (n - 1);
+    for (double& w : widths) w *= (page.Width() - gaps) / (total - gaps);
+    return widths;
+  }
+  const double extra = std::min(spare / n, kMostExtra);
+  for (double& w : widths) w += extra;
+  if (n > 1) gap += (spare - extra * n) / (n - 1);
+  return widths;
+}
+
+// The fuel's composition and total, from the input sheet in force.
+Block CompositionBlock(const calc::FuelDocument& doc) {
+  Block block{QStringLiteral("Состав топлива"), {}};
+  if (doc.GasSheetsShown) {
+    AddRows(block, doc.XLSheet1_2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
+  } else {
+    AddRows(block, doc.RadioButton1 ? doc.XLSheet1_1 : doc.XLSheet3, {1, 2, 3, 4, 5, 6, 7, 8});
+  }
+  if (!block.rows.empty()) block.rows.back().bold = true;  // "Всего"
+  return block;
+}
+
+// Heating value and the other characteristics; reduced values of a solid or liquid fuel.
+Block PropertiesBlock(const calc::FuelDocument& doc) {
+  Block block{QStringLiteral("Характеристики"), {}};
+  if (doc.GasSheetsShown) {
+    AddRows(block, doc.XLSheet1_2, {15, 16});
+  } else if (doc.RadioButton1) {
+    AddRows(block, doc.XLSheet1_1, {11, 10});
+  } else {
+    AddRows(block, doc.XLSheet3, {10, 14});
+    block.rows.push_back({QStringLiteral("Приведенные значения"), {}, {}, true});
+    AddRows(block, doc.XLSheet4, {1, 2});
+  }
+  return block;
+}
+
+Block VolumesBlock(const sheets::Sheet& sheet, int first) {
+  Block block{QStringLiteral("Объемы при α = 1"), {}};
+  for (int row = first; row < first + 4; ++row) block.rows.push_back(SheetRow(sheet, row));
+  return block;
+}
+
+Block MixtureResultsBlock(const calc::FuelDocument& doc) {
+  Block block{QStringLiteral("Результаты расчета смеси"), {}};
+  AddRows(block, doc.XLSheet14, {8});
+  return block;
+}
+
+Block DesignBlock(const sheets::Sheet& design, std::span<const calc::DesignCell> cells) {
+  Block block{QStringLiteral("Расчетные параметры"), {}};
+  block.rows.push_back({QStringLiteral("Исходные данные"), {}, {}, true});
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const calc::DesignCell& cell = cells[i];
+    if (i == 3) block.rows.push_back({QStringLiteral("Продукты сгорания"), {}, {}, true});
+    Row row{Cell(design, cell.col - 1, cell.row), Cell(design, cell.col, cell.row),
+            Unit(Cell(design, cell.col + 1, cell.row))};
+    if (i == 1) row.label = QStringLiteral("Задано: ") + row.label.toLower();
+    block.rows.push_back(row);
+  }
+  return block;
+}
+
+// The header: name and type, or the mixture's components; returns the y below it.
+double DrawHeader(Page& page, const calc::FuelDocument& doc, bool mixture) {
+  const double w = page.Width();
+  const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+  page.Text(w - 40, 0, 40, 5, Qt::AlignRight | Qt::AlignTop, date, page.Font(7.5), kMuted);
+  double y = 0;
+  if (!mixture) {
+    page.Text(0.5, y, w - 42, 8, Qt::AlignLeft | Qt::AlignVCenter,
+              QString::fromStdString(doc.ComboBox1), page.Font(14, true));
+    y += 8.5;
+    QString line = QStringLiteral("Тип топлива: %1")
+                       .arg(QString::fromStdString(calc::FuelTypeName(doc.ComboBox3)));
+    if (!doc.GasSheetsShown) {
+      line += doc.RadioButton1 ? QStringLiteral(";  нормы 1973 г.")
+                               : QStringLiteral(";  нормы 1998 г.");
+    }
+    if (!doc.Caption.empty()) {
+      line +=
+          QStringLiteral(";  файл: ") + QFileInfo(QString::fromStdString(doc.Caption)).fileName();
+    }
+    page.Text(0.5, y, w, 5, Qt::AlignLeft | Qt::AlignVCenter, line, page.Font(9), kMuted);
+    y += 5.5;
+  } else {
+    page.Text(0.5, y, w - 42, 8, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Смесь топлив"),
+              page.Font(14, true));
+    y += 8.5;
+    bool ok = false;
+    const int count = std::clamp(QString::fromStdString(doc.Edit1).toInt(&ok), 2, 5);
+    for (int k = 0; k < count; ++k) {
+      const auto& slot = doc.Slots[static_cast<std::size_t>(k)];
+      const QString name =
+          slot.name.empty() ? QStringLiteral("—") : QString::fromStdString(slot.name);
+      QString line = QStringLiteral("%1. %2").arg(k + 1).arg(name);
+      if (!slot.type_name.empty())
+        line += QStringLiteral(" (%1)").arg(QString::fromStdString(slot.type_name));
+      page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter, line, page.Font(9));
+      page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter,
+                QString::fromStdString(slot.share) + QStringLiteral(" %"), page.Font(9, true));
+      y += 4.5;
+    }
+    page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter,
+              QStringLiteral("Сумма долей по массе"), page.Font(9), kMuted);
+    page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter,
+              QString::fromStdString(doc.Edit3) + QStringLiteral(" %"), page.Font(9), kMuted);
+    y += 5;
+  }
+  page.Line(0, y + 0.5, w, y + 0.5, 0.5, kInk);
+  return y + 3;
+}
+
+// The enthalpy table in two side-by-side blocks of temperatures; returns the y below.
+double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
+                         const sheets::Sheet& titles) {
+  const double w = page.Width();
+  QString unit = Unit(QString::fromStdString(calc::EnthalpyUnit(titles)));
+  if (unit.isEmpty()) unit = QStringLiteral("кДж/кг");
+  y = DrawTitle(page, 0, y, w,
+                QStringLiteral("Энтальпии воздуха и продуктов сгорания при α = 1, %1").arg(unit));
+  const int first_block_rows = (table.ColCount() + 1) / 2;
+  const double gap = 6;
+  const double block_w = (w - gap) / 2;
+  const double widths[] = {16, (block_w - 16) / 3, (block_w - 16) / 3, (block_w - 16) / 3};
+  const QString headings[] = {QStringLiteral("t, °С"), QStringLiteral("Воздух I⁰в"),
+                              QStringLiteral("Газы I⁰г"), QStringLiteral("Зола Iзл")};
+  double bottom = y;
+  for (int half = 0; half < 2; ++half) {
+    const double x0 = half * (block_w + gap);
+    double yy = y + 0.5;
+    double x = x0;
+    for (int c = 0; c < 4; ++c) {
+      page.Text(x, yy, widths[c] - 1.5, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, headings[c],
+                page.Font(kRowFont, true));
+      x += widths[c];
+    }
+    yy += kRowHeight + 0.3;
+    page.Line(x0, yy, x0 + block_w, yy, 0.15, kRule);
+    const int from = half == 0 ? 0 : first_block_rows;
+    const int to = half == 0 ? first_block_rows : table.ColCount();
+    for (int col = from; col < to; ++col) {
+      if ((col - from) % 2 == 1) page.Fill(x0, yy, block_w, kRowHeight, kShade);
+      x = x0;
+      for (int r = 0; r < 4; ++r) {
+        page.Text(x, yy, widths[r] - 1.5, kRowHeight, Qt::AlignRight | Qt::AlignVCenter,
+                  Cell(table, col, r), page.Font(kRowFont, r == 0));
+        x += widths[r];
+      }
+      yy += kRowHeight;
+    }
+    bottom = std::max(bottom, yy);
+  }
+  page.Line(w / 2, y + 0.5, w / 2, bottom, 0.15, kRule);
+  return bottom;
+}
+
+// The diagram drawn by the chart widget into the rest of the page.
+void DrawDiagram(Page& page, double y, double h, const calc::FuelDocument& doc, bool mixture) {
+  const double w = page.Width();
+  y = DrawTitle(page, 0, y, w, QStringLiteral("I–ϑ диаграмма"));
+  h -= kTitleHeight + 1;
+  EnthalpyChart chart;
+  // Laid out at a screen size of the page's aspect, then scaled onto the page.
+  const QSizeF size(900, 900 * h / w);
+  chart.resize(size.toSize());
+  chart.chart()->setGeometry(QRectF(QPointF(0, 0), size));
+  if (mixture) {
+    chart.ShowMixture(doc);
+  } else {
+    chart.ShowFuel(doc);
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  chart.chart()->layout()->activate();
+  chart.scene()->render(&page.Painter(), page.Rect(0, y + 1, w, h), QRectF(QPointF(0, 0), size),
+                        Qt::KeepAspectRatio);
+}
+
+}  // namespace
+
+void PaintFuelReport(QPainter& painter, const QRectF& area, double dots_per_mm,
+                     const calc::FuelDocument& doc, bool mixture) {
+  Page page(painter, area, dots_per_mm);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  double y = DrawHeader(page, doc, mixture);
+
+  std::vector<std::vector<Block>> columns;
+  if (!mixture) {
+    columns = {{CompositionBlock(doc)},
+               {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, 2)},
+               {DesignBlock(doc.XLSheet15, calc::kFuelDesignCells)}};
+  } else {
+    columns = {{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, 3)},
+               {DesignBlock(doc.XLSheet17, calc::kMixtureDesignCells)}};
+  }
+  double gap = 5;
+  const std::vector<double> widths = ColumnWidths(page, columns, gap);
+  double bottom = y;
+  double x = 0;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    bottom = std::max(bottom, DrawColumn(page, x, y, widths[i], columns[i]));
+    x += widths[i] + gap;
+  }
+  y = bottom + kGap;
+  y = mixture ? DrawEnthalpyTable(page, y, doc.XLSheet16, doc.XLSheet18)
+              : DrawEnthalpyTable(page, y, doc.XLSheet6, doc.XLSheet8);
+  y += kGap;
+  DrawDiagram(page, y, std::min(page.Height() - y, 120.0), doc, mixture);
+  painter.restore();
+}
+
+QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return QStringLiteral("Не удалось создать файл %1: %2").arg(path, file.errorString());
+  }
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    writer.setTitle(mixture ? QStringLiteral("Смесь топлив")
+                            : QString::fromStdString(doc.ComboBox1));
+    writer.setCreator(QStringLiteral("Pyrana"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      file.cancelWriting();
+      return QStringLiteral("Не удалось начать запись PDF в файл %1").arg(path);
+    }
+    const double dots_per_mm = writer.resolution() / 25.4;
+    const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
+    PaintFuelReport(painter, QRectF(QPointF(0, 0), area.size()), dots_per_mm, doc, mixture);
+    painter.end();
+  }
+  if (!file.commit()) {
+    return QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
+  }
+  return {};
+}
+
+}  // namespace ui

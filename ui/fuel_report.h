@@ -1,0 +1,25 @@
+// The one-page PDF report of the open fuel or of the mixture: name and type (or the
+// components and shares), composition, heating value, reduced values, volumes, the
+// enthalpy table, the design parameters and the I–ϑ diagram, all from displayed texts.
+#pragma once
+
+#include <QString>
+
+#include "calc/fuel_document.h"
+
+class QPainter;
+class QRectF;
+
+namespace ui {
+
+// Paints the report of the single fuel, or of the mixture when `mixture`, into `page`
+// (device coordinates of `painter`) of a device with `dots_per_mm` dots per millimetre.
+void PaintFuelReport(QPainter& painter, const QRectF& page, double dots_per_mm,
+                     const calc::FuelDocument& doc, bool mixture);
+
+// Writes the report as one A4 page to `path` through a file written beside it and renamed
+// over it, so a failure leaves an old file whole. Returns an empty text on success, the
+// reason in Russian otherwise.
+QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QString& path);
+
+}  // namespace ui
