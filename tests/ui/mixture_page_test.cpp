@@ -136,29 +136,22 @@ void MixturePageTest::ControlsCaptionsAndLayoutOfTheSlots() {
   QTabWidget& slot_tabs = *page.GSPages1;
   QCOMPARE(slot_tabs.count(), 5);
   QCOMPARE(slot_tabs.currentWidget(), page.GSPage1);
-  const QList<QWidget*> pages = {page.GSPage1, page.GSPage2, page.GSPage3, page.GSPage4,
-                                 page.GSPage5};
-  const QList<QPushButton*> picks = {page.SpeedButton6, page.SpeedButton7, page.SpeedButton8,
-                                     page.SpeedButton9, page.SpeedButton10};
-  const QList<QLineEdit*> names = {page.GSEdit1, page.GSEdit3, page.GSEdit5, page.GSEdit7,
-                                   page.GSEdit9};
-  const QList<QLineEdit*> types = {page.GSEdit2, page.GSEdit4, page.GSEdit6, page.GSEdit8,
-                                   page.GSEdit10};
-  const QList<QLineEdit*> shares = {page.Edit2, page.Edit4, page.Edit5, page.Edit6, page.Edit7};
+  // The named controls sit on their own slot's page, the fields in the slot's order.
+  const QList<std::pair<QWidget*, int>> placed = {{page.GSEdit3, 2},      {page.GSEdit6, 3},
+                                                  {page.Edit4, 2},        {page.Edit7, 5},
+                                                  {page.SpeedButton9, 4}, {page.GSEdit10, 5}};
+  for (const auto& [control, slot] : placed) QVERIFY(page.Slot(slot).page->isAncestorOf(control));
+  QCOMPARE(page.Slot(3).type, page.GSEdit6);
+  QCOMPARE(page.Slot(2).share, page.Edit4);
   for (int i = 0; i < 5; ++i) {
     const ui::MixturePage::SlotControls& slot = page.Slot(i + 1);
-    QCOMPARE(slot.page, pages[i]);
-    QCOMPARE(slot.pick, picks[i]);
-    QCOMPARE(slot.name, names[i]);
-    QCOMPARE(slot.type, types[i]);
-    QCOMPARE(slot.share, shares[i]);
-    QCOMPARE(slot_tabs.indexOf(pages[i]), i);
+    QCOMPARE(slot_tabs.indexOf(slot.page), i);
     QCOMPARE(slot_tabs.tabText(i), QStringLiteral(" %1 ").arg(i + 1));
     QCOMPARE(slot_tabs.isTabVisible(i), i < 2);
-    QCOMPARE(picks[i]->text(), QStringLiteral("Выбрать топливо из базы данных"));
-    QVERIFY(names[i]->isReadOnly() && types[i]->isReadOnly() && !shares[i]->isReadOnly());
+    QCOMPARE(slot.pick->text(), QStringLiteral("Выбрать топливо из базы данных"));
+    QVERIFY(slot.name->isReadOnly() && slot.type->isReadOnly() && !slot.share->isReadOnly());
     QStringList slot_labels;
-    for (const QLabel* label : pages[i]->findChildren<QLabel*>()) slot_labels << label->text();
+    for (const QLabel* label : slot.page->findChildren<QLabel*>()) slot_labels << label->text();
     QCOMPARE(slot_labels, (QStringList{QStringLiteral("Тип топлива"),
                                        QStringLiteral("Доля топлива в смеси  ,%")}));
   }
