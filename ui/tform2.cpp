@@ -80,9 +80,9 @@ TForm2::TForm2(library::TForm3& list, Dialogs& dialogs, QWidget* parent)
 }
 
 TForm2::~TForm2() {
-  // The grids outlive the document while the window's children are destroyed; no
-  // handler may run on the way.
-  for (TXLGrid* grid : findChildren<TXLGrid*>()) grid->disconnect(this);
+  // The controls outlive the document while the window's children are destroyed; no
+  // handler of any of them may run on the way.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 void TForm2::BuildHeader() {
