@@ -3,6 +3,9 @@
 
 #include <QChart>
 #include <QGraphicsLayout>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -64,14 +67,22 @@ EnthalpyChart::EnthalpyChart(QWidget* parent) : QChartView(parent) {
   chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(6, 6, 12, 6));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
-  chart->legend()->setAlignment(Qt::AlignTop);
-  chart->legend()->setFont(SizedFont(9));
+  // The legend stands in the upper left corner of the plot, which the lines rising to
+  // the right leave empty, one entry a line so that no text is cut.
+  QLegend* legend = chart->legend();
+  legend->setAlignment(Qt::AlignLeft);
+  legend->setFont(SizedFont(9));
+  legend->detachFromChart();
+  legend->setBackgroundVisible(true);
+  legend->setBrush(QColor(255, 255, 255, 235));
+  legend->setPen(QPen(QColor(0xbc, 0xbc, 0xbc), 1));
   chart->setTitleFont(SizedFont(10));
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(480, 320);
   setMouseTracking(true);
   BuildSeries();
+  connect(chart, &QChart::plotAreaChanged, this, &EnthalpyChart::PlaceOverlays);
 }
 
 void EnthalpyChart::BuildSeries() {
@@ -87,10 +98,18 @@ void EnthalpyChart::BuildSeries() {
     line->setMarkerSize(3);
   }
   state_ = new QScatterSeries;
+  state_->setName(QStringLiteral("Расчетное состояние"));
   state_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   state_->setMarkerSize(10);
   state_->setColor(Qt::black);
   state_->setBorderColor(Qt::white);
+  state_box_ = new QGraphicsRectItem(chart());
+  state_box_->setBrush(QColor(255, 255, 255, 225));
+  state_box_->setPen(Qt::NoPen);
+  state_box_->setZValue(10);
+  state_label_ = new QGraphicsSimpleTextItem(state_box_);
+  state_label_->setFont(SizedFont(9, true));
+  state_label_->setPos(3, 2);
 
   x_axis_ = new QValueAxis;
   x_axis_->setTitleText(QStringLiteral("Температура, °С"));
@@ -121,11 +140,9 @@ void EnthalpyChart::BuildSeries() {
     series->attachAxis(x_axis_);
     series->attachAxis(y_axis_);
   }
-  for (QLineSeries* guide : {guide_t_, guide_i_}) {
-    for (QLegendMarker* marker : chart()->legend()->markers(guide)) marker->setVisible(false);
-  }
   UpdateAxes();
   UpdateState();
+  PlaceOverlays();
 }
 
 void EnthalpyChart::ShowTable(const sheets::Sheet& table, const sheets::Sheet& titles,
@@ -154,15 +171,55 @@ void EnthalpyChart::Refresh() {
                     .arg(QString::fromStdString(diagram_.excess_air_text)));
   air_->replace(Points(diagram_.air));
   ash_->replace(Points(diagram_.ash));
-  for (QLegendMarker* marker : chart()->legend()->markers(ash_))
-    marker->setVisible(!diagram_.ash.empty());
   const bool empty = diagram_.gas.empty() && diagram_.air.empty();
-  for (QLegendMarker* marker : chart()->legend()->markers()) {
-    if (marker->series() == gas_ || marker->series() == air_) marker->setVisible(!empty);
-  }
   chart()->setTitle(empty ? QStringLiteral("Таблица энтальпий не рассчитана") : QString());
   UpdateState();
   UpdateAxes();
+  PlaceOverlays();
+}
+
+void EnthalpyChart::PlaceOverlays() {
+  QLegend* legend = chart()->legend();
+  const QFontMetricsF metrics(legend->font());
+  double label_width = 0;
+  int shown = 0;
+  // An entry for each line drawn; the state is labelled at its point.
+  for (QLegendMarker* marker : legend->markers()) {
+    const auto* series = qobject_cast<const QXYSeries*>(marker->series());
+    const bool entry = (series == gas_ || series == air_ || series == ash_) && series->count() > 0;
+    marker->setVisible(entry);
+    if (!entry) continue;
+    label_width = std::max(label_width, metrics.horizontalAdvance(marker->label()));
+    ++shown;
+  }
+  legend->setVisible(shown > 0);
+  // Marker, spacing and margins around the widest label; a line per entry.
+  const QRectF area = chart()->plotArea();
+  const QSizeF size(std::min(label_width + 40, area.width() - 16),
+                    shown * (metrics.height() + 9) + 22);
+  legend->setGeometry(QRectF(area.topLeft() + QPointF(8, 8), size));
+  legend->update();
+
+  state_box_->setVisible(state_->count() > 0);
+  if (state_->count() == 0) return;
+  state_label_->setText(StateText());
+  const QSizeF box = state_label_->boundingRect().size() + QSizeF(6, 4);
+  state_box_->setRect(QRectF(QPointF(0, 0), box));
+  const QPointF point = chart()->mapToPosition(state_->at(0), state_);
+  QPointF at = point - QPointF(box.width() + 6, box.height() + 6);
+  if (at.x() < area.left()) at.setX(point.x() + 8);
+  if (at.y() < area.top()) at.setY(point.y() + 8);
+  state_box_->setPos(at);
+}
+
+QString EnthalpyChart::StateText() const {
+  if (state_->count() == 0) return {};
+  const auto text = [this](calc::StateCells::At at) {
+    return QString::fromStdString(design_->Text(at.col, at.row)).trimmed();
+  };
+  // The values as the design sheet shows them.
+  return QStringLiteral("%1 °С; %2 %3")
+      .arg(text(cells_.temperature), text(cells_.gas_enthalpy), unit_);
 }
 
 void EnthalpyChart::UpdateState() {
@@ -180,14 +237,7 @@ void EnthalpyChart::UpdateState() {
         {QPointF(state->temperature, bottom), QPointF(state->temperature, state->enthalpy)});
     guide_i_->replace({QPointF(kFirstTemperature, state->enthalpy),
                        QPointF(state->temperature, state->enthalpy)});
-    // The values as the design sheet shows them.
-    const auto text = [this](calc::StateCells::At at) {
-      return QString::fromStdString(design_->Text(at.col, at.row)).trimmed();
-    };
-    state_->setName(QStringLiteral("Расчетное состояние: %1 °С; %2 %3")
-                        .arg(text(cells_.temperature), text(cells_.gas_enthalpy), unit_));
   }
-  for (QLegendMarker* marker : chart()->legend()->markers(state_)) marker->setVisible(shown);
 }
 
 void EnthalpyChart::UpdateAxes() {

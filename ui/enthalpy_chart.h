@@ -8,6 +8,8 @@
 #include "calc/fuel_document.h"
 #include "calc/lookup.h"
 
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -37,6 +39,8 @@ class EnthalpyChart : public QChartView {
   const calc::Diagram& Shown() const { return diagram_; }
   QValueAxis* TemperatureAxis() const { return x_axis_; }
   QValueAxis* EnthalpyAxis() const { return y_axis_; }
+  // The values of the state written beside its point; empty when no state is drawn.
+  QString StateText() const;
 
  protected:
   // Shows the temperature and enthalpy under the cursor.
@@ -46,6 +50,9 @@ class EnthalpyChart : public QChartView {
   void BuildSeries();
   void UpdateAxes();
   void UpdateState();
+  // Puts the legend into the upper left corner of the plot area and the state's values
+  // above and left of its point, where the rising lines leave room.
+  void PlaceOverlays();
 
   const sheets::Sheet* table_ = nullptr;
   const sheets::Sheet* titles_ = nullptr;
@@ -62,6 +69,8 @@ class EnthalpyChart : public QChartView {
   QLineSeries* guide_i_ = nullptr;  // horizontal, from the axis across to the state
   QValueAxis* x_axis_ = nullptr;
   QValueAxis* y_axis_ = nullptr;
+  QGraphicsRectItem* state_box_ = nullptr;
+  QGraphicsSimpleTextItem* state_label_ = nullptr;
 };
 
 }  // namespace ui
