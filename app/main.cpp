@@ -26,10 +26,11 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   if (!HasDisplay()) {
-    std::fputs(
-        "pyrana: no display; start it under Xvfb (xvfb-run -a build/release/app/pyrana) or use "
-        "the calculator (build/release/cli/pyrana-calc FUEL.fll)\n",
-        stderr);
+    // The command as it was typed: build/release/app/pyrana in a build, pyrana installed.
+    std::fprintf(stderr,
+                 "pyrana: no display; start it under Xvfb (xvfb-run -a %s) or use the "
+                 "calculator: pyrana-calc FUEL.fll (build/release/cli/pyrana-calc in a build)\n",
+                 argc > 0 ? argv[0] : "pyrana");
     return 1;
   }
   app::GuardedApplication qt_app(argc, argv);

@@ -21,6 +21,14 @@ diff build/release/build-report.json build/release/installed-report.json
 /usr/bin/pyrana-calc "$program_dir/Fuel/$fuel" > build/release/installed-report.txt
 head -n 12 build/release/installed-report.txt
 
+# Without a display the installed program says how to start it, in one line.
+if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM pyrana 2> build/release/no-display.txt; then
+  echo "pyrana started without a display" >&2
+  exit 1
+fi
+cat build/release/no-display.txt
+grep -q "xvfb-run -a pyrana" build/release/no-display.txt
+
 user=pyrana-check
 id "$user" > /dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"
