@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "ui/enthalpy_chart.h"
 #include "ui/txl_grid.h"
 
 namespace ui {
@@ -41,6 +42,9 @@ AshProductsPage::AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, 
   table->addWidget(XLGrid9, 0, Qt::AlignTop);
   table->addWidget(XLGrid6, 1, Qt::AlignTop);
   layout->addLayout(table, 2, 0, 1, 3);
+  Chart = new EnthalpyChart(this);
+  Chart->ShowFuel(doc);
+  layout->addWidget(Chart, 3, 0, 1, 3);
   layout->setRowStretch(3, 1);
   layout->setColumnStretch(2, 1);
 }

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "sheets/numbers.h"
+#include "ui/enthalpy_chart.h"
 #include "ui/txl_grid.h"
 #include "ui/up_down.h"
 
@@ -183,7 +184,10 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   layout->addLayout(table);
   layout->addSpacing(4);
   layout->addWidget(XLGrid20, 0, Qt::AlignLeft);
-  layout->addStretch(1);
+  Chart = new EnthalpyChart(TabSheet22);
+  Chart->setMinimumHeight(280);
+  Chart->ShowMixture(doc_);
+  layout->addWidget(Chart, 1);
 }
 
 void MixturePage::ShowDocument() {

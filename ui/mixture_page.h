@@ -17,6 +17,7 @@ class QTabWidget;
 
 namespace ui {
 
+class EnthalpyChart;
 class TXLGrid;
 class UpDown;
 
@@ -77,10 +78,11 @@ class MixturePage : public QWidget {
   TXLGrid* XLGrid14 = nullptr;           // XLSheet14, the mixture's results
   QPushButton* SpeedButton13 = nullptr;  // "Зола и продукты сгорания"
 
-  TXLGrid* XLGrid16 = nullptr;  // XLSheet7, heading of the enthalpy table
-  TXLGrid* XLGrid17 = nullptr;  // XLSheet18, its row titles
-  TXLGrid* XLGrid19 = nullptr;  // XLSheet16, the enthalpy table, 100..2500 °C
-  TXLGrid* XLGrid20 = nullptr;  // XLSheet17, design parameters
+  TXLGrid* XLGrid16 = nullptr;     // XLSheet7, heading of the enthalpy table
+  TXLGrid* XLGrid17 = nullptr;     // XLSheet18, its row titles
+  TXLGrid* XLGrid19 = nullptr;     // XLSheet16, the enthalpy table, 100..2500 °C
+  TXLGrid* XLGrid20 = nullptr;     // XLSheet17, design parameters
+  EnthalpyChart* Chart = nullptr;  // the I–θ diagram of the mixture
 
  signals:
   // The keyboard focus went from the count field to another control of the window.

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "calc/cycle.h"
@@ -28,7 +29,9 @@
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
 #include "ui/dialogs.h"
+#include "ui/enthalpy_chart.h"
 #include "ui/enthalpy_data_page.h"
+#include "ui/export_actions.h"
 #include "ui/main_properties_page.h"
 #include "ui/mixture_page.h"
 #include "ui/norms1973_page.h"
@@ -91,9 +94,16 @@ void TForm2::BuildHeader() {
   ComboBox1->setMaxLength(kMaxNameLength);
   ComboBox3 = new QComboBox(GroupBox1);
   for (const char* type : kFuelTypes) ComboBox3->addItem(QString::fromUtf8(type));
+  Export = new ExportActions(doc_, dialogs_, this);
+  ExportButton = new QToolButton(GroupBox1);
+  ExportButton->setText(QStringLiteral("Печать / экспорт"));
+  ExportButton->setToolTip(QStringLiteral("Отчет PDF и таблица CSV топлива или смеси"));
+  ExportButton->setPopupMode(QToolButton::InstantPopup);
+  ExportButton->setMenu(Export->CreateMenu(ExportButton));
   auto* layout = new QHBoxLayout(GroupBox1);
   layout->addWidget(ComboBox1, 3);
   layout->addWidget(ComboBox3, 2);
+  layout->addWidget(ExportButton);
 
   GroupBox2 = new QGroupBox(this);
   RadioButton1 = new QRadioButton(QStringLiteral("Нормы 1973г."), GroupBox2);
@@ -278,6 +288,8 @@ void TForm2::ShowDocument() {
   RadioButton2->setChecked(!doc_.RadioButton1);
   TabSheet4->RadioGroup1Items->button(doc_.RadioGroup1 == 1 ? 1 : 0)->setChecked(true);
   TabSheet7->ShowDocument();
+  TabSheet3->Chart->Refresh();
+  TabSheet7->Chart->Refresh();
   // XLGrid1 and XLGrid3 show the gas composition for gaseous fuel.
   sheets::Sheet& sheet1 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet1_1;
   sheets::Sheet& sheet3 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet3;

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
+class QToolButton;
 
 namespace library {
 class TForm3;
@@ -25,6 +26,7 @@ class AshProductsPage;
 class DesignParametersPage;
 class Dialogs;
 class EnthalpyDataPage;
+class ExportActions;
 class MainPropertiesPage;
 class MixturePage;
 class Norms1973Page;
@@ -66,9 +68,11 @@ class TForm2 : public QWidget {
   void ShowDocument();
 
   // Controls.
-  QGroupBox* GroupBox1 = nullptr;  // "Месторождение, тип"
-  QLineEdit* ComboBox1 = nullptr;  // the fuel name
-  QComboBox* ComboBox3 = nullptr;  // the fuel type
+  QGroupBox* GroupBox1 = nullptr;       // "Месторождение, тип"
+  QLineEdit* ComboBox1 = nullptr;       // the fuel name
+  QComboBox* ComboBox3 = nullptr;       // the fuel type
+  QToolButton* ExportButton = nullptr;  // "Печать / экспорт": PDF report and CSV
+  ExportActions* Export = nullptr;
   // The norms switch; not shown, so the 1998 norms are in force.
   QGroupBox* GroupBox2 = nullptr;
   QRadioButton* RadioButton1 = nullptr;  // "Нормы 1973г."
