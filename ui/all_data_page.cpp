@@ -13,8 +13,7 @@ namespace ui {
 
 AllDataPage::AllDataPage(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent)
     : QWidget(parent) {
-  XLGrid10 = new TXLGrid(this);
-  XLGrid10->SetSheetModel(pool.ModelFor(doc.XLSheet10));
+  XLGrid10 = new TXLGrid(pool.ModelFor(doc.XLSheet10), this);
   XLGrid10->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
   RadioGroup1 = new QGroupBox(QStringLiteral("Тип топлива"), this);
   RadioGroup1Items = new QButtonGroup(this);

@@ -12,11 +12,7 @@ namespace ui {
 
 AshProductsPage::AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent)
     : QWidget(parent) {
-  const auto grid = [&](sheets::Sheet& sheet) {
-    auto* view = new TXLGrid(this);
-    view->SetSheetModel(pool.ModelFor(sheet));
-    return view;
-  };
+  const auto grid = [&](sheets::Sheet& sheet) { return new TXLGrid(pool.ModelFor(sheet), this); };
   XLGrid5 = grid(doc.XLSheet5);
   XLGrid7 = grid(doc.XLSheet2);
   XLGrid13 = grid(doc.XLSheet13);

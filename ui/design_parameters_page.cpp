@@ -10,8 +10,7 @@ namespace ui {
 DesignParametersPage::DesignParametersPage(calc::FuelDocument& doc, SheetModelPool& pool,
                                            QWidget* parent)
     : QWidget(parent) {
-  XLGrid15 = new TXLGrid(this);
-  XLGrid15->SetSheetModel(pool.ModelFor(doc.XLSheet15));
+  XLGrid15 = new TXLGrid(pool.ModelFor(doc.XLSheet15), this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(XLGrid15, 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addStretch(1);

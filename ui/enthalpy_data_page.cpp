@@ -9,10 +9,8 @@ namespace ui {
 
 EnthalpyDataPage::EnthalpyDataPage(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent)
     : QWidget(parent) {
-  XLGrid12 = new TXLGrid(this);
-  XLGrid12->SetSheetModel(pool.ModelFor(doc.XLSheet12));
-  XLGrid11 = new TXLGrid(this);
-  XLGrid11->SetSheetModel(pool.ModelFor(doc.XLSheet11));
+  XLGrid12 = new TXLGrid(pool.ModelFor(doc.XLSheet12), this);
+  XLGrid11 = new TXLGrid(pool.ModelFor(doc.XLSheet11), this);
   XLGrid11->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);

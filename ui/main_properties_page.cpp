@@ -11,10 +11,8 @@ namespace ui {
 MainPropertiesPage::MainPropertiesPage(calc::FuelDocument& doc, SheetModelPool& pool,
                                        QWidget* parent)
     : QWidget(parent) {
-  XLGrid3 = new TXLGrid(this);
-  XLGrid3->SetSheetModel(pool.ModelFor(doc.XLSheet3));
-  XLGrid4 = new TXLGrid(this);
-  XLGrid4->SetSheetModel(pool.ModelFor(doc.XLSheet4));
+  XLGrid3 = new TXLGrid(pool.ModelFor(doc.XLSheet3), this);
+  XLGrid4 = new TXLGrid(pool.ModelFor(doc.XLSheet4), this);
   CheckBox2 = new QCheckBox(QStringLiteral("Автоматически расчитывать теплотворность"), this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(XLGrid3, 0, 0, 3, 1, Qt::AlignTop);

@@ -118,8 +118,7 @@ void MixturePage::BuildComponentPage(SheetModelPool& pool) {
   left->addWidget(Edit3);
   left->addStretch(1);
 
-  XLGrid14 = new TXLGrid(TabSheet21);
-  XLGrid14->SetSheetModel(pool.ModelFor(doc_.XLSheet14));
+  XLGrid14 = new TXLGrid(pool.ModelFor(doc_.XLSheet14), TabSheet21);
   SpeedButton13 = new QPushButton(QStringLiteral("Зола и продукты сгорания"), TabSheet21);
   auto* right = new QVBoxLayout;
   right->addWidget(XLGrid14, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -159,9 +158,7 @@ MixturePage::SlotControls MixturePage::BuildSlotPage(int slot) {
 
 void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   const auto grid = [&](sheets::Sheet& sheet) {
-    auto* view = new TXLGrid(TabSheet22);
-    view->SetSheetModel(pool.ModelFor(sheet));
-    return view;
+    return new TXLGrid(pool.ModelFor(sheet), TabSheet22);
   };
   XLGrid16 = grid(doc_.XLSheet7);
   XLGrid17 = grid(doc_.XLSheet18);

@@ -10,10 +10,8 @@ namespace ui {
 
 Norms1973Page::Norms1973Page(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent)
     : QWidget(parent) {
-  XLGrid1 = new TXLGrid(this);
-  XLGrid1->SetSheetModel(pool.ModelFor(doc.XLSheet1_1));
-  XLGrid2 = new TXLGrid(this);
-  XLGrid2->SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  XLGrid1 = new TXLGrid(pool.ModelFor(doc.XLSheet1_1), this);
+  XLGrid2 = new TXLGrid(pool.ModelFor(doc.XLSheet2), this);
   CheckBox1 = new QCheckBox(QStringLiteral("Автоматически расчитывать теплотворность"), this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(XLGrid1, 0, 0, 3, 1, Qt::AlignTop);

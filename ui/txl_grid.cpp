@@ -28,6 +28,8 @@ TXLGrid::TXLGrid(QWidget* parent) : QTableView(parent) {
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this, &TXLGrid::OnFocusChanged);
 }
 
+TXLGrid::TXLGrid(SheetModel* model, QWidget* parent) : TXLGrid(parent) { SetSheetModel(model); }
+
 // The focus leaves a grid that is being destroyed; that is no exit to report.
 TXLGrid::~TXLGrid() { disconnect(focus_connection_); }
 

@@ -14,6 +14,8 @@ class TXLGrid : public QTableView {
 
  public:
   explicit TXLGrid(QWidget* parent = nullptr);
+  // A grid showing the sheet of `model` from the start.
+  TXLGrid(SheetModel* model, QWidget* parent);
   ~TXLGrid() override;
 
   // Shows the sheet of `model` (spans of its merged areas, its column widths).
