@@ -21,6 +21,9 @@ struct Cell {
   int font_color = kBlack;
   std::string hint;
   std::vector<std::string> items;  // non-empty for a list cell; its value is the item index
+  // A cell the user types into; every other cell (label, unit, heading, result) is shown
+  // read-only.
+  bool input = false;
 
   bool IsList() const { return !items.empty(); }
 };

@@ -1,6 +1,7 @@
 // A grid sheet: cell storage, the text and number views of a cell, and notification.
 #include "sheets/sheet.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -24,8 +25,9 @@ Sheet::Sheet(int col_count, int row_count, char decimal_separator)
 }
 
 void Sheet::SetDecimalSeparator(char separator) {
+  if (separator == decimal_separator_) return;
   decimal_separator_ = separator;
-  Notify(-1, -1);
+  NotifyLayout();
 }
 
 const Cell& Sheet::At(int col, int row) const {
@@ -102,24 +104,39 @@ std::int64_t Sheet::Integer(int col, int row) const {
 }
 
 void Sheet::SetValue(int col, int row, CellValue value) {
-  MutableAt(col, row).value = std::move(value);
+  Cell& cell = MutableAt(col, row);
+  if (cell.value == value) return;
+  cell.value = std::move(value);
   Notify(col, row);
 }
 
 void Sheet::SetFontColor(int col, int row, int color) {
-  MutableAt(col, row).font_color = color;
+  Cell& cell = MutableAt(col, row);
+  if (cell.font_color == color) return;
+  cell.font_color = color;
   Notify(col, row);
 }
 
 void Sheet::SetHint(int col, int row, std::string hint) {
-  MutableAt(col, row).hint = std::move(hint);
+  Cell& cell = MutableAt(col, row);
+  if (cell.hint == hint) return;
+  cell.hint = std::move(hint);
   Notify(col, row);
 }
 
 void Sheet::SetItems(int col, int row, std::vector<std::string> items, int selected) {
   Cell& cell = MutableAt(col, row);
+  const CellValue value = std::int64_t{selected};
+  if (cell.items == items && cell.value == value) return;
   cell.items = std::move(items);
-  cell.value = std::int64_t{selected};
+  cell.value = value;
+  Notify(col, row);
+}
+
+void Sheet::SetInput(int col, int row, bool input) {
+  Cell& cell = MutableAt(col, row);
+  if (cell.input == input) return;
+  cell.input = input;
   Notify(col, row);
 }
 
@@ -127,13 +144,15 @@ void Sheet::Merge(MergedArea area) {
   At(area.col, area.row);
   At(area.col + area.col_count - 1, area.row + area.row_count - 1);
   merged_.push_back(area);
-  Notify(-1, -1);
+  NotifyLayout();
 }
 
 void Sheet::SetColumnWidth(int col, int width) {
   At(col, 0);
-  column_widths_[static_cast<std::size_t>(col)] = width;
-  Notify(-1, -1);
+  int& current = column_widths_[static_cast<std::size_t>(col)];
+  if (current == width) return;
+  current = width;
+  NotifyLayout();
 }
 
 int Sheet::ColumnWidth(int col) const {
@@ -151,7 +170,49 @@ void Sheet::RemoveListener(int handle) {
 }
 
 void Sheet::Notify(int col, int row) {
-  for (const auto& [handle, listener] : listeners_) listener(col, row);
+  Tell({.first_col = col, .first_row = row, .last_col = col, .last_row = row});
+}
+
+void Sheet::NotifyLayout() {
+  Tell({.first_col = 0,
+        .first_row = 0,
+        .last_col = col_count_ - 1,
+        .last_row = row_count_ - 1,
+        .layout = true});
+}
+
+void Sheet::Tell(const SheetChange& change) {
+  if (hold_depth_ > 0) {
+    if (!pending_) {
+      pending_change_ = change;
+      pending_ = true;
+      return;
+    }
+    SheetChange& all = pending_change_;
+    all.first_col = std::min(all.first_col, change.first_col);
+    all.first_row = std::min(all.first_row, change.first_row);
+    all.last_col = std::max(all.last_col, change.last_col);
+    all.last_row = std::max(all.last_row, change.last_row);
+    all.layout = all.layout || change.layout;
+    return;
+  }
+  for (const auto& [handle, listener] : listeners_) listener(change);
+}
+
+void Sheet::HoldNotifications() { ++hold_depth_; }
+
+void Sheet::ReleaseNotifications() {
+  if (hold_depth_ == 0 || --hold_depth_ > 0 || !pending_) return;
+  pending_ = false;
+  Tell(pending_change_);
+}
+
+NotificationHold::NotificationHold(std::vector<Sheet*> sheets) : sheets_(std::move(sheets)) {
+  for (Sheet* sheet : sheets_) sheet->HoldNotifications();
+}
+
+NotificationHold::~NotificationHold() {
+  for (Sheet* sheet : sheets_) sheet->ReleaseNotifications();
 }
 
 }  // namespace sheets

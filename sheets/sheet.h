@@ -23,10 +23,23 @@ struct MergedArea {
   std::string separator = {};
 };
 
+// What changed in a sheet: the rectangle of cells first..last (inclusive), and whether
+// the layout (merged areas, column widths, decimal separator) changed too, in which case
+// the rectangle is the whole sheet.
+struct SheetChange {
+  int first_col = 0;
+  int first_row = 0;
+  int last_col = 0;
+  int last_row = 0;
+  bool layout = false;
+
+  bool IsSingleCell() const { return first_col == last_col && first_row == last_row; }
+};
+
 class Sheet {
  public:
-  // Called with the cell that changed; (-1, -1) when the whole sheet changed.
-  using Listener = std::function<void(int col, int row)>;
+  // Called once per change, or once per held batch of changes.
+  using Listener = std::function<void(const SheetChange& change)>;
 
   Sheet(int col_count, int row_count, char decimal_separator = '.');
 
@@ -55,6 +68,7 @@ class Sheet {
   // The merged area that contains (col, row), or nullptr.
   const MergedArea* AreaAt(int col, int row) const;
 
+  // Each setter notifies the listeners only when it changes something.
   void SetValue(int col, int row, CellValue value);
   void SetText(int col, int row, std::string text) { SetValue(col, row, std::move(text)); }
   void SetInteger(int col, int row, std::int64_t value) { SetValue(col, row, value); }
@@ -65,6 +79,8 @@ class Sheet {
   void SetHint(int col, int row, std::string hint);
   // Makes the cell a list cell showing item `selected`.
   void SetItems(int col, int row, std::vector<std::string> items, int selected = 0);
+  // Marks the cell as one the user types into (see Cell::input).
+  void SetInput(int col, int row, bool input);
 
   void Merge(MergedArea area);
   const std::vector<MergedArea>& MergedAreas() const { return merged_; }
@@ -75,9 +91,16 @@ class Sheet {
   int AddListener(Listener listener);
   void RemoveListener(int handle);
 
+  // While held (holds nest), changes are gathered instead of told; the last release
+  // tells the listeners once, with one rectangle covering every change made meanwhile.
+  void HoldNotifications();
+  void ReleaseNotifications();
+
  private:
   Cell& MutableAt(int col, int row);
   void Notify(int col, int row);
+  void NotifyLayout();
+  void Tell(const SheetChange& change);
 
   int col_count_;
   int row_count_;
@@ -87,6 +110,22 @@ class Sheet {
   std::vector<int> column_widths_;
   std::vector<std::pair<int, Listener>> listeners_;
   int next_listener_ = 0;
+  int hold_depth_ = 0;
+  bool pending_ = false;
+  SheetChange pending_change_;
+};
+
+// Holds the notifications of a set of sheets for the lifetime of the object, so that one
+// user action reaches each touched sheet's views as one change.
+class NotificationHold {
+ public:
+  explicit NotificationHold(std::vector<Sheet*> sheets);
+  ~NotificationHold();
+  NotificationHold(const NotificationHold&) = delete;
+  NotificationHold& operator=(const NotificationHold&) = delete;
+
+ private:
+  std::vector<Sheet*> sheets_;
 };
 
 }  // namespace sheets

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -70,19 +71,73 @@ TEST(SheetTest, AddressesOutsideTheSheetAreRejected) {
   EXPECT_TRUE(sheet.MergedAreas().empty());
 }
 
-TEST(SheetTest, ListenersSeeEveryChangeUntilRemoved) {
+// One change as a listener hears it: (first col, first row, last col, last row, layout).
+using Seen = std::tuple<int, int, int, int, bool>;
+
+TEST(SheetTest, ListenersHearEachRealChangeUntilRemoved) {
   Sheet sheet(3, 6);
-  std::vector<std::pair<int, int>> seen;
-  const int handle = sheet.AddListener([&](int col, int row) { seen.emplace_back(col, row); });
+  std::vector<Seen> seen;
+  const int handle = sheet.AddListener([&](const SheetChange& c) {
+    seen.emplace_back(c.first_col, c.first_row, c.last_col, c.last_row, c.layout);
+  });
   sheet.SetText(1, 2, "5.7498");
   sheet.SetFontColor(1, 2, kRed);
   sheet.SetHint(0, 2, "hint");
+  sheet.SetInput(0, 3, true);
+  // Writes that change nothing are not told.
+  sheet.SetText(1, 2, "5.7498");
+  sheet.SetFontColor(1, 2, kRed);
+  sheet.SetHint(0, 2, "hint");
+  sheet.SetInput(0, 3, true);
+  sheet.SetColumnWidth(0, sheet.ColumnWidth(0));
+  // The same text as another kind of value is a change.
+  sheet.SetInteger(2, 5, 5);
+  sheet.SetText(2, 5, "5");
   sheet.Merge({.col = 0, .row = 0, .col_count = 3, .row_count = 2});
-  EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 2}, {1, 2}, {0, 2}, {-1, -1}}));
+  EXPECT_EQ(seen, (std::vector<Seen>{{1, 2, 1, 2, false},
+                                     {1, 2, 1, 2, false},
+                                     {0, 2, 0, 2, false},
+                                     {0, 3, 0, 3, false},
+                                     {2, 5, 2, 5, false},
+                                     {2, 5, 2, 5, false},
+                                     {0, 0, 2, 5, true}}));
   EXPECT_EQ(sheet.At(1, 2).font_color, kRed);
+  EXPECT_TRUE(sheet.At(0, 3).input);
   sheet.RemoveListener(handle);
   sheet.SetText(1, 3, "x");
-  EXPECT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen.size(), 7u);
+}
+
+TEST(SheetTest, HeldChangesAreToldOnceAsOneRectangle) {
+  Sheet first(3, 6);
+  Sheet untouched(2, 2);
+  std::vector<Seen> seen;
+  first.AddListener([&](const SheetChange& c) {
+    seen.emplace_back(c.first_col, c.first_row, c.last_col, c.last_row, c.layout);
+  });
+  untouched.AddListener([&](const SheetChange&) { seen.emplace_back(-1, -1, -1, -1, false); });
+  {
+    NotificationHold hold({&first, &untouched});
+    first.HoldNotifications();  // holds nest
+    first.SetText(2, 1, "a");
+    first.SetText(0, 4, "b");
+    first.SetText(1, 3, "c");
+    first.ReleaseNotifications();
+    EXPECT_TRUE(seen.empty());
+  }
+  EXPECT_EQ(seen, (std::vector<Seen>{{0, 1, 2, 4, false}}));
+  seen.clear();
+  {
+    NotificationHold hold({&first});
+    first.SetText(2, 1, "a");  // no change: nothing to tell at the end
+  }
+  EXPECT_TRUE(seen.empty());
+  {
+    NotificationHold hold({&first});
+    first.SetText(1, 1, "d");
+    first.SetColumnWidth(1, 90);
+  }
+  EXPECT_EQ(seen, (std::vector<Seen>{{0, 0, 2, 5, true}}));
 }
 
 }  // namespace
