@@ -1,6 +1,7 @@
 // The application object: the four windows, the application-wide flags DocumentOpen
-// and AboutOpen and the type filters, and the flows that cross windows (creating the
-// document window, opening a chosen fuel, the About window).
+// and AboutOpen and the type filters, and every flow that crosses windows (choosing a
+// fuel, new, delete, save then refresh the list, close, the About window). The windows
+// offer verbs; only this object strings them together.
 #pragma once
 
 #include <QObject>
@@ -41,12 +42,25 @@ class Application : public QObject {
   ui::Dialogs& Dialogs() { return dialogs_; }
 
   // Creates the document window when none is open (setting DocumentOpen), otherwise
-  // shows the open one and brings it to the front.
-  ui::TForm2* OpenDocument();
+  // shows the open one; `activate` brings it to the front and gives it the focus.
+  ui::TForm2* OpenDocument(bool activate = true);
   // Closes the document window when one is open; false when the user keeps it open.
   bool CloseDocument();
-  // The list's choice: opens the document, keeps the focus in the list and loads the fuel.
+  // The list's choice (a click, Enter, a double click): after the unsaved-edits question,
+  // opens the document and loads the fuel; the focus stays in the list. Cancel keeps the
+  // document and selects its line again.
   void OpenChosenFuel();
+  // The list's selection moved by the keyboard: loads the fuel as a choice does, unless
+  // the document has unsaved edits; then it waits for Enter or a click, so that walking
+  // through the list does not ask at every line.
+  void SelectionMoved();
+  // "Новый", after the unsaved-edits question.
+  void NewFuel();
+  // "Сохранить": the document's save command; the list is rebuilt afterwards.
+  void SaveDocument();
+  // "Удалить топливо": asks, deletes the selected file, rebuilds the list and loads the
+  // fuel now selected into an open document (after the unsaved-edits question).
+  void DeleteSelectedFuel();
   // "О программе": creates the About window, or brings the open one to the front.
   void ShowAbout();
 
@@ -69,6 +83,11 @@ class Application : public QObject {
   std::filesystem::path program_dir_;
   std::filesystem::path fallback_data_dir_;
   ui::Dialogs& dialogs_;
+  // Whether the open document's content may be replaced: no document, no unsaved edits,
+  // or the user's answer. On Cancel the list selects the document's line again.
+  bool MayReplaceDocument();
+  void LoadIntoDocument(const std::filesystem::path& path);
+
   std::unique_ptr<TForm1> form1_;
 };
 

@@ -281,15 +281,9 @@ void TForm1::ToggleFilter(Filter filter) {
   if (app_.Form3 != nullptr) app_.Form3->RefreshFuelList();
 }
 
-void TForm1::New1Click() {
-  ui::TForm2* form2 = app_.OpenDocument();
-  app_.Form3->SelectRow(-1);
-  form2->NewFuel();
-}
+void TForm1::New1Click() { app_.NewFuel(); }
 
-void TForm1::Save1Click() {
-  if (app_.DocumentOpen && app_.Form2 != nullptr) app_.Form2->SpeedButton2Click();
-}
+void TForm1::Save1Click() { app_.SaveDocument(); }
 
 void TForm1::Close1Click() { app_.CloseDocument(); }
 
@@ -303,29 +297,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TForm1::DeleteFuel1Click() {
-  library::TForm3& list = *app_.Form3;
-  const int row = list.SelectedRow();
-  if (row < 0) return;
-  const QString name = list.ListBox1->item(row)->text();
-  const QMessageBox::StandardButton answer = app_.Dialogs().Message(
-      this, QStringLiteral("Удалить файл ") + name, QStringLiteral("Внимание !"),
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
-  if (answer != QMessageBox::Yes) return;
-  const std::filesystem::path path = list.ListBox2[static_cast<std::size_t>(row)];
-  std::error_code error;
-  if (!std::filesystem::remove(path, error)) {
-    const QString reason =
-        error ? QString::fromStdString(error.message()) : QStringLiteral("файл не найден");
-    app_.Dialogs().Message(
-        this,
-        QStringLiteral("Не удалось удалить файл %1\n%2").arg(library::ToQString(path), reason),
-        QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
-  }
-  list.RefreshFuelList();
-  if (row < list.ListBox1->count()) list.SelectRow(row);
-  if (app_.DocumentOpen && app_.Form2 != nullptr) app_.Form2->LoadLibraryFuel();
-}
+void TForm1::DeleteFuel1Click() { app_.DeleteSelectedFuel(); }
 
 void TForm1::ShowList1Click() { app_.Form3->setVisible(!app_.Form3->isVisible()); }
 

@@ -127,7 +127,26 @@ void WriteReducedValues(FuelDocument& doc, const Record& record) {
   }
 }
 
+void MarkLinked(sheets::Sheet& sheet, std::span<const Link> links) {
+  for (const Link& link : links) sheet.SetInput(1, link.sheet_row, true);
+}
+
 }  // namespace
+
+void MarkInputCells(FuelDocument& doc) {
+  MarkLinked(doc.XLSheet1_1, kSolid1973);
+  MarkLinked(doc.XLSheet1_2, kGas);
+  MarkLinked(doc.XLSheet3, kSolid1998Composition);
+  MarkLinked(doc.XLSheet4, kSolid1998Temperatures);
+  doc.XLSheet4.SetInput(1, 10, true);  // slagging, a list cell
+  MarkLinked(doc.XLSheet5, kSolid1998Oxides);
+  for (int row = 0; row < doc.XLSheet10.RowCount(); ++row)
+    doc.XLSheet10.SetInput(kValueCol, row, true);
+  // A heating value that the program computes is not typed.
+  doc.XLSheet1_1.SetInput(1, 11, !doc.CheckBox1);
+  doc.XLSheet3.SetInput(1, 10, !doc.CheckBox2);
+  doc.XLSheet1_2.SetInput(1, 15, !(doc.CheckBox1 || doc.CheckBox2));
+}
 
 void CollectAllData(FuelDocument& doc) {
   sheets::Sheet& record = doc.XLSheet10;
@@ -176,6 +195,7 @@ Record ReadRecord(const FuelDocument& doc) {
 }
 
 void RecalcFuel(FuelDocument& doc) {
+  MarkInputCells(doc);
   Record record = ReadRecord(doc);
   const bool gas = doc.ComboBox3 >= kGasType;
   const TheoreticalVolumes volumes = ComputeTheoreticalVolumes(record, doc.ComboBox3);

@@ -8,6 +8,10 @@
 
 namespace calc {
 
+// Marks the cells the user types into: the value cells that the record fills, the
+// record itself, but not a heating value while it is computed automatically.
+void MarkInputCells(FuelDocument& doc);
+
 // Copies the input cells of the layout in force into the record (XLSheet10 column 2);
 // a cell that does not parse stores the integer 0.
 void CollectAllData(FuelDocument& doc);

@@ -14,6 +14,8 @@ namespace calc {
 struct DiagramPoint {
   double temperature = 0;
   double enthalpy = 0;
+
+  bool operator==(const DiagramPoint&) const = default;
 };
 
 struct Diagram {
@@ -31,6 +33,8 @@ struct Diagram {
   std::optional<DiagramPoint> state;
   // The enthalpy unit of the row titles ("кДж/кг", "кДж/м3").
   std::string unit;
+
+  bool operator==(const Diagram&) const = default;
 };
 
 // The three lines of `table` at excess air `alpha`. A column whose temperature, air or

@@ -1,6 +1,7 @@
 // Creation of a fuel document with the layout of every sheet.
 #include "calc/fuel_document.h"
 
+#include "calc/cycle.h"
 #include "calc/decimal_fix.h"
 #include "calc/layout.h"
 #include "calc/mixture.h"
@@ -33,6 +34,7 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
   // The built-in table is written with "."; under a decimal comma its fractions are
   // repaired once, as leaving its grid would.
   XLGrid11Exit(*this);
+  MarkInputCells(*this);
   Edit1Change(*this);
 }
 

@@ -8,6 +8,7 @@ void LayoutGivenKindCell(sheets::Sheet& sheet) {
   sheet.SetHint(0, 3,
                 "Задающий параметр:\n 1. температура\n 2. энтальпия воздуха\n 3. энтальпия "
                 "дымовых газов");
+  sheet.SetInput(0, 3, true);
 }
 
 void LayoutDesignSheet(sheets::Sheet& sheet) {
@@ -36,6 +37,7 @@ void LayoutDesignSheet(sheets::Sheet& sheet) {
   }
   sheet.SetInteger(1, 2, 1);
   sheet.SetInteger(1, 3, 100);
+  for (int row : {2, 3, 4}) sheet.SetInput(1, row, true);  // excess air, given value, carry-over
   sheet.SetColumnWidth(0, 220);
   sheet.SetColumnWidth(1, 90);
   sheet.SetColumnWidth(2, 70);

@@ -67,6 +67,7 @@ void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet) {
 void LayoutCarryoverSheet(sheets::Sheet& sheet) {
   sheet.SetText(0, 0, " Коэффициент уноса");
   sheet.SetHint(0, 0, "Необходим, для определения \nэнтальпии золовых частиц.");
+  sheet.SetInput(1, 0, true);
   sheet.SetColumnWidth(0, 190);
   sheet.SetColumnWidth(1, 80);
 }

@@ -1,5 +1,7 @@
 // The window layout of the mixture's sheets: results (XLSheet14), design parameters
 // (XLSheet17) and the row titles of its enthalpy table (XLSheet18).
+#include <utility>
+
 #include "calc/layout.h"
 
 namespace calc {
@@ -46,6 +48,9 @@ void LayoutMixtureDesignSheet(sheets::Sheet& sheet) {
   sheet.SetText(3, 2, " Коэффициент уноса");
   LayoutGivenKindCell(sheet);
   sheet.SetInteger(1, 3, 100);
+  for (auto [col, row] : {std::pair{1, 2}, std::pair{4, 2}, std::pair{1, 3}}) {
+    sheet.SetInput(col, row, true);  // excess air, carry-over, given value
+  }
   sheet.SetText(0, 4, "Расчетные параметры");
   sheet.Merge({.col = 0, .row = 4, .col_count = 6, .row_count = 1});
   SetLabels(sheet, {{0, 5, " Объем водяных паров", "Нм3/кг"},

@@ -121,8 +121,15 @@ void WriteResults(FuelDocument& doc, const MixtureValues& m) {
   doc.XLSheet14.SetText(1, 8, sheets::FormatPattern(m.heating_value, "0.#", sep));
 }
 
+// An invalid mixture shows no result anywhere, and its results page is closed.
 void ClearResults(FuelDocument& doc) {
   for (const int row : {3, 4, 5, 6, 8}) doc.XLSheet14.SetText(1, row, "");
+  for (int row = 1; row < doc.XLSheet16.RowCount(); ++row) {
+    for (int col = 0; col < doc.XLSheet16.ColCount(); ++col) doc.XLSheet16.SetText(col, row, "");
+  }
+  for (int row = 5; row <= 10; ++row) doc.XLSheet17.SetText(1, row, "");
+  for (int row = 5; row <= 7; ++row) doc.XLSheet17.SetText(4, row, "");
+  doc.PageControl2 = 0;
 }
 
 // RecalcMixture, giving the mixed values of a valid mixture.
@@ -187,6 +194,7 @@ void SetComponentCount(FuelDocument& doc, const std::string& text) {
   if (text == doc.Edit1) return;
   doc.Edit1 = text;
   Edit1Change(doc);
+  RecalcMixture(doc);
 }
 
 void PickComponent(FuelDocument& doc, int slot) {
@@ -200,10 +208,12 @@ void PickComponent(FuelDocument& doc, int slot) {
 
 void ShareChange(FuelDocument& doc, int slot, const std::string& text) {
   doc.Slots.at(static_cast<std::size_t>(slot - 1)).share = text;
-  if (!text.empty()) RecalcMixture(doc);
+  RecalcMixture(doc);
 }
 
-void RecalcMixture(FuelDocument& doc) { RecalcMixtureValues(doc); }
+void RecalcMixture(FuelDocument& doc) {
+  if (RecalcMixtureValues(doc)) XLGrid20EditModeChanged(doc);
+}
 
 void SpeedButton13Click(FuelDocument& doc) {
   doc.PageControl2 = 1;

@@ -16,7 +16,8 @@ void Edit1Change(FuelDocument& doc);
 // The count field left: below 2 becomes "2", above 5 "5", not a whole number "2".
 void Edit1Exit(FuelDocument& doc);
 
-// Types `text` into the count field, as the field's change event does.
+// Types `text` into the count field, as the field's change event does, and recomputes
+// the mixture.
 void SetComponentCount(FuelDocument& doc, const std::string& text);
 
 // Takes the fuel loaded in the document into slot 1..5 (SpeedButton6Click ..
@@ -24,13 +25,14 @@ void SetComponentCount(FuelDocument& doc, const std::string& text);
 // recomputes the mixture.
 void PickComponent(FuelDocument& doc, int slot);
 
-// The share field of slot 1..5 changed (Edit2Change, Edit4Change .. Edit7Change); an
-// emptied field triggers nothing.
+// The share field of slot 1..5 changed (Edit2Change, Edit4Change .. Edit7Change); the
+// mixture is recomputed, so an emptied field clears the results.
 void ShareChange(FuelDocument& doc, int slot, const std::string& text);
 
 // Validates the mixture and shows its total; a valid one is computed (results, enthalpy
-// table, all-gaseous flag, SpeedButton13 enabled), an invalid one has its results
-// cleared and SpeedButton13 disabled. Failures it does not handle are thrown.
+// table, all-gaseous flag, design parameters, SpeedButton13 enabled), an invalid one has
+// every result cleared, SpeedButton13 disabled and its results page closed. Failures it
+// does not handle are thrown.
 void RecalcMixture(FuelDocument& doc);
 
 // "Зола и продукты сгорания": the results page, then its design calculation.

@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <system_error>
 
 #include "library/fuel_folder.h"
 #include "library/library_folder.h"
@@ -73,13 +75,18 @@ void TForm3::BuildListTab() {
   layout->addWidget(ListBox1);
   PageControl1->addTab(TabSheet1, QStringLiteral("Список топлива"));
 
-  // A line is chosen by moving the selection with the keyboard, or by a mouse click; the
-  // press of a click moves the selection too, so that move waits for the click.
+  // A line is chosen by a mouse click, Enter or a double click; moving the selection with
+  // the keyboard is told apart. The press of a click moves the selection too, so that
+  // move waits for the click.
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
     if (rebuilding_ || row < 0 || QApplication::mouseButtons() != Qt::NoButton) return;
-    ListBox1Click();
+    if (SelectedRow() >= 0) emit SelectionMoved();
   });
-  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+  const auto chosen = [this] {
+    if (SelectedRow() >= 0) emit FuelChosen();
+  };
+  connect(ListBox1, &QListWidget::itemClicked, this, chosen);
+  connect(ListBox1, &QListWidget::itemActivated, this, chosen);
 }
 
 void TForm3::BuildFolderTab() {
@@ -173,9 +180,29 @@ void TForm3::SelectRow(int row) {
   rebuilding_ = false;
 }
 
-void TForm3::ListBox1Click() {
-  if (SelectedRow() < 0) return;
-  emit FuelChosen();
+QString TForm3::SelectedName() const {
+  const int row = SelectedRow();
+  return row < 0 ? QString() : ListBox1->item(row)->text();
+}
+
+void TForm3::SelectPath(const std::filesystem::path& path) {
+  const auto found = std::find(ListBox2.begin(), ListBox2.end(), path);
+  SelectRow(found == ListBox2.end() || path.empty() ? -1
+                                                    : static_cast<int>(found - ListBox2.begin()));
+}
+
+QString TForm3::DeleteSelected() {
+  const int row = SelectedRow();
+  const std::optional<std::filesystem::path> path = SelectedPath();
+  if (!path) return QStringLiteral("файл не выбран");
+  std::error_code error;
+  QString reason;
+  if (!std::filesystem::remove(*path, error)) {
+    reason = error ? QString::fromStdString(error.message()) : QStringLiteral("файл не найден");
+  }
+  RefreshFuelList();
+  if (row < ListBox1->count()) SelectRow(row);
+  return reason;
 }
 
 void TForm3::DriveComboBox1Change(int index) {

@@ -2,6 +2,7 @@
 // to point the list at another folder. Choosing a line asks for the fuel to be opened.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -44,10 +45,17 @@ class TForm3 : public QWidget {
 
   // The selected line, or -1.
   int SelectedRow() const;
+  // The fuel name of the selected line; empty when none is selected.
+  QString SelectedName() const;
   // The file of the selected line.
   std::optional<std::filesystem::path> SelectedPath() const;
   // Selects a line (-1: none) without opening its fuel.
   void SelectRow(int row);
+  // Selects the line of `path`, or none when the list does not show it.
+  void SelectPath(const std::filesystem::path& path);
+  // Deletes the file of the selected line and rebuilds the list, selecting the line that
+  // took its place. Returns the reason of a failure, empty when the file was deleted.
+  QString DeleteSelected();
 
   // The controls.
   QTabWidget* PageControl1 = nullptr;
@@ -62,13 +70,14 @@ class TForm3 : public QWidget {
   std::vector<std::filesystem::path> ListBox2;
 
  signals:
-  // The user chose a line (a click, or moving the selection with the keyboard).
+  // The user chose a line: a click, Enter or a double click.
   void FuelChosen();
+  // The user moved the selection with the keyboard to another line.
+  void SelectionMoved();
 
  private:
   void BuildListTab();
   void BuildFolderTab();
-  void ListBox1Click();
   void DriveComboBox1Change(int index);
   void ShowFolderInTree(const std::filesystem::path& folder);
 

@@ -151,6 +151,7 @@ void EnthalpyChart::ShowTable(const sheets::Sheet& table, const sheets::Sheet& t
   titles_ = &titles;
   design_ = &design;
   cells_ = cells;
+  drawn_ = false;
   Refresh();
 }
 
@@ -163,19 +164,39 @@ void EnthalpyChart::ShowMixture(const calc::FuelDocument& doc) {
 }
 
 void EnthalpyChart::Refresh() {
+  stale_ = false;
   if (table_ == nullptr) return;
-  diagram_ = calc::MakeDiagram(*table_, *titles_, *design_, cells_);
+  calc::Diagram diagram = calc::MakeDiagram(*table_, *titles_, *design_, cells_);
+  // The axis texts' layout is the costly part of a redraw: skip it when nothing changed.
+  if (drawn_ && diagram == diagram_) return;
+  diagram_ = std::move(diagram);
+  drawn_ = true;
   unit_ = DisplayUnit(diagram_.unit);
   gas_->replace(Points(diagram_.gas));
-  gas_->setName(QStringLiteral("Iг — дымовые газы при α = %1")
-                    .arg(QString::fromStdString(diagram_.excess_air_text)));
+  const QString gas_name = QStringLiteral("Iг — дымовые газы при α = %1")
+                               .arg(QString::fromStdString(diagram_.excess_air_text));
+  if (gas_->name() != gas_name) gas_->setName(gas_name);
   air_->replace(Points(diagram_.air));
   ash_->replace(Points(diagram_.ash));
   const bool empty = diagram_.gas.empty() && diagram_.air.empty();
-  chart()->setTitle(empty ? QStringLiteral("Таблица энтальпий не рассчитана") : QString());
+  const QString title = empty ? QStringLiteral("Таблица энтальпий не рассчитана") : QString();
+  if (chart()->title() != title) chart()->setTitle(title);
   UpdateState();
   UpdateAxes();
   PlaceOverlays();
+}
+
+void EnthalpyChart::RefreshIfShown() {
+  if (isVisible()) {
+    Refresh();
+  } else {
+    stale_ = true;
+  }
+}
+
+void EnthalpyChart::showEvent(QShowEvent* event) {
+  QChartView::showEvent(event);
+  if (stale_) Refresh();
 }
 
 void EnthalpyChart::PlaceOverlays() {
@@ -241,7 +262,8 @@ void EnthalpyChart::UpdateState() {
 }
 
 void EnthalpyChart::UpdateAxes() {
-  y_axis_->setTitleText(QStringLiteral("Энтальпия, %1").arg(unit_.isEmpty() ? "кДж/кг" : unit_));
+  const QString title = QStringLiteral("Энтальпия, %1").arg(unit_.isEmpty() ? "кДж/кг" : unit_);
+  if (y_axis_->titleText() != title) y_axis_->setTitleText(title);
   double low = 0;
   double high = 0;
   for (const auto* line : {&diagram_.gas, &diagram_.air, &diagram_.ash}) {
@@ -256,8 +278,10 @@ void EnthalpyChart::UpdateAxes() {
   }
   if (high - low <= 0) high = low + 1000;
   const double step = NiceStep(high - low);
-  y_axis_->setTickInterval(step);
-  y_axis_->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
+  const double min = std::floor(low / step) * step;
+  const double max = std::ceil(high / step) * step;
+  if (y_axis_->tickInterval() != step) y_axis_->setTickInterval(step);
+  if (y_axis_->min() != min || y_axis_->max() != max) y_axis_->setRange(min, max);
 }
 
 void EnthalpyChart::mouseMoveEvent(QMouseEvent* event) {

@@ -32,8 +32,10 @@ class EnthalpyChart : public QChartView {
   void ShowFuel(const calc::FuelDocument& doc);
   void ShowMixture(const calc::FuelDocument& doc);
 
-  // Reads the sheets again and redraws; call it after every recalculation.
+  // Reads the sheets again and redraws what differs from the drawing.
   void Refresh();
+  // Refresh() when the chart is on screen; a hidden chart refreshes when it is shown.
+  void RefreshIfShown();
 
   // What is drawn.
   const calc::Diagram& Shown() const { return diagram_; }
@@ -43,6 +45,7 @@ class EnthalpyChart : public QChartView {
   QString StateText() const;
 
  protected:
+  void showEvent(QShowEvent* event) override;
   // Shows the temperature and enthalpy under the cursor.
   void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -59,6 +62,8 @@ class EnthalpyChart : public QChartView {
   const sheets::Sheet* design_ = nullptr;
   calc::StateCells cells_{};
   calc::Diagram diagram_;
+  bool drawn_ = false;  // diagram_ is on the chart
+  bool stale_ = false;  // the sheets may have changed while the chart was hidden
   QString unit_;
 
   QLineSeries* gas_ = nullptr;

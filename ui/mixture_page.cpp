@@ -180,7 +180,14 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   layout->addWidget(XLGrid16);
   layout->addLayout(table);
   layout->addSpacing(4);
-  layout->addWidget(XLGrid20, 0, Qt::AlignLeft);
+  ComponentsButton = new QPushButton(QStringLiteral("Компоненты смеси"), TabSheet22);
+  ComponentsButton->setObjectName(QStringLiteral("ComponentsButton"));
+  ComponentsButton->setToolTip(QStringLiteral("Вернуться к составу смеси"));
+  auto* design = new QHBoxLayout;
+  design->addWidget(XLGrid20, 0, Qt::AlignTop);
+  design->addWidget(ComponentsButton, 0, Qt::AlignTop);
+  design->addStretch(1);
+  layout->addLayout(design);
   Chart = new EnthalpyChart(TabSheet22);
   Chart->setMinimumHeight(280);
   Chart->ShowMixture(doc_);

@@ -78,11 +78,12 @@ class MixturePage : public QWidget {
   TXLGrid* XLGrid14 = nullptr;           // XLSheet14, the mixture's results
   QPushButton* SpeedButton13 = nullptr;  // "Зола и продукты сгорания"
 
-  TXLGrid* XLGrid16 = nullptr;     // XLSheet7, heading of the enthalpy table
-  TXLGrid* XLGrid17 = nullptr;     // XLSheet18, its row titles
-  TXLGrid* XLGrid19 = nullptr;     // XLSheet16, the enthalpy table, 100..2500 °C
-  TXLGrid* XLGrid20 = nullptr;     // XLSheet17, design parameters
-  EnthalpyChart* Chart = nullptr;  // the I–θ diagram of the mixture
+  TXLGrid* XLGrid16 = nullptr;              // XLSheet7, heading of the enthalpy table
+  TXLGrid* XLGrid17 = nullptr;              // XLSheet18, its row titles
+  TXLGrid* XLGrid19 = nullptr;              // XLSheet16, the enthalpy table, 100..2500 °C
+  TXLGrid* XLGrid20 = nullptr;              // XLSheet17, design parameters
+  QPushButton* ComponentsButton = nullptr;  // "Компоненты смеси": back to the components
+  EnthalpyChart* Chart = nullptr;           // the I–θ diagram of the mixture
 
  signals:
   // The keyboard focus went from the count field to another control of the window.

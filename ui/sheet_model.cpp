@@ -4,10 +4,15 @@
 #include <QBrush>
 #include <QColor>
 #include <QStringList>
+#include <algorithm>
+
+#include "calc/decimal_fix.h"
 
 namespace ui {
 
 namespace {
+
+const QColor kReadOnlyBackground(0xF2, 0xF2, 0xF2);
 
 // A font colour value of the sheet is a blue-green-red number: 255 is red.
 QColor ColorOf(int value) {
@@ -18,7 +23,8 @@ QColor ColorOf(int value) {
 
 SheetModel::SheetModel(sheets::Sheet& sheet, QObject* parent)
     : QAbstractTableModel(parent), sheet_(sheet) {
-  listener_ = sheet_.AddListener([this](int col, int row) { OnSheetChanged(col, row); });
+  listener_ =
+      sheet_.AddListener([this](const sheets::SheetChange& change) { OnSheetChanged(change); });
 }
 
 SheetModel::~SheetModel() { sheet_.RemoveListener(listener_); }
@@ -51,6 +57,10 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
       if (cell.font_color == sheets::kBlack) return {};
       return QBrush(ColorOf(cell.font_color));
+    case Qt::BackgroundRole:
+      // Labels, units, headings and results read as the window's text, inputs as fields.
+      if (cell.input) return {};
+      return QBrush(kReadOnlyBackground);
     case Qt::TextAlignmentRole:
       return AlignmentOf(col, row);
     case kItemsRole: {
@@ -67,6 +77,7 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
   if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return false;
   const int col = index.column();
   const int row = index.row();
+  if (!sheet_.At(col, row).input) return false;
   if (sheet_.At(col, row).IsList()) {
     bool ok = false;
     const int selected = value.toInt(&ok);
@@ -76,30 +87,36 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
     sheet_.SetInteger(col, row, selected);
   } else {
     sheet_.SetText(col, row, value.toString().toStdString());
+    // A number typed with the other decimal separator is repaired as it is committed,
+    // before anything reads it.
+    calc::FixDecimalSeparator(sheet_, col, row);
   }
   emit CellEdited(col, row);
   return true;
 }
 
 Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {
-  if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  if (sheet_.At(index.column(), index.row()).input) flags |= Qt::ItemIsEditable;
+  return flags;
 }
 
-void SheetModel::OnSheetChanged(int col, int row) {
-  if (col < 0 || row < 0) {
-    emit dataChanged(index(0, 0), index(sheet_.RowCount() - 1, sheet_.ColCount() - 1));
-    emit SheetLayoutChanged();
-    return;
-  }
-  const QModelIndex changed = index(row, col);
-  emit dataChanged(changed, changed);
+void SheetModel::OnSheetChanged(const sheets::SheetChange& change) {
+  int first_col = change.first_col;
+  int first_row = change.first_row;
   // The origin of a merged area shows the texts of the cells it covers.
-  const sheets::MergedArea* area = sheet_.AreaAt(col, row);
-  if (area != nullptr && (area->col != col || area->row != row)) {
-    const QModelIndex origin = index(area->row, area->col);
-    emit dataChanged(origin, origin);
+  for (const sheets::MergedArea& area : sheet_.MergedAreas()) {
+    const bool overlaps =
+        area.col <= change.last_col && area.col + area.col_count - 1 >= change.first_col &&
+        area.row <= change.last_row && area.row + area.row_count - 1 >= change.first_row;
+    if (overlaps) {
+      first_col = std::min(first_col, area.col);
+      first_row = std::min(first_row, area.row);
+    }
   }
+  emit dataChanged(index(first_row, first_col), index(change.last_row, change.last_col));
+  if (change.layout) emit SheetLayoutChanged();
 }
 
 // A heading written for its merged area is centred in it; a heading that the layout

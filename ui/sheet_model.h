@@ -1,6 +1,6 @@
 // The Qt item model of one grid sheet. It only translates: cell texts, hints, font
 // colours and list items out to the views, typed texts and list choices in to the
-// sheet; it keeps no copy of a cell and follows every change of the sheet.
+// sheet's input cells; it keeps no copy of a cell and follows every change of the sheet.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -25,8 +25,8 @@ class SheetModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  // Stores an edited text as the cell's text; for a list cell the edit value is the index
-  // of the chosen item.
+  // Stores an edited text as the input cell's text, its decimal separator repaired; for a
+  // list cell the edit value is the index of the chosen item. Other cells refuse edits.
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
@@ -37,7 +37,8 @@ class SheetModel : public QAbstractTableModel {
   void CellEdited(int col, int row);
 
  private:
-  void OnSheetChanged(int col, int row);
+  // One dataChanged per change of the sheet (a held batch is one change).
+  void OnSheetChanged(const sheets::SheetChange& change);
   QVariant AlignmentOf(int col, int row) const;
 
   sheets::Sheet& sheet_;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,7 +25,6 @@
 #include "calc/mixture.h"
 #include "fuel/fuel_file.h"
 #include "library/qt_paths.h"
-#include "library/tform3.h"
 #include "ui/all_data_page.h"
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
@@ -59,10 +59,9 @@ char LocaleDecimalSeparator() {
 
 }  // namespace
 
-TForm2::TForm2(library::TForm3& list, Dialogs& dialogs, QWidget* parent)
+TForm2::TForm2(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      list_(list),
       dialogs_(dialogs),
       doc_(LocaleDecimalSeparator()) {
   setWindowTitle(QStringLiteral("Pyrana v1.5"));
@@ -139,8 +138,19 @@ void TForm2::BuildPages() {
 
 template <typename Handler>
 void TForm2::Run(Handler&& handler) {
-  RunGuarded(dialogs_, this, std::forward<Handler>(handler));
+  {
+    const sheets::NotificationHold hold(doc_.Sheets());
+    RunGuarded(dialogs_, this, std::forward<Handler>(handler));
+  }
   ShowDocument();
+}
+
+template <typename Handler>
+void TForm2::RunFuelCycle(Handler&& handler) {
+  Run([&] {
+    handler();
+    calc::XLGrid15EditModeChanged(doc_);
+  });
 }
 
 void TForm2::ConnectHandlers() {
@@ -151,10 +161,11 @@ void TForm2::ConnectHandlers() {
   connect(ComboBox3, &QComboBox::activated, this,
           [this](int index) { Run([&] { ComboBox3Change(index); }); });
   for (QCheckBox* box : {TabSheet1->CheckBox1, TabSheet2->CheckBox2}) {
-    connect(box, &QCheckBox::clicked, this, [this] { Run([&] { CheckBox1Click(); }); });
+    connect(box, &QCheckBox::clicked, this, [this] { RunFuelCycle([&] { CheckBox1Click(); }); });
   }
   for (QRadioButton* button : {RadioButton1, RadioButton2}) {
-    connect(button, &QRadioButton::clicked, this, [this] { Run([&] { RadioButton1Click(); }); });
+    connect(button, &QRadioButton::clicked, this,
+            [this] { RunFuelCycle([&] { RadioButton1Click(); }); });
   }
   connect(TabSheet4->RadioGroup1Items, &QButtonGroup::idClicked, this,
           [this](int item) { Run([&] { RadioGroup1Click(item); }); });
@@ -166,12 +177,12 @@ void TForm2::ConnectHandlers() {
 }
 
 void TForm2::ConnectGrids() {
-  // The input grids run the whole cycle whenever a cell editor opens or closes; the
-  // carry-over and design grids run it with the design calculation after it.
+  // The input grids run the whole cycle whenever a cell editor opens or closes, and the
+  // design calculation after it; the carry-over and design grids run both themselves.
   for (TXLGrid* grid :
        {TabSheet1->XLGrid1, TabSheet2->XLGrid3, TabSheet2->XLGrid4, TabSheet3->XLGrid5}) {
     connect(grid, &TXLGrid::EditModeChanged, this,
-            [this] { Run([&] { calc::XLGrid1EditModeChanged(doc_); }); });
+            [this] { RunFuelCycle([&] { calc::XLGrid1EditModeChanged(doc_); }); });
   }
   connect(TabSheet3->XLGrid13, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::XLGrid13EditModeChanged(doc_); }); });
@@ -211,6 +222,14 @@ void TForm2::ConnectMixture() {
   }
   connect(page.SpeedButton13, &QPushButton::clicked, this,
           [this] { Run([&] { calc::SpeedButton13Click(doc_); }); });
+  connect(page.ComponentsButton, &QPushButton::clicked, this,
+          [this] { Run([&] { doc_.PageControl2 = 0; }); });
+  // A click on the mixture's tab while it is in front goes back to the components too.
+  connect(PageControl1->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+    if (PageControl1->widget(index) == TabSheet7 && PageControl1->currentWidget() == TabSheet7) {
+      Run([&] { doc_.PageControl2 = 0; });
+    }
+  });
   connect(page.XLGrid20, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::XLGrid20EditModeChanged(doc_); }); });
   connect(page.XLGrid20, &TXLGrid::Exit, this, [this] { Run([&] { calc::XLGrid20Exit(doc_); }); });
@@ -223,14 +242,11 @@ void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) 
        main_frame.top() + main_frame.height() + 1);
 }
 
-bool TForm2::LoadLibraryFuel() {
-  if (list_.ListBox2.empty()) return false;
-  if (list_.SelectedRow() < 0) list_.SelectRow(0);
-  const std::optional<std::filesystem::path> path = list_.SelectedPath();
-  if (!path) return false;
+bool TForm2::LoadFuel(const std::filesystem::path& path) {
   bool read = false;
-  Run([&] { read = calc::LoadLibraryFuel(doc_, *path); });
+  RunFuelCycle([&] { read = calc::LoadLibraryFuel(doc_, path); });
   modified_ = false;
+  if (read) file_path_ = path;
   if (!read) {
     dialogs_.Message(this, QStringLiteral("Ошибка чтения !"), QStringLiteral("Error"),
                      QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Critical);
@@ -239,18 +255,19 @@ bool TForm2::LoadLibraryFuel() {
 }
 
 void TForm2::NewFuel() {
-  Run([&] { calc::NewFuel(doc_); });
+  RunFuelCycle([&] { calc::NewFuel(doc_); });
   modified_ = false;
+  file_path_.clear();
 }
 
 void TForm2::XLGrid15EditModeChanged() {
   Run([&] { calc::XLGrid15EditModeChanged(doc_); });
 }
 
-bool TForm2::SpeedButton2Click() {
+bool TForm2::Save() {
   const SaveDialogRequest request{
       .title = QStringLiteral("Сохранить файл топлива"),
-      .folder = library::ToQString(list_.ListedFolder()),
+      .folder = save_folder_ ? library::ToQString(save_folder_()) : QString(),
       .filter = QStringLiteral("Файл топлива (*.fll)"),
       .default_suffix = QStringLiteral("fll"),
   };
@@ -260,6 +277,7 @@ bool TForm2::SpeedButton2Click() {
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".fll");
     try {
       calc::SaveFuel(doc_, library::ToPath(chosen));
+      file_path_ = library::ToPath(chosen);
       written = true;
       modified_ = false;
     } catch (const fuel::FileError& error) {
@@ -271,7 +289,7 @@ bool TForm2::SpeedButton2Click() {
       ReportError(dialogs_, this, QString::fromUtf8(error.what()));
     }
   }
-  list_.RefreshFuelList();
+  emit SaveFinished();
   return written;
 }
 
@@ -288,8 +306,8 @@ void TForm2::ShowDocument() {
   RadioButton2->setChecked(!doc_.RadioButton1);
   TabSheet4->RadioGroup1Items->button(doc_.RadioGroup1 == 1 ? 1 : 0)->setChecked(true);
   TabSheet7->ShowDocument();
-  TabSheet3->Chart->Refresh();
-  TabSheet7->Chart->Refresh();
+  TabSheet3->Chart->RefreshIfShown();
+  TabSheet7->Chart->RefreshIfShown();
   // XLGrid1 and XLGrid3 show the gas composition for gaseous fuel.
   sheets::Sheet& sheet1 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet1_1;
   sheets::Sheet& sheet3 = doc_.GasSheetsShown ? doc_.XLSheet1_2 : doc_.XLSheet3;
@@ -334,7 +352,7 @@ void TForm2::PageControl1Change(int index) {
   ShowDocument();
 }
 
-bool TForm2::MayClose() {
+bool TForm2::MayDiscardEdits() {
   if (!modified_) return true;
   const QMessageBox::StandardButton answer = dialogs_.Message(
       this,
@@ -345,12 +363,12 @@ bool TForm2::MayClose() {
   if (answer == QMessageBox::No) return true;
   if (answer != QMessageBox::Yes) return false;
   bool saved = false;
-  RunGuarded(dialogs_, this, [&] { saved = SpeedButton2Click(); });
+  RunGuarded(dialogs_, this, [&] { saved = Save(); });
   return saved;
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-  if (!MayClose()) {
+  if (!MayDiscardEdits()) {
     event->ignore();
     return;
   }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
+#include <functional>
 
 #include "calc/fuel_document.h"
 #include "ui/sheet_model_pool.h"
@@ -14,10 +16,6 @@ class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 class QToolButton;
-
-namespace library {
-class TForm3;
-}
 
 namespace ui {
 
@@ -36,8 +34,8 @@ class TForm2 : public QWidget {
 
  public:
   // Creates the window over a new document (FormCreate); the numbers of its grids use the
-  // decimal separator of the default locale. `list` and `dialogs` must outlive it.
-  TForm2(library::TForm3& list, Dialogs& dialogs, QWidget* parent = nullptr);
+  // decimal separator of the default locale. `dialogs` must outlive it.
+  explicit TForm2(Dialogs& dialogs, QWidget* parent = nullptr);
   ~TForm2() override;
 
   calc::FuelDocument& Document() { return doc_; }
@@ -46,10 +44,10 @@ class TForm2 : public QWidget {
   // `main_window`.
   void PlaceBelow(const QWidget& main_window, const QWidget& list_window);
 
-  // Loads the fuel of the list's selected line (the first line when none is selected)
-  // into the document; an empty list leaves the document as it is. A file that cannot be
-  // read is reported with "Ошибка чтения !". Returns whether a fuel was read.
-  bool LoadLibraryFuel();
+  // Loads a fuel file into the document and computes it, design parameters included. A
+  // file that cannot be read is reported with "Ошибка чтения !". Returns whether a fuel
+  // was read. Unsaved edits are not asked about: see MayDiscardEdits().
+  bool LoadFuel(const std::filesystem::path& path);
 
   // The empty fuel of "Новый": the name "Новое топливо", every record value 0, type 0.
   void NewFuel();
@@ -57,14 +55,28 @@ class TForm2 : public QWidget {
   // The design calculation at the given excess air, as leaving an edit of XLGrid15 runs it.
   void XLGrid15EditModeChanged();
 
-  // The save command: asks for a file name, writes the record there and rebuilds the
-  // fuel list (also when the dialog is cancelled). Returns whether the file was written.
-  bool SpeedButton2Click();
+  // The save command: asks for a file name in the save folder, writes the record there
+  // and reports SaveFinished (also when the dialog is cancelled). Returns whether the
+  // file was written.
+  bool Save();
+
+  // Where the save dialog starts; asked at every save.
+  void SetSaveFolder(std::function<std::filesystem::path()> folder) {
+    save_folder_ = std::move(folder);
+  }
+
+  // The file the document was loaded from or last saved to; empty for a new fuel.
+  const std::filesystem::path& FilePath() const { return file_path_; }
 
   // Whether the document holds input typed since it was loaded, created or saved.
-  bool Modified() const { return modified_; }
+  bool HasUnsavedEdits() const { return modified_; }
 
-  // Shows the document's name, type, caption and sheets in the controls.
+  // Before the document's content is replaced or the window closes: with unsaved edits,
+  // asks whether to save them (Yes saves first, No discards, Cancel keeps the document).
+  // Returns whether the caller may go on.
+  bool MayDiscardEdits();
+
+  // Shows the document's name, type, caption and the controls that follow the document.
   void ShowDocument();
 
   // Controls.
@@ -89,6 +101,8 @@ class TForm2 : public QWidget {
  signals:
   // The window was closed (FormClose); it is not shown again.
   void FormClosed();
+  // A save command ended, whether or not a file was written: the fuel list may change.
+  void SaveFinished();
 
  protected:
   // FormClose: with unsaved input, asks whether to save it first (Yes, No, Cancel).
@@ -101,22 +115,26 @@ class TForm2 : public QWidget {
   void ConnectGrids();
   // The mixture tab: the count, the slots, the shares and the results page.
   void ConnectMixture();
-  // Runs a handler of the document's routines, reporting a failure, then shows the
-  // document's controls again.
+  // Runs a handler of the document's routines as one update: the sheets tell their views
+  // once afterwards, a failure is reported, and the controls are shown again.
   template <typename Handler>
   void Run(Handler&& handler);
+  // Run() for a change of the fuel: the design parameters are computed after it, so that
+  // every tab and export belongs to the fuel as shown.
+  template <typename Handler>
+  void RunFuelCycle(Handler&& handler);
   void ComboBox3Change(int index);
   void CheckBox1Click();
   void RadioButton1Click();
   void RadioGroup1Click(int item);
   void PageControl1Change(int index);
-  bool MayClose();
 
-  library::TForm3& list_;
   Dialogs& dialogs_;
+  std::function<std::filesystem::path()> save_folder_;
   // The document before the pool: the pool's models follow its sheets and go first.
   calc::FuelDocument doc_;
   SheetModelPool pool_;
+  std::filesystem::path file_path_;
   bool modified_ = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScrollBar>
 
 #include "ui/list_cell_delegate.h"
@@ -70,8 +71,46 @@ QSize TXLGrid::minimumSizeHint() const {
 bool TXLGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
   const bool was_editing = state() == QAbstractItemView::EditingState;
   const bool result = QTableView::edit(index, trigger, event);
-  if (!was_editing && state() == QAbstractItemView::EditingState) emit EditModeChanged();
+  if (!was_editing && state() == QAbstractItemView::EditingState) {
+    if (trigger == EditKeyPressed || trigger == DoubleClicked) {
+      if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index))) {
+        line->deselect();
+        line->end(false);
+      }
+    }
+    emit EditModeChanged();
+  }
   return result;
+}
+
+void TXLGrid::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                          const QList<int>& roles) {
+  // QAbstractItemView writes a single changed cell into its open editor, which would
+  // throw away what the user is typing.
+  if (top_left == bottom_right && IsEditing() && top_left == currentIndex()) {
+    viewport()->update(visualRect(top_left));
+    return;
+  }
+  QTableView::dataChanged(top_left, bottom_right, roles);
+}
+
+QModelIndex TXLGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  if ((action != MoveNext && action != MovePrevious) || model_ == nullptr) {
+    return QTableView::moveCursor(action, modifiers);
+  }
+  const int cols = model_->columnCount();
+  const int cells = cols * model_->rowCount();
+  const QModelIndex current = currentIndex();
+  const int start = current.isValid() ? current.row() * cols + current.column() : -1;
+  const int step = action == MoveNext ? 1 : -1;
+  for (int i = 1; i <= cells; ++i) {
+    const int cell = ((start + step * i) % cells + cells) % cells;
+    const QModelIndex candidate = model_->index(cell / cols, cell % cols);
+    if ((model_->flags(candidate) & Qt::ItemIsEditable) && !isIndexHidden(candidate)) {
+      return candidate;
+    }
+  }
+  return current;
 }
 
 void TXLGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -119,8 +158,9 @@ void TXLGrid::WidenForCell(int col, int row) {
 }
 
 void TXLGrid::OnDataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right) {
-  if (top_left != bottom_right) return;  // whole-sheet changes come with a layout change
-  WidenForCell(top_left.column(), top_left.row());
+  for (int row = top_left.row(); row <= bottom_right.row(); ++row) {
+    for (int col = top_left.column(); col <= bottom_right.column(); ++col) WidenForCell(col, row);
+  }
 }
 
 void TXLGrid::OnFocusChanged(QWidget* old, QWidget* now) {

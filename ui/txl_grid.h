@@ -44,7 +44,14 @@ class TXLGrid : public QTableView {
   void Exit();
 
  protected:
+  // Typing over a cell replaces its text; F2 or a double click edits the text with the
+  // cursor at its end.
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  // A change of the cell being edited repaints it but leaves the editor's text alone.
+  void dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                   const QList<int>& roles = QList<int>()) override;
+  // Tab and Shift+Tab go to the next and previous input cell.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   bool viewportEvent(QEvent* event) override;
 

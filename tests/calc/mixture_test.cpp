@@ -89,17 +89,22 @@ TEST(MixtureTest, ValidityOfSharesSlotsAndCount) {
   EXPECT_EQ(doc.Edit3, "100");
   EXPECT_TRUE(doc.SpeedButton13);
   EXPECT_EQ(Results(doc), (Texts{"2.875", "2.275", "0.52", "0.33", "10930.5"}));
-  const std::string table = doc.XLSheet16.Text(9, 1);
+  EXPECT_FALSE(doc.XLSheet16.Text(9, 1).empty());
+  EXPECT_FALSE(doc.XLSheet17.Text(1, 6).empty());  // the design parameters follow too
+  doc.PageControl2 = 1;
 
   ShareChange(doc, 1, "60");
-  ShareChange(doc, 2, "30");  // 90 %: results cleared, the table kept
+  ShareChange(doc, 2, "30");  // 90 %: every result cleared, the results page closed
   EXPECT_EQ(doc.Edit3, "90");
   EXPECT_FALSE(doc.SpeedButton13);
   EXPECT_EQ(Results(doc), (Texts{"", "", "", "", ""}));
-  EXPECT_EQ(doc.XLSheet16.Text(9, 1), table);
+  EXPECT_EQ(doc.XLSheet16.Text(9, 1), "");
+  EXPECT_EQ(doc.XLSheet16.Text(0, 0), "100");  // the temperatures stay
+  EXPECT_EQ(doc.XLSheet17.Text(1, 6), "");
+  EXPECT_EQ(doc.PageControl2, 0);
 
-  ShareChange(doc, 2, "");  // an emptied share recomputes nothing
-  EXPECT_EQ(doc.Edit3, "90");
+  ShareChange(doc, 2, "");  // an emptied share counts as 0
+  EXPECT_EQ(doc.Edit3, "60");
   ShareChange(doc, 1, "50");
 
   SetComponentCount(doc, "3");  // a slot above the count is ignored
@@ -168,7 +173,6 @@ TEST(MixtureTest, GasesOnlyCarryNoAsh) {
   ASSERT_TRUE(doc.SpeedButton13);
   for (int j = 0; j < 25; ++j) EXPECT_EQ(doc.XLSheet16.Text(j, 3), "0");
   EXPECT_EQ(doc.XLFuel.Integer(5, 49), 1);
-  EXPECT_EQ(doc.XLSheet17.Text(4, 2), "");  // the carry-over is not touched
   SpeedButton13Click(doc);
   EXPECT_EQ(doc.PageControl2, 1);
   EXPECT_EQ(doc.XLSheet17.Text(1, 10), "0");

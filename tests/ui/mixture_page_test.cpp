@@ -19,7 +19,6 @@
 #include "calc/fuel_io.h"
 #include "calc/mixture.h"
 #include "library/qt_paths.h"
-#include "library/tform3.h"
 #include "test_support.h"
 #include "ui/ash_products_page.h"
 #include "ui/tform2.h"
@@ -43,10 +42,8 @@ class MixturePageTest : public QObject {
   // The solid fuel and the gas of the worked mixture example (60 % coal with a heating
   // value of 20000 kJ/kg, 40 % natural gas of density 0.73 kg/m3 and 35000 kJ/m3).
   void CreateWindows();
-  void Choose(int row) {
-    list_->SelectRow(row);
-    form_->LoadLibraryFuel();
-  }
+  // The fuels of the folder in file order: a.fll, b.fll.
+  void Choose(int row) { form_->LoadFuel(fuel_dir_ / (row == 0 ? "a.fll" : "b.fll")); }
   ui::MixturePage& Page() { return *form_->TabSheet7; }
   const calc::FuelDocument& Doc() { return form_->Document(); }
   // Picks the fuel of list line `row` into `slot` as the user does: the line, the slot's
@@ -72,9 +69,7 @@ class MixturePageTest : public QObject {
 
   std::unique_ptr<QTemporaryDir> temp_;
   fs::path fuel_dir_;
-  library::TypeFilters filters_;
   test::ScriptedDialogs dialogs_;
-  std::unique_ptr<library::TForm3> list_;
   std::unique_ptr<ui::TForm2> form_;
 };
 
@@ -91,14 +86,11 @@ void MixturePageTest::init() {
 
 void MixturePageTest::cleanup() {
   form_.reset();
-  list_.reset();
   temp_.reset();
 }
 
 void MixturePageTest::CreateWindows() {
-  list_ =
-      std::make_unique<library::TForm3>(fuel_dir_.parent_path(), fuel_dir_.parent_path(), filters_);
-  form_ = std::make_unique<ui::TForm2>(*list_, dialogs_);
+  form_ = std::make_unique<ui::TForm2>(dialogs_);
   form_->show();
   QApplication::setActiveWindow(form_.get());
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -280,7 +272,7 @@ void MixturePageTest::SixtyFortyMixtureThroughBothPages() {
   calc::XLGrid20EditModeChanged(ref);
   QVERIFY(same_as_reference("repaired excess air"));
   // The mixture is no part of the fuel: nothing asks to be saved.
-  QVERIFY(!form_->Modified());
+  QVERIFY(!form_->HasUnsavedEdits());
 
   // Back to the tab: the component page comes first again, the mixture as it was.
   form_->PageControl1->setCurrentWidget(form_->TabSheet3);
@@ -306,10 +298,10 @@ void MixturePageTest::InvalidTotalsAndCountChanges() {
   QCOMPARE(page.Edit3->text(), QStringLiteral("80"));
   QVERIFY(!page.SpeedButton13->isEnabled());
   for (int row : {3, 4, 5, 6, 8}) QCOMPARE(Result(row), QString());
-  // An emptied share computes nothing: the total stays as it was.
+  // An emptied share counts as nothing.
   Type(page.Edit4, QString());
   QCOMPARE(page.Edit4->text(), QString());
-  QCOMPARE(page.Edit3->text(), QStringLiteral("80"));
+  QCOMPARE(page.Edit3->text(), QStringLiteral("50"));
 
   // The spin control raises the count to 3 and shows the third slot.
   QTest::mouseClick(page.UpDown1->UpButton, Qt::LeftButton);
@@ -324,17 +316,17 @@ void MixturePageTest::InvalidTotalsAndCountChanges() {
   QVERIFY(page.SpeedButton13->isEnabled());
   const QString three_fuels = Result(3);
 
-  // Lowering the count hides slot 3 but keeps its fuel and share; nothing is recomputed.
+  QVERIFY(!three_fuels.isEmpty());
+
+  // Lowering the count hides slot 3 but keeps its fuel and share; the mixture of two
+  // slots, 50 + 30, is recomputed at once and has no results.
   QTest::mouseClick(page.UpDown1->DownButton, Qt::LeftButton);
   QCOMPARE(page.Edit1->text(), QStringLiteral("2"));
   QVERIFY(!page.GSPages1->isTabVisible(2));
   QCOMPARE(page.GSPages1->currentWidget(), page.GSPage1);
   QCOMPARE(page.GSEdit5->text(), QStringLiteral("Уголь марки Д"));
   QCOMPARE(page.Edit5->text(), QStringLiteral("20"));
-  QCOMPARE(Result(3), three_fuels);
-  QCOMPARE(page.Edit3->text(), QStringLiteral("100"));
-  // The next share edit counts two slots only: 50 + 30.
-  Type(page.Edit4, QStringLiteral("30"));
+  QCOMPARE(Result(3), QString());
   QCOMPARE(page.Edit3->text(), QStringLiteral("80"));
   QVERIFY(!page.SpeedButton13->isEnabled());
   // At the lower bound the spin control stays.

@@ -29,6 +29,7 @@ class SheetModelTest : public QObject {
   void ListCellIsEditedWithAComboBox();
   void ExitFiresWhenFocusLeavesForAnotherControl();
   void ReplacingTheSheetKeepsBothSheets();
+  void EditorKeepsWhatIsTypedAndTabGoesToInputs();
 };
 
 void SheetModelTest::PassesTheModelTesterWhileTheSheetChanges() {
@@ -38,7 +39,7 @@ void SheetModelTest::PassesTheModelTesterWhileTheSheetChanges() {
   doc.XLSheet4.SetText(1, 1, "0,5");
   doc.XLSheet4.SetFontColor(0, 1, sheets::kRed);
   doc.XLSheet4.SetItems(1, 10, {"да", "нет"}, 1);
-  QVERIFY(model.setData(model.index(2, 1), QStringLiteral("7")));
+  QVERIFY(model.setData(model.index(4, 1), QStringLiteral("7")));
   doc.XLSheet4.Merge({.col = 0, .row = 3, .col_count = 2, .row_count = 1});
   QCOMPARE(model.rowCount(), 11);
   QCOMPARE(model.columnCount(), 3);
@@ -69,12 +70,26 @@ void SheetModelTest::ShowsTextsHintsColoursAndListItems() {
 }
 
 void SheetModelTest::StoresEditsAsTextsAndListChoicesAsIndexes() {
-  sheets::Sheet sheet(2, 2);
+  sheets::Sheet sheet(2, 2, ',');
+  sheet.SetText(0, 0, " Влажность");
   sheet.SetItems(1, 1, {"да", "нет"}, 0);
+  sheet.SetInput(1, 0, true);
+  sheet.SetInput(1, 1, true);
   ui::SheetModel model(sheet);
   QSignalSpy edited(&model, &ui::SheetModel::CellEdited);
+  // Only input cells take edits, and they look like fields.
+  QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+  QVERIFY(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
+  QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x")));
+  QCOMPARE(sheet.Text(0, 0), std::string(" Влажность"));
+  QVERIFY(model.data(model.index(0, 0), Qt::BackgroundRole).isValid());
+  QVERIFY(!model.data(model.index(0, 1), Qt::BackgroundRole).isValid());
+  // A number with the other separator is repaired as it is stored; anything else is
+  // stored as typed and parsed later.
+  QVERIFY(model.setData(model.index(0, 1), QStringLiteral("63.8")));
+  QCOMPARE(sheet.Text(1, 0), std::string("63,8"));
   QVERIFY(model.setData(model.index(0, 1), QStringLiteral("12.5abc")));
-  QCOMPARE(sheet.Text(1, 0), std::string("12.5abc"));  // stored as typed, parsed later
+  QCOMPARE(sheet.Text(1, 0), std::string("12.5abc"));
   QVERIFY(model.setData(model.index(1, 1), 1));
   QCOMPARE(sheet.Integer(1, 1), 1);
   QCOMPARE(sheet.Text(1, 1), std::string("нет"));
@@ -82,7 +97,7 @@ void SheetModelTest::StoresEditsAsTextsAndListChoicesAsIndexes() {
   QVERIFY(!model.setData(model.index(1, 1), QStringLiteral("да")));
   QCOMPARE(sheet.Integer(1, 1), 1);
   QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x"), Qt::DisplayRole));
-  QCOMPARE(edited.count(), 2);
+  QCOMPARE(edited.count(), 3);
   QCOMPARE(edited.at(0).at(0).toInt(), 1);
   QCOMPARE(edited.at(0).at(1).toInt(), 0);
 }
@@ -171,8 +186,9 @@ void SheetModelTest::HeadingsCutOverSeveralCellsReadAsOneText() {
   QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
   sheet.SetText(1, 0, "x");
   QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("a x b"));
-  QCOMPARE(changed.count(), 2);
-  QCOMPARE(changed.at(1).at(0).toModelIndex(), model.index(0, 0));
+  QCOMPARE(changed.count(), 1);
+  QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(0, 0));
+  QCOMPARE(changed.at(0).at(1).toModelIndex(), model.index(0, 1));
 }
 
 void SheetModelTest::TypingThroughOneGridShowsInTheOtherAndSignalsEditMode() {
@@ -181,14 +197,15 @@ void SheetModelTest::TypingThroughOneGridShowsInTheOtherAndSignalsEditMode() {
   QWidget window;
   auto* first = new ui::TXLGrid(&window);
   auto* second = new ui::TXLGrid(&window);
-  first->SetSheetModel(pool.ModelFor(doc.XLSheet2));
-  second->SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  first->SetSheetModel(pool.ModelFor(doc.XLSheet3));
+  second->SetSheetModel(pool.ModelFor(doc.XLSheet3));
   QCOMPARE(first->model(), second->model());
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(first);
   layout->addWidget(second);
   window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QApplication::setActiveWindow(&window);
+  QVERIFY(QTest::qWaitForWindowActive(&window));
 
   QSignalSpy edit_mode(first, &ui::TXLGrid::EditModeChanged);
   QSignalSpy other_edit_mode(second, &ui::TXLGrid::EditModeChanged);
@@ -197,7 +214,7 @@ void SheetModelTest::TypingThroughOneGridShowsInTheOtherAndSignalsEditMode() {
   QCOMPARE(edit_mode.count(), 2);  // the editor opened, then closed
   QCOMPARE(other_edit_mode.count(), 0);
   QCOMPARE(pool_edited.count(), 1);
-  QCOMPARE(doc.XLSheet2.Text(1, 2), std::string("4.2"));
+  QCOMPARE(doc.XLSheet3.Text(1, 2), std::string("4.2"));
   QCOMPARE(second->model()->index(2, 1).data().toString(), QStringLiteral("4.2"));
 }
 
@@ -229,7 +246,7 @@ void SheetModelTest::ExitFiresWhenFocusLeavesForAnotherControl() {
   ui::SheetModelPool pool;
   QWidget window;
   auto* grid = new ui::TXLGrid(&window);
-  grid->SetSheetModel(pool.ModelFor(doc.XLSheet2));
+  grid->SetSheetModel(pool.ModelFor(doc.XLSheet3));
   auto* other = new QLineEdit(&window);
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(grid);
@@ -269,6 +286,46 @@ void SheetModelTest::ReplacingTheSheetKeepsBothSheets() {
   QCOMPARE(doc.XLSheet1_2.Text(1, 1), std::string("94"));
   // The same sheet always gets the same model, so shared views stay in step.
   QCOMPARE(pool.ModelFor(doc.XLSheet1_1), grid.Model());
+}
+
+void SheetModelTest::EditorKeepsWhatIsTypedAndTabGoesToInputs() {
+  sheets::Sheet sheet(3, 4);
+  for (int row = 0; row < 4; ++row) sheet.SetText(0, row, "label");
+  for (int row : {0, 2, 3}) sheet.SetInput(1, row, true);
+  sheet.SetText(1, 0, "1.2");
+  sheet.SetText(1, 2, "0.95");
+  ui::SheetModel model(sheet);
+  ui::TXLGrid grid(&model, nullptr);
+  grid.show();
+  QApplication::setActiveWindow(&grid);
+  QVERIFY(QTest::qWaitForWindowActive(&grid));
+  // Whatever runs when the editor opens rewrites the cell under it: the editor keeps
+  // the key that opened it.
+  connect(&grid, &ui::TXLGrid::EditModeChanged, &grid, [&] {
+    if (grid.IsEditing()) sheet.SetText(1, 0, "1.20");
+  });
+  QVERIFY(test::TypeIntoCell(grid, 1, 0, QStringLiteral("59")));
+  QCOMPARE(sheet.Text(1, 0), std::string("59"));
+  // F2 edits the text with the cursor at its end.
+  grid.setCurrentIndex(model.index(2, 1));
+  QTest::keyClick(grid.viewport(), Qt::Key_F2);
+  QTRY_VERIFY(grid.IsEditing());
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTRY_VERIFY(!grid.IsEditing());
+  QCOMPARE(sheet.Text(1, 2), std::string("0.951"));
+  // Labels take no typing; Tab goes from input to input, skipping the others.
+  grid.setCurrentIndex(model.index(1, 0));
+  QTest::keyClicks(grid.viewport(), QStringLiteral("x"));
+  QVERIFY(!grid.IsEditing());
+  QCOMPARE(sheet.Text(0, 1), std::string("label"));
+  grid.setCurrentIndex(model.index(0, 1));
+  QTest::keyClick(grid.viewport(), Qt::Key_Tab);
+  QCOMPARE(grid.currentIndex(), model.index(2, 1));
+  QTest::keyClick(grid.viewport(), Qt::Key_Tab);
+  QCOMPARE(grid.currentIndex(), model.index(3, 1));
+  QTest::keyClick(grid.viewport(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QCOMPARE(grid.currentIndex(), model.index(2, 1));
 }
 
 QTEST_MAIN(SheetModelTest)

@@ -68,17 +68,31 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Opens the cell editor of (col, row) as the user does, types `text` over the old value
-// and confirms with Enter.
-inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text) {
-  const QModelIndex index = grid.model()->index(row, col);
-  grid.setCurrentIndex(index);
-  grid.edit(index);
-  auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(index));
-  if (editor == nullptr) return false;
-  editor->selectAll();
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
+// Key presses as the keyboard sends them: each to the widget that has the focus then (the
+// grid for the first key, the cell editor it opens for the rest), or to `start` when no
+// widget has the focus.
+inline void TypeKeys(QWidget& start, const QString& text) {
+  for (const QChar ch : text) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : &start, ch.toLatin1() != 0 ? ch.toLatin1() : '?');
+  }
+}
+
+inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : &start, key, modifiers);
+}
+
+// Selects (col, row) and types `text` over it, as the user does, then confirms with
+// `commit` (Enter, Tab, an arrow key). The grid's window must be active. Returns whether
+// an editor opened and was closed again.
+inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text,
+                         Qt::Key commit = Qt::Key_Return) {
+  grid.setFocus();
+  grid.setCurrentIndex(grid.model()->index(row, col));
+  TypeKeys(*grid.viewport(), text);
+  if (!grid.IsEditing()) return false;
+  PressKey(*grid.viewport(), commit);
   // The editor is committed and closed from the event queue.
   return QTest::qWaitFor([&grid] { return !grid.IsEditing(); }, 1000);
 }

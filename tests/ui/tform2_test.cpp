@@ -1,5 +1,5 @@
-// The fuel document window against a temporary library: loading a chosen fuel, the
-// sheets and units of each fuel kind, the edit cycle, saving, closing and the tabs.
+// The fuel document window against a temporary folder: loading a fuel, the sheets and
+// units of each fuel kind, the edit cycle, saving, closing and the tabs.
 #include "ui/tform2.h"
 
 #include <QCheckBox>
@@ -19,7 +19,6 @@
 #include "calc/design.h"
 #include "calc/fuel_io.h"
 #include "library/qt_paths.h"
-#include "library/tform3.h"
 #include "test_support.h"
 #include "ui/all_data_page.h"
 #include "ui/ash_products_page.h"
@@ -39,7 +38,7 @@ class TForm2Test : public QObject {
   void LoadShowsNameTypeCaptionAndRecord();
   void GasFuelShowsTheGasSheetAndCubicMetreUnits();
   void TypeWithoutEntryLoadsWithNoTypeAndTheSolidLayout();
-  void UnreadableFileIsReportedAndEmptyListLeavesTheDocument();
+  void UnreadableFileIsReported();
   void TypingIntoTheCompositionRunsTheCycle();
   void LeavingAGridWhileEditingRepairsTheDecimalSeparator();
   void PickingGasTypeSwitchesBothCompositionGrids();
@@ -54,16 +53,11 @@ class TForm2Test : public QObject {
  private:
   void CreateWindows();
   fs::path Fuel(const std::string& file) const { return fuel_dir_ / file; }
-  void Choose(int row) {
-    list_->SelectRow(row);
-    form_->LoadLibraryFuel();
-  }
+  bool Load(const std::string& file) { return form_->LoadFuel(Fuel(file)); }
 
   std::unique_ptr<QTemporaryDir> temp_;
   fs::path fuel_dir_;
-  library::TypeFilters filters_;
   test::ScriptedDialogs dialogs_;
-  std::unique_ptr<library::TForm3> list_;
   std::unique_ptr<ui::TForm2> form_;
 };
 
@@ -77,26 +71,24 @@ void TForm2Test::init() {
 
 void TForm2Test::cleanup() {
   form_.reset();
-  list_.reset();
   temp_.reset();
   QLocale::setDefault(QLocale::c());
 }
 
 void TForm2Test::CreateWindows() {
-  list_ =
-      std::make_unique<library::TForm3>(fuel_dir_.parent_path(), fuel_dir_.parent_path(), filters_);
-  form_ = std::make_unique<ui::TForm2>(*list_, dialogs_);
+  form_ = std::make_unique<ui::TForm2>(dialogs_);
+  form_->SetSaveFolder([this] { return fuel_dir_; });
   form_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  QApplication::setActiveWindow(form_.get());
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
 void TForm2Test::LoadShowsNameTypeCaptionAndRecord() {
   test::WriteFuel(Fuel("a.fll"), "Уголь марки Д", 1, {10, 20, 55, 4, 1, 2, 8, 40, 21861});
   test::WriteFuel(Fuel("b.fll"), "Мазут", 5, {3, 0.1f, 83.8f});
   CreateWindows();
-  // With no line selected, the first fuel of the list is loaded and its line selected.
-  QVERIFY(form_->LoadLibraryFuel());
-  QCOMPARE(list_->SelectedRow(), 0);
+  QVERIFY(Load("a.fll"));
+  QCOMPARE(form_->FilePath(), Fuel("a.fll"));
   QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Уголь марки Д"));
   QCOMPARE(form_->ComboBox3->currentText(), QStringLiteral("каменный уголь"));
   QCOMPARE(form_->windowTitle(), library::ToQString(Fuel("a.fll")));
@@ -105,8 +97,8 @@ void TForm2Test::LoadShowsNameTypeCaptionAndRecord() {
   QCOMPARE(form_->TabSheet2->XLGrid3->model()->index(3, 1).data().toString(), QStringLiteral("55"));
   QCOMPARE(form_->TabSheet3->XLGrid7->model()->index(2, 2).data().toString(),
            QStringLiteral("Нм3/кг"));
-  QVERIFY(!form_->Modified());
-  Choose(1);
+  QVERIFY(!form_->HasUnsavedEdits());
+  QVERIFY(Load("b.fll"));
   QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Мазут"));
   QCOMPARE(form_->ComboBox3->currentIndex(), 5);
   QCOMPARE(form_->windowTitle(), library::ToQString(Fuel("b.fll")));
@@ -118,7 +110,7 @@ void TForm2Test::GasFuelShowsTheGasSheetAndCubicMetreUnits() {
   test::WriteFuel(Fuel("b.fll"), "Антрацит", 0, {8, 20, 65});
   CreateWindows();
   const calc::FuelDocument& doc = form_->Document();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   QCOMPARE(&form_->TabSheet1->XLGrid1->Model()->Sheet(), &doc.XLSheet1_2);
   QCOMPARE(&form_->TabSheet2->XLGrid3->Model()->Sheet(), &doc.XLSheet1_2);
   QCOMPARE(form_->TabSheet2->XLGrid3->model()->index(1, 1).data().toString(), QStringLiteral("94"));
@@ -126,7 +118,7 @@ void TForm2Test::GasFuelShowsTheGasSheetAndCubicMetreUnits() {
     QCOMPARE(form_->TabSheet3->XLGrid7->model()->index(row, 2).data().toString(),
              QStringLiteral("м3/м3"));
   }
-  Choose(1);
+  QVERIFY(Load("b.fll"));
   QCOMPARE(&form_->TabSheet1->XLGrid1->Model()->Sheet(), &doc.XLSheet1_1);
   QCOMPARE(&form_->TabSheet2->XLGrid3->Model()->Sheet(), &doc.XLSheet3);
   QCOMPARE(form_->TabSheet3->XLGrid7->model()->index(5, 2).data().toString(),
@@ -136,23 +128,15 @@ void TForm2Test::GasFuelShowsTheGasSheetAndCubicMetreUnits() {
 void TForm2Test::TypeWithoutEntryLoadsWithNoTypeAndTheSolidLayout() {
   test::WriteFuel(Fuel("a.fll"), "Седьмой", 7, {10, 20, 55});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   QCOMPARE(form_->ComboBox3->currentIndex(), -1);
   QCOMPARE(&form_->TabSheet2->XLGrid3->Model()->Sheet(), &form_->Document().XLSheet3);
   QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Седьмой"));
 }
 
-void TForm2Test::UnreadableFileIsReportedAndEmptyListLeavesTheDocument() {
+void TForm2Test::UnreadableFileIsReported() {
   CreateWindows();
-  form_->ComboBox1->setText(QStringLiteral("как было"));
-  QVERIFY(!form_->LoadLibraryFuel());
-  QVERIFY(dialogs_.messages.isEmpty());
-  QCOMPARE(form_->ComboBox1->text(), QStringLiteral("как было"));
-
-  test::WriteFuel(Fuel("a.fll"), "Пропадет", 2, {1});
-  list_->RefreshFuelList();
-  fs::remove(Fuel("a.fll"));
-  QVERIFY(!form_->LoadLibraryFuel());
+  QVERIFY(!Load("a.fll"));
   QCOMPARE(dialogs_.messages.size(), 1);
   QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Ошибка чтения !"));
   QCOMPARE(dialogs_.messages[0].caption, QStringLiteral("Error"));
@@ -164,11 +148,11 @@ void TForm2Test::UnreadableFileIsReportedAndEmptyListLeavesTheDocument() {
 void TForm2Test::TypingIntoTheCompositionRunsTheCycle() {
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55, 4, 1, 2, 8, 40, 21861});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   const calc::FuelDocument& doc = form_->Document();
   ui::TXLGrid& grid = *form_->TabSheet2->XLGrid3;
   QVERIFY(test::TypeIntoCell(grid, 1, 3, QStringLiteral("60")));
-  QVERIFY(form_->Modified());
+  QVERIFY(form_->HasUnsavedEdits());
   QCOMPARE(doc.XLSheet10.Text(2, 2), std::string("60"));
   // 10 + 20 + 60 + 4 + 1 + 2 + 8 = 105, which is not 100: the total turns red.
   QCOMPARE(grid.model()->index(8, 1).data().toString(), QStringLiteral("105"));
@@ -201,7 +185,7 @@ void TForm2Test::LeavingAGridWhileEditingRepairsTheDecimalSeparator() {
   CreateWindows();
   QApplication::setActiveWindow(form_.get());
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   ui::TXLGrid& grid = *form_->TabSheet2->XLGrid3;
   const QModelIndex moisture = grid.model()->index(1, 1);
   grid.setFocus();
@@ -220,14 +204,14 @@ void TForm2Test::LeavingAGridWhileEditingRepairsTheDecimalSeparator() {
 void TForm2Test::PickingGasTypeSwitchesBothCompositionGrids() {
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   QTest::keyClick(form_->ComboBox3, Qt::Key_End);  // "газообразное топливо"
   const calc::FuelDocument& doc = form_->Document();
   QCOMPARE(doc.ComboBox3, 6);
   QCOMPARE(doc.XLSheet10.Text(2, 15), std::string("6"));
   QCOMPARE(&form_->TabSheet1->XLGrid1->Model()->Sheet(), &doc.XLSheet1_2);
   QCOMPARE(&form_->TabSheet2->XLGrid3->Model()->Sheet(), &doc.XLSheet1_2);
-  QVERIFY(form_->Modified());
+  QVERIFY(form_->HasUnsavedEdits());
   QTest::keyClick(form_->ComboBox3, Qt::Key_Home);  // "антрацит"
   QCOMPARE(&form_->TabSheet2->XLGrid3->Model()->Sheet(), &doc.XLSheet3);
 }
@@ -235,7 +219,7 @@ void TForm2Test::PickingGasTypeSwitchesBothCompositionGrids() {
 void TForm2Test::EditingTheDesignGridRunsTheDesignCalculation() {
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55, 4, 1, 2, 8, 40, 21861});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   ui::TXLGrid& grid = *form_->TabSheet6->XLGrid15;
   QVERIFY(test::TypeIntoCell(grid, 1, 2, QStringLiteral("1.2")));
   calc::FuelDocument reference;
@@ -252,9 +236,10 @@ void TForm2Test::EditingTheDesignGridRunsTheDesignCalculation() {
 void TForm2Test::SaveWritesTheRecordAndRefreshesTheList() {
   const fs::path original = test::WriteFuel(Fuel("a.fll"), "Уголь Д", 1, {10, 20.5f, 55, 4, 1});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
+  QSignalSpy finished(form_.get(), &ui::TForm2::SaveFinished);
   dialogs_.save_answers = {library::ToQString(Fuel("copy"))};
-  QVERIFY(form_->SpeedButton2Click());
+  QVERIFY(form_->Save());
   QCOMPARE(dialogs_.save_requests.size(), 1);
   const ui::SaveDialogRequest& request = dialogs_.save_requests[0];
   QCOMPARE(request.title, QStringLiteral("Сохранить файл топлива"));
@@ -263,15 +248,14 @@ void TForm2Test::SaveWritesTheRecordAndRefreshesTheList() {
   QCOMPARE(request.folder, library::ToQString(fuel_dir_));
   // The unchanged record saved again gives the library file byte for byte.
   QCOMPARE(test::ReadBytes(Fuel("copy.fll")), test::ReadBytes(original));
-  QCOMPARE(list_->ListBox1->count(), 2);
-  QCOMPARE(list_->SelectedRow(), -1);
+  QCOMPARE(form_->FilePath(), Fuel("copy.fll"));
+  QCOMPARE(finished.count(), 1);
   QVERIFY(dialogs_.messages.isEmpty());
 
-  // Cancelling writes nothing, but the list is rebuilt all the same.
-  list_->SelectRow(1);
-  QVERIFY(!form_->SpeedButton2Click());
-  QCOMPARE(list_->SelectedRow(), -1);
-  QCOMPARE(list_->ListBox1->count(), 2);
+  // Cancelling writes nothing, but the end of the command is told all the same.
+  QVERIFY(!form_->Save());
+  QCOMPARE(finished.count(), 2);
+  QCOMPARE(form_->FilePath(), Fuel("copy.fll"));
 }
 
 void TForm2Test::FailedSaveKeepsTheOldFileAndSaysWhy() {
@@ -280,11 +264,11 @@ void TForm2Test::FailedSaveKeepsTheOldFileAndSaysWhy() {
   test::WriteFuel(Fuel("b.fll"), "Старый", 2);
   { std::ofstream(Fuel("b.fll"), std::ios::binary) << old_bytes; }
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   QAbstractItemModel& record = *form_->TabSheet4->XLGrid10->model();
   QVERIFY(record.setData(record.index(3, 2), QStringLiteral("abc")));
   dialogs_.save_answers = {library::ToQString(Fuel("b.fll"))};
-  QVERIFY(!form_->SpeedButton2Click());
+  QVERIFY(!form_->Save());
   QCOMPARE(test::ReadBytes(Fuel("b.fll")), old_bytes);
   QCOMPARE(dialogs_.messages.size(), 1);
   QCOMPARE(dialogs_.messages[0].text, QStringLiteral("'abc' is not a valid floating point value"));
@@ -293,22 +277,22 @@ void TForm2Test::FailedSaveKeepsTheOldFileAndSaysWhy() {
   QVERIFY(record.setData(record.index(3, 2), QStringLiteral("4")));
   const fs::path nowhere = fuel_dir_ / "no such folder" / "x.fll";
   dialogs_.save_answers = {library::ToQString(nowhere)};
-  QVERIFY(!form_->SpeedButton2Click());
+  QVERIFY(!form_->Save());
   QVERIFY(!fs::exists(nowhere));
   QCOMPARE(dialogs_.messages.size(), 2);
   QVERIFY(dialogs_.messages[1].text.startsWith(QStringLiteral("Не удалось сохранить файл ") +
                                                library::ToQString(nowhere)));
-  QVERIFY(form_->Modified());
+  QVERIFY(form_->HasUnsavedEdits());
 }
 
 void TForm2Test::ClosingWithUnsavedInputAsksFirst() {
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   QSignalSpy closed(form_.get(), &ui::TForm2::FormClosed);
   QTest::keyClicks(form_->ComboBox1, QStringLiteral(" B"));
   QCOMPARE(form_->Document().ComboBox1, std::string("Уголь B"));
-  QVERIFY(form_->Modified());
+  QVERIFY(form_->HasUnsavedEdits());
 
   dialogs_.answers = {QMessageBox::Cancel};
   QVERIFY(!form_->close());
@@ -325,7 +309,6 @@ void TForm2Test::ClosingWithUnsavedInputAsksFirst() {
   QVERIFY(form_->close());
   QCOMPARE(closed.count(), 1);
   QVERIFY(fs::exists(Fuel("saved.fll")));
-  QCOMPARE(list_->ListBox1->count(), 2);
 
   // Without unsaved input nothing is asked.
   form_->show();
@@ -344,20 +327,22 @@ void TForm2Test::ClosingWithUnsavedInputAsksFirst() {
 void TForm2Test::NewFuelAndReactivationKeepWhatTheyShould() {
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   form_->NewFuel();
   const calc::FuelDocument& doc = form_->Document();
   QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Новое топливо"));
   QCOMPARE(form_->ComboBox3->currentIndex(), 0);
   for (int row = 0; row < 50; ++row) QCOMPARE(doc.XLSheet10.Text(2, row), std::string("0"));
   QCOMPARE(form_->windowTitle(), library::ToQString(Fuel("a.fll")));  // caption unchanged
-  QVERIFY(!form_->Modified());
+  QVERIFY(form_->FilePath().empty());
+  QVERIFY(!form_->HasUnsavedEdits());
 
   // Becoming the active window again keeps what was typed.
   QTest::keyClicks(form_->ComboBox1, QStringLiteral(" 2"));
-  list_->show();
-  QApplication::setActiveWindow(list_.get());
-  QVERIFY(QTest::qWaitForWindowActive(list_.get()));
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  QVERIFY(QTest::qWaitForWindowActive(&other));
   QApplication::setActiveWindow(form_.get());
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Новое топливо 2"));
@@ -408,7 +393,7 @@ void TForm2Test::TabsNormsSwitchAndMixturePage() {
 void TForm2Test::FailureInAHandlerIsReportedAndTheWindowGoesOn() {
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
   CreateWindows();
-  Choose(0);
+  QVERIFY(Load("a.fll"));
   // A record value that is not a number stops the recalculation the check box starts.
   QAbstractItemModel& record = *form_->TabSheet4->XLGrid10->model();
   QVERIFY(record.setData(record.index(30, 2), QStringLiteral("x1")));
