@@ -7,6 +7,7 @@
 
 #include "calc/enthalpy.h"
 #include "calc/heating_value.h"
+#include "calc/layout.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -86,6 +87,15 @@ void Scatter(const sheets::Sheet& record, std::span<const Link> links, sheets::S
 }
 
 bool IsGasSheetShown(int type_index) { return type_index >= kGasType; }
+
+// The texts that name the basis of the single fuel's results: per kilogram of solid and
+// liquid fuel, per cubic metre of gas.
+void ShowUnitsOf(FuelDocument& doc, bool gas) {
+  SetEnthalpyTitles(doc, gas);
+  SetEnthalpyHeading(doc.XLSheet7, gas);
+  SetDesignUnits(doc.XLSheet15, gas);
+  SetGivenValueUnit(doc.XLSheet15, gas);
+}
 
 // The sum of record rows first..last, rows that do not parse left out, in single
 // precision; written with "0.##" into each target cell, which turn black when the
@@ -210,7 +220,7 @@ void RecalcFuel(FuelDocument& doc) {
     record[12] = static_cast<float>(q);
   }
 
-  SetEnthalpyTitles(doc, gas);
+  ShowUnitsOf(doc, gas);
   ScatterAllData(doc);
   WriteVolumes(doc, volumes);
 
@@ -236,7 +246,7 @@ void ComboBox3Change(FuelDocument& doc, int type_index) {
   doc.ComboBox3 = type_index;
   doc.XLSheet10.SetInteger(kValueCol, 15, type_index);
   doc.GasSheetsShown = IsGasSheetShown(type_index);
-  SetEnthalpyTitles(doc, doc.GasSheetsShown);
+  ShowUnitsOf(doc, doc.GasSheetsShown);
   ScatterAllData(doc);
 }
 

@@ -5,6 +5,7 @@
 
 #include "calc/cycle.h"
 #include "calc/enthalpy.h"
+#include "calc/layout.h"
 #include "calc/lookup.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
@@ -27,14 +28,12 @@ void WriteFraction(sheets::Sheet& design, int row, int vg_row, float volume) {
   }
 }
 
-// The given-parameter section, one guarded unit: its unit cell, then rows 12..14.
+// The given-parameter section, one guarded unit: rows 12..14 from the given value.
 void GivenParameterSection(FuelDocument& doc, float alpha) {
   sheets::Sheet& design = doc.XLSheet15;
   try {
-    const auto kind = design.Integer(0, 3);
-    design.SetText(2, 3, kind == 0 ? "°C" : "кДж/кг");
-    ComputeGivenState(design, kFuelStateCells, DisplayedTable(doc.XLSheet6), static_cast<int>(kind),
-                      alpha);
+    ComputeGivenState(design, kFuelStateCells, DisplayedTable(doc.XLSheet6),
+                      static_cast<int>(design.Integer(0, 3)), alpha);
   } catch (const sheets::Error&) {
     // The section gives up; the derived parameters are still computed.
   }
@@ -50,7 +49,9 @@ void RunDesign(FuelDocument& doc) {
   ScatterAllData(doc);
   RecalcFuel(doc);
 
-  if (!GivenValueIsNotPositive(design)) GivenParameterSection(doc, alpha);
+  // The unit follows the kind, whether or not the given value fixes a state.
+  SetGivenValueUnit(design, doc.ComboBox3 >= kGasType);
+  GivenParameterSection(doc, alpha);
 
   if (alpha <= 0) {
     for (int row = 6; row <= 10; ++row) design.SetText(1, row, "");
@@ -102,14 +103,6 @@ float ReadExcessAir(sheets::Sheet& design) {
     // Not a number, or too large for a single.
     design.SetInteger(1, 2, 1);
     return 1;
-  }
-}
-
-bool GivenValueIsNotPositive(const sheets::Sheet& design) {
-  try {
-    return design.Number(1, 3) <= 0;
-  } catch (const sheets::Error&) {
-    return false;  // not a number, or too large for a single: the section goes on
   }
 }
 

@@ -30,10 +30,6 @@ float FlyAshShare(float ash_percent, float carryover, float alpha, float air);
 // the integer 1 and gives 1.
 float ReadExcessAir(sheets::Sheet& design);
 
-// Whether the given value of (1, 3), read as a single, is 0 or less (the given-parameter
-// section is then skipped).
-bool GivenValueIsNotPositive(const sheets::Sheet& design);
-
 // Volumes at excess air 1 from the texts of column 1, rows first..first + 3.
 ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first);
 

@@ -26,6 +26,7 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
   LayoutDesignSheet(XLSheet15);
   LayoutMixtureResultsSheet(XLSheet14);
   LayoutEnthalpyTableSheet(XLSheet16);
+  LayoutEnthalpyHeadingSheet(XLSheet7Mixture);
   LayoutMixtureDesignSheet(XLSheet17);
   LayoutMixtureTitlesSheet(XLSheet18);
   for (int col = 0; col < XLFuel.ColCount(); ++col) {
@@ -39,9 +40,10 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
 }
 
 std::vector<sheets::Sheet*> FuelDocument::Sheets() {
-  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5,  &XLSheet2,
-          &XLSheet6,  &XLSheet7,   &XLSheet8,   &XLSheet11, &XLSheet12, &XLSheet13, &XLSheet15,
-          &XLFuel,    &XLSheet14,  &XLSheet16,  &XLSheet17, &XLSheet18};
+  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2,      &XLSheet3,  &XLSheet4,
+          &XLSheet5,  &XLSheet2,   &XLSheet6,        &XLSheet7,  &XLSheet8,
+          &XLSheet11, &XLSheet12,  &XLSheet13,       &XLSheet15, &XLFuel,
+          &XLSheet14, &XLSheet16,  &XLSheet7Mixture, &XLSheet17, &XLSheet18};
 }
 
 }  // namespace calc

@@ -74,13 +74,14 @@ class FuelDocument {
   std::array<bool, kSlots> GSPageTabShown{};  // tabs " 1 " .. " 5 "
   int GSPagesActive = 0;                      // active slot page (0 is " 1 ")
   std::string Edit3;                          // total of the shares
-  bool SpeedButton13 = false;      // "Зола и продукты сгорания" enabled
-  int PageControl2 = 0;            // 0 components (TabSheet21), 1 results (TabSheet22)
-  sheets::Sheet XLFuel{6, 50};     // component records; (5, 49) all-gaseous flag
-  sheets::Sheet XLSheet14{3, 9};   // mixture results
-  sheets::Sheet XLSheet16{25, 4};  // mixture enthalpy–temperature table
-  sheets::Sheet XLSheet17{6, 11};  // mixture design parameters
-  sheets::Sheet XLSheet18{1, 4};   // row titles of XLSheet16
+  bool SpeedButton13 = false;           // "Зола и продукты сгорания" enabled
+  int PageControl2 = 0;                 // 0 components (TabSheet21), 1 results (TabSheet22)
+  sheets::Sheet XLFuel{6, 50};          // component records; (5, 49) all-gaseous flag
+  sheets::Sheet XLSheet14{3, 9};        // mixture results
+  sheets::Sheet XLSheet16{25, 4};       // mixture enthalpy–temperature table
+  sheets::Sheet XLSheet7Mixture{1, 1};  // heading of XLSheet16, always per kilogram
+  sheets::Sheet XLSheet17{6, 11};       // mixture design parameters
+  sheets::Sheet XLSheet18{1, 4};        // row titles of XLSheet16
 
   // Every sheet of the document.
   std::vector<sheets::Sheet*> Sheets();

@@ -1,6 +1,11 @@
 // Loading and saving the fuel record.
 #include "calc/fuel_io.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <string_view>
+
 #include "calc/cycle.h"
 #include "sheets/numbers.h"
 
@@ -8,10 +13,27 @@ namespace calc {
 
 namespace {
 
+// The file's name without its ".fll" (in any case), for a file that gives no name line.
+std::string NameFromFileName(const std::filesystem::path& path) {
+  std::string name = path.filename().string();
+  constexpr std::string_view kExtension = ".fll";
+  if (name.size() > kExtension.size()) {
+    const std::string_view tail = std::string_view(name).substr(name.size() - kExtension.size());
+    const bool fll = std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+      return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+    if (fll) name.resize(name.size() - kExtension.size());
+  }
+  return name;
+}
+
 // Applies the file's content to the document; throws on a failure part way.
 void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
   const fuel::FuelFileContent content = fuel::ReadFuelFile(path, fuel::kRecordSize);
-  if (content.name_line.complete) doc.ComboBox1 = fuel::Cp1251ToUtf8(content.name_line.name);
+  // A file without a complete name line (an empty one included) is named after itself,
+  // so that a save never writes it under the name of the fuel loaded before.
+  doc.ComboBox1 = content.name_line.complete ? fuel::Cp1251ToUtf8(content.name_line.name)
+                                             : NameFromFileName(path);
   for (int row = 0; row < fuel::kRecordSize; ++row) doc.XLSheet10.SetInteger(2, row, 0);
   for (int row = 0; row < fuel::kRecordSize; ++row) {
     doc.XLSheet10.SetSingle(2, row, content.values[static_cast<std::size_t>(row)]);

@@ -9,8 +9,8 @@ namespace calc {
 // Q = 339·C + 1030·H − 109·(O − S) − 25·W in kJ/kg, stored as a single and floored.
 double MendeleevHeatingValue(const Record& record);
 
-// Q = 0.01 · 4.1868 · Σ q·k·r in kJ/m3 over the combustible components, stored as a
-// single and floored.
+// Q = 0.01 · 4.1868 · Σ q·r in kJ/m3, with q the component's heating value in kcal/m3
+// and r its volume percentage; N2, CO2 and O2 give nothing. Stored as a single and floored.
 double GasHeatingValue(const Record& record);
 
 }  // namespace calc

@@ -2,6 +2,8 @@
 // initial values a new document window starts with.
 #pragma once
 
+#include <cstdint>
+
 #include "sheets/sheet.h"
 
 namespace calc {
@@ -16,7 +18,7 @@ void LayoutGasSheet(sheets::Sheet& sheet);               // XLSheet1_2
 void LayoutEnthalpyDataSheet(sheets::Sheet& sheet);      // XLSheet11
 void LayoutEnthalpyHeadingsSheet(sheets::Sheet& sheet);  // XLSheet12
 void LayoutEnthalpyTableSheet(sheets::Sheet& sheet);     // XLSheet6
-void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);   // XLSheet7
+void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);   // XLSheet7, XLSheet7Mixture
 void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet);    // XLSheet8
 void LayoutCarryoverSheet(sheets::Sheet& sheet);         // XLSheet13
 void LayoutDesignSheet(sheets::Sheet& sheet);            // XLSheet15
@@ -25,5 +27,22 @@ void LayoutMixtureDesignSheet(sheets::Sheet& sheet);     // XLSheet17
 void LayoutMixtureTitlesSheet(sheets::Sheet& sheet);     // XLSheet18
 // The given-parameter list cell (0, 3) of a design-parameter sheet, with its hint.
 void LayoutGivenKindCell(sheets::Sheet& sheet);
+
+// The heading of an enthalpy–temperature table, per kilogram of solid and liquid fuel or
+// per cubic metre of gas.
+void SetEnthalpyHeading(sheets::Sheet& sheet, bool gas);
+
+// The units of the single fuel's design-parameter sheet XLSheet15, per kilogram of solid
+// and liquid fuel or per cubic metre of gas: the volumes of rows 6 and 7 and the
+// enthalpies of rows 13 and 14.
+void SetDesignUnits(sheets::Sheet& sheet, bool gas);
+
+// The unit (2, 3) of the given value of a design-parameter sheet after the kind chosen in
+// (0, 3); left as it is when the kind cannot be read.
+void SetGivenValueUnit(sheets::Sheet& sheet, bool gas);
+
+// The unit of a given value of kind 0 (temperature, "°C"), 1 or 2 (air or flue-gas
+// enthalpy, per kilogram or, for a gas, per cubic metre).
+const char* GivenValueUnit(std::int64_t kind, bool gas);
 
 }  // namespace calc

@@ -1,7 +1,28 @@
 // The window layout of the design-parameter sheet XLSheet15.
 #include "calc/layout.h"
+#include "sheets/errors.h"
 
 namespace calc {
+
+const char* GivenValueUnit(std::int64_t kind, bool gas) {
+  if (kind == 0) return "°C";
+  return gas ? "кДж/м3" : "кДж/кг";
+}
+
+void SetDesignUnits(sheets::Sheet& sheet, bool gas) {
+  sheet.SetText(2, 6, gas ? "м3/м3" : "Нм3/кг");
+  sheet.SetText(2, 7, gas ? "м3/м3" : "Нм3/кг");
+  sheet.SetText(2, 13, gas ? "кДж/м3" : "кДж/кг");
+  sheet.SetText(2, 14, gas ? "кДж/м3" : "КДж/кг");
+}
+
+void SetGivenValueUnit(sheets::Sheet& sheet, bool gas) {
+  try {
+    sheet.SetText(2, 3, GivenValueUnit(sheet.Integer(0, 3), gas));
+  } catch (const sheets::Error&) {
+    // No kind chosen: the unit stays.
+  }
+}
 
 void LayoutGivenKindCell(sheets::Sheet& sheet) {
   sheet.SetItems(0, 3, {" Температура", " Энтальпия воздуха", " Энтальпия дымовых газов"}, 0);
@@ -26,18 +47,18 @@ void LayoutDesignSheet(sheets::Sheet& sheet) {
     const char* label;
     const char* unit;
   };
-  for (const Row& r :
-       {Row{6, " Объем водяных паров", "Нм3/кг"}, Row{7, " Объем трехатомных газов", "Нм3/кг"},
-        Row{8, " Доля трехатомных газов", ""}, Row{9, " Доля водяных паров", ""},
-        Row{10, " Суммарная доля", ""}, Row{11, " Доля золовых частиц", "кг/кг"},
-        Row{12, " Температура", "°С"}, Row{13, " Энтальпия воздуха", "кДж/кг"},
-        Row{14, " Энтальпия дымовых газов", "КДж/кг"}}) {
+  for (const Row& r : {Row{6, " Объем водяных паров", ""}, Row{7, " Объем трехатомных газов", ""},
+                       Row{8, " Доля трехатомных газов", ""}, Row{9, " Доля водяных паров", ""},
+                       Row{10, " Суммарная доля", ""}, Row{11, " Доля золовых частиц", "кг/кг"},
+                       Row{12, " Температура", "°С"}, Row{13, " Энтальпия воздуха", ""},
+                       Row{14, " Энтальпия дымовых газов", ""}}) {
     sheet.SetText(0, r.row, r.label);
     sheet.SetText(2, r.row, r.unit);
   }
   sheet.SetInteger(1, 2, 1);
   sheet.SetInteger(1, 3, 100);
   for (int row : {2, 3, 4}) sheet.SetInput(1, row, true);  // excess air, given value, carry-over
+  SetDesignUnits(sheet, false);                            // a new window's fuel type is anthracite
   sheet.SetColumnWidth(0, 220);
   sheet.SetColumnWidth(1, 90);
   sheet.SetColumnWidth(2, 70);

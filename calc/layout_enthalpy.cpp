@@ -1,6 +1,7 @@
 // The window layout of the enthalpy sheets: the built-in table of gases and ash
 // (XLSheet11, headings XLSheet12), the enthalpy–temperature table (XLSheet6 with its
-// heading XLSheet7 and row titles XLSheet8) and the carry-over cell (XLSheet13).
+// heading XLSheet7 and row titles XLSheet8), the heading of the mixture's table and the
+// carry-over cell (XLSheet13).
 #include <array>
 #include <string>
 
@@ -54,8 +55,14 @@ void LayoutEnthalpyTableSheet(sheets::Sheet& sheet) {
   }
 }
 
+void SetEnthalpyHeading(sheets::Sheet& sheet, bool gas) {
+  sheet.SetText(0, 0,
+                gas ? "Энтальпия воздуха и продуктов сгорания на 1 м3 газообразного топлива"
+                    : "Энтальпия воздуха и продуктов сгорания на 1 кг твердых и жидких топлив");
+}
+
 void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet) {
-  sheet.SetText(0, 0, "Энтальпия воздуха и продуктов сгорания на 1 кг твердых и жидких топлив");
+  SetEnthalpyHeading(sheet, false);
   sheet.SetColumnWidth(0, 540);
 }
 

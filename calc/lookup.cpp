@@ -36,6 +36,23 @@ float GasEnthalpy(const DisplayedTable& table, float t, std::optional<int> j, fl
   return TrySingle((static_cast<long double>(alpha) - 1) * air + *gas + ash).value_or(0);
 }
 
+// The given value when it fixes a state: a number above 0 as a single.
+std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCells& cells) {
+  const auto parsed =
+      sheets::ParseFloat(design.Text(cells.given.col, cells.given.row), design.DecimalSeparator());
+  if (!parsed) return std::nullopt;
+  const auto given = TrySingle(*parsed);
+  if (!given || !(*given > 0)) return std::nullopt;
+  return given;
+}
+
+// The same text in the temperature, air enthalpy and flue-gas enthalpy cells.
+void WriteAllStates(sheets::Sheet& design, const StateCells& cells, const std::string& text) {
+  for (const StateCells::At cell : {cells.temperature, cells.air_enthalpy, cells.gas_enthalpy}) {
+    design.SetText(cell.col, cell.row, text);
+  }
+}
+
 }  // namespace
 
 DisplayedTable::DisplayedTable(const sheets::Sheet& sheet) {
@@ -125,11 +142,12 @@ std::optional<GasLookup> TemperatureFromGasEnthalpy(const DisplayedTable& table,
 
 void ComputeGivenState(sheets::Sheet& design, const StateCells& cells, const DisplayedTable& table,
                        int kind, float alpha) {
-  const std::string text = design.Text(cells.given.col, cells.given.row);
-  if (text.empty()) return;
-  // A given text that is not a number computes with 0.
-  const auto parsed = sheets::ParseFloat(text, design.DecimalSeparator());
-  const float given = parsed ? TrySingle(*parsed).value_or(0) : 0;
+  const std::optional<float> state_given = StateGivenValue(design, cells);
+  if (!state_given) {
+    WriteAllStates(design, cells, "");
+    return;
+  }
+  const float given = *state_given;
   if (kind == 0) {
     const float t = given;
     WriteState(design, cells.temperature, t);
@@ -150,10 +168,7 @@ void ComputeGivenState(sheets::Sheet& design, const StateCells& cells, const Dis
   } else if (kind == 2) {
     const auto found = TemperatureFromGasEnthalpy(table, given, alpha);
     if (!found) {
-      for (const StateCells::At cell :
-           {cells.temperature, cells.air_enthalpy, cells.gas_enthalpy}) {
-        design.SetText(cell.col, cell.row, "-");
-      }
+      WriteAllStates(design, cells, "-");
       return;
     }
     WriteState(design, cells.temperature, found->temperature);

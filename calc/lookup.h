@@ -82,8 +82,10 @@ inline constexpr StateCells kMixtureStateCells{{1, 3}, {4, 5}, {4, 6}, {4, 7}};
 
 // The given-parameter section: from the given value of kind 0 (temperature), 1 (air
 // enthalpy) or 2 (flue-gas enthalpy), writes the temperature, air enthalpy and flue-gas
-// enthalpy with ".##"; nothing when the given text is empty. The unit cell is the
-// caller's. Throws sheets::MathError for a flue-gas enthalpy of 0.
+// enthalpy with ".##" ("-" in all three for a flue-gas enthalpy no temperature reaches).
+// A given value that fixes no state (an empty text, a text that is not a number or too
+// large for a single, 0 or less) empties the three cells and looks nothing up. The unit
+// cell is the caller's.
 void ComputeGivenState(sheets::Sheet& design, const StateCells& cells, const DisplayedTable& table,
                        int kind, float alpha);
 

@@ -7,6 +7,7 @@
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
 #include "calc/enthalpy.h"
+#include "calc/layout.h"
 #include "calc/lookup.h"
 #include "calc/volumes.h"
 #include "sheets/errors.h"
@@ -142,7 +143,7 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
   }
   bool valid = count.has_value() && total == 100.0f;
   for (int slot = 0; valid && slot < counted; ++slot) valid = ComponentIsComplete(doc, slot);
-  doc.Edit3 = sheets::FormatGeneral(total, doc.DecimalSeparator());
+  doc.Edit3 = sheets::FormatSingle(total, doc.DecimalSeparator());
 
   if (!valid) {
     ClearResults(doc);
@@ -224,17 +225,15 @@ void XLGrid20EditModeChanged(FuelDocument& doc) {
   const std::optional<MixtureValues> mixture = RecalcMixtureValues(doc);
   sheets::Sheet& design = doc.XLSheet17;
   const auto kind = design.Integer(0, 3);
-  design.SetText(2, 3, kind == 0 ? "°C" : "кДж/кг");
+  design.SetText(2, 3, GivenValueUnit(kind, false));  // the mixture is per kilogram
   const float alpha = ReadExcessAir(design);
   const float carryover = ReadCarryoverCell(design, 4, 2);
 
-  if (!GivenValueIsNotPositive(design)) {
-    try {
-      ComputeGivenState(design, kMixtureStateCells, DisplayedTable(doc.XLSheet16),
-                        static_cast<int>(kind), alpha);
-    } catch (const sheets::Error&) {
-      // The section gives up; the derived parameters are still computed.
-    }
+  try {
+    ComputeGivenState(design, kMixtureStateCells, DisplayedTable(doc.XLSheet16),
+                      static_cast<int>(kind), alpha);
+  } catch (const sheets::Error&) {
+    // The section gives up; the derived parameters are still computed.
   }
 
   if (alpha <= 0) {

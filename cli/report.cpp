@@ -160,7 +160,7 @@ std::string MixtureText(const calc::FuelDocument& doc) {
   out += "Процентов смеси составлено: " + doc.Edit3 + "\n\n";
   out += SheetText(doc.XLSheet14) + "\n";
   if (!doc.SpeedButton13) return out;
-  out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc.XLSheet18, doc.XLSheet16) + "\n";
+  out += SheetText(doc.XLSheet7Mixture) + EnthalpyTableText(doc.XLSheet18, doc.XLSheet16) + "\n";
   out += SheetText(doc.XLSheet17);
   return out;
 }

@@ -160,7 +160,7 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   const auto grid = [&](sheets::Sheet& sheet) {
     return new TXLGrid(pool.ModelFor(sheet), TabSheet22);
   };
-  XLGrid16 = grid(doc_.XLSheet7);
+  XLGrid16 = grid(doc_.XLSheet7Mixture);
   XLGrid17 = grid(doc_.XLSheet18);
   XLGrid19 = grid(doc_.XLSheet16);
   XLGrid20 = grid(doc_.XLSheet17);

@@ -78,7 +78,7 @@ class MixturePage : public QWidget {
   TXLGrid* XLGrid14 = nullptr;           // XLSheet14, the mixture's results
   QPushButton* SpeedButton13 = nullptr;  // "Зола и продукты сгорания"
 
-  TXLGrid* XLGrid16 = nullptr;              // XLSheet7, heading of the enthalpy table
+  TXLGrid* XLGrid16 = nullptr;              // XLSheet7Mixture, heading of the enthalpy table
   TXLGrid* XLGrid17 = nullptr;              // XLSheet18, its row titles
   TXLGrid* XLGrid19 = nullptr;              // XLSheet16, the enthalpy table, 100..2500 °C
   TXLGrid* XLGrid20 = nullptr;              // XLSheet17, design parameters

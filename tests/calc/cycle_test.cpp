@@ -106,23 +106,39 @@ TEST(CycleTest, CarryoverIsClampedOrDefaulted) {
   for (int j = 0; j < 25; ++j) EXPECT_EQ(doc.XLSheet6.Text(j, 3), "0");  // no ash carried
 }
 
-TEST(CycleTest, GasHeatingValueTotalsAndTable) {
+// The heating value of a gas per cubic metre, 0.01 · 4.1868 · Σ q·r with q in kcal/m3,
+// worked by hand in extended precision: 100 % CH4 gives 0.041868 · 855500 = 35818.074;
+// the example natural gas 94 CH4, 2.8 C2H6, 0.4 C3H8, 0.2 C4H10, 0.1 C5H12, 2 N2, 0.5 CO2
+// gives 0.041868 · (804170 + 42632.8 + 8718 + 5667.6 + 3489) = 36202.31. Both are far
+// from a whole number, so the floor is safe against the single's rounding.
+TEST(CycleTest, GasHeatingValuePerCubicMetreTotalsAndTable) {
   FuelDocument doc;
   ComboBox3Change(doc, kGasType);
   EXPECT_TRUE(doc.GasSheetsShown);
   doc.XLSheet1_2.SetText(1, 1, "100");
   doc.CheckBox1 = true;  // either box computes a gas's heating value
   XLGrid1EditModeChanged(doc);
-  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "50025");
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "35818");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 12), "35818");
   EXPECT_EQ(doc.XLSheet1_2.Text(1, 13), "100");
   EXPECT_EQ(doc.XLSheet1_2.At(1, 13).font_color, sheets::kBlack);
   for (int j = 0; j < 25; ++j) EXPECT_EQ(doc.XLSheet6.Text(j, 3), "0");
-  EXPECT_EQ(doc.XLSheet8.Text(0, 1), " Энтальпия воздуха ,кДж/м3");
-  EXPECT_EQ(doc.XLSheet7.Text(0, 0),
-            "Энтальпия воздуха и продуктов сгорания на 1 кг твердых и жидких топлив");
   EXPECT_EQ(doc.XLSheet13.Text(1, 0), "");  // a gas leaves the carry-over alone
 
-  doc.XLSheet1_2.SetText(1, 1, "0");
+  const std::vector<std::string> example = {"94", "2.8", "0.4", "0.2", "0.1", "2", "0.5"};
+  for (int i = 0; i < 7; ++i)
+    doc.XLSheet1_2.SetText(1, 1 + i, example[static_cast<std::size_t>(i)]);
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "36202");
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 13), "100");
+
+  doc.CheckBox1 = false;  // the box off: a typed value stays
+  doc.XLSheet1_2.SetText(1, 15, "36000");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "36000");
+  doc.CheckBox1 = true;
+
+  for (int i = 0; i < 7; ++i) doc.XLSheet1_2.SetText(1, 1 + i, "0");
   doc.XLSheet1_2.SetText(1, 6, "50");  // N2, CO2 and O2 burn to nothing
   doc.XLSheet1_2.SetText(1, 7, "30");
   doc.XLSheet1_2.SetText(1, 9, "20");

@@ -55,7 +55,7 @@ TEST(DesignTest, WorkedExampleForEachGivenKind) {
   EXPECT_EQ(Rows(doc, 12, 14), (Texts{"150", "1149.09", "1570.05"}));
   Design(doc, "1.2", 0, "2050");  // the 2100 °C ash cell shows "-": no ash enthalpy
   EXPECT_EQ(Rows(doc, 12, 14), (Texts{"2050", "18111.79", "25334.47"}));
-  for (const char* beyond : {"2500", "2550", "2600", "50", "abc"}) {
+  for (const char* beyond : {"2500", "2550", "2600", "50"}) {
     Design(doc, "1.2", 0, beyond);  // no interval to interpolate in: no value
     EXPECT_EQ(Rows(doc, 13, 14), (Texts{"", ""})) << beyond;
   }
@@ -77,7 +77,6 @@ TEST(DesignTest, DecimalCommaAndGas) {
   gas.XLSheet1_2.SetText(1, 1, "100");
   Design(gas, "1,1", 0, "1000", "0,95");
   EXPECT_EQ(gas.XLSheet15.Text(1, 11), "0");  // a gas carries no ash
-  EXPECT_EQ(gas.XLSheet15.Text(2, 6), "Нм3/кг");
   // V0 9.52 and V0H2O 0.01 · (200 + 1.24 + 1.61 · 9.52) = 2.1657 by hand, plus 0.0161 · 0.1 · V0.
   EXPECT_EQ(gas.XLSheet2.Text(1, 5), "2,1657");
   EXPECT_EQ(gas.XLSheet15.Text(1, 6), "2,181");
@@ -101,22 +100,65 @@ TEST(DesignTest, FallbacksOfTheInputs) {
   EXPECT_EQ(Rows(doc, 6, 11), (Texts{"", "", "", "", "", "0.019366"}));
   EXPECT_EQ(doc.XLSheet15.Text(1, 12), "1200");
 
-  Design(doc, "1.2", 1, "0");  // a given value of 0 or less leaves the state alone
-  EXPECT_EQ(doc.XLSheet15.Text(2, 3), "°C");
-  EXPECT_EQ(doc.XLSheet15.Text(1, 12), "1200");
-  EXPECT_EQ(doc.XLSheet15.Text(1, 6), "0.6791");
-
-  Design(doc, "1.2", 2, "xyz");  // an unreadable flue-gas enthalpy: the search gives up
-  EXPECT_EQ(doc.XLSheet15.Text(1, 12), "1200");
-  Design(doc, "1.2", 0, "");  // an empty given value computes no state
-  EXPECT_EQ(doc.XLSheet15.Text(1, 12), "1200");
-
   Design(doc, "1.2", 2, "99999999");  // no temperature reaches it
   EXPECT_EQ(Rows(doc, 12, 14), (Texts{"-", "-", "-"}));
 
   Design(doc, "1.2", 0, "1000", "1.2");  // both carry-over cells are clamped to 1
   EXPECT_EQ(doc.XLSheet15.Text(1, 4), "1");
   EXPECT_EQ(doc.XLSheet13.Text(1, 0), "1");
+}
+
+// A given text that is empty, not a number (or too large for a single), 0 or negative
+// fixes no state: rows 12..14 are emptied, whatever they showed, and no lookup runs; the
+// derived parameters are computed and the unit follows the kind.
+TEST(DesignTest, GivenValueThatFixesNoStateEmptiesTheState) {
+  FuelDocument doc;
+  LoadCoal(doc);
+  const Texts derived = {"0.6791", "7.4012", "0.1406", "0.0893", "0.2299", "0.019366"};
+  const Texts units = {"°C", "кДж/кг", "кДж/кг"};
+  for (int kind = 0; kind <= 2; ++kind) {
+    for (const char* given : {"abc", "0", "-5", "", "1e99"}) {
+      Design(doc, "1.2", 0, "1000");
+      ASSERT_EQ(Rows(doc, 12, 14), (Texts{"1000", "8268.18", "11642.29"}));
+      Design(doc, "1.2", kind, given);
+      EXPECT_EQ(Rows(doc, 12, 14), (Texts{"", "", ""})) << kind << " '" << given << "'";
+      EXPECT_EQ(Rows(doc, 6, 11), derived) << kind << " '" << given << "'";
+      EXPECT_EQ(doc.XLSheet15.Text(2, 3), units[static_cast<std::size_t>(kind)]) << given;
+    }
+  }
+}
+
+// Units of the design parameters: per cubic metre of a gas, per kilogram of a solid or
+// liquid fuel (the layout's own texts, "КДж/кг" included).
+TEST(DesignTest, UnitsFollowTheFuelKind) {
+  const auto units = [](const FuelDocument& doc) {
+    Texts texts;
+    for (const int row : {6, 7, 13, 14}) texts.push_back(doc.XLSheet15.Text(2, row));
+    return texts;
+  };
+  const Texts per_kg = {"Нм3/кг", "Нм3/кг", "кДж/кг", "КДж/кг"};
+  const std::string kg_heading =
+      "Энтальпия воздуха и продуктов сгорания на 1 кг твердых и жидких топлив";
+  FuelDocument doc;
+  EXPECT_EQ(units(doc), per_kg);
+  ComboBox3Change(doc, kGasType);  // shown at once, before any calculation
+  EXPECT_EQ(units(doc), (Texts{"м3/м3", "м3/м3", "кДж/м3", "кДж/м3"}));
+  EXPECT_EQ(doc.XLSheet7.Text(0, 0),
+            "Энтальпия воздуха и продуктов сгорания на 1 м3 газообразного топлива");
+  EXPECT_EQ(doc.XLSheet7Mixture.Text(0, 0), kg_heading);  // the mixture stays per kilogram
+  doc.XLSheet1_2.SetText(1, 1, "100");
+  const Texts gas_given_units = {"°C", "кДж/м3", "кДж/м3"};
+  for (int kind = 0; kind <= 2; ++kind) {
+    Design(doc, "1.1", kind, "1000");
+    EXPECT_EQ(doc.XLSheet15.Text(2, 3), gas_given_units[static_cast<std::size_t>(kind)]);
+  }
+  Design(doc, "1.1", 1, "-5");
+  EXPECT_EQ(doc.XLSheet15.Text(2, 3), "кДж/м3");
+
+  ComboBox3Change(doc, kLiquidType);
+  EXPECT_EQ(units(doc), per_kg);
+  EXPECT_EQ(doc.XLSheet15.Text(2, 3), "кДж/кг");
+  EXPECT_EQ(doc.XLSheet7.Text(0, 0), kg_heading);
 }
 
 TEST(DesignTest, CarryoverEditedOnTheEnthalpyTab) {

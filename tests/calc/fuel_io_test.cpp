@@ -90,6 +90,29 @@ TEST_F(FuelIoTest, UnreadableFileKeepsWhatWasThereAndStillRecalculates) {
   EXPECT_EQ(doc.Caption, (dir_ / "missing.fll").string());
 }
 
+// A file that gives no name line is named after itself, never after the fuel loaded
+// before it, so that a save cannot write it under another fuel's name.
+TEST_F(FuelIoTest, FileWithoutANameLineIsNamedAfterTheFile) {
+  FuelDocument doc;
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("coal.fll", kCoalName + "\r\n10 20 55 4 1 2 8")));
+  ASSERT_EQ(doc.ComboBox1, "Уголь");
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("Пустой.fll", "")));
+  EXPECT_EQ(doc.ComboBox1, "Пустой");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 2), "0");  // values not present are 0
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("no line end.FLL", "Gas 94 0 0")));
+  EXPECT_EQ(doc.ComboBox1, "no line end");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 0), "0");
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("fuel.fll.txt", "")));  // only ".fll" is cut off
+  EXPECT_EQ(doc.ComboBox1, "fuel.fll.txt");
+  // A name line that ends with its CR gives its name, an empty one included.
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("unnamed.fll", "\r\n1 2 3")));
+  EXPECT_EQ(doc.ComboBox1, "");
+
+  ASSERT_TRUE(LoadLibraryFuel(doc, Write("Пустой.fll", "")));
+  SaveFuel(doc, dir_ / "saved.fll");
+  EXPECT_EQ(Read(dir_ / "saved.fll").substr(0, 8), "\xCF\xF3\xF1\xF2\xEE\xE9\r\n");
+}
+
 TEST_F(FuelIoTest, SaveWritesTheRecordAndReadsBackTheSame) {
   FuelDocument doc(',');
   doc.ComboBox1 = "Донецкий уголь Д";

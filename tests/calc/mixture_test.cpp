@@ -121,7 +121,7 @@ TEST(MixtureTest, ValidityOfSharesSlotsAndCount) {
 
   ShareChange(doc, 1, "33.3");
   ShareChange(doc, 2, "0");
-  EXPECT_EQ(doc.Edit3, "33.2999992370605");
+  EXPECT_EQ(doc.Edit3, "33.3");
 
   doc.XLFuel.SetText(1, 30, "abc");  // a component value that is not a number
   ShareChange(doc, 1, "50");
@@ -129,12 +129,23 @@ TEST(MixtureTest, ValidityOfSharesSlotsAndCount) {
   EXPECT_FALSE(doc.SpeedButton13);
 }
 
-TEST(MixtureTest, CommaSeparatorShares) {
+// The total is a single and shows as the shortest text that reads back as that single,
+// so no noise of the binary fraction shows; the validity rule compares the single itself.
+TEST(MixtureTest, CommaSeparatorSharesAndTheirTotal) {
   FuelDocument doc(',');
   LoadCoal(doc);
   PickComponent(doc, 1);
+  SetComponentCount(doc, "3");
   ShareChange(doc, 1, "33,3");
-  EXPECT_EQ(doc.Edit3, "33,2999992370605");
+  ShareChange(doc, 2, "33,3");
+  ShareChange(doc, 3, "33,1");
+  EXPECT_EQ(doc.Edit3, "99,7");
+  EXPECT_FALSE(doc.SpeedButton13);
+  ShareChange(doc, 3, "33,4");  // 33.3f + 33.3f + 33.4f is exactly 100 as a single
+  EXPECT_EQ(doc.Edit3, "100");
+  EXPECT_TRUE(doc.SpeedButton13);
+  SetComponentCount(doc, "2");
+  ShareChange(doc, 2, "0");
   ShareChange(doc, 1, "33.3");  // the other separator counts as 0
   EXPECT_EQ(doc.Edit3, "0");
   ShareChange(doc, 1, "100");
@@ -216,6 +227,41 @@ TEST(MixtureTest, DesignParametersFromTheThreeDecimalVolumes) {
     XLGrid20EditModeChanged(doc);
     EXPECT_EQ(doc.XLSheet17.Text(1, 5), "");
     EXPECT_EQ(doc.XLSheet17.Text(1, 10), "0");
+  }
+}
+
+// The mixture's design calculation with a given value that fixes no state: the
+// temperature and both enthalpies are emptied and no lookup runs; the rest is computed,
+// and the unit, per kilogram as everything of a mixture, follows the kind.
+TEST(MixtureTest, GivenValueThatFixesNoStateEmptiesTheState) {
+  FuelDocument doc;
+  LoadCoal(doc);
+  PickComponent(doc, 1);
+  LoadGas(doc);
+  PickComponent(doc, 2);
+  ShareChange(doc, 1, "60");
+  ShareChange(doc, 2, "40");
+  ASSERT_TRUE(doc.SpeedButton13);
+  doc.XLSheet17.SetText(1, 2, "1.2");
+  const auto state = [&doc] {
+    return Texts{doc.XLSheet17.Text(4, 5), doc.XLSheet17.Text(4, 6), doc.XLSheet17.Text(4, 7)};
+  };
+  const auto type = [&doc](int kind, const std::string& given) {
+    doc.XLSheet17.SetInteger(0, 3, kind);
+    doc.XLSheet17.SetText(1, 3, given);
+    XLGrid20EditModeChanged(doc);
+  };
+  type(0, "1000");
+  const Texts derived = {doc.XLSheet17.Text(1, 5), doc.XLSheet17.Text(1, 10)};
+  for (int kind = 0; kind <= 2; ++kind) {
+    for (const char* given : {"abc", "0", "-5", ""}) {
+      type(0, "1000");
+      ASSERT_EQ(state()[0], "1000");
+      type(kind, given);
+      EXPECT_EQ(state(), (Texts{"", "", ""})) << kind << " '" << given << "'";
+      EXPECT_EQ((Texts{doc.XLSheet17.Text(1, 5), doc.XLSheet17.Text(1, 10)}), derived);
+      EXPECT_EQ(doc.XLSheet17.Text(2, 3), kind == 0 ? "°C" : "кДж/кг");
+    }
   }
 }
 
