@@ -69,6 +69,7 @@ class AppTest : public QObject {
   void FiltersAgreeInBothPlacesAndHideFuels();
   void ChoosingALineOpensTheFuelAndKeepsTheListFocused();
   void NewFuelClearsTheSelection();
+  void UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced();
   void DeleteAsksAndDeletesTheSelectedFile();
   void DeletingTheLastLineAndAFailedDeletion();
   void ShowHideListAndExit();
@@ -353,6 +354,84 @@ void AppTest::NewFuelClearsTheSelection() {
   QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Новое топливо"));
   QCOMPARE(app_->Form2->ComboBox3->currentIndex(), 0);
   QCOMPARE(app_->Form2->windowTitle(), library::ToQString(Fuel("a.fll")));
+}
+
+void AppTest::UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94});
+  test::WriteFuel(Fuel("c.fll"), "Мазут", 5, {3});
+  Start();
+  library::TForm3& list = *app_->Form3;
+  QListWidget& lines = *list.ListBox1;
+  QApplication::setActiveWindow(&list);
+  QVERIFY(QTest::qWaitForWindowActive(&list));
+  lines.setFocus();
+  const auto click = [&](int row) {
+    QTest::mouseClick(lines.viewport(), Qt::LeftButton, {},
+                      lines.visualItemRect(lines.item(row)).center());
+  };
+  const auto edit_name = [&] {
+    QTest::keyClicks(app_->Form2->ComboBox1, QStringLiteral("!"));
+    QVERIFY(app_->Form2->HasUnsavedEdits());
+  };
+  const auto name = [&] { return app_->Form2->ComboBox1->text(); };
+  click(0);
+  QCOMPARE(name(), QStringLiteral("Уголь"));
+  edit_name();
+
+  // Walking the list with the arrow keys asks nothing and loads nothing; Enter asks, and
+  // Cancel keeps the document and selects its line again.
+  QTest::keyClick(&lines, Qt::Key_Down);
+  QTest::keyClick(&lines, Qt::Key_Down);
+  QVERIFY(dialogs_.messages.isEmpty());
+  QCOMPARE(name(), QStringLiteral("Уголь!"));
+  dialogs_.answers = {QMessageBox::Cancel};
+  QTest::keyClick(&lines, Qt::Key_Return);
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Сохранить изменения топлива \"Уголь!\" ?"));
+  QCOMPARE(name(), QStringLiteral("Уголь!"));
+  QCOMPARE(list.SelectedRow(), 0);
+  // A click asks too; No loads the chosen fuel, and the focus stays in the list.
+  dialogs_.answers = {QMessageBox::No};
+  click(2);
+  QCOMPARE(dialogs_.messages.size(), 2);
+  QCOMPARE(name(), QStringLiteral("Мазут"));
+  QTRY_VERIFY(lines.hasFocus());
+  // Without unsaved edits the arrow keys load line by line.
+  QTest::keyClick(&lines, Qt::Key_Up);
+  QCOMPARE(name(), QStringLiteral("Газ"));
+
+  // "Новый": Cancel keeps the document, No replaces it.
+  edit_name();
+  dialogs_.answers = {QMessageBox::Cancel};
+  app_->Form1->New1->trigger();
+  QCOMPARE(name(), QStringLiteral("Газ!"));
+  QCOMPARE(list.SelectedRow(), 1);
+  dialogs_.answers = {QMessageBox::No};
+  app_->Form1->New1->trigger();
+  QCOMPARE(name(), QStringLiteral("Новое топливо"));
+  QCOMPARE(dialogs_.messages.size(), 4);
+
+  // Yes saves first (the new fuel asks for a file name), then the chosen fuel loads.
+  edit_name();
+  dialogs_.answers = {QMessageBox::Yes};
+  dialogs_.save_answers = {library::ToQString(Fuel("d.fll"))};
+  click(0);
+  QVERIFY(fs::exists(Fuel("d.fll")));
+  QCOMPARE(ListLines().size(), 4);
+  QCOMPARE(name(), QStringLiteral("Уголь"));
+  QCOMPARE(list.SelectedPath(), std::optional<fs::path>(Fuel("a.fll")));
+
+  // The reload after a deletion asks as well: Cancel keeps the document unsaved.
+  edit_name();
+  list.SelectPath(Fuel("d.fll"));
+  dialogs_.answers = {QMessageBox::Yes, QMessageBox::Cancel};
+  app_->Form1->DeleteFuel1->trigger();
+  QVERIFY(!fs::exists(Fuel("d.fll")));
+  QCOMPARE(name(), QStringLiteral("Уголь!"));
+  QVERIFY(app_->Form2->HasUnsavedEdits());
+  QCOMPARE(list.SelectedPath(), std::optional<fs::path>(Fuel("a.fll")));
 }
 
 void AppTest::DeleteAsksAndDeletesTheSelectedFile() {

@@ -85,16 +85,17 @@ inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifier
 
 // Selects (col, row) and types `text` over it, as the user does, then confirms with
 // `commit` (Enter, Tab, an arrow key). The grid's window must be active. Returns whether
-// an editor opened and was closed again.
+// an editor opened and was closed again (Tab opens the next cell's editor).
 inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text,
                          Qt::Key commit = Qt::Key_Return) {
+  const QModelIndex index = grid.model()->index(row, col);
   grid.setFocus();
-  grid.setCurrentIndex(grid.model()->index(row, col));
+  grid.setCurrentIndex(index);
   TypeKeys(*grid.viewport(), text);
   if (!grid.IsEditing()) return false;
   PressKey(*grid.viewport(), commit);
   // The editor is committed and closed from the event queue.
-  return QTest::qWaitFor([&grid] { return !grid.IsEditing(); }, 1000);
+  return QTest::qWaitFor([&] { return grid.indexWidget(index) == nullptr; }, 1000);
 }
 
 }  // namespace test
