@@ -1,8 +1,6 @@
 // Application: start-up and the flows between the windows.
 #include "app/application.h"
 
-#include <QListWidget>
-
 #include "app/tform1.h"
 #include "app/tform4.h"
 #include "library/qt_paths.h"
@@ -85,8 +83,7 @@ void Application::LoadIntoDocument(const std::filesystem::path& path) {
   form2->LoadFuel(path);
   // A save on the way may have rebuilt the list.
   Form3->SelectPath(path);
-  Form3->activateWindow();
-  Form3->ListBox1->setFocus();
+  Form3->TakeFocus();
 }
 
 void Application::OpenChosenFuel() {

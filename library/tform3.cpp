@@ -191,6 +191,11 @@ void TForm3::SelectPath(const std::filesystem::path& path) {
                                                     : static_cast<int>(found - ListBox2.begin()));
 }
 
+void TForm3::TakeFocus() {
+  activateWindow();
+  ListBox1->setFocus();
+}
+
 QString TForm3::DeleteSelected() {
   const int row = SelectedRow();
   const std::optional<std::filesystem::path> path = SelectedPath();

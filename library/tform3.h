@@ -53,6 +53,8 @@ class TForm3 : public QWidget {
   void SelectRow(int row);
   // Selects the line of `path`, or none when the list does not show it.
   void SelectPath(const std::filesystem::path& path);
+  // Makes the list the active window with the keyboard focus on its lines.
+  void TakeFocus();
   // Deletes the file of the selected line and rebuilds the list, selecting the line that
   // took its place. Returns the reason of a failure, empty when the file was deleted.
   QString DeleteSelected();

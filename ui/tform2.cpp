@@ -186,7 +186,8 @@ void TForm2::ConnectGrids() {
   }
   connect(TabSheet3->XLGrid13, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::XLGrid13EditModeChanged(doc_); }); });
-  connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this, &TForm2::XLGrid15EditModeChanged);
+  connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this,
+          [this] { Run([&] { calc::XLGrid15EditModeChanged(doc_); }); });
   // Leaving a grid repairs numbers typed with the other decimal separator.
   const std::pair<TXLGrid*, void (*)(calc::FuelDocument&)> exits[] = {
       {TabSheet1->XLGrid1, &calc::XLGrid1Exit},   {TabSheet1->XLGrid2, &calc::XLGrid2Exit},
@@ -258,10 +259,6 @@ void TForm2::NewFuel() {
   RunFuelCycle([&] { calc::NewFuel(doc_); });
   modified_ = false;
   file_path_.clear();
-}
-
-void TForm2::XLGrid15EditModeChanged() {
-  Run([&] { calc::XLGrid15EditModeChanged(doc_); });
 }
 
 bool TForm2::Save() {

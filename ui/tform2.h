@@ -52,9 +52,6 @@ class TForm2 : public QWidget {
   // The empty fuel of "Новый": the name "Новое топливо", every record value 0, type 0.
   void NewFuel();
 
-  // The design calculation at the given excess air, as leaving an edit of XLGrid15 runs it.
-  void XLGrid15EditModeChanged();
-
   // The save command: asks for a file name in the save folder, writes the record there
   // and reports SaveFinished (also when the dialog is cancelled). Returns whether the
   // file was written.
