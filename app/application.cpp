@@ -104,6 +104,26 @@ void Application::NewFuel() {
   form2->NewFuel();
 }
 
+void Application::OpenFuelFile() {
+  const ui::OpenDialogRequest request{
+      .title = QStringLiteral("Открыть файл топлива"),
+      .folder = library::ToQString(last_open_folder_.empty() ? Form3->LibraryFolder()
+                                                             : last_open_folder_),
+      .filter = QStringLiteral("Файл топлива (*.fll)"),
+  };
+  const QString chosen = dialogs_.OpenFileName(Form1, request);
+  if (chosen.isEmpty()) return;
+  const std::filesystem::path path = library::ToPath(chosen);
+  last_open_folder_ = path.parent_path();
+  OpenFile(path);
+}
+
+void Application::OpenFile(const std::filesystem::path& path) {
+  if (!MayReplaceDocument()) return;
+  OpenDocument()->LoadFuel(path);
+  Form3->SelectPath(path);
+}
+
 void Application::SaveDocument() {
   if (DocumentOpen && Form2 != nullptr) Form2->Save();
 }

@@ -56,6 +56,12 @@ class Application : public QObject {
   void SelectionMoved();
   // "Новый", after the unsaved-edits question.
   void NewFuel();
+  // "Открыть": asks for a fuel file (in the library folder first, then in the folder of the
+  // last file opened) and opens it.
+  void OpenFuelFile();
+  // Opens any fuel file in the document window, after the unsaved-edits question; a file
+  // the list shows gets its line selected.
+  void OpenFile(const std::filesystem::path& path);
   // "Сохранить": the document's save command; the list is rebuilt afterwards.
   void SaveDocument();
   // "Удалить топливо": asks, deletes the selected file, rebuilds the list and loads the
@@ -89,6 +95,7 @@ class Application : public QObject {
   void LoadIntoDocument(const std::filesystem::path& path);
 
   std::unique_ptr<TForm1> form1_;
+  std::filesystem::path last_open_folder_;
 };
 
 }  // namespace app

@@ -142,6 +142,7 @@ void TForm1::BuildMenus() {
   }
 
   Connect(New1, &TForm1::New1Click);
+  Connect(Open1, &TForm1::Open1Click);
   Connect(Save1, &TForm1::Save1Click);
   Connect(SaveAs1, &TForm1::Save1Click);
   Connect(Close1, &TForm1::Close1Click);
@@ -270,7 +271,6 @@ void TForm1::ShowFilters() {
 
 void TForm1::ShowDocumentState() {
   for (QAction* action : {Save1, SaveAs1, Close1}) action->setEnabled(app_.DocumentOpen);
-  Open1->setEnabled(false);
   Help1->setEnabled(help_exists_);
 }
 
@@ -282,6 +282,8 @@ void TForm1::ToggleFilter(Filter filter) {
 }
 
 void TForm1::New1Click() { app_.NewFuel(); }
+
+void TForm1::Open1Click() { app_.OpenFuelFile(); }
 
 void TForm1::Save1Click() { app_.SaveDocument(); }
 

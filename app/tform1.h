@@ -38,7 +38,7 @@ class TForm1 : public QWidget {
 
   // Menu items (QActions); the icon buttons show the same actions.
   QAction* New1 = nullptr;         // "Новый"
-  QAction* Open1 = nullptr;        // "Открыть", never enabled
+  QAction* Open1 = nullptr;        // "Открыть": any fuel file
   QAction* Save1 = nullptr;        // "Сохранить"
   QAction* SaveAs1 = nullptr;      // "Сохранить как..."
   QAction* Close1 = nullptr;       // "Закрыть"
@@ -80,6 +80,7 @@ class TForm1 : public QWidget {
 
   // Handlers of the commands.
   void New1Click();
+  void Open1Click();
   void Save1Click();
   void Close1Click();
   void Exit1Click();

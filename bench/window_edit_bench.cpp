@@ -29,6 +29,7 @@ class NoDialogs : public ui::Dialogs {
     qFatal("unexpected message: %s", qPrintable(text));
   }
   QString SaveFileName(QWidget*, const ui::SaveDialogRequest&) override { return {}; }
+  QString OpenFileName(QWidget*, const ui::OpenDialogRequest&) override { return {}; }
 };
 
 void Idle() {

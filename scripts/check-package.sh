@@ -29,6 +29,18 @@ fi
 cat build/release/no-display.txt
 grep -q "xvfb-run -a pyrana" build/release/no-display.txt
 
+# The ".fll" type is Pyrana's fuel file, and a file manager opens it with Pyrana.
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+  xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin > /dev/null
+update-mime-database /usr/share/mime
+update-desktop-database /usr/share/applications
+probe="$(mktemp -d)/x.fll"
+printf 'Уголь\r\n10 20 55\r\n' > "$probe"
+filetype="$(XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$probe")"
+handler="$(xdg-mime query default application/x-pyrana-fuel)"
+echo "x.fll: $filetype, opened with $handler"
+[ "$filetype" = application/x-pyrana-fuel ] && [ "$handler" = pyrana.desktop ]
+
 user=pyrana-check
 id "$user" > /dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"

@@ -1,4 +1,4 @@
-// The message boxes and the save dialog of the windows, behind one small interface:
+// The message boxes and the file dialogs of the windows, behind one small interface:
 // the program shows them with Qt (QtDialogs), tests answer them from a script.
 #pragma once
 
@@ -17,6 +17,13 @@ struct SaveDialogRequest {
   QString default_suffix;  // "fll", added when the user types a name without one
 };
 
+// What the open dialog is asked to show.
+struct OpenDialogRequest {
+  QString title;   // "Открыть файл топлива"
+  QString folder;  // the folder it starts in
+  QString filter;  // "Файл топлива (*.fll)"
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -30,6 +37,10 @@ class Dialogs {
   // A modal save dialog that does not ask before replacing a file; the chosen path, or an
   // empty text when the user cancels.
   virtual QString SaveFileName(QWidget* parent, const SaveDialogRequest& request) = 0;
+
+  // A modal dialog to choose an existing file; the chosen path, or an empty text when the
+  // user cancels.
+  virtual QString OpenFileName(QWidget* parent, const OpenDialogRequest& request) = 0;
 };
 
 // The error report: the failure's own text in a message box captioned "Error".

@@ -23,4 +23,12 @@ QString QtDialogs::SaveFileName(QWidget* parent, const SaveDialogRequest& reques
   return dialog.selectedFiles().constFirst();
 }
 
+QString QtDialogs::OpenFileName(QWidget* parent, const OpenDialogRequest& request) {
+  QFileDialog dialog(parent, request.title, request.folder, request.filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace ui

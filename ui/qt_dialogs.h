@@ -1,4 +1,4 @@
-// The program's message boxes and save dialog, shown with Qt.
+// The program's message boxes and file dialogs, shown with Qt.
 #pragma once
 
 #include "ui/dialogs.h"
@@ -11,6 +11,7 @@ class QtDialogs : public Dialogs {
                                       QMessageBox::StandardButtons buttons,
                                       QMessageBox::Icon icon) override;
   QString SaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
+  QString OpenFileName(QWidget* parent, const OpenDialogRequest& request) override;
 };
 
 }  // namespace ui

@@ -70,6 +70,7 @@ class AppTest : public QObject {
   void ChoosingALineOpensTheFuelAndKeepsTheListFocused();
   void NewFuelClearsTheSelection();
   void UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced();
+  void OpenReadsAnyFuelFile();
   void DeleteAsksAndDeletesTheSelectedFile();
   void DeletingTheLastLineAndAFailedDeletion();
   void ShowHideListAndExit();
@@ -211,10 +212,11 @@ void AppTest::EnabledRulesFollowTheDocument() {
                        Button(f.ToolBar2, f.Close1)->isEnabled()};
   };
   QCOMPARE(document_items(), QList<bool>(5, false));
-  QVERIFY(!f.Open1->isEnabled());
-  QVERIFY(f.New1->isEnabled() && f.Exit1->isEnabled() && f.DeleteFuel1->isEnabled());
-  // Ctrl+O does nothing: no document, no dialog.
+  QVERIFY(f.New1->isEnabled() && f.Open1->isEnabled() && f.Exit1->isEnabled() &&
+          f.DeleteFuel1->isEnabled());
+  // Ctrl+O asks for a file; cancelled, it opens nothing.
   QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+  QCOMPARE(dialogs_.open_requests.size(), 1);
   QVERIFY(app_->Form2 == nullptr);
   QVERIFY(dialogs_.save_requests.isEmpty());
   // Ctrl+N opens a document.
@@ -222,7 +224,7 @@ void AppTest::EnabledRulesFollowTheDocument() {
   QVERIFY(app_->DocumentOpen);
   QVERIFY(app_->Form2 != nullptr);
   QCOMPARE(document_items(), QList<bool>(5, true));
-  QVERIFY(!f.Open1->isEnabled());
+  QVERIFY(f.Open1->isEnabled());
   // Both save commands run the document's save command, which asks for a file name.
   f.Save1->trigger();
   f.SaveAs1->trigger();
@@ -432,6 +434,49 @@ void AppTest::UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced() {
   QCOMPARE(name(), QStringLiteral("Уголь!"));
   QVERIFY(app_->Form2->HasUnsavedEdits());
   QCOMPARE(list.SelectedPath(), std::optional<fs::path>(Fuel("a.fll")));
+}
+
+void AppTest::OpenReadsAnyFuelFile() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55, 4, 1, 2, 8, 40, 21861});
+  const fs::path mail = library::ToPath(temp_->path()) / "mail";
+  const fs::path received = test::WriteFuel(mail / "received.fll", "Присланный мазут", 5, {3});
+  Start();
+  app::TForm1& f = *app_->Form1;
+  // The first dialog starts in the library; the file is read and computed as a library
+  // fuel is, design parameters included.
+  dialogs_.open_answers = {library::ToQString(received)};
+  f.Open1->trigger();
+  QCOMPARE(dialogs_.open_requests.size(), 1);
+  QCOMPARE(dialogs_.open_requests[0].title, QStringLiteral("Открыть файл топлива"));
+  QCOMPARE(dialogs_.open_requests[0].folder, library::ToQString(program_ / "Fuel"));
+  QCOMPARE(dialogs_.open_requests[0].filter, QStringLiteral("Файл топлива (*.fll)"));
+  QVERIFY(app_->DocumentOpen);
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Присланный мазут"));
+  QCOMPARE(app_->Form2->FilePath(), received);
+  QVERIFY(!app_->Form2->Document().XLSheet15.Text(1, 6).empty());
+  QCOMPARE(app_->Form3->SelectedRow(), -1);  // not a line of the list
+
+  // The next dialog starts where the last file came from; the unsaved-edits question
+  // comes first, and Cancel keeps the document.
+  QTest::keyClicks(app_->Form2->ComboBox1, QStringLiteral("!"));
+  dialogs_.open_answers = {library::ToQString(Fuel("a.fll"))};
+  dialogs_.answers = {QMessageBox::Cancel};
+  f.Open1->trigger();
+  QCOMPARE(dialogs_.open_requests[1].folder, library::ToQString(mail));
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Присланный мазут!"));
+  // A file of the library gets its line selected.
+  dialogs_.open_answers = {library::ToQString(Fuel("a.fll"))};
+  dialogs_.answers = {QMessageBox::No};
+  f.Open1->trigger();
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Уголь"));
+  QCOMPARE(app_->Form3->SelectedRow(), 0);
+  // A file that cannot be read is reported, and the program goes on.
+  const qsizetype messages = dialogs_.messages.size();
+  app_->OpenFile(mail / "missing.fll");
+  QCOMPARE(dialogs_.messages.size(), messages + 1);
+  QCOMPARE(dialogs_.messages.last().text, QStringLiteral("Ошибка чтения !"));
+  QVERIFY(app_->DocumentOpen);
 }
 
 void AppTest::DeleteAsksAndDeletesTheSelectedFile() {

@@ -21,7 +21,7 @@
 
 namespace test {
 
-// Answers every message box and save dialog from queued answers, and records each
+// Answers every message box and file dialog from queued answers, and records each
 // request. A message box with no answer queued gets Cancel.
 class ScriptedDialogs : public ui::Dialogs {
  public:
@@ -44,10 +44,17 @@ class ScriptedDialogs : public ui::Dialogs {
     return save_answers.isEmpty() ? QString() : save_answers.takeFirst();
   }
 
+  QString OpenFileName(QWidget* /*parent*/, const ui::OpenDialogRequest& request) override {
+    open_requests.append(request);
+    return open_answers.isEmpty() ? QString() : open_answers.takeFirst();
+  }
+
   QList<MessageCall> messages;
   QList<ui::SaveDialogRequest> save_requests;
   QList<QMessageBox::StandardButton> answers;
   QStringList save_answers;  // an empty text cancels the dialog
+  QList<ui::OpenDialogRequest> open_requests;
+  QStringList open_answers;  // an empty text cancels the dialog
 };
 
 // Writes a fuel file: `name` (UTF-8) and fifty values with `values_front` first and
