@@ -7,6 +7,7 @@
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
 #include "calc/enthalpy.h"
+#include "calc/heat_balance.h"
 #include "calc/lookup.h"
 #include "calc/volumes.h"
 #include "sheets/errors.h"
@@ -149,6 +150,7 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
       m.all_gaseous ? CarryoverCell{} : CarryoverCell{&doc.XLSheet17, 4, 2};
   WriteEnthalpyTable(doc, doc.XLSheet16, m.volumes, m.ash, carryover);
   doc.XLFuel.SetInteger(kFlagCol, kFlagRow, m.all_gaseous ? 1 : 0);
+  RecalcMixtureHeatBalance(doc, m.heating_value, m.ash, m.all_gaseous);
   return m;
 }
 

@@ -29,7 +29,7 @@ void PickComponent(FuelDocument& doc, int slot);
 void ShareChange(FuelDocument& doc, int slot, const std::string& text);
 
 // Validates the mixture and shows its total; a valid one is computed (results, enthalpy
-// table, all-gaseous flag, SpeedButton13 enabled), an invalid one has its results
+// table, all-gaseous flag, heat balance, SpeedButton13 enabled), an invalid one has its results
 // cleared and SpeedButton13 disabled. Failures it does not handle are thrown.
 void RecalcMixture(FuelDocument& doc);
 
