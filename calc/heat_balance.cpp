@@ -212,122 +212,177 @@ HeatBalanceTexts TextsOf(const sheets::Sheet& sheet) {
   return texts;
 }
 
-}  // namespace
+// The typed inputs, read after the repair of the decimal separator.
+struct Inputs {
+  Value t_exit;            // ϑух
+  Value alpha_exit;        // αух
+  Value t_cold;            // tхв
+  Value q3, q4, q5;        // %
+  Value t_slag;            // ϑшл
+  Value fuel_heat;         // iтл
+  Value outside_air_heat;  // Qв.вн
+  Value output;            // Qка, kW
+  Value alpha_furnace;     // αт
+  Value leakage;           // Δαт
+  Value t_hot;             // tгв
+  Value o2, ro2;           // % of the dry flue gas
+  bool output_typed = false;
+  bool o2_typed = false;
+  bool ro2_typed = false;
+};
 
-void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatBalanceFuel& fuel,
-                      const sheets::Sheet& table) {
+Inputs ReadInputs(sheets::Sheet& sheet) {
   for (const HeatBalanceInput& input : kHeatBalanceInputs) FixDecimalSeparator(sheet, 1, input.row);
-  SetHeatBalanceUnits(sheet, fuel.per_cubic_metre);
-  auto input = [&sheet](int r) { return Displayed(sheet, 1, r); };
+  auto in = [&sheet](int r) { return Displayed(sheet, 1, r); };
   auto typed = [&sheet](int r) { return !sheet.Text(1, r).empty(); };
-  const Value t_exit = input(row::kExitGasTemperature);
-  const Value alpha_exit = input(row::kExitExcessAir);
-  const Value t_cold = input(row::kColdAirTemperature);
-  const Value q3 = input(row::kQ3);
-  const Value q4 = input(row::kQ4);
-  const Value q5 = input(row::kQ5);
-  const Value t_slag = input(row::kSlagTemperature);
-  const Value fuel_heat = input(row::kFuelHeat);
-  const Value outside_air_heat = input(row::kExternalAirHeat);
-  const Value output = input(row::kHeatOutput);
-  const Value alpha_furnace = input(row::kFurnaceExcessAir);
-  const Value leakage = input(row::kFurnaceLeakage);
-  const Value t_hot = input(row::kHotAirTemperature);
-  const Lines lines = ReadLines(table);
+  return {.t_exit = in(row::kExitGasTemperature),
+          .alpha_exit = in(row::kExitExcessAir),
+          .t_cold = in(row::kColdAirTemperature),
+          .q3 = in(row::kQ3),
+          .q4 = in(row::kQ4),
+          .q5 = in(row::kQ5),
+          .t_slag = in(row::kSlagTemperature),
+          .fuel_heat = in(row::kFuelHeat),
+          .outside_air_heat = in(row::kExternalAirHeat),
+          .output = in(row::kHeatOutput),
+          .alpha_furnace = in(row::kFurnaceExcessAir),
+          .leakage = in(row::kFurnaceLeakage),
+          .t_hot = in(row::kHotAirTemperature),
+          .o2 = in(row::kO2),
+          .ro2 = in(row::kRO2),
+          .output_typed = typed(row::kHeatOutput),
+          .o2_typed = typed(row::kO2),
+          .ro2_typed = typed(row::kRO2)};
+}
 
-  // Available heat Qрр = Q + iтл + Qв.вн.
-  const Value available = Compute([](Wide q, Wide i, Wide e) { return q + i + e; },
-                                  fuel.heating_value, fuel_heat, outside_air_heat);
-  Show(sheet, row::kAvailableHeat, available, "0.##");
+// What the later steps take from the balance.
+struct Balance {
+  Value available;  // Qрр
+  Value cold_air;   // I0хв
+  Value q6;
+  Value efficiency;
+};
 
-  // Cold air and exit gas: Iух = I0g + (αух − 1)·I0air + Iash at ϑух.
-  const Value cold_air = AtTemperature(lines.air, t_cold);
-  Show(sheet, row::kColdAirEnthalpy, cold_air, "0.##");
+// Steps 1 to 5: available heat, the losses, efficiency and heat retention.
+Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs& in,
+                    const HeatBalanceFuel& fuel, const Lines& lines) {
+  Balance b;
+  // Qрр = Q + iтл + Qв.вн.
+  b.available = Compute([](Wide q, Wide i, Wide e) { return q + i + e; }, fuel.heating_value,
+                        in.fuel_heat, in.outside_air_heat);
+  Show(sheet, row::kAvailableHeat, b.available, "0.##");
+
+  // I0хв at tхв; Iух = I0g + (αух − 1)·I0air + Iash at ϑух.
+  b.cold_air = AtTemperature(lines.air, in.t_cold);
+  Show(sheet, row::kColdAirEnthalpy, b.cold_air, "0.##");
   const Value exit_gas =
       Compute([](Wide gas, Wide a, Wide air, Wide ash) { return gas + (a - 1) * air + ash; },
-              AtTemperature(lines.gas, t_exit), alpha_exit, AtTemperature(lines.air, t_exit),
-              AtTemperature(lines.ash, t_exit));
+              AtTemperature(lines.gas, in.t_exit), in.alpha_exit,
+              AtTemperature(lines.air, in.t_exit), AtTemperature(lines.ash, in.t_exit));
   Show(sheet, row::kExitGasEnthalpy, exit_gas, "0.##");
 
   // q2 = (Iух − αух·I0хв)·(100 − q4) / Qрр.
   const Value q2 =
       Ratio(Compute([](Wide i, Wide a, Wide c, Wide q) { return (i - a * c) * (100 - q); },
-                    exit_gas, alpha_exit, cold_air, q4),
-            available);
+                    exit_gas, in.alpha_exit, b.cold_air, in.q4),
+            b.available);
   Show(sheet, row::kQ2, q2, "0.##");
 
   // q6 = (1 − aун)·(cϑ)шл·A / Qрр, (cϑ)шл from the built-in ash column at ϑшл.
   const double carryover = fuel.carryover;
-  const Value q6 =
-      fuel.ashless ? Value(0.0)
-                   : Ratio(Compute([carryover](Wide c, Wide a) { return (1 - carryover) * c * a; },
-                                   AtTemperature(SlagLine(doc), t_slag), fuel.ash),
-                           available);
-  Show(sheet, row::kQ6, q6, "0.##");
+  b.q6 = fuel.ashless
+             ? Value(0.0)
+             : Ratio(Compute([carryover](Wide c, Wide a) { return (1 - carryover) * c * a; },
+                             AtTemperature(SlagLine(doc), in.t_slag), fuel.ash),
+                     b.available);
+  Show(sheet, row::kQ6, b.q6, "0.##");
 
   // Σq, η = 100 − Σq, φ = 1 − q5 / (η + q5).
-  const Value losses = Compute(
-      [](Wide a, Wide b, Wide c, Wide d, Wide e) { return a + b + c + d + e; }, q2, q3, q4, q5, q6);
+  const Value losses =
+      Compute([](Wide a, Wide c, Wide d, Wide e, Wide f) { return a + c + d + e + f; }, q2, in.q3,
+              in.q4, in.q5, b.q6);
   Show(sheet, row::kLosses, losses, "0.##");
-  const Value efficiency = Compute([](Wide s) { return 100 - s; }, losses);
-  Show(sheet, row::kEfficiency, efficiency, "0.##");
+  b.efficiency = Compute([](Wide s) { return 100 - s; }, losses);
+  Show(sheet, row::kEfficiency, b.efficiency, "0.##");
   const Value retention =
       Compute([](Wide r) { return 1 - r; },
-              Ratio(q5, Compute([](Wide e, Wide q) { return e + q; }, efficiency, q5)));
+              Ratio(in.q5, Compute([](Wide e, Wide q) { return e + q; }, b.efficiency, in.q5)));
   Show(sheet, row::kRetention, retention, "0.####");
+  return b;
+}
 
-  // B = Qка / (Qрр·η / 100), per hour, and Bр = B·(1 − q4 / 100).
-  const Value consumption =
-      Ratio(output, Compute([](Wide q, Wide e) { return q * e / 100; }, available, efficiency));
-  const bool with_output = typed(row::kHeatOutput);
-  ShowIfTyped(sheet, row::kFuelConsumption, with_output, consumption, "0.####");
+// Step 6: B = Qка / (Qрр·η / 100), per hour, and Bр = B·(1 − q4 / 100); empty texts when
+// no heat output is typed.
+void WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel,
+                      const Balance& b) {
+  const Value consumption = Ratio(
+      in.output, Compute([](Wide q, Wide e) { return q * e / 100; }, b.available, b.efficiency));
+  ShowIfTyped(sheet, row::kFuelConsumption, in.output_typed, consumption, "0.####");
   // kg/s to t/h; m3/s to m3/h.
   const Wide per_hour = fuel.per_cubic_metre ? 3600 : 3.6L;
-  ShowIfTyped(sheet, row::kFuelConsumptionHourly, with_output,
-              Compute([per_hour](Wide b) { return b * per_hour; }, consumption), "0.###");
-  ShowIfTyped(sheet, row::kCalculatedFuelConsumption, with_output,
-              Compute([](Wide b, Wide q) { return b * (1 - q / 100); }, consumption, q4), "0.####");
+  ShowIfTyped(sheet, row::kFuelConsumptionHourly, in.output_typed,
+              Compute([per_hour](Wide c) { return c * per_hour; }, consumption), "0.###");
+  ShowIfTyped(sheet, row::kCalculatedFuelConsumption, in.output_typed,
+              Compute([](Wide c, Wide q) { return c * (1 - q / 100); }, consumption, in.q4),
+              "0.####");
+}
 
-  // Furnace: I0гв, Qв = (αт − Δαт)·I0гв + Δαт·I0хв,
-  // Qт = Qрр·(100 − q3 − q4 − q6) / (100 − q4) + Qв − Qв.вн.
-  const Value hot_air = AtTemperature(lines.air, t_hot);
+// Steps 7 and 8: I0гв, Qв = (αт − Δαт)·I0гв + Δαт·I0хв,
+// Qт = Qрр·(100 − q3 − q4 − q6) / (100 − q4) + Qв − Qв.вн, and ϑа where Ig at αт is Qт.
+void WriteFurnace(sheets::Sheet& sheet, const Inputs& in, const Lines& lines, const Balance& b) {
+  const Value hot_air = AtTemperature(lines.air, in.t_hot);
   Show(sheet, row::kHotAirEnthalpy, hot_air, "0.##");
   const Value air_heat =
       Compute([](Wide a, Wide d, Wide hot, Wide cold) { return (a - d) * hot + d * cold; },
-              alpha_furnace, leakage, hot_air, cold_air);
+              in.alpha_furnace, in.leakage, hot_air, b.cold_air);
   Show(sheet, row::kAirHeat, air_heat, "0.##");
-  const Value kept =
-      Ratio(Compute([](Wide q, Wide a, Wide b, Wide c) { return q * (100 - a - b - c); }, available,
-                    q3, q4, q6),
-            Compute([](Wide q) { return 100 - q; }, q4));
-  const Value furnace_heat = Compute([](Wide k, Wide air, Wide e) { return k + air - e; }, kept,
-                                     air_heat, outside_air_heat);
+  const Value released =
+      Ratio(Compute([](Wide q, Wide a, Wide c, Wide d) { return q * (100 - a - c - d); },
+                    b.available, in.q3, in.q4, b.q6),
+            Compute([](Wide q) { return 100 - q; }, in.q4));
+  const Value furnace_heat = Compute([](Wide r, Wide air, Wide e) { return r + air - e; }, released,
+                                     air_heat, in.outside_air_heat);
   Show(sheet, row::kFurnaceHeat, furnace_heat, "0.##");
-  Show(sheet, row::kAdiabaticTemperature, AdiabaticTemperature(lines, alpha_furnace, furnace_heat),
-       "0.#");
+  Show(sheet, row::kAdiabaticTemperature,
+       AdiabaticTemperature(lines, in.alpha_furnace, furnace_heat), "0.#");
+}
 
-  // Flue-gas analysis: RO2max = 100·VRO2 / (VRO2 + V0N2), and the excess air from O2 or RO2.
+// Step 9: RO2max = 100·VRO2 / (VRO2 + V0N2), and the excess air from a measured O2
+// (0 ≤ O2 < 21) or RO2 (0 < RO2 ≤ RO2max as shown, so the value shown may be typed).
+void WriteFlueGasAnalysis(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel) {
   const Value dry_gas =
       Compute([](Wide r, Wide n) { return r + n; }, fuel.triatomic, fuel.nitrogen);
   Show(sheet, row::kRO2Max, Ratio(Compute([](Wide r) { return 100 * r; }, fuel.triatomic), dry_gas),
        "0.##");
-  Value o2 = input(row::kO2);
+  Value o2 = in.o2;
   if (o2 && !(*o2 >= 0 && *o2 < 21)) o2.reset();
   const Value from_o2 =
       Compute([](Wide r) { return 1 + r; },
               Ratio(Compute([](Wide o, Wide g) { return o * g; }, o2, dry_gas),
                     Compute([](Wide v, Wide o) { return v * (21 - o); }, fuel.air, o2)));
-  ShowIfTyped(sheet, row::kExcessAirO2, typed(row::kO2), from_o2, "0.###");
-  // The upper bound is RO2max as shown, so the value shown may be typed.
-  const Value ro2_max = input(row::kRO2Max);
-  Value ro2 = input(row::kRO2);
+  ShowIfTyped(sheet, row::kExcessAirO2, in.o2_typed, from_o2, "0.###");
+  const Value ro2_max = Displayed(sheet, 1, row::kRO2Max);
+  Value ro2 = in.ro2;
   if (ro2 && !(ro2_max && *ro2 > 0 && *ro2 <= *ro2_max)) ro2.reset();
   const Value from_ro2 =
       Compute([](Wide r) { return 1 + r; },
               Ratio(Compute([](Wide t, Wide r, Wide g) { return 100 * t / r - g; }, fuel.triatomic,
                             ro2, dry_gas),
                     fuel.air));
-  ShowIfTyped(sheet, row::kExcessAirRO2, typed(row::kRO2), from_ro2, "0.###");
+  ShowIfTyped(sheet, row::kExcessAirRO2, in.ro2_typed, from_ro2, "0.###");
+}
+
+}  // namespace
+
+void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatBalanceFuel& fuel,
+                      const sheets::Sheet& table) {
+  const Inputs in = ReadInputs(sheet);
+  SetHeatBalanceUnits(sheet, fuel.per_cubic_metre);
+  const Lines lines = ReadLines(table);
+  const Balance balance = WriteLosses(doc, sheet, in, fuel, lines);
+  WriteConsumption(sheet, in, fuel, balance);
+  WriteFurnace(sheet, in, lines, balance);
+  WriteFlueGasAnalysis(sheet, in, fuel);
 }
 
 void RecalcHeatBalance(FuelDocument& doc) {

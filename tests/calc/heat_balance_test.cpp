@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,14 +33,15 @@ void Open(FuelDocument& doc, const char* name) {
   XLGrid15EditModeChanged(doc);
 }
 
+// A text written with "." in the decimal separator `sep`.
+std::string In(char sep, std::string text) {
+  std::replace(text.begin(), text.end(), '.', sep);
+  return text;
+}
+
 // Types inputs, written with ".", in the document's decimal separator.
 void Type(sheets::Sheet& sheet, const std::map<int, std::string>& inputs) {
-  for (auto [r, text] : inputs) {
-    for (char& ch : text) {
-      if (ch == '.') ch = sheet.DecimalSeparator();
-    }
-    sheet.SetText(1, r, text);
-  }
+  for (const auto& [r, text] : inputs) sheet.SetText(1, r, In(sheet.DecimalSeparator(), text));
 }
 
 // The worked example's inputs beyond the defaults.
@@ -54,13 +56,8 @@ Texts Values(const sheets::Sheet& sheet, std::initializer_list<int> rows) {
   return texts;
 }
 
-// Texts written with "." in the decimal separator `sep`.
 Texts With(char sep, Texts texts) {
-  for (std::string& text : texts) {
-    for (char& ch : text) {
-      if (ch == '.') ch = sep;
-    }
-  }
+  for (std::string& text : texts) text = In(sep, text);
   return texts;
 }
 
@@ -71,7 +68,7 @@ TEST(HeatBalanceTest, WorkedExampleOfTheExampleCoal) {
     Type(doc.XLSheet19, kWorkedInputs);
     doc.XLSheet19.SetText(1, row::kExitExcessAir, "1.35");  // "." under "," is repaired
     RecalcHeatBalance(doc);
-    EXPECT_EQ(doc.XLSheet19.Text(1, row::kExitExcessAir), With(sep, {"1.35"})[0]);
+    EXPECT_EQ(doc.XLSheet19.Text(1, row::kExitExcessAir), In(sep, "1.35"));
     EXPECT_EQ(Values(doc.XLSheet19,
                      {row::kAvailableHeat, row::kColdAirEnthalpy, row::kExitGasEnthalpy, row::kQ2,
                       row::kQ6, row::kLosses, row::kEfficiency, row::kRetention}),
@@ -102,9 +99,9 @@ TEST(HeatBalanceTest, WorkedExampleOfTheExampleCoal) {
     EXPECT_EQ(texts.values[17].first, "adiabatic_temperature");
     EXPECT_EQ(texts.values[17].second, "1957");
     ASSERT_TRUE(texts.basis.has_value());
-    EXPECT_EQ(texts.basis->daf[0].second, With(sep, {"78.57"})[0]);
+    EXPECT_EQ(texts.basis->daf[0].second, In(sep, "78.57"));
     EXPECT_EQ(texts.basis->dry[5].first, "A");
-    EXPECT_EQ(texts.basis->higher_heating_value, With(sep, {"23015.6"})[0]);
+    EXPECT_EQ(texts.basis->higher_heating_value, In(sep, "23015.6"));
   }
 }
 
