@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/enthalpy.h"
+#include "calc/heat_balance.h"
 #include "calc/heating_value.h"
 #include "calc/layout.h"
 #include "sheets/numbers.h"
@@ -234,6 +235,7 @@ void RecalcFuel(FuelDocument& doc) {
   WriteTotal(doc, 0, 6, {{&doc.XLSheet1_1, 8}, {&doc.XLSheet3, 8}});
   WriteTotal(doc, 0, 11, {{&doc.XLSheet1_2, 13}});
   WriteTotal(doc, 25, 32, {{&doc.XLSheet5, 10}});
+  RecalcHeatBalance(doc);
 }
 
 void XLGrid1EditModeChanged(FuelDocument& doc) {

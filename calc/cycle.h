@@ -24,8 +24,8 @@ void ScatterAllData(FuelDocument& doc);
 // value that is not a number.
 Record ReadRecord(const FuelDocument& doc);
 
-// Volumes, automatic heating value, reduced values, enthalpy–temperature table and the
-// composition totals, from the record.
+// Volumes, automatic heating value, reduced values, enthalpy–temperature table, the
+// composition totals and the heat balance, from the record.
 void RecalcFuel(FuelDocument& doc);
 
 // The edit cycle of the input grids: collect, scatter, recalculate.

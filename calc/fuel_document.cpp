@@ -29,6 +29,8 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
   LayoutEnthalpyHeadingSheet(XLSheet7Mixture);
   LayoutMixtureDesignSheet(XLSheet17);
   LayoutMixtureTitlesSheet(XLSheet18);
+  LayoutHeatBalanceSheet(XLSheet19);
+  LayoutMixtureHeatBalanceSheet(XLSheet20);
   for (int col = 0; col < XLFuel.ColCount(); ++col) {
     for (int row = 0; row < XLFuel.RowCount(); ++row) XLFuel.SetInteger(col, row, 0);
   }
@@ -40,10 +42,10 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
 }
 
 std::vector<sheets::Sheet*> FuelDocument::Sheets() {
-  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2,      &XLSheet3,  &XLSheet4,
-          &XLSheet5,  &XLSheet2,   &XLSheet6,        &XLSheet7,  &XLSheet8,
-          &XLSheet11, &XLSheet12,  &XLSheet13,       &XLSheet15, &XLFuel,
-          &XLSheet14, &XLSheet16,  &XLSheet7Mixture, &XLSheet17, &XLSheet18};
+  return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5,
+          &XLSheet2,  &XLSheet6,   &XLSheet7,   &XLSheet8,  &XLSheet11, &XLSheet12,
+          &XLSheet13, &XLSheet15,  &XLFuel,     &XLSheet14, &XLSheet16, &XLSheet7Mixture,
+          &XLSheet17, &XLSheet18,  &XLSheet19,  &XLSheet20};
 }
 
 }  // namespace calc

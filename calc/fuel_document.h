@@ -83,6 +83,12 @@ class FuelDocument {
   sheets::Sheet XLSheet17{6, 11};       // mixture design parameters
   sheets::Sheet XLSheet18{1, 4};        // row titles of XLSheet16
 
+  // Heat balance of the boiler, efficiency, fuel consumption and combustion temperature:
+  // the single fuel's, with its dry and dry ash-free bases, and the mixture's. Their
+  // inputs belong to the window: they are not part of the fuel record.
+  sheets::Sheet XLSheet19{3, 53};
+  sheets::Sheet XLSheet20{3, 38};
+
   // Every sheet of the document.
   std::vector<sheets::Sheet*> Sheets();
 

@@ -8,23 +8,28 @@
 
 namespace calc {
 
-void LayoutRecordSheet(sheets::Sheet& sheet);            // XLSheet10
-void LayoutVolumesSheet(sheets::Sheet& sheet);           // XLSheet2
-void LayoutSolid1973Sheet(sheets::Sheet& sheet);         // XLSheet1_1
-void LayoutSolid1998Sheet(sheets::Sheet& sheet);         // XLSheet3
-void LayoutReducedSheet(sheets::Sheet& sheet);           // XLSheet4
-void LayoutAshOxideSheet(sheets::Sheet& sheet);          // XLSheet5
-void LayoutGasSheet(sheets::Sheet& sheet);               // XLSheet1_2
-void LayoutEnthalpyDataSheet(sheets::Sheet& sheet);      // XLSheet11
-void LayoutEnthalpyHeadingsSheet(sheets::Sheet& sheet);  // XLSheet12
-void LayoutEnthalpyTableSheet(sheets::Sheet& sheet);     // XLSheet6
-void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);   // XLSheet7, XLSheet7Mixture
-void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet);    // XLSheet8
-void LayoutCarryoverSheet(sheets::Sheet& sheet);         // XLSheet13
-void LayoutDesignSheet(sheets::Sheet& sheet);            // XLSheet15
-void LayoutMixtureResultsSheet(sheets::Sheet& sheet);    // XLSheet14
-void LayoutMixtureDesignSheet(sheets::Sheet& sheet);     // XLSheet17
-void LayoutMixtureTitlesSheet(sheets::Sheet& sheet);     // XLSheet18
+void LayoutRecordSheet(sheets::Sheet& sheet);              // XLSheet10
+void LayoutVolumesSheet(sheets::Sheet& sheet);             // XLSheet2
+void LayoutSolid1973Sheet(sheets::Sheet& sheet);           // XLSheet1_1
+void LayoutSolid1998Sheet(sheets::Sheet& sheet);           // XLSheet3
+void LayoutReducedSheet(sheets::Sheet& sheet);             // XLSheet4
+void LayoutAshOxideSheet(sheets::Sheet& sheet);            // XLSheet5
+void LayoutGasSheet(sheets::Sheet& sheet);                 // XLSheet1_2
+void LayoutEnthalpyDataSheet(sheets::Sheet& sheet);        // XLSheet11
+void LayoutEnthalpyHeadingsSheet(sheets::Sheet& sheet);    // XLSheet12
+void LayoutEnthalpyTableSheet(sheets::Sheet& sheet);       // XLSheet6
+void LayoutEnthalpyHeadingSheet(sheets::Sheet& sheet);     // XLSheet7, XLSheet7Mixture
+void LayoutEnthalpyTitlesSheet(sheets::Sheet& sheet);      // XLSheet8
+void LayoutCarryoverSheet(sheets::Sheet& sheet);           // XLSheet13
+void LayoutDesignSheet(sheets::Sheet& sheet);              // XLSheet15
+void LayoutMixtureResultsSheet(sheets::Sheet& sheet);      // XLSheet14
+void LayoutMixtureDesignSheet(sheets::Sheet& sheet);       // XLSheet17
+void LayoutMixtureTitlesSheet(sheets::Sheet& sheet);       // XLSheet18
+void LayoutHeatBalanceSheet(sheets::Sheet& sheet);         // XLSheet19
+void LayoutMixtureHeatBalanceSheet(sheets::Sheet& sheet);  // XLSheet20
+// The units of a heat-balance sheet that follow the fuel kind: per cubic metre of a gas,
+// per kilogram otherwise.
+void SetHeatBalanceUnits(sheets::Sheet& sheet, bool per_cubic_metre);
 // The given-parameter list cell (0, 3) of a design-parameter sheet, with its hint.
 void LayoutGivenKindCell(sheets::Sheet& sheet);
 

@@ -7,6 +7,8 @@
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
 #include "calc/enthalpy.h"
+#include "calc/heat_balance.h"
+#include "calc/heat_balance_cells.h"
 #include "calc/layout.h"
 #include "calc/lookup.h"
 #include "calc/volumes.h"
@@ -130,6 +132,9 @@ void ClearResults(FuelDocument& doc) {
   }
   for (int row = 5; row <= 10; ++row) doc.XLSheet17.SetText(1, row, "");
   for (int row = 5; row <= 7; ++row) doc.XLSheet17.SetText(4, row, "");
+  for (int row = heat_balance_row::kAvailableHeat; row < heat_balance_row::kMixtureRows; ++row) {
+    doc.XLSheet20.SetText(1, row, "");
+  }
   doc.PageControl2 = 0;
 }
 
@@ -157,6 +162,7 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
       m.all_gaseous ? CarryoverCell{} : CarryoverCell{&doc.XLSheet17, 4, 2};
   WriteEnthalpyTable(doc, doc.XLSheet16, m.volumes, m.ash, carryover);
   doc.XLFuel.SetInteger(kFlagCol, kFlagRow, m.all_gaseous ? 1 : 0);
+  RecalcMixtureHeatBalance(doc, m.heating_value, m.ash, m.all_gaseous);
   return m;
 }
 

@@ -30,9 +30,9 @@ void PickComponent(FuelDocument& doc, int slot);
 void ShareChange(FuelDocument& doc, int slot, const std::string& text);
 
 // Validates the mixture and shows its total; a valid one is computed (results, enthalpy
-// table, all-gaseous flag, design parameters, SpeedButton13 enabled), an invalid one has
-// every result cleared, SpeedButton13 disabled and its results page closed. Failures it
-// does not handle are thrown.
+// table, all-gaseous flag, design parameters, heat balance, SpeedButton13 enabled), an
+// invalid one has every result cleared, SpeedButton13 disabled and its results page
+// closed. Failures it does not handle are thrown.
 void RecalcMixture(FuelDocument& doc);
 
 // "Зола и продукты сгорания": the results page, then its design calculation.

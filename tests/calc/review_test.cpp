@@ -127,8 +127,8 @@ TEST(ReviewTest, ResultsAreShownFromTheirSingle) {
 }
 
 // Hostile texts in every input cell of a solid and of a gas, one at a time, and in the
-// design and mixture inputs: the edit cycle and the mixture may end with a calculation
-// failure for the error report, the guarded design run never throws, and no cell ever
+// design, heat-balance and mixture inputs: the edit cycle and the mixture may end with a
+// calculation failure for the error report, the guarded design run never throws, and no cell ever
 // shows an infinity or a NaN.
 TEST(ReviewTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
   const Texts hostile = {"abc", "1e39", "-1e39", "3e38", "-3e38", "1e5000", "1e-50"};
@@ -159,6 +159,8 @@ TEST(ReviewTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
         doc.CheckBox2 = true;
         (doc.*inputs[i].sheet).SetText(1, inputs[i].row, text);
         doc.XLSheet15.SetText(1, 2 + static_cast<int>(i % 3), text);
+        doc.XLSheet19.SetText(1, 2 + static_cast<int>(i % 15), text);
+        doc.XLSheet20.SetText(1, 2 + static_cast<int>((i + 7) % 15), text);
         try {
           XLGrid1EditModeChanged(doc);
         } catch (const sheets::Error&) {

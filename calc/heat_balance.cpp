@@ -1,0 +1,435 @@
+// The heat balance of the boiler for the single fuel and for the mixture.
+#include "calc/heat_balance.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "calc/decimal_fix.h"
+#include "calc/layout.h"
+#include "sheets/errors.h"
+#include "sheets/numbers.h"
+
+namespace calc {
+
+namespace {
+
+namespace row = heat_balance_row;
+
+using Value = std::optional<double>;
+using Wide = long double;
+
+constexpr int kColumns = 25;              // 100, 200 .. 2500 °C
+constexpr double kTopTemperature = 2500;  // no enthalpy above it
+constexpr double kDefaultCarryover = 0.95;
+constexpr int kValueCol = 2;  // value column of the record sheet
+
+// A double from a wide result; nullopt for an infinity, a NaN or a value beyond doubles.
+Value Finite(Wide value) {
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<double>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<double>(value);
+}
+
+Value Parse(const std::string& text, char decimal_separator) {
+  const auto value = sheets::ParseFloat(text, decimal_separator);
+  return value ? Finite(*value) : std::nullopt;
+}
+
+// `formula` of the values, evaluated wide; nullopt when a value is missing or the result
+// is not finite.
+template <typename Formula, typename... Values>
+Value Compute(Formula formula, const Values&... values) {
+  if ((!values.has_value() || ...)) return std::nullopt;
+  return Finite(formula(static_cast<Wide>(*values)...));
+}
+
+// a / b; nullopt when either is missing or b is 0.
+Value Ratio(const Value& a, const Value& b) {
+  if (!a || !b || *b == 0) return std::nullopt;
+  return Finite(static_cast<Wide>(*a) / *b);
+}
+
+// One quantity at 0, 100 .. 2500 °C (index i is 100·i °C, 0 at 0 °C); nullopt where it has
+// no value.
+using Line = std::array<Value, kColumns + 1>;
+
+// Linear between the columns; every temperature up to 100 °C (below 0 °C too) on the line
+// from 0 at 0 °C to the 100 °C column; nullopt above 2500 °C.
+Value AtTemperature(const Line& line, const Value& t) {
+  if (!t || *t > kTopTemperature) return std::nullopt;
+  const int k = *t <= 100 ? 0 : static_cast<int>(std::ceil(*t / 100)) - 1;
+  const Wide base = 100.0L * k;
+  return Compute(
+      [base](Wide low, Wide high, Wide at) { return low + (high - low) * (at - base) / 100; },
+      line[static_cast<std::size_t>(k)], line[static_cast<std::size_t>(k + 1)], t);
+}
+
+// The rows of an enthalpy–temperature sheet as displayed.
+struct Lines {
+  Line air;
+  Line gas;
+  Line ash;
+};
+
+Lines ReadLines(const sheets::Sheet& table) {
+  const char sep = table.DecimalSeparator();
+  Lines lines;
+  for (Line* line : {&lines.air, &lines.gas, &lines.ash}) (*line)[0] = 0.0;
+  for (int j = 0; j < kColumns; ++j) {
+    const auto i = static_cast<std::size_t>(j + 1);
+    lines.air[i] = Parse(table.Text(j, 1), sep);
+    lines.gas[i] = Parse(table.Text(j, 2), sep);
+    const std::string ash = table.Text(j, 3);
+    lines.ash[i] = ash == "-" ? Value(0.0) : Parse(ash, sep);
+  }
+  return lines;
+}
+
+// The ash column of the built-in table; its "-1" marks have no value.
+Line SlagLine(const FuelDocument& doc) {
+  Line line;
+  line[0] = 0.0;
+  for (int r = 0; r < kColumns; ++r) {
+    const Value value = Parse(doc.XLSheet11.Text(5, r), doc.XLSheet11.DecimalSeparator());
+    if (value && *value >= 0) line[static_cast<std::size_t>(r + 1)] = value;
+  }
+  return line;
+}
+
+// Ig = I0g + (α − 1)·I0air + Iash at column i.
+Value GasEnthalpy(const Lines& lines, std::size_t i, const Value& alpha) {
+  return Compute([](Wide gas, Wide a, Wide air, Wide ash) { return gas + (a - 1) * air + ash; },
+                 lines.gas[i], alpha, lines.air[i], lines.ash[i]);
+}
+
+// The temperature at which Ig at excess air α reaches `heat`: the first column from 100 °C
+// whose Ig reaches it, interpolated from the column before (0 at 0 °C); nullopt when none
+// does.
+Value AdiabaticTemperature(const Lines& lines, const Value& alpha, const Value& heat) {
+  if (!alpha || !heat) return std::nullopt;
+  Value previous = 0.0;
+  for (std::size_t i = 1; i <= kColumns; ++i) {
+    const Value ig = GasEnthalpy(lines, i, alpha);
+    if (!ig) return std::nullopt;
+    if (*ig >= *heat) {
+      const Value step = Ratio(Compute([](Wide q, Wide p) { return q - p; }, heat, previous),
+                               Compute([](Wide g, Wide p) { return g - p; }, ig, previous));
+      const Wide base = 100.0L * static_cast<Wide>(i - 1);
+      return Compute([base](Wide s) { return base + 100 * s; }, step);
+    }
+    previous = ig;
+  }
+  return std::nullopt;
+}
+
+void Show(sheets::Sheet& sheet, int r, const Value& value, const char* pattern) {
+  sheet.SetText(1, r,
+                value ? sheets::FormatPattern(*value, pattern, sheet.DecimalSeparator()) : "-");
+}
+
+// A quantity computed only when its input is typed: empty otherwise.
+void ShowIfTyped(sheets::Sheet& sheet, int r, bool typed, const Value& value, const char* pattern) {
+  if (typed) {
+    Show(sheet, r, value, pattern);
+  } else {
+    sheet.SetText(1, r, "");
+  }
+}
+
+// The carry-over cell as the design calculation reads it: clamped to 0..1, 0.95 for a text
+// that is not a number or does not fit a single.
+double ReadCarryover(const sheets::Sheet& sheet, int col, int r) {
+  try {
+    static_cast<void>(sheet.Number(col, r));
+  } catch (const sheets::Error&) {
+    return kDefaultCarryover;
+  }
+  return std::clamp(Parse(sheet.Text(col, r), sheet.DecimalSeparator()).value_or(kDefaultCarryover),
+                    0.0, 1.0);
+}
+
+Value RecordValue(const FuelDocument& doc, int r) {
+  return Parse(doc.XLSheet10.Text(kValueCol, r), doc.DecimalSeparator());
+}
+
+Value Displayed(const sheets::Sheet& sheet, int col, int r) {
+  return Parse(sheet.Text(col, r), sheet.DecimalSeparator());
+}
+
+// 100 / divisor; nullopt when the divisor is 0 or negative.
+Value BasisFactor(const Value& divisor) {
+  if (!divisor || *divisor <= 0) return std::nullopt;
+  return Ratio(100.0, divisor);
+}
+
+// The bases of a solid or liquid fuel from its record: K_d = 100 / (100 − W),
+// K_daf = 100 / (100 − W − A).
+void WriteBases(const FuelDocument& doc, sheets::Sheet& sheet) {
+  const Value w = RecordValue(doc, 0);
+  const Value a = RecordValue(doc, 1);
+  const Value q = RecordValue(doc, 8);
+  const Value dry = BasisFactor(Compute([](Wide m) { return 100 - m; }, w));
+  const Value daf = BasisFactor(Compute([](Wide m, Wide ash) { return 100 - m - ash; }, w, a));
+  auto times = [](const Value& x, const Value& k) {
+    return Compute([](Wide v, Wide f) { return v * f; }, x, k);
+  };
+  for (int i = 0; i < 5; ++i) {
+    const Value element = RecordValue(doc, 2 + i);
+    Show(sheet, row::kDryFirst + i, times(element, dry), "0.##");
+    Show(sheet, row::kDafFirst + i, times(element, daf), "0.##");
+  }
+  Show(sheet, row::kDryFirst + 5, times(a, dry), "0.##");
+  const Value h = RecordValue(doc, 3);
+  Show(sheet, row::kHigherHeatingValue,
+       Compute([](Wide lower, Wide hydrogen, Wide m) { return lower + 25.1L * (9 * hydrogen + m); },
+               q, h, w),
+       "0.##");
+  const Value moist = Compute([](Wide lower, Wide m) { return lower + 25 * m; }, q, w);
+  Show(sheet, row::kDryHeatingValue, times(moist, dry), "0.##");
+  Show(sheet, row::kDafHeatingValue, times(moist, daf), "0.##");
+}
+
+void ClearBases(sheets::Sheet& sheet) {
+  for (int r = row::kDryFirst; r <= row::kDafHeatingValue; ++r) sheet.SetText(1, r, "");
+}
+
+HeatBalanceTexts::Entries Entries(const sheets::Sheet& sheet, int first, int count) {
+  HeatBalanceTexts::Entries entries;
+  for (int i = 0; i < count; ++i) {
+    entries.emplace_back(kBasisElements[i], sheet.Text(1, first + i));
+  }
+  return entries;
+}
+
+HeatBalanceTexts TextsOf(const sheets::Sheet& sheet) {
+  HeatBalanceTexts texts;
+  for (const HeatBalanceCell& cell : kHeatBalanceCells) {
+    texts.values.emplace_back(cell.key, sheet.Text(1, cell.row));
+  }
+  return texts;
+}
+
+// The typed inputs, read after the repair of the decimal separator.
+struct Inputs {
+  Value t_exit;            // ϑух
+  Value alpha_exit;        // αух
+  Value t_cold;            // tхв
+  Value q3, q4, q5;        // %
+  Value t_slag;            // ϑшл
+  Value fuel_heat;         // iтл
+  Value outside_air_heat;  // Qв.вн
+  Value output;            // Qка, kW
+  Value alpha_furnace;     // αт
+  Value leakage;           // Δαт
+  Value t_hot;             // tгв
+  Value o2, ro2;           // % of the dry flue gas
+  bool output_typed = false;
+  bool o2_typed = false;
+  bool ro2_typed = false;
+};
+
+Inputs ReadInputs(sheets::Sheet& sheet) {
+  for (const HeatBalanceInput& input : kHeatBalanceInputs) FixDecimalSeparator(sheet, 1, input.row);
+  auto in = [&sheet](int r) { return Displayed(sheet, 1, r); };
+  auto typed = [&sheet](int r) { return !sheet.Text(1, r).empty(); };
+  return {.t_exit = in(row::kExitGasTemperature),
+          .alpha_exit = in(row::kExitExcessAir),
+          .t_cold = in(row::kColdAirTemperature),
+          .q3 = in(row::kQ3),
+          .q4 = in(row::kQ4),
+          .q5 = in(row::kQ5),
+          .t_slag = in(row::kSlagTemperature),
+          .fuel_heat = in(row::kFuelHeat),
+          .outside_air_heat = in(row::kExternalAirHeat),
+          .output = in(row::kHeatOutput),
+          .alpha_furnace = in(row::kFurnaceExcessAir),
+          .leakage = in(row::kFurnaceLeakage),
+          .t_hot = in(row::kHotAirTemperature),
+          .o2 = in(row::kO2),
+          .ro2 = in(row::kRO2),
+          .output_typed = typed(row::kHeatOutput),
+          .o2_typed = typed(row::kO2),
+          .ro2_typed = typed(row::kRO2)};
+}
+
+// What the later steps take from the balance.
+struct Balance {
+  Value available;  // Qрр
+  Value cold_air;   // I0хв
+  Value q6;
+  Value efficiency;
+};
+
+// Steps 1 to 5: available heat, the losses, efficiency and heat retention.
+Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs& in,
+                    const HeatBalanceFuel& fuel, const Lines& lines) {
+  Balance b;
+  // Qрр = Q + iтл + Qв.вн.
+  b.available = Compute([](Wide q, Wide i, Wide e) { return q + i + e; }, fuel.heating_value,
+                        in.fuel_heat, in.outside_air_heat);
+  Show(sheet, row::kAvailableHeat, b.available, "0.##");
+
+  // I0хв at tхв; Iух = I0g + (αух − 1)·I0air + Iash at ϑух.
+  b.cold_air = AtTemperature(lines.air, in.t_cold);
+  Show(sheet, row::kColdAirEnthalpy, b.cold_air, "0.##");
+  const Value exit_gas =
+      Compute([](Wide gas, Wide a, Wide air, Wide ash) { return gas + (a - 1) * air + ash; },
+              AtTemperature(lines.gas, in.t_exit), in.alpha_exit,
+              AtTemperature(lines.air, in.t_exit), AtTemperature(lines.ash, in.t_exit));
+  Show(sheet, row::kExitGasEnthalpy, exit_gas, "0.##");
+
+  // q2 = (Iух − αух·I0хв)·(100 − q4) / Qрр.
+  const Value q2 =
+      Ratio(Compute([](Wide i, Wide a, Wide c, Wide q) { return (i - a * c) * (100 - q); },
+                    exit_gas, in.alpha_exit, b.cold_air, in.q4),
+            b.available);
+  Show(sheet, row::kQ2, q2, "0.##");
+
+  // q6 = (1 − aун)·(cϑ)шл·A / Qрр, (cϑ)шл from the built-in ash column at ϑшл.
+  const double carryover = fuel.carryover;
+  b.q6 = fuel.ashless
+             ? Value(0.0)
+             : Ratio(Compute([carryover](Wide c, Wide a) { return (1 - carryover) * c * a; },
+                             AtTemperature(SlagLine(doc), in.t_slag), fuel.ash),
+                     b.available);
+  Show(sheet, row::kQ6, b.q6, "0.##");
+
+  // Σq, η = 100 − Σq, φ = 1 − q5 / (η + q5).
+  const Value losses =
+      Compute([](Wide a, Wide c, Wide d, Wide e, Wide f) { return a + c + d + e + f; }, q2, in.q3,
+              in.q4, in.q5, b.q6);
+  Show(sheet, row::kLosses, losses, "0.##");
+  b.efficiency = Compute([](Wide s) { return 100 - s; }, losses);
+  Show(sheet, row::kEfficiency, b.efficiency, "0.##");
+  const Value retention =
+      Compute([](Wide r) { return 1 - r; },
+              Ratio(in.q5, Compute([](Wide e, Wide q) { return e + q; }, b.efficiency, in.q5)));
+  Show(sheet, row::kRetention, retention, "0.####");
+  return b;
+}
+
+// Step 6: B = Qка / (Qрр·η / 100), per hour, and Bр = B·(1 − q4 / 100); empty texts when
+// no heat output is typed.
+void WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel,
+                      const Balance& b) {
+  const Value consumption = Ratio(
+      in.output, Compute([](Wide q, Wide e) { return q * e / 100; }, b.available, b.efficiency));
+  ShowIfTyped(sheet, row::kFuelConsumption, in.output_typed, consumption, "0.####");
+  // kg/s to t/h; m3/s to m3/h.
+  const Wide per_hour = fuel.per_cubic_metre ? 3600 : 3.6L;
+  ShowIfTyped(sheet, row::kFuelConsumptionHourly, in.output_typed,
+              Compute([per_hour](Wide c) { return c * per_hour; }, consumption), "0.###");
+  ShowIfTyped(sheet, row::kCalculatedFuelConsumption, in.output_typed,
+              Compute([](Wide c, Wide q) { return c * (1 - q / 100); }, consumption, in.q4),
+              "0.####");
+}
+
+// Steps 7 and 8: I0гв, Qв = (αт − Δαт)·I0гв + Δαт·I0хв,
+// Qт = Qрр·(100 − q3 − q4 − q6) / (100 − q4) + Qв − Qв.вн, and ϑа where Ig at αт is Qт.
+void WriteFurnace(sheets::Sheet& sheet, const Inputs& in, const Lines& lines, const Balance& b) {
+  const Value hot_air = AtTemperature(lines.air, in.t_hot);
+  Show(sheet, row::kHotAirEnthalpy, hot_air, "0.##");
+  const Value air_heat =
+      Compute([](Wide a, Wide d, Wide hot, Wide cold) { return (a - d) * hot + d * cold; },
+              in.alpha_furnace, in.leakage, hot_air, b.cold_air);
+  Show(sheet, row::kAirHeat, air_heat, "0.##");
+  const Value released =
+      Ratio(Compute([](Wide q, Wide a, Wide c, Wide d) { return q * (100 - a - c - d); },
+                    b.available, in.q3, in.q4, b.q6),
+            Compute([](Wide q) { return 100 - q; }, in.q4));
+  const Value furnace_heat = Compute([](Wide r, Wide air, Wide e) { return r + air - e; }, released,
+                                     air_heat, in.outside_air_heat);
+  Show(sheet, row::kFurnaceHeat, furnace_heat, "0.##");
+  Show(sheet, row::kAdiabaticTemperature,
+       AdiabaticTemperature(lines, in.alpha_furnace, furnace_heat), "0.#");
+}
+
+// Step 9: RO2max = 100·VRO2 / (VRO2 + V0N2), and the excess air from a measured O2
+// (0 ≤ O2 < 21) or RO2 (0 < RO2 ≤ RO2max as shown, so the value shown may be typed).
+void WriteFlueGasAnalysis(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel) {
+  const Value dry_gas =
+      Compute([](Wide r, Wide n) { return r + n; }, fuel.triatomic, fuel.nitrogen);
+  Show(sheet, row::kRO2Max, Ratio(Compute([](Wide r) { return 100 * r; }, fuel.triatomic), dry_gas),
+       "0.##");
+  Value o2 = in.o2;
+  if (o2 && !(*o2 >= 0 && *o2 < 21)) o2.reset();
+  const Value from_o2 =
+      Compute([](Wide r) { return 1 + r; },
+              Ratio(Compute([](Wide o, Wide g) { return o * g; }, o2, dry_gas),
+                    Compute([](Wide v, Wide o) { return v * (21 - o); }, fuel.air, o2)));
+  ShowIfTyped(sheet, row::kExcessAirO2, in.o2_typed, from_o2, "0.###");
+  const Value ro2_max = Displayed(sheet, 1, row::kRO2Max);
+  Value ro2 = in.ro2;
+  if (ro2 && !(ro2_max && *ro2 > 0 && *ro2 <= *ro2_max)) ro2.reset();
+  const Value from_ro2 =
+      Compute([](Wide r) { return 1 + r; },
+              Ratio(Compute([](Wide t, Wide r, Wide g) { return 100 * t / r - g; }, fuel.triatomic,
+                            ro2, dry_gas),
+                    fuel.air));
+  ShowIfTyped(sheet, row::kExcessAirRO2, in.ro2_typed, from_ro2, "0.###");
+}
+
+}  // namespace
+
+void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatBalanceFuel& fuel,
+                      const sheets::Sheet& table) {
+  const Inputs in = ReadInputs(sheet);
+  SetHeatBalanceUnits(sheet, fuel.per_cubic_metre);
+  const Lines lines = ReadLines(table);
+  const Balance balance = WriteLosses(doc, sheet, in, fuel, lines);
+  WriteConsumption(sheet, in, fuel, balance);
+  WriteFurnace(sheet, in, lines, balance);
+  WriteFlueGasAnalysis(sheet, in, fuel);
+}
+
+void RecalcHeatBalance(FuelDocument& doc) {
+  const bool gas = doc.ComboBox3 >= kGasType;
+  HeatBalanceFuel fuel;
+  fuel.heating_value = RecordValue(doc, gas ? 12 : 8);
+  fuel.ash = gas ? Value(0.0) : RecordValue(doc, 1);
+  fuel.air = Displayed(doc.XLSheet2, 1, 2);
+  fuel.nitrogen = Displayed(doc.XLSheet2, 1, 3);
+  fuel.triatomic = Displayed(doc.XLSheet2, 1, 4);
+  fuel.carryover = ReadCarryover(doc.XLSheet15, 1, 4);
+  fuel.ashless = gas;
+  fuel.per_cubic_metre = gas;
+  WriteHeatBalance(doc, doc.XLSheet19, fuel, doc.XLSheet6);
+  if (gas) {
+    ClearBases(doc.XLSheet19);
+  } else {
+    WriteBases(doc, doc.XLSheet19);
+  }
+}
+
+void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash, bool all_gaseous) {
+  HeatBalanceFuel fuel;
+  fuel.heating_value = heating_value;
+  fuel.ash = ash;
+  fuel.air = Displayed(doc.XLSheet14, 1, 3);
+  fuel.nitrogen = Displayed(doc.XLSheet14, 1, 4);
+  fuel.triatomic = Displayed(doc.XLSheet14, 1, 5);
+  fuel.carryover = ReadCarryover(doc.XLSheet17, 4, 2);
+  fuel.ashless = all_gaseous;
+  WriteHeatBalance(doc, doc.XLSheet20, fuel, doc.XLSheet16);
+}
+
+HeatBalanceTexts FuelHeatBalanceTexts(const FuelDocument& doc) {
+  HeatBalanceTexts texts = TextsOf(doc.XLSheet19);
+  if (doc.ComboBox3 < kGasType) {
+    const sheets::Sheet& sheet = doc.XLSheet19;
+    texts.basis =
+        HeatBalanceTexts::Basis{.dry = Entries(sheet, row::kDryFirst, 6),
+                                .daf = Entries(sheet, row::kDafFirst, 5),
+                                .higher_heating_value = sheet.Text(1, row::kHigherHeatingValue),
+                                .dry_heating_value = sheet.Text(1, row::kDryHeatingValue),
+                                .daf_heating_value = sheet.Text(1, row::kDafHeatingValue)};
+  }
+  return texts;
+}
+
+HeatBalanceTexts MixtureHeatBalanceTexts(const FuelDocument& doc) { return TextsOf(doc.XLSheet20); }
+
+}  // namespace calc
