@@ -15,6 +15,7 @@
 
 #include "sheets/numbers.h"
 #include "ui/enthalpy_chart.h"
+#include "ui/heat_balance_page.h"
 #include "ui/txl_grid.h"
 #include "ui/up_down.h"
 
@@ -183,8 +184,11 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   ComponentsButton = new QPushButton(QStringLiteral("Компоненты смеси"), TabSheet22);
   ComponentsButton->setObjectName(QStringLiteral("ComponentsButton"));
   ComponentsButton->setToolTip(QStringLiteral("Вернуться к составу смеси"));
+  XLGrid22 = NewHeatBalanceGrid(doc_.XLSheet20, pool, TabSheet22);
+  XLGrid22->setMinimumHeight(XLGrid20->sizeHint().height());
   auto* design = new QHBoxLayout;
   design->addWidget(XLGrid20, 0, Qt::AlignTop);
+  design->addWidget(XLGrid22);
   design->addWidget(ComponentsButton, 0, Qt::AlignTop);
   design->addStretch(1);
   layout->addLayout(design);

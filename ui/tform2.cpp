@@ -22,6 +22,7 @@
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
+#include "calc/heat_balance.h"
 #include "calc/mixture.h"
 #include "fuel/fuel_file.h"
 #include "library/qt_paths.h"
@@ -32,6 +33,7 @@
 #include "ui/enthalpy_chart.h"
 #include "ui/enthalpy_data_page.h"
 #include "ui/export_actions.h"
+#include "ui/heat_balance_page.h"
 #include "ui/main_properties_page.h"
 #include "ui/mixture_page.h"
 #include "ui/norms1973_page.h"
@@ -122,6 +124,7 @@ void TForm2::BuildPages() {
   TabSheet4 = new AllDataPage(doc_, pool_);
   TabSheet5 = new EnthalpyDataPage(doc_, pool_);
   TabSheet6 = new DesignParametersPage(doc_, pool_);
+  TabSheet8 = new HeatBalancePage(doc_, pool_);
   TabSheet7 = new MixturePage(doc_, pool_);
   PageControl1->addTab(TabSheet1, QStringLiteral("Основные характеристики"));
   PageControl1->addTab(TabSheet2, QStringLiteral("Основные характеристики"));
@@ -129,6 +132,7 @@ void TForm2::BuildPages() {
   PageControl1->addTab(TabSheet4, QStringLiteral("Все данные"));
   PageControl1->addTab(TabSheet5, QStringLiteral("Таблица энтальпий"));
   PageControl1->addTab(TabSheet6, QStringLiteral("Расчетные параметры"));
+  PageControl1->addTab(TabSheet8, QStringLiteral("Тепловой баланс"));
   PageControl1->addTab(TabSheet7, QStringLiteral("Смесь топлива"));
   for (QWidget* hidden : {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet4),
                           static_cast<QWidget*>(TabSheet5)}) {
@@ -170,9 +174,12 @@ void TForm2::ConnectHandlers() {
   connect(TabSheet4->RadioGroup1Items, &QButtonGroup::idClicked, this,
           [this](int item) { Run([&] { RadioGroup1Click(item); }); });
   connect(PageControl1, &QTabWidget::currentChanged, this, &TForm2::PageControl1Change);
-  // The mixture's design parameters are no part of the fuel and are never saved.
+  // The mixture's design parameters and the heat-balance inputs are no part of the fuel
+  // and are never saved.
   connect(&pool_, &SheetModelPool::CellEdited, this, [this](const sheets::Sheet* sheet) {
-    if (sheet != &doc_.XLSheet17) modified_ = true;
+    if (sheet != &doc_.XLSheet17 && sheet != &doc_.XLSheet19 && sheet != &doc_.XLSheet20) {
+      modified_ = true;
+    }
   });
 }
 
@@ -188,6 +195,8 @@ void TForm2::ConnectGrids() {
           [this] { Run([&] { calc::XLGrid13EditModeChanged(doc_); }); });
   connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::XLGrid15EditModeChanged(doc_); }); });
+  connect(TabSheet8->XLGrid21, &TXLGrid::EditModeChanged, this,
+          [this] { Run([&] { calc::RecalcHeatBalance(doc_); }); });
   // Leaving a grid repairs numbers typed with the other decimal separator.
   const std::pair<TXLGrid*, void (*)(calc::FuelDocument&)> exits[] = {
       {TabSheet1->XLGrid1, &calc::XLGrid1Exit},   {TabSheet1->XLGrid2, &calc::XLGrid2Exit},
@@ -195,6 +204,7 @@ void TForm2::ConnectGrids() {
       {TabSheet2->XLGrid4, &calc::XLGrid4Exit},   {TabSheet3->XLGrid5, &calc::XLGrid5Exit},
       {TabSheet4->XLGrid10, &calc::XLGrid10Exit}, {TabSheet5->XLGrid11, &calc::XLGrid11Exit},
       {TabSheet3->XLGrid13, &calc::XLGrid13Exit}, {TabSheet6->XLGrid15, &calc::XLGrid15Exit},
+      {TabSheet8->XLGrid21, &calc::XLGrid21Exit},
   };
   for (const auto& [grid, handler] : exits) {
     connect(grid, &TXLGrid::Exit, this, [this, handler = handler] { Run([&] { handler(doc_); }); });
@@ -234,6 +244,9 @@ void TForm2::ConnectMixture() {
   connect(page.XLGrid20, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::XLGrid20EditModeChanged(doc_); }); });
   connect(page.XLGrid20, &TXLGrid::Exit, this, [this] { Run([&] { calc::XLGrid20Exit(doc_); }); });
+  connect(page.XLGrid22, &TXLGrid::EditModeChanged, this,
+          [this] { Run([&] { calc::RecalcMixture(doc_); }); });
+  connect(page.XLGrid22, &TXLGrid::Exit, this, [this] { Run([&] { calc::XLGrid22Exit(doc_); }); });
 }
 
 void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) {

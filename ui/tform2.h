@@ -25,6 +25,7 @@ class DesignParametersPage;
 class Dialogs;
 class EnthalpyDataPage;
 class ExportActions;
+class HeatBalancePage;
 class MainPropertiesPage;
 class MixturePage;
 class Norms1973Page;
@@ -93,6 +94,7 @@ class TForm2 : public QWidget {
   AllDataPage* TabSheet4 = nullptr;
   EnthalpyDataPage* TabSheet5 = nullptr;
   DesignParametersPage* TabSheet6 = nullptr;
+  HeatBalancePage* TabSheet8 = nullptr;  // "Тепловой баланс"
   MixturePage* TabSheet7 = nullptr;
 
  signals:

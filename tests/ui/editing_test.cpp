@@ -17,10 +17,12 @@
 #include "calc/cycle.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
+#include "calc/heat_balance_cells.h"
 #include "library/qt_paths.h"
 #include "test_support.h"
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
+#include "ui/heat_balance_page.h"
 #include "ui/main_properties_page.h"
 #include "ui/mixture_page.h"
 #include "ui/tform2.h"
@@ -54,6 +56,7 @@ class EditingTest : public QObject {
   void DesignParametersFollowEveryFuelEdit();
   void OneEditTellsEachSheetOnce();
   void MixtureResultsPageLeadsBackToTheComponents();
+  void HeatBalanceInputsRecomputeTheTabAndAreNotSaved();
 
  private:
   // The window over the worked coal (W 10, A 20, C 55, H 4, N 1, S 2, O 8, volatile 40,
@@ -306,6 +309,33 @@ void EditingTest::MixtureResultsPageLeadsBackToTheComponents() {
   QTest::mouseClick(&tabs, Qt::LeftButton, {},
                     tabs.tabRect(form_->PageControl1->indexOf(form_->TabSheet7)).center());
   QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet21);
+}
+
+void EditingTest::HeatBalanceInputsRecomputeTheTabAndAreNotSaved() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  form_->PageControl1->setCurrentWidget(form_->TabSheet8);
+  ui::TXLGrid& grid = *form_->TabSheet8->XLGrid21;
+  const calc::FuelDocument& doc = form_->Document();
+  // q4 typed with a point in a comma locale, then the boiler's output.
+  QVERIFY(test::TypeIntoCell(grid, 1, calc::heat_balance_row::kQ4, QStringLiteral("1.5")));
+  QVERIFY(
+      test::TypeIntoCell(grid, 1, calc::heat_balance_row::kHeatOutput, QStringLiteral("37494")));
+  QCOMPARE(Shown(grid, 1, calc::heat_balance_row::kQ4), QStringLiteral("1,5"));
+  const auto reference = Reference(',', [](calc::FuelDocument& d) {
+    d.XLSheet19.SetText(1, calc::heat_balance_row::kQ4, "1,5");
+    d.XLSheet19.SetText(1, calc::heat_balance_row::kHeatOutput, "37494");
+  });
+  for (int row = 0; row < doc.XLSheet19.RowCount(); ++row) {
+    QCOMPARE(doc.XLSheet19.Text(1, row), reference->XLSheet19.Text(1, row));
+  }
+  QVERIFY(!doc.XLSheet19.Text(1, calc::heat_balance_row::kFuelConsumption).empty());
+  QVERIFY(!form_->HasUnsavedEdits());
+  // A fuel edit recomputes the balance with the inputs kept.
+  form_->PageControl1->setCurrentWidget(form_->TabSheet2);
+  QVERIFY(test::TypeIntoCell(Composition(), 1, kCarbonRow, QStringLiteral("60")));
+  QCOMPARE(doc.XLSheet19.Text(1, calc::heat_balance_row::kQ4), std::string("1,5"));
+  QVERIFY(doc.XLSheet19.Text(1, calc::heat_balance_row::kEfficiency) !=
+          reference->XLSheet19.Text(1, calc::heat_balance_row::kEfficiency));
 }
 
 QTEST_MAIN(EditingTest)

@@ -364,7 +364,8 @@ void TForm2Test::TabsNormsSwitchAndMixturePage() {
   QCOMPARE(visible,
            (QStringList{QStringLiteral("Основные характеристики"),
                         QStringLiteral("Зола и продукты сгорания"),
-                        QStringLiteral("Расчетные параметры"), QStringLiteral("Смесь топлива")}));
+                        QStringLiteral("Расчетные параметры"), QStringLiteral("Тепловой баланс"),
+                        QStringLiteral("Смесь топлива")}));
   QCOMPARE(tabs.currentWidget(), form_->TabSheet2);
 
   // Selecting the mixture tab always brings back its component page.
