@@ -39,15 +39,20 @@ void GivenParameterSection(FuelDocument& doc, float alpha) {
   }
 }
 
-void RunDesign(FuelDocument& doc) {
+// `after_cycle`: the fuel's cycle has just run, so it runs again only when the design's
+// carry-over differs from the one that cycle used.
+void RunDesign(FuelDocument& doc, bool after_cycle) {
   sheets::Sheet& design = doc.XLSheet15;
   if (design.Text(1, 2).empty()) return;
   const float alpha = ReadExcessAir(design);
   const float carryover = ReadCarryoverCell(design, 1, 4);
+  const bool same_carryover = doc.XLSheet13.At(1, 0).value == design.At(1, 4).value;
   doc.XLSheet13.SetValue(1, 0, design.At(1, 4).value);
-  CollectAllData(doc);
-  ScatterAllData(doc);
-  RecalcFuel(doc);
+  if (!after_cycle || !same_carryover) {
+    CollectAllData(doc);
+    ScatterAllData(doc);
+    RecalcFuel(doc);
+  }
 
   // The unit follows the kind, whether or not the given value fixes a state.
   SetGivenValueUnit(design, doc.ComboBox3 >= kGasType);
@@ -108,9 +113,17 @@ float ReadExcessAir(sheets::Sheet& design) {
 
 void XLGrid15EditModeChanged(FuelDocument& doc) {
   try {
-    RunDesign(doc);
+    RunDesign(doc, false);
   } catch (const sheets::Error&) {
     // The run ends quietly; what it had not written keeps its text.
+  }
+}
+
+void RecalcDesign(FuelDocument& doc) {
+  try {
+    RunDesign(doc, true);
+  } catch (const sheets::Error&) {
+    // As XLGrid15EditModeChanged: the run ends quietly.
   }
 }
 

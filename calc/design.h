@@ -37,6 +37,11 @@ ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first);
 // the cells not yet written as they were.
 void XLGrid15EditModeChanged(FuelDocument& doc);
 
+// The design calculation right after the fuel's cycle, so that the design parameters
+// belong to the fuel as shown; the cycle is not run a second time unless the design's
+// carry-over differs from the one it used. Failures end it quietly, as above.
+void RecalcDesign(FuelDocument& doc);
+
 // An edit of the carry-over on the enthalpy tab: the cycle, the copy into XLSheet15,
 // then the design calculation.
 void XLGrid13EditModeChanged(FuelDocument& doc);

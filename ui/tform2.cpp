@@ -153,7 +153,7 @@ template <typename Handler>
 void TForm2::RunFuelCycle(Handler&& handler) {
   Run([&] {
     handler();
-    calc::XLGrid15EditModeChanged(doc_);
+    calc::RecalcDesign(doc_);
   });
 }
 

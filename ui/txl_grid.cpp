@@ -84,14 +84,12 @@ bool TXLGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 }
 
 void TXLGrid::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
-                          const QList<int>& roles) {
-  // QAbstractItemView writes a single changed cell into its open editor, which would
-  // throw away what the user is typing.
-  if (top_left == bottom_right && IsEditing() && top_left == currentIndex()) {
-    viewport()->update(visualRect(top_left));
-    return;
-  }
-  QTableView::dataChanged(top_left, bottom_right, roles);
+                          const QList<int>& /*roles*/) {
+  // Not QAbstractItemView's: it writes a changed cell into an open editor, throwing away
+  // what the user is typing, and repaints the whole grid for a change of several cells.
+  // The cells of a change form a rectangle: its corner cells' union covers it.
+  if (!isVisible()) return;  // a grid being shown paints everything anyway
+  viewport()->update(visualRect(top_left).united(visualRect(bottom_right)));
 }
 
 QModelIndex TXLGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -130,6 +128,32 @@ bool TXLGrid::viewportEvent(QEvent* event) {
   return QTableView::viewportEvent(event);
 }
 
+// QAbstractItemView repaints the whole grid when the focus comes or goes, which happens
+// at every edit as the cell editor closes; only the selected and current cells look
+// different with or without the focus.
+void TXLGrid::focusInEvent(QFocusEvent* /*event*/) { UpdateSelectedCells(); }
+
+void TXLGrid::focusOutEvent(QFocusEvent* /*event*/) { UpdateSelectedCells(); }
+
+void TXLGrid::UpdateSelectedCells() {
+  if (currentIndex().isValid()) {
+    setAttribute(Qt::WA_InputMethodEnabled, bool(currentIndex().flags() & Qt::ItemIsEditable));
+    update(currentIndex());
+  }
+  if (selectionModel() == nullptr) return;
+  for (const QModelIndex& index : selectionModel()->selectedIndexes()) update(index);
+}
+
+void TXLGrid::showEvent(QShowEvent* event) {
+  if (widen_when_shown_ && model_ != nullptr) {
+    widen_when_shown_ = false;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+      for (int col = 0; col < model_->columnCount(); ++col) WidenForCell(col, row);
+    }
+  }
+  QTableView::showEvent(event);
+}
+
 void TXLGrid::ApplySheetLayout() {
   clearSpans();
   if (model_ == nullptr) return;
@@ -158,6 +182,11 @@ void TXLGrid::WidenForCell(int col, int row) {
 }
 
 void TXLGrid::OnDataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right) {
+  // Measuring texts is costly: a hidden grid measures them all when it is shown.
+  if (!isVisible()) {
+    widen_when_shown_ = true;
+    return;
+  }
   for (int row = top_left.row(); row <= bottom_right.row(); ++row) {
     for (int col = top_left.column(); col <= bottom_right.column(); ++col) WidenForCell(col, row);
   }

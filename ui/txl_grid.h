@@ -47,16 +47,20 @@ class TXLGrid : public QTableView {
   // Typing over a cell replaces its text; F2 or a double click edits the text with the
   // cursor at its end.
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
-  // A change of the cell being edited repaints it but leaves the editor's text alone.
+  // A change repaints the cells that changed and leaves an open editor's text alone.
   void dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
                    const QList<int>& roles = QList<int>()) override;
   // Tab and Shift+Tab go to the next and previous input cell.
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   bool viewportEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void ApplySheetLayout();
+  void UpdateSelectedCells();
   void WidenForCell(int col, int row);
   void OnDataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right);
   void OnFocusChanged(QWidget* old, QWidget* now);
@@ -67,6 +71,7 @@ class TXLGrid : public QTableView {
   QPointer<QWidget> exit_reported_for_;
   QMetaObject::Connection focus_connection_;  // where the focus went when closeEditor sent Exit
   bool show_hints_ = true;
+  bool widen_when_shown_ = false;  // texts changed while hidden, not yet measured
 };
 
 }  // namespace ui
