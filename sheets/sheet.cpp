@@ -106,8 +106,12 @@ std::int64_t Sheet::Integer(int col, int row) const {
 void Sheet::SetValue(int col, int row, CellValue value) {
   Cell& cell = MutableAt(col, row);
   if (cell.value == value) return;
+  // Another kind of value may read the same ("1" typed, the number 1 stored): no change
+  // to tell. Values of one kind that differ always read differently enough to tell.
+  const bool same_kind = cell.value.index() == value.index();
+  const std::string before = same_kind ? std::string() : Text(col, row);
   cell.value = std::move(value);
-  Notify(col, row);
+  if (same_kind || Text(col, row) != before) Notify(col, row);
 }
 
 void Sheet::SetFontColor(int col, int row, int color) {

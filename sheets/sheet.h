@@ -68,7 +68,8 @@ class Sheet {
   // The merged area that contains (col, row), or nullptr.
   const MergedArea* AreaAt(int col, int row) const;
 
-  // Each setter notifies the listeners only when it changes something.
+  // Each setter notifies the listeners only when it changes something shown: a value
+  // stored as another kind with the same text is not told.
   void SetValue(int col, int row, CellValue value);
   void SetText(int col, int row, std::string text) { SetValue(col, row, std::move(text)); }
   void SetInteger(int col, int row, std::int64_t value) { SetValue(col, row, value); }

@@ -90,9 +90,11 @@ TEST(SheetTest, ListenersHearEachRealChangeUntilRemoved) {
   sheet.SetHint(0, 2, "hint");
   sheet.SetInput(0, 3, true);
   sheet.SetColumnWidth(0, sheet.ColumnWidth(0));
-  // The same text as another kind of value is a change.
+  // The same text as another kind of value is no change to tell; another text is.
   sheet.SetInteger(2, 5, 5);
   sheet.SetText(2, 5, "5");
+  EXPECT_EQ(sheet.At(2, 5).value, CellValue(std::string("5")));
+  sheet.SetSingle(2, 5, 5.5f);
   sheet.Merge({.col = 0, .row = 0, .col_count = 3, .row_count = 2});
   EXPECT_EQ(seen, (std::vector<Seen>{{1, 2, 1, 2, false},
                                      {1, 2, 1, 2, false},

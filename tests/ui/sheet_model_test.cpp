@@ -127,8 +127,12 @@ void SheetModelTest::GridShowsMergedAreasAsSpans() {
   QCOMPARE(grid.columnSpan(2, 0), 1);
   // Columns are at least as wide as the sheet says, and wide enough for their texts.
   for (int col = 0; col < 3; ++col) QVERIFY(grid.columnWidth(col) >= doc.XLSheet2.ColumnWidth(col));
+  // A hidden grid measures a new text when it is shown.
   doc.XLSheet2.SetText(0, 3, QString(80, QChar('N')).toStdString());
+  grid.show();
   QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(QString(80, QChar('N'))));
+  doc.XLSheet2.SetText(1, 3, QString(60, QChar('N')).toStdString());
+  QVERIFY(grid.columnWidth(1) >= grid.fontMetrics().horizontalAdvance(QString(60, QChar('N'))));
 }
 
 void SheetModelTest::HeadingsCutOverSeveralCellsReadAsOneText() {
