@@ -13,13 +13,14 @@ coal="$examples/Каменный уголь.fll"
 gas="$examples/Природный газ.fll"
 passed=0
 failed=0
+runner=()
 
 # expect STATUS STDERR_PREFIX PRINTS(yes|no) ARGS...
 expect() {
   local status="$1" prefix="$2" prints="$3"
   shift 3
   # A FIFO opened for reading would wait for ever: the timeout turns that into a failure.
-  timeout 60 "$calc" "$@" > "$work/out" 2> "$work/err" < /dev/null
+  timeout 60 "${runner[@]}" "$calc" "$@" > "$work/out" 2> "$work/err" < /dev/null
   local got=$?
   local why=""
   [ "$got" -eq "$status" ] || why="exit status $got, not $status"
@@ -53,6 +54,22 @@ expect 1 "pyrana-calc: $work: no \".fll\" file in this folder" no "$work"
 expect 2 "pyrana-calc: --format: xml not in" no --format xml "$coal"
 expect 2 "pyrana-calc: --given: not valid UTF-8" no --format json --given $'\xff' "$coal"
 expect 2 "pyrana-calc: give a fuel file" no
+
+# What the operating system refuses an ordinary user: an unreadable file, a file in a
+# folder that cannot be entered, a folder that cannot be listed.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv > /dev/null; then
+  chmod 0711 "$work"
+  mkdir -m 0755 "$work/open"
+  printf 'x\r\n1 ' > "$work/open/secret.fll"
+  chmod 0600 "$work/open/secret.fll"
+  mkdir -m 0700 "$work/closed"
+  printf 'x\r\n1 ' > "$work/closed/a.fll"
+  runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  expect 1 "pyrana-calc: $work/open/secret.fll: Permission denied" no "$work/open/secret.fll"
+  expect 1 "pyrana-calc: $work/closed/a.fll: Permission denied" no "$work/closed/a.fll"
+  expect 1 "pyrana-calc: $work/closed: Permission denied" no "$work/closed"
+  runner=()
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
