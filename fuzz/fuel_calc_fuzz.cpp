@@ -46,22 +46,24 @@ std::vector<std::string> Fields(std::string_view data) {
   return fields;
 }
 
-// A file of this process for fuel `which`.
-fs::path FuelPath(const std::string& which) {
-  static const fs::path folder = [] {
-    fs::path dir = fs::temp_directory_path() / ("pyrana_calc_fuzz_" + std::to_string(getpid()));
-    fs::create_directories(dir);
+// This process's folder for the fuel files, removed at exit.
+const fs::path& FuzzFolder() {
+  // Never destroyed: the exit handler still needs it.
+  static const fs::path* const folder = [] {
+    auto* dir =
+        new fs::path(fs::temp_directory_path() / ("pyrana_calc_fuzz_" + std::to_string(getpid())));
+    fs::create_directories(*dir);
     std::atexit([] {
       std::error_code ignored;
-      fs::remove_all(FuelPath("a").parent_path(), ignored);
+      fs::remove_all(FuzzFolder(), ignored);
     });
     return dir;
   }();
-  return folder / (which + ".fll");
+  return *folder;
 }
 
 fs::path WriteFuel(const std::string& which, const std::string& bytes) {
-  const fs::path path = FuelPath(which);
+  const fs::path path = FuzzFolder() / (which + ".fll");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
   return path;
 }
