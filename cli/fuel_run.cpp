@@ -57,7 +57,7 @@ bool LoadFuel(calc::FuelDocument& doc, const std::string& path, Diagnostics& dia
   if (!CheckFuelFile(path, diagnostics)) return false;
   try {
     if (!calc::LoadLibraryFuel(doc, path)) {
-      diagnostics.Error(path, "the file changed while it was read");
+      diagnostics.Error(path, "could not be read a second time");
       return false;
     }
   } catch (const std::exception& e) {
