@@ -2,6 +2,11 @@
 #include "calc/csv_export.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "calc/mixture.h"
+#include "sheets/errors.h"
+#include "sheets/numbers.h"
 
 namespace calc {
 
@@ -11,6 +16,38 @@ std::string Trimmed(std::string text) {
   text.erase(0, text.find_first_not_of(' '));
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
+}
+
+// The kinds of the given parameter as the hint of its cell lists them.
+constexpr const char* kGivenKinds[] = {"температура", "энтальпия воздуха",
+                                       "энтальпия дымовых газов"};
+
+// The given parameter's row label: the kind's name alone would repeat the heading of the
+// state row below it.
+std::string GivenLabel(const sheets::Sheet& design, const DesignCell& cell) {
+  std::int64_t kind = -1;
+  try {
+    kind = design.Integer(cell.col - 1, cell.row);
+  } catch (const sheets::Error&) {
+    // Not a kind: the cell's own text names the row.
+  }
+  if (kind < 0 || kind > 2) return Trimmed(design.Text(cell.col - 1, cell.row));
+  return std::string("Задающий параметр: ") + kGivenKinds[kind];
+}
+
+// The working-mass composition of the input sheet in force: label, value, unit.
+std::string CompositionCsv(const FuelDocument& doc, char sep) {
+  const sheets::Sheet& sheet =
+      doc.GasSheetsShown ? doc.XLSheet1_2 : (doc.RadioButton1 ? doc.XLSheet1_1 : doc.XLSheet3);
+  const int total_row = doc.GasSheetsShown ? 13 : 8;
+  std::string out = CsvRow({CsvText(Trimmed(sheet.Text(0, 0)))}, sep);
+  for (int row = 1; row <= total_row; ++row) {
+    out += CsvRow(
+        {CsvText(Trimmed(sheet.Text(0, row))),
+         CsvValue(sheet.Text(1, row), sheet.DecimalSeparator()), CsvText(sheet.Text(2, row))},
+        sep);
+  }
+  return out;
 }
 
 }  // namespace
@@ -39,33 +76,70 @@ std::string CsvRow(const std::vector<std::string>& fields, char separator) {
   return line + "\r\n";
 }
 
+std::string CsvText(std::string_view text) {
+  const bool formula =
+      !text.empty() && (text.front() == '=' || text.front() == '+' || text.front() == '-' ||
+                        text.front() == '@' || text.front() == '\t' || text.front() == '\r');
+  return formula ? "'" + std::string(text) : std::string(text);
+}
+
+std::string CsvValue(std::string_view text, char decimal_separator) {
+  if (text.empty() || text == "-" || sheets::ParseFloat(text, decimal_separator)) {
+    return std::string(text);
+  }
+  return CsvText(text);
+}
+
 std::string EnthalpyDesignCsv(const sheets::Sheet& titles, const sheets::Sheet& table,
                               const sheets::Sheet& design, std::span<const DesignCell> cells) {
-  const char sep = CsvSeparator(table.DecimalSeparator());
+  const char point = table.DecimalSeparator();
+  const char sep = CsvSeparator(point);
   std::vector<std::string> header;
-  for (int row = 0; row < 4; ++row) header.push_back(Trimmed(titles.Text(0, row)));
+  for (int row = 0; row < 4; ++row) header.push_back(CsvText(Trimmed(titles.Text(0, row))));
   std::string out = CsvRow(header, sep);
   for (int col = 0; col < table.ColCount(); ++col) {
-    out += CsvRow({table.Text(col, 0), table.Text(col, 1), table.Text(col, 2), table.Text(col, 3)},
-                  sep);
+    std::vector<std::string> line;
+    for (int row = 0; row < 4; ++row) line.push_back(CsvValue(table.Text(col, row), point));
+    out += CsvRow(line, sep);
   }
   out += "\r\n";
   out += CsvRow({"Параметр", "Значение", "Единица"}, sep);
   for (const DesignCell& cell : cells) {
+    const std::string label = std::string_view(cell.key) == "given"
+                                  ? GivenLabel(design, cell)
+                                  : Trimmed(design.Text(cell.col - 1, cell.row));
     const std::string unit =
         cell.col + 1 < design.ColCount() ? design.Text(cell.col + 1, cell.row) : "";
-    out += CsvRow(
-        {Trimmed(design.Text(cell.col - 1, cell.row)), design.Text(cell.col, cell.row), unit}, sep);
+    out += CsvRow({CsvText(label), CsvValue(design.Text(cell.col, cell.row), point), CsvText(unit)},
+                  sep);
   }
   return out;
 }
 
 std::string FuelCsv(const FuelDocument& doc) {
-  return EnthalpyDesignCsv(doc.XLSheet8, doc.XLSheet6, doc.XLSheet15, kFuelDesignCells);
+  const char sep = CsvSeparator(doc.DecimalSeparator());
+  std::string out(kCsvByteOrderMark);
+  out += CsvRow({"Топливо", CsvText(doc.ComboBox1)}, sep);
+  out += CsvRow({"Тип", CsvText(FuelTypeName(doc.ComboBox3))}, sep);
+  out += CompositionCsv(doc, sep) + "\r\n";
+  return out + EnthalpyDesignCsv(doc.XLSheet8, doc.XLSheet6, doc.XLSheet15, kFuelDesignCells);
 }
 
 std::string MixtureCsv(const FuelDocument& doc) {
-  return EnthalpyDesignCsv(doc.XLSheet18, doc.XLSheet16, doc.XLSheet17, kMixtureDesignCells);
+  const char point = doc.DecimalSeparator();
+  const char sep = CsvSeparator(point);
+  std::string out(kCsvByteOrderMark);
+  out += CsvRow({"Смесь топлива"}, sep);
+  const auto count = sheets::ParseInteger(doc.Edit1);
+  const int slots =
+      count ? static_cast<int>(std::clamp<long long>(*count, 0, FuelDocument::kSlots)) : 0;
+  for (int slot = 0; slot < slots; ++slot) {
+    const FuelDocument::MixtureSlot& s = doc.Slots[static_cast<std::size_t>(slot)];
+    out += CsvRow({CsvText(s.name), CsvText(s.type_name), CsvValue(s.share, point), "%"}, sep);
+  }
+  out += CsvRow({"Процентов смеси составлено", CsvValue(doc.Edit3, point), "%"}, sep);
+  out += "\r\n";
+  return out + EnthalpyDesignCsv(doc.XLSheet18, doc.XLSheet16, doc.XLSheet17, kMixtureDesignCells);
 }
 
 }  // namespace calc

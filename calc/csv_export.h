@@ -1,6 +1,7 @@
-// The enthalpy–temperature table and the design results as CSV: UTF-8, a header row per
-// table, numbers with the document's decimal separator and fields separated by ";"
-// where that separator is a comma, by "," otherwise.
+// The enthalpy–temperature table and the design results as CSV, for a spreadsheet: UTF-8
+// with a byte-order mark, the fuel's name and composition first, numbers with the
+// document's decimal separator and fields separated by ";" where that separator is a
+// comma, by "," otherwise. Free texts never reach a spreadsheet as formulas.
 #pragma once
 
 #include <span>
@@ -13,6 +14,10 @@
 
 namespace calc {
 
+// The UTF-8 byte-order mark that starts every CSV text, so that a spreadsheet whose
+// default code page is another one reads the Cyrillic names.
+inline constexpr std::string_view kCsvByteOrderMark = "\xEF\xBB\xBF";
+
 // The field separator that goes with a decimal separator.
 char CsvSeparator(char decimal_separator);
 
@@ -22,14 +27,25 @@ std::string CsvField(std::string_view text, char separator);
 // Fields joined into one line ending in CR LF.
 std::string CsvRow(const std::vector<std::string>& fields, char separator);
 
+// A free text (a name, a label, a unit, a typed text): one that a spreadsheet would take
+// for a formula (starting with "=", "+", "-", "@", a tab or a CR) gets a "'" before it.
+std::string CsvText(std::string_view text);
+
+// A cell that shows a number: a number, an empty cell or the "-" of a value not found
+// stay as they are; any other text is a free text (CsvText).
+std::string CsvValue(std::string_view text, char decimal_separator);
+
 // The table (row titles and 25 temperature columns turned into one line per
-// temperature), an empty line, then the design parameters as name, value, unit.
+// temperature), an empty line, then the design parameters as name, value, unit; the
+// given parameter is named "Задающий параметр: " and its kind.
 std::string EnthalpyDesignCsv(const sheets::Sheet& titles, const sheets::Sheet& table,
                               const sheets::Sheet& design, std::span<const DesignCell> cells);
 
-// The single fuel's table and design parameters.
+// The single fuel: the mark, its name, type and composition rows, an empty line, then its
+// table and design parameters.
 std::string FuelCsv(const FuelDocument& doc);
-// The mixture's.
+// The mixture: the mark, its components with their types and shares and the total, an
+// empty line, then its table and design parameters.
 std::string MixtureCsv(const FuelDocument& doc);
 
 }  // namespace calc

@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <sstream>
 #include <system_error>
 
 #include "calc/csv_export.h"
@@ -48,15 +49,27 @@ std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
 }  // namespace
 
 std::vector<std::filesystem::path> ExpandFuelPaths(const std::vector<std::string>& paths) {
+  std::ostringstream ignored;
+  Diagnostics diagnostics(ignored);
+  return ExpandFuelPaths(paths, diagnostics);
+}
+
+std::vector<std::filesystem::path> ExpandFuelPaths(const std::vector<std::string>& paths,
+                                                   Diagnostics& diagnostics) {
   std::vector<std::filesystem::path> files;
   for (const std::string& path : paths) {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-      const auto listed = library::ListFuelFiles(path);
-      files.insert(files.end(), listed.begin(), listed.end());
-    } else {
+    if (!std::filesystem::is_directory(path, error)) {
       files.emplace_back(path);
+      continue;
     }
+    const auto listed = library::ListFuelFiles(path, error);
+    if (error) {
+      diagnostics.Error(path, error.message());
+    } else if (listed.empty()) {
+      diagnostics.Error(path, "no \".fll\" file in this folder");
+    }
+    files.insert(files.end(), listed.begin(), listed.end());
   }
   return files;
 }
@@ -79,36 +92,37 @@ std::vector<std::string> BatchRow(const calc::FuelDocument& doc) {
 
 Json BatchJson(const calc::FuelDocument& doc) {
   Json json;
-  json.Set("name", doc.ComboBox1);
-  json.Set("type", doc.ComboBox3);
-  json.Set("heating_value", HeatingValueText(doc));
-  json.Set("volumes", VolumesJson(doc.XLSheet2, 2));
-  json.Set("volume_unit", doc.XLSheet2.Text(2, 2));
-  json.Set("design", DesignJson(doc.XLSheet15));
+  json["name"] = doc.ComboBox1;
+  json["type"] = doc.ComboBox3;
+  json["heating_value"] = HeatingValueText(doc);
+  json["volumes"] = VolumesJson(doc.XLSheet2, 2);
+  json["volume_unit"] = doc.XLSheet2.Text(2, 2);
+  json["design"] = DesignJson(doc.XLSheet15);
   return json;
 }
 
-int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
-             std::ostream& out, std::ostream& err) {
-  const char csv_sep = calc::CsvSeparator(options.decimal_separator);
+void RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
+              bool check_design, std::ostream& out, Diagnostics& diagnostics) {
+  const char point = options.decimal_separator;
+  const char csv_sep = calc::CsvSeparator(point);
   std::vector<std::vector<std::string>> table = {BatchHeader()};
-  if (options.format == Format::kCsv) out << calc::CsvRow(BatchHeader(), csv_sep);
-  int code = 0;
+  if (options.format == Format::kCsv) {
+    out << calc::kCsvByteOrderMark << calc::CsvRow(BatchHeader(), csv_sep);
+  }
   for (const auto& file : files) {
     calc::FuelDocument doc(options.decimal_separator);
-    try {
-      ComputeFuel(options, file.string(), doc);
-    } catch (const std::exception& e) {
-      err << "pyrana-calc: " << e.what() << "\n";
-      code = 1;
-      continue;
-    }
+    if (!ComputeFuel(options, file.string(), doc, diagnostics, check_design)) continue;
     switch (options.format) {
-      case Format::kCsv:
-        out << calc::CsvRow(BatchRow(doc), csv_sep);
+      case Format::kCsv: {
+        std::vector<std::string> row = BatchRow(doc);
+        row[0] = calc::CsvText(row[0]);
+        row[1] = calc::CsvText(row[1]);
+        for (std::size_t i = 2; i < row.size(); ++i) row[i] = calc::CsvValue(row[i], point);
+        out << calc::CsvRow(row, csv_sep);
         break;
+      }
       case Format::kJson:
-        out << BatchJson(doc).DumpLine() << '\n';
+        out << JsonText(BatchJson(doc), false) << '\n';
         break;
       case Format::kText:
         table.push_back(BatchRow(doc));
@@ -116,7 +130,13 @@ int RunBatch(const std::vector<std::filesystem::path>& files, const Options& opt
     }
   }
   if (options.format == Format::kText) out << AlignedTable(table);
-  return code;
+}
+
+int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
+             std::ostream& out, std::ostream& err) {
+  Diagnostics diagnostics(err);
+  RunBatch(files, options, true, out, diagnostics);
+  return diagnostics.ExitStatus();
 }
 
 }  // namespace cli

@@ -10,11 +10,15 @@
 #include "calc/fuel_document.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/status.h"
 
 namespace cli {
 
 // The fuel files named: a folder stands for its "*.fll" files in file-name order.
 std::vector<std::filesystem::path> ExpandFuelPaths(const std::vector<std::string>& paths);
+// The same; a folder that cannot be listed, or holds no ".fll" file, is an error.
+std::vector<std::filesystem::path> ExpandFuelPaths(const std::vector<std::string>& paths,
+                                                   Diagnostics& diagnostics);
 
 // The column headers of a batch row.
 const std::vector<std::string>& BatchHeader();
@@ -22,8 +26,11 @@ const std::vector<std::string>& BatchHeader();
 std::vector<std::string> BatchRow(const calc::FuelDocument& doc);
 Json BatchJson(const calc::FuelDocument& doc);
 
-// Computes every file and prints its row; a file that cannot be read is reported on
-// `err` and skipped. Returns the exit code: 0, or 1 when a file failed.
+// Computes every file and prints its row; a file that cannot be read is reported and
+// skipped, one that comes out incomplete is reported and printed.
+void RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
+              bool check_design, std::ostream& out, Diagnostics& diagnostics);
+// The same with its own diagnostics on `err`; returns the exit status.
 int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
              std::ostream& out, std::ostream& err);
 

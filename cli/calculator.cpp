@@ -9,19 +9,22 @@
 #include "calc/fuel_document.h"
 #include "cli/batch.h"
 #include "cli/fuel_run.h"
+#include "cli/json.h"
 #include "cli/options.h"
 #include "cli/report.h"
+#include "cli/status.h"
 
 namespace cli {
 
 namespace {
 
-int RunSingleFuel(const Options& options, const std::string& path, std::ostream& out) {
+void RunSingleFuel(const Options& options, const std::string& path, bool check_design,
+                   std::ostream& out, Diagnostics& diagnostics) {
   calc::FuelDocument doc(options.decimal_separator);
-  ComputeFuel(options, path, doc);
+  if (!ComputeFuel(options, path, doc, diagnostics, check_design)) return;
   switch (options.format) {
     case Format::kJson:
-      out << SingleFuelJson(doc).Dump() << '\n';
+      out << JsonText(SingleFuelJson(doc), true) << '\n';
       break;
     case Format::kCsv:
       out << calc::FuelCsv(doc);
@@ -30,15 +33,15 @@ int RunSingleFuel(const Options& options, const std::string& path, std::ostream&
       out << SingleFuelText(doc);
       break;
   }
-  return 0;
 }
 
-int RunMixture(const Options& options, std::ostream& out) {
+void RunMixture(const Options& options, bool check_design, std::ostream& out,
+                Diagnostics& diagnostics) {
   calc::FuelDocument doc(options.decimal_separator);
-  ComputeMixture(options, doc);
+  if (!ComputeMixture(options, doc, diagnostics, check_design)) return;
   switch (options.format) {
     case Format::kJson:
-      out << MixtureJson(doc).Dump() << '\n';
+      out << JsonText(MixtureJson(doc), true) << '\n';
       break;
     case Format::kCsv:
       out << calc::MixtureCsv(doc);
@@ -47,7 +50,6 @@ int RunMixture(const Options& options, std::ostream& out) {
       out << MixtureText(doc);
       break;
   }
-  return 0;
 }
 
 bool IsFolder(const std::string& path) {
@@ -62,23 +64,38 @@ int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::
   try {
     options = ParseOptions(args);
   } catch (const UsageError& e) {
-    err << "pyrana-calc: " << e.what() << "\n";
-    return 2;
+    std::string line = std::string("pyrana-calc: ") + e.what();
+    for (char& c : line) {
+      if (c == '\n' || c == '\r') c = ' ';
+    }
+    err << line << '\n';
+    return kExitUsage;
   }
   if (options.help) {
-    out << kUsage;
-    return 0;
+    out << UsageText();
+    return kExitComplete;
   }
+  if (options.version) {
+    out << VersionText() << '\n';
+    return kExitComplete;
+  }
+  Diagnostics diagnostics(err);
   try {
-    if (!options.components.empty()) return RunMixture(options, out);
-    if (options.fuel_paths.size() == 1 && !IsFolder(options.fuel_paths.front())) {
-      return RunSingleFuel(options, options.fuel_paths.front(), out);
+    // An option that is not a number is said once; the design results it leaves out are
+    // then not said again for every fuel.
+    const bool check_design = CheckNumberOptions(options, diagnostics);
+    if (!options.components.empty()) {
+      RunMixture(options, check_design, out, diagnostics);
+    } else if (options.fuel_paths.size() == 1 && !IsFolder(options.fuel_paths.front())) {
+      RunSingleFuel(options, options.fuel_paths.front(), check_design, out, diagnostics);
+    } else {
+      const auto files = ExpandFuelPaths(options.fuel_paths, diagnostics);
+      if (!files.empty()) RunBatch(files, options, check_design, out, diagnostics);
     }
-    return RunBatch(ExpandFuelPaths(options.fuel_paths), options, out, err);
   } catch (const std::exception& e) {
-    err << "pyrana-calc: " << e.what() << "\n";
-    return 1;
+    diagnostics.Error("error", e.what());
   }
+  return diagnostics.ExitStatus();
 }
 
 }  // namespace cli

@@ -1,28 +1,69 @@
 // Driving the document as a user drives the window.
 #include "cli/fuel_run.h"
 
-#include <filesystem>
-#include <stdexcept>
-#include <system_error>
+#include <exception>
+#include <span>
+#include <string_view>
 
 #include "calc/design.h"
+#include "calc/design_cells.h"
 #include "calc/fuel_io.h"
 #include "calc/mixture.h"
+#include "fuel/fuel_file.h"
+#include "sheets/errors.h"
+#include "sheets/numbers.h"
 
 namespace cli {
 
 namespace {
 
-// Loads a fuel file the way the document loads a library fuel; a file that cannot be
-// read is an error here rather than the window's message box.
-void LoadFuel(calc::FuelDocument& doc, const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    throw std::runtime_error("cannot read fuel file '" + path + "': no such file");
+// Whether a text is a number as the cells read one: it parses with the separator and
+// fits a single.
+bool IsCellNumber(const std::string& text, char decimal_separator) {
+  const auto value = sheets::ParseFloat(text, decimal_separator);
+  if (!value) return false;
+  try {
+    sheets::ToSingle(*value);
+    return true;
+  } catch (const sheets::Error&) {
+    return false;
   }
-  if (!calc::LoadLibraryFuel(doc, path)) {
-    throw std::runtime_error("cannot read fuel file '" + path + "'");
+}
+
+// Reads what the file holds before the document loads it: a file that cannot be read is
+// an error with the operating system's reason, one that gives no name line or fewer than
+// fifty numbers a warning saying so.
+bool CheckFuelFile(const std::string& path, Diagnostics& diagnostics) {
+  fuel::FuelFileContent content;
+  try {
+    content = fuel::ReadFuelFile(path, fuel::kRecordSize);
+  } catch (const fuel::FileError& e) {
+    diagnostics.Error(path, e.reason());
+    return false;
   }
+  std::string missing;
+  if (!content.name_line.complete) missing = "no name line, ";
+  if (content.numbers_read < fuel::kRecordSize || !content.name_line.complete) {
+    missing += std::to_string(content.numbers_read) + " of " + std::to_string(fuel::kRecordSize) +
+               " numbers";
+    diagnostics.Warning(path, "incomplete fuel file: " + missing);
+  }
+  return true;
+}
+
+// Loads a fuel file the way the document loads a library fuel. A calculation that fails
+// part way leaves what it computed; it is a warning, as the window's error report is.
+bool LoadFuel(calc::FuelDocument& doc, const std::string& path, Diagnostics& diagnostics) {
+  if (!CheckFuelFile(path, diagnostics)) return false;
+  try {
+    if (!calc::LoadLibraryFuel(doc, path)) {
+      diagnostics.Error(path, "could not be read a second time");
+      return false;
+    }
+  } catch (const std::exception& e) {
+    diagnostics.Warning(path, e.what());
+  }
+  return true;
 }
 
 // Types the design options into their cells; the carry-over sits at (1, 4) in the
@@ -42,31 +83,95 @@ void ApplySwitches(const Options& options, calc::FuelDocument& doc) {
   (options.norms_1973 ? doc.CheckBox1 : doc.CheckBox2) = options.auto_heating_value;
 }
 
-}  // namespace
-
-void ComputeFuel(const Options& options, const std::string& path, calc::FuelDocument& doc) {
-  ApplySwitches(options, doc);
-  LoadFuel(doc, path);
-  calc::XLGrid15EditModeChanged(doc);
-  TypeDesignInputs(options, doc.XLSheet15, 1, 4);
-  calc::XLGrid15EditModeChanged(doc);
+// A warning naming the design results (by their report keys) that stayed empty or show
+// "-": a design run that produced no state, or no volumes.
+void CheckDesignResults(const sheets::Sheet& design, std::span<const calc::DesignCell> cells,
+                        const std::string& where, Diagnostics& diagnostics) {
+  std::string missing;
+  for (const calc::DesignCell& cell : cells.subspan(3)) {  // the results after the inputs
+    const std::string text = design.Text(cell.col, cell.row);
+    if (text.empty() || text == "-")
+      missing += (missing.empty() ? "" : ", ") + std::string(cell.key);
+  }
+  if (!missing.empty()) diagnostics.Warning(where, "no design result: " + missing);
 }
 
-void ComputeMixture(const Options& options, calc::FuelDocument& doc) {
+}  // namespace
+
+bool CheckNumberOptions(const Options& options, Diagnostics& diagnostics) {
+  const char sep = options.decimal_separator;
+  const auto not_a_number = [&](const std::optional<std::string>& text, const char* name,
+                                const char* instead) {
+    if (!text || IsCellNumber(*text, sep)) return false;
+    diagnostics.Warning(std::string(name) + " '" + *text + "' is not a number; " + instead);
+    return true;
+  };
+  not_a_number(options.excess_air, "--excess-air", "1 is used");
+  not_a_number(options.carryover, "--carryover", "0.95 is used");
+  for (const MixComponent& component : options.components) {
+    if (!IsCellNumber(component.share, sep)) {
+      diagnostics.Warning("--mix " + component.path + ": the share '" + component.share +
+                          "' is not a number");
+    }
+  }
+  if (!options.given) return true;
+  if (not_a_number(options.given, "--given", "the design has no state")) return false;
+  // A given value of 0 or less skips the state: the design sheet itself tells.
+  calc::FuelDocument doc(sep);
+  doc.XLSheet15.SetText(1, 3, *options.given);
+  if (!calc::GivenValueIsNotPositive(doc.XLSheet15)) return true;
+  diagnostics.Warning("--given '" + *options.given + "' is not positive; the design has no state");
+  return false;
+}
+
+bool ComputeFuel(const Options& options, const std::string& path, calc::FuelDocument& doc,
+                 Diagnostics& diagnostics, bool check_design) {
+  ApplySwitches(options, doc);
+  if (!LoadFuel(doc, path, diagnostics)) return false;
+  try {
+    calc::XLGrid15EditModeChanged(doc);
+    TypeDesignInputs(options, doc.XLSheet15, 1, 4);
+    calc::XLGrid15EditModeChanged(doc);
+  } catch (const std::exception& e) {
+    diagnostics.Warning(path, e.what());
+    return true;
+  }
+  if (check_design) CheckDesignResults(doc.XLSheet15, calc::kFuelDesignCells, path, diagnostics);
+  return true;
+}
+
+bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics& diagnostics,
+                    bool check_design) {
   ApplySwitches(options, doc);
   const int count = static_cast<int>(options.components.size());
   for (int slot = 1; slot <= count; ++slot) {
-    LoadFuel(doc, options.components[static_cast<std::size_t>(slot - 1)].path);
+    if (!LoadFuel(doc, options.components[static_cast<std::size_t>(slot - 1)].path, diagnostics)) {
+      return false;
+    }
     calc::PickComponent(doc, slot);
   }
-  calc::SetComponentCount(doc, std::to_string(count));
-  for (int slot = 1; slot <= count; ++slot) {
-    calc::ShareChange(doc, slot, options.components[static_cast<std::size_t>(slot - 1)].share);
-  }
-  if (doc.SpeedButton13) {
+  try {
+    calc::SetComponentCount(doc, std::to_string(count));
+    for (int slot = 1; slot <= count; ++slot) {
+      calc::ShareChange(doc, slot, options.components[static_cast<std::size_t>(slot - 1)].share);
+    }
+    if (!doc.SpeedButton13) {
+      diagnostics.Warning("mixture",
+                          doc.Edit3 != "100"
+                              ? "the shares make " + doc.Edit3 + " %, not 100 %; no results"
+                              : "a component lacks a value (a gas, its density); no results");
+      return true;
+    }
     TypeDesignInputs(options, doc.XLSheet17, 4, 2);
     calc::SpeedButton13Click(doc);
+  } catch (const std::exception& e) {
+    diagnostics.Warning("mixture", e.what());
+    return true;
   }
+  if (check_design) {
+    CheckDesignResults(doc.XLSheet17, calc::kMixtureDesignCells, "mixture", diagnostics);
+  }
+  return true;
 }
 
 }  // namespace cli

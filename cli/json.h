@@ -1,43 +1,23 @@
-// A small JSON value for the calculator's report: texts, whole numbers, booleans,
-// arrays and objects with keys in insertion order.
+// The calculator's JSON: nlohmann's JSON with keys kept in insertion order, written as
+// valid UTF-8 with every control character escaped.
 #pragma once
 
-#include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
-#include <utility>
-#include <variant>
-#include <vector>
+#include <string_view>
 
 namespace cli {
 
-class Json {
- public:
-  using Array = std::vector<Json>;
-  using Object = std::vector<std::pair<std::string, Json>>;
+using Json = nlohmann::ordered_json;
 
-  Json() : value_(Object{}) {}
-  Json(std::string text) : value_(std::move(text)) {}    // NOLINT: implicit by design
-  Json(const char* text) : value_(std::string(text)) {}  // NOLINT
-  Json(std::int64_t number) : value_(number) {}          // NOLINT
-  Json(int number) : value_(std::int64_t{number}) {}     // NOLINT
-  Json(bool flag) : value_(flag) {}                      // NOLINT
-  Json(Array items) : value_(std::move(items)) {}        // NOLINT
+// Two-space indented text, or the whole value on one line. Besides the characters that
+// JSON requires escaped, DEL and the C1 controls are written as \u escapes too. Throws
+// nlohmann::json::type_error for a text that is not valid UTF-8 (the options are checked
+// with IsUtf8 before anything runs, and every name read from a file is converted from
+// Windows-1251, so none reaches it).
+std::string JsonText(const Json& json, bool pretty);
 
-  // Adds a key to an object.
-  Json& Set(std::string key, Json value);
-
-  // Two-space indented text.
-  std::string Dump() const;
-  // The whole value on one line.
-  std::string DumpLine() const;
-
- private:
-  void DumpTo(std::string& out, int indent, bool pretty) const;
-
-  std::variant<std::string, std::int64_t, bool, Array, Object> value_;
-};
-
-// The text as a JSON string literal, quotes included.
-std::string JsonQuote(const std::string& text);
+// Whether a text is valid UTF-8, as the JSON writer takes it.
+bool IsUtf8(std::string_view text);
 
 }  // namespace cli

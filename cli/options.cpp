@@ -1,108 +1,142 @@
 // Parsing of the pyrana-calc command line.
 #include "cli/options.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstddef>
+#include <map>
+
+#include "cli/json.h"
 
 namespace cli {
 
-const char* const kUsage =
-    "usage: pyrana-calc [options] FUEL.fll\n"
-    "       pyrana-calc [options] FUEL.fll FUEL.fll ... | FOLDER   (one row per fuel)\n"
-    "       pyrana-calc [options] --mix FUEL.fll=SHARE FUEL.fll=SHARE [...]\n"
-    "  --excess-air TEXT        excess-air cell, default \"1\"\n"
-    "  --carryover TEXT         carry-over cell, default empty\n"
-    "  --given-kind temperature|air|gas     default temperature\n"
-    "  --given TEXT             given value, default \"100\"\n"
-    "  --auto-heating-value     compute the heating value from the composition\n"
-    "  --norms 1998|1973        default 1998\n"
-    "  --decimal-separator .|,  default \".\"\n"
-    "  --format text|json|csv   default text; several fuels give a table, CSV or JSON lines\n";
-
 namespace {
+
+// What CLI11 fills in; the Options are made from it.
+struct RawOptions {
+  std::string excess_air;
+  std::string carryover;
+  std::string given_kind;
+  std::string given;
+  std::string norms;
+  std::string decimal_separator;
+  std::string format;
+  bool mix = false;
+  std::vector<std::string> positional;
+};
+
+// Texts go into cells and from there into the report, so they must be UTF-8.
+const CLI::Validator& Utf8Text() {
+  static const CLI::Validator validator(
+      [](std::string& text) { return IsUtf8(text) ? std::string() : "not valid UTF-8"; }, "UTF-8");
+  return validator;
+}
+
+// The command line, with `raw` taking what it parses.
+void Describe(CLI::App& app, RawOptions& raw, Options& options) {
+  app.description("Fuel properties, enthalpy-temperature table and design parameters.");
+  app.set_version_flag("--version", VersionText());
+  app.add_option("--excess-air", raw.excess_air, "excess-air cell, default \"1\"")
+      ->type_name("TEXT")
+      ->check(Utf8Text());
+  app.add_option("--carryover", raw.carryover, "carry-over cell, default empty")
+      ->type_name("TEXT")
+      ->check(Utf8Text());
+  app.add_option("--given-kind", raw.given_kind, "what --given is, default temperature")
+      ->check(CLI::IsMember({"temperature", "air", "gas"}));
+  app.add_option("--given", raw.given, "given value, default \"100\"")
+      ->type_name("TEXT")
+      ->check(Utf8Text());
+  app.add_flag("--auto-heating-value", options.auto_heating_value,
+               "compute the heating value from the composition");
+  app.add_option("--norms", raw.norms, "default 1998")->check(CLI::IsMember({"1998", "1973"}));
+  app.add_option("--decimal-separator", raw.decimal_separator, "default \".\"")
+      ->check(CLI::IsMember({".", ","}));
+  app.add_option("--format", raw.format,
+                 "default text; several fuels give a table, CSV or JSON lines")
+      ->check(CLI::IsMember({"text", "json", "csv"}));
+  app.add_flag("--mix", raw.mix, "the FUELs are a mixture of 2 to 5, each FUEL.fll=SHARE");
+  app.add_option("FUEL", raw.positional, "a fuel file, several, a folder of them")
+      ->type_name("FUEL.fll|FOLDER|FUEL.fll=SHARE");
+  app.footer(
+      "Forms:\n"
+      "  pyrana-calc [options] FUEL.fll\n"
+      "  pyrana-calc [options] FUEL.fll FUEL.fll ... | FOLDER   (one row per fuel)\n"
+      "  pyrana-calc [options] --mix FUEL.fll=SHARE FUEL.fll=SHARE [...]\n"
+      "Exit status: 0 every fuel read and computed, 3 printed but incomplete,\n"
+      "1 a file could not be read, 2 bad options.");
+}
 
 MixComponent ParseComponent(const std::string& arg) {
   const std::size_t eq = arg.rfind('=');
   if (eq == std::string::npos || eq == 0) {
     throw UsageError("mixture component '" + arg + "' is not FUEL.fll=SHARE");
   }
-  return {arg.substr(0, eq), arg.substr(eq + 1)};
+  MixComponent component{arg.substr(0, eq), arg.substr(eq + 1)};
+  if (!IsUtf8(component.share)) {
+    throw UsageError("the share of mixture component '" + component.path + "': not valid UTF-8");
+  }
+  return component;
 }
 
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& args) {
   Options options;
-  bool mix = false;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
-      return args[++i];
-    };
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--excess-air") {
-      options.excess_air = value();
-    } else if (arg == "--carryover") {
-      options.carryover = value();
-    } else if (arg == "--given") {
-      options.given = value();
-    } else if (arg == "--given-kind") {
-      const std::string& kind = value();
-      if (kind == "temperature") {
-        options.given_kind = 0;
-      } else if (kind == "air") {
-        options.given_kind = 1;
-      } else if (kind == "gas") {
-        options.given_kind = 2;
-      } else {
-        throw UsageError("--given-kind must be temperature, air or gas, not '" + kind + "'");
-      }
-    } else if (arg == "--auto-heating-value") {
-      options.auto_heating_value = true;
-    } else if (arg == "--norms") {
-      const std::string& norms = value();
-      if (norms != "1998" && norms != "1973") {
-        throw UsageError("--norms must be 1998 or 1973, not '" + norms + "'");
-      }
-      options.norms_1973 = norms == "1973";
-    } else if (arg == "--decimal-separator") {
-      const std::string& sep = value();
-      if (sep != "." && sep != ",") {
-        throw UsageError("--decimal-separator must be . or , not '" + sep + "'");
-      }
-      options.decimal_separator = sep[0];
-    } else if (arg == "--format") {
-      const std::string& format = value();
-      if (format == "text") {
-        options.format = Format::kText;
-      } else if (format == "json") {
-        options.format = Format::kJson;
-      } else if (format == "csv") {
-        options.format = Format::kCsv;
-      } else {
-        throw UsageError("--format must be text, json or csv, not '" + format + "'");
-      }
-    } else if (arg == "--mix") {
-      mix = true;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      throw UsageError("unknown option " + arg);
-    } else {
-      positional.push_back(arg);
-    }
+  RawOptions raw;
+  CLI::App app("", "pyrana-calc");
+  Describe(app, raw, options);
+  try {
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    options.help = true;
+    return options;
+  } catch (const CLI::CallForAllHelp&) {
+    options.help = true;
+    return options;
+  } catch (const CLI::CallForVersion&) {
+    options.version = true;
+    return options;
+  } catch (const CLI::ParseError& e) {
+    throw UsageError(e.what());
   }
-  if (options.help) return options;
-  if (mix) {
-    if (positional.size() < 2 || positional.size() > 5) {
+
+  const auto given = [&app](const char* name) { return app.count(name) > 0; };
+  if (given("--excess-air")) options.excess_air = raw.excess_air;
+  if (given("--carryover")) options.carryover = raw.carryover;
+  if (given("--given")) options.given = raw.given;
+  if (given("--given-kind")) {
+    static const std::map<std::string, int> kKinds = {{"temperature", 0}, {"air", 1}, {"gas", 2}};
+    options.given_kind = kKinds.at(raw.given_kind);
+  }
+  options.norms_1973 = raw.norms == "1973";
+  if (given("--decimal-separator")) options.decimal_separator = raw.decimal_separator[0];
+  if (raw.format == "json") options.format = Format::kJson;
+  if (raw.format == "csv") options.format = Format::kCsv;
+
+  if (raw.mix) {
+    if (raw.positional.size() < 2 || raw.positional.size() > 5) {
       throw UsageError("a mixture takes 2 to 5 components");
     }
-    for (const std::string& arg : positional) options.components.push_back(ParseComponent(arg));
+    for (const std::string& arg : raw.positional) {
+      options.components.push_back(ParseComponent(arg));
+    }
   } else {
-    if (positional.empty()) throw UsageError("give a fuel file, several, or a folder");
-    options.fuel_paths = positional;
+    if (raw.positional.empty()) throw UsageError("give a fuel file, several, or a folder");
+    options.fuel_paths = raw.positional;
   }
   return options;
 }
+
+std::string UsageText() {
+  Options options;
+  RawOptions raw;
+  CLI::App app("", "pyrana-calc");
+  Describe(app, raw, options);
+  return app.help();
+}
+
+std::string VersionText() { return std::string("pyrana-calc ") + PYRANA_VERSION; }
 
 }  // namespace cli

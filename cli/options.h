@@ -1,4 +1,4 @@
-// Command-line options of pyrana-calc.
+// Command-line options of pyrana-calc, parsed with CLI11.
 #pragma once
 
 #include <optional>
@@ -32,12 +32,17 @@ struct Options {
   bool norms_1973 = false;
   char decimal_separator = '.';
   Format format = Format::kText;
-  bool help = false;
+  bool help = false;     // --help: print UsageText() and nothing else
+  bool version = false;  // --version: print VersionText() and nothing else
 };
 
-// Parses argv[1..]; throws UsageError with a one-line reason.
+// Parses argv[1..]; throws UsageError with a one-line reason. Every text that goes into
+// a cell (the option values and the shares) must be valid UTF-8.
 Options ParseOptions(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
+// The --help text.
+std::string UsageText();
+// The --version text, one line.
+std::string VersionText();
 
 }  // namespace cli

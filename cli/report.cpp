@@ -15,21 +15,21 @@ namespace cli {
 namespace {
 
 Json ColumnTexts(const sheets::Sheet& sheet, int col, int first_row, int last_row) {
-  Json::Array texts;
-  for (int row = first_row; row <= last_row; ++row) texts.emplace_back(sheet.Text(col, row));
+  Json texts = Json::array();
+  for (int row = first_row; row <= last_row; ++row) texts.push_back(sheet.Text(col, row));
   return texts;
 }
 
 Json RowTexts(const sheets::Sheet& sheet, int row) {
-  Json::Array texts;
-  for (int col = 0; col < sheet.ColCount(); ++col) texts.emplace_back(sheet.Text(col, row));
+  Json texts = Json::array();
+  for (int col = 0; col < sheet.ColCount(); ++col) texts.push_back(sheet.Text(col, row));
   return texts;
 }
 
 Json Total(const sheets::Sheet& sheet, int row) {
   Json total;
-  total.Set("text", sheet.Text(1, row));
-  total.Set("color", sheet.At(1, row).font_color == sheets::kRed ? "red" : "black");
+  total["text"] = sheet.Text(1, row);
+  total["color"] = sheet.At(1, row).font_color == sheets::kRed ? "red" : "black";
   return total;
 }
 
@@ -86,9 +86,9 @@ std::string SheetText(const sheets::Sheet& sheet) {
 
 Json EnthalpyJson(const sheets::Sheet& table) {
   Json enthalpy;
-  enthalpy.Set("air", RowTexts(table, 1));
-  enthalpy.Set("gas", RowTexts(table, 2));
-  enthalpy.Set("ash", RowTexts(table, 3));
+  enthalpy["air"] = RowTexts(table, 1);
+  enthalpy["gas"] = RowTexts(table, 2);
+  enthalpy["ash"] = RowTexts(table, 3);
   return enthalpy;
 }
 
@@ -98,9 +98,9 @@ Json DesignCellsJson(const sheets::Sheet& design, std::span<const calc::DesignCe
   Json json;
   for (const calc::DesignCell& cell : cells) {
     const std::string_view key = cell.key;
-    if (key == "given") json.Set("given_kind", static_cast<int>(design.Integer(0, 3)));
-    json.Set(cell.key, design.Text(cell.col, cell.row));
-    if (key == "given") json.Set("unit", design.Text(cell.col + 1, cell.row));
+    if (key == "given") json["given_kind"] = static_cast<int>(design.Integer(0, 3));
+    json[cell.key] = design.Text(cell.col, cell.row);
+    if (key == "given") json["unit"] = design.Text(cell.col + 1, cell.row);
   }
   return json;
 }
@@ -114,10 +114,10 @@ std::string HeatingValueText(const calc::FuelDocument& doc) {
 
 Json VolumesJson(const sheets::Sheet& sheet, int first) {
   Json volumes;
-  volumes.Set("air", sheet.Text(1, first));
-  volumes.Set("nitrogen", sheet.Text(1, first + 1));
-  volumes.Set("triatomic", sheet.Text(1, first + 2));
-  volumes.Set("water", sheet.Text(1, first + 3));
+  volumes["air"] = sheet.Text(1, first);
+  volumes["nitrogen"] = sheet.Text(1, first + 1);
+  volumes["triatomic"] = sheet.Text(1, first + 2);
+  volumes["water"] = sheet.Text(1, first + 3);
   return volumes;
 }
 
@@ -127,25 +127,24 @@ Json DesignJson(const sheets::Sheet& design) {
 
 Json MixtureJson(const calc::FuelDocument& doc) {
   Json json;
-  json.Set("valid", doc.SpeedButton13);
-  json.Set("total", doc.Edit3);
-  Json::Array components;
+  json["valid"] = doc.SpeedButton13;
+  json["total"] = doc.Edit3;
+  Json components = Json::array();
   const int count = std::stoi(doc.Edit1);
   for (int slot = 0; slot < count; ++slot) {
     const auto& s = doc.Slots[static_cast<std::size_t>(slot)];
     Json component;
-    component.Set("name", s.name);
-    component.Set("type_name", s.type_name);
-    component.Set("share", s.share);
+    component["name"] = s.name;
+    component["type_name"] = s.type_name;
+    component["share"] = s.share;
     components.push_back(std::move(component));
   }
-  json.Set("components", std::move(components));
-  json.Set("volumes", VolumesJson(doc.XLSheet14, 3));
-  json.Set("heating_value", doc.XLSheet14.Text(1, 8));
-  json.Set("enthalpy", EnthalpyJson(doc.XLSheet16));
-  json.Set("all_gaseous", static_cast<int>(doc.XLFuel.Integer(5, 49)));
-  if (doc.SpeedButton13)
-    json.Set("design", DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells));
+  json["components"] = std::move(components);
+  json["volumes"] = VolumesJson(doc.XLSheet14, 3);
+  json["heating_value"] = doc.XLSheet14.Text(1, 8);
+  json["enthalpy"] = EnthalpyJson(doc.XLSheet16);
+  json["all_gaseous"] = static_cast<int>(doc.XLFuel.Integer(5, 49));
+  if (doc.SpeedButton13) json["design"] = DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells);
   return json;
 }
 
@@ -167,22 +166,22 @@ std::string MixtureText(const calc::FuelDocument& doc) {
 
 Json SingleFuelJson(const calc::FuelDocument& doc) {
   Json json;
-  json.Set("name", doc.ComboBox1);
-  json.Set("type", doc.ComboBox3);
-  json.Set("record", ColumnTexts(doc.XLSheet10, 2, 0, 49));
-  json.Set("heating_value", HeatingValueText(doc));
-  json.Set("composition_total", Total(doc.XLSheet3, 8));
-  json.Set("gas_total", Total(doc.XLSheet1_2, 13));
-  json.Set("oxide_total", Total(doc.XLSheet5, 10));
+  json["name"] = doc.ComboBox1;
+  json["type"] = doc.ComboBox3;
+  json["record"] = ColumnTexts(doc.XLSheet10, 2, 0, 49);
+  json["heating_value"] = HeatingValueText(doc);
+  json["composition_total"] = Total(doc.XLSheet3, 8);
+  json["gas_total"] = Total(doc.XLSheet1_2, 13);
+  json["oxide_total"] = Total(doc.XLSheet5, 10);
   Json reduced;
-  reduced.Set("moisture", doc.XLSheet4.Text(1, 1));
-  reduced.Set("ash", doc.XLSheet4.Text(1, 2));
-  json.Set("reduced", std::move(reduced));
-  json.Set("volumes", VolumesJson(doc.XLSheet2, 2));
-  json.Set("volume_unit", doc.XLSheet2.Text(2, 2));
-  json.Set("enthalpy", EnthalpyJson(doc.XLSheet6));
-  json.Set("carryover", doc.XLSheet13.Text(1, 0));
-  json.Set("design", DesignJson(doc.XLSheet15));
+  reduced["moisture"] = doc.XLSheet4.Text(1, 1);
+  reduced["ash"] = doc.XLSheet4.Text(1, 2);
+  json["reduced"] = std::move(reduced);
+  json["volumes"] = VolumesJson(doc.XLSheet2, 2);
+  json["volume_unit"] = doc.XLSheet2.Text(2, 2);
+  json["enthalpy"] = EnthalpyJson(doc.XLSheet6);
+  json["carryover"] = doc.XLSheet13.Text(1, 0);
+  json["design"] = DesignJson(doc.XLSheet15);
   return json;
 }
 

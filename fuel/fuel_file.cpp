@@ -9,10 +9,17 @@
 //     gives it;
 //   - a number written with more than kMaxNumberChars characters ends the reading, so the
 //     work for one number stays bounded;
-//   - the name keeps at most kMaxNameBytes bytes, though the line is scanned to its CR.
+//   - the name line is looked for only in the first kMaxNameBytes + 1 bytes, and the
+//     numbers only in the kMaxNumbersBytes bytes from its CR, so that no file, however
+//     large, is read further.
 // The number scanner below is shared by ReadNumbers (whole content in memory) and
-// ReadFuelStream (content arriving in chunks), so both always agree.
+// ReadFuelChunks (content arriving in chunks, from a stream or a file), so both always
+// agree.
 #include "fuel/fuel_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -21,7 +28,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
+#include <functional>
 #include <random>
 #include <system_error>
 #include <utility>
@@ -173,22 +180,50 @@ void CheckCount(int count) {
   if (count < 0) throw std::invalid_argument("fuel: negative count of values to read");
 }
 
+namespace fs = std::filesystem;
+
 // A path for a message, in UTF-8 and quoted.
-std::string Quoted(const std::filesystem::path& path) {
+std::string Quoted(const fs::path& path) {
   const std::u8string text = path.u8string();
   return "\"" + std::string(reinterpret_cast<const char*>(text.data()), text.size()) + "\"";
 }
 
-// The reason of the last failed C library call, when it left one.
-std::string Reason(int error) {
-  if (error == 0) return "";
-  return ": " + std::generic_category().message(error);
+// The operating system's text for an error number.
+std::string Reason(int error) { return std::generic_category().message(error); }
+
+// Why a file of this type is not read as a fuel file.
+std::string NotRegularReason(mode_t mode) {
+  if (S_ISDIR(mode)) return Reason(EISDIR);
+  if (S_ISFIFO(mode)) return "not a regular file (a FIFO)";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "not a regular file (a device)";
+  if (S_ISSOCK(mode)) return "not a regular file (a socket)";
+  return "not a regular file";
 }
+
+// Closes a file descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  // Closes now; returns the errno of a failed close, 0 when it succeeded.
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
 
 // A name for a temporary file beside `target` that no file has yet. It is short, so a
 // target whose own name is near the file system's limit can still be written.
-std::filesystem::path TempPathBeside(const std::filesystem::path& target,
-                                     const std::string& failed) {
+fs::path TempPathBeside(const fs::path& target, const fs::path& path, const std::string& failed) {
   static std::atomic<std::uint64_t> counter{0};
   static const std::uint64_t seed = [] {
     std::random_device device;
@@ -205,58 +240,171 @@ std::filesystem::path TempPathBeside(const std::filesystem::path& target,
     char hex[17];
     for (int k = 0; k < 16; ++k) hex[k] = "0123456789abcdef"[(x >> (4 * k)) & 0xF];
     hex[16] = '\0';
-    std::filesystem::path temp = target;
+    fs::path temp = target;
     temp.replace_filename(std::string(".pyrana-") + hex + ".tmp");
     std::error_code ec;
-    const auto status = std::filesystem::symlink_status(temp, ec);
-    if (!std::filesystem::exists(status)) return temp;
+    const auto status = fs::symlink_status(temp, ec);
+    if (!fs::exists(status)) return temp;
   }
-  throw FileError(failed + ": no free name for a temporary file");
+  throw FileError(failed, path, "no free name for a temporary file");
 }
 
 // Removes the temporary file unless the rename has taken it.
 class TempFileGuard {
  public:
-  explicit TempFileGuard(std::filesystem::path path) : path_(std::move(path)) {}
+  explicit TempFileGuard(fs::path path) : path_(std::move(path)) {}
   TempFileGuard(const TempFileGuard&) = delete;
   TempFileGuard& operator=(const TempFileGuard&) = delete;
   ~TempFileGuard() {
     if (armed_) {
       std::error_code ignored;
-      std::filesystem::remove(path_, ignored);
+      fs::remove(path_, ignored);
     }
   }
   void Release() { armed_ = false; }
 
  private:
-  std::filesystem::path path_;
+  fs::path path_;
   bool armed_ = true;
 };
 
+// Hands out the next bytes of the content, at most `size` of them; 0 at its end.
+using ChunkReader = std::function<std::size_t(char* buffer, std::size_t size)>;
+
+// The reading of ReadFuelStream and ReadFuelFile: the name line within its bound, then
+// the numbers within their window, asking for no byte past either.
+FuelFileContent ReadFuelChunks(const ChunkReader& read_some, int count, std::size_t chunk_bytes) {
+  CheckCount(count);
+  if (chunk_bytes == 0) throw std::invalid_argument("fuel: zero chunk size");
+  FuelFileContent content;
+  content.values.assign(static_cast<std::size_t>(count), 0.0f);
+
+  std::string chunk(chunk_bytes, '\0');
+  bool at_end = false;
+  // Reads the next chunk of at most `limit` bytes; an empty view once the content ended.
+  const auto next_chunk = [&](std::size_t limit) -> std::string_view {
+    if (at_end || limit == 0) return {};
+    const std::size_t got = read_some(chunk.data(), std::min(chunk.size(), limit));
+    if (got == 0) at_end = true;
+    return std::string_view(chunk.data(), got);
+  };
+
+  // The name line, up to its CR; `numbers` takes the CR and what follows it in that chunk.
+  NameLine& line = content.name_line;
+  std::string numbers;
+  std::size_t scanned = 0;
+  while (!line.complete) {
+    const std::string_view bytes = next_chunk(kMaxNameBytes + 1 - scanned);
+    if (bytes.empty()) {
+      line.numbers_start = scanned;
+      return content;
+    }
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const char c = bytes[i];
+      if (c == kCr) {
+        line.numbers_start = scanned + i;
+        line.complete = true;
+        numbers.assign(bytes.substr(i));
+        break;
+      }
+      if (IsNameByte(c) && scanned + i < kMaxNameBytes) line.name.push_back(c);
+    }
+    scanned += bytes.size();
+  }
+
+  // The numbers, from the CR on. One byte past the window tells that the file goes on, so
+  // that a number the window cuts is not taken for one the file ends with.
+  const std::size_t cap = kMaxNumbersBytes + 1;
+  std::size_t pos = 0;
+  int read = 0;
+  while (read < count) {
+    const bool cut = numbers.size() > kMaxNumbersBytes;
+    const std::string_view window(numbers.data(), std::min(numbers.size(), kMaxNumbersBytes));
+    pos = SkipSpace(window, pos);
+    ScanResult scan;
+    if (pos < window.size()) scan = ScanNumber(window, pos, at_end && !cut);
+    if (pos == window.size() || scan.kind == ScanKind::kNeedMore) {
+      if (at_end || cut) break;
+      numbers.append(next_chunk(cap - numbers.size()));  // at its end, the next scan sees at_end
+      continue;
+    }
+    if (scan.kind == ScanKind::kStop) break;
+    content.values[static_cast<std::size_t>(read++)] = scan.value;
+    pos = scan.end;
+  }
+  content.numbers_read = read;
+  return content;
+}
+
+// The file a save replaces: `path`, or what the chain of symbolic links from it names.
+fs::path ResolveLinks(const fs::path& path, const std::string& failed) {
+  fs::path target = path;
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target;
+    if (hops == 40) throw FileError(failed, path, Reason(ELOOP));
+    std::error_code ec;
+    const fs::path link = fs::read_symlink(target, ec);
+    if (ec) throw FileError(failed, path, ec.message());
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+}
+
+// Writes all of `content`; returns 0 or the errno of the failed write.
+int WriteAll(int fd, std::string_view content) {
+  while (!content.empty()) {
+    const ssize_t written = ::write(fd, content.data(), content.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    content.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+// Flushes a folder's entries (a rename just made) to the disk; file systems that cannot
+// are left as they are, since the file itself is already written.
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  Descriptor dir(fd);
+  ::fsync(dir.get());
+}
+
 }  // namespace
+
+FileError::FileError(const std::string& action, std::filesystem::path path, std::string reason)
+    : std::runtime_error(action + " " + Quoted(path) + ": " + reason),
+      path_(std::move(path)),
+      reason_(std::move(reason)) {}
 
 NameLine ReadNameLine(std::string_view bytes) {
   NameLine line;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
+  const std::size_t scanned = std::min(bytes.size(), kMaxNameBytes + 1);
+  for (std::size_t i = 0; i < scanned; ++i) {
     const char c = bytes[i];
     if (c == kCr) {
       line.numbers_start = i;
       line.complete = true;
       return line;
     }
-    if (IsNameByte(c) && line.name.size() < kMaxNameBytes) line.name.push_back(c);
+    if (IsNameByte(c) && i < kMaxNameBytes) line.name.push_back(c);
   }
-  line.numbers_start = bytes.size();
+  line.numbers_start = scanned;
   return line;
 }
 
 std::vector<float> ReadNumbers(std::string_view bytes, std::size_t start, int count) {
   CheckCount(count);
   std::vector<float> values(static_cast<std::size_t>(count), 0.0f);
-  std::size_t pos = std::min(start, bytes.size());
+  const std::string_view rest = bytes.substr(std::min(start, bytes.size()));
+  const bool cut = rest.size() > kMaxNumbersBytes;
+  const std::string_view window = rest.substr(0, kMaxNumbersBytes);
+  std::size_t pos = 0;
   for (float& value : values) {
-    pos = SkipSpace(bytes, pos);
-    const ScanResult scan = ScanNumber(bytes, pos, /*at_end=*/true);
+    pos = SkipSpace(window, pos);
+    const ScanResult scan = ScanNumber(window, pos, /*at_end=*/!cut);
     if (scan.kind != ScanKind::kNumber) break;
     value = scan.value;
     pos = scan.end;
@@ -269,84 +417,36 @@ FuelFileContent ReadFuelStream(std::istream& in, int count) {
 }
 
 FuelFileContent ReadFuelStream(std::istream& in, int count, std::size_t chunk_bytes) {
-  CheckCount(count);
-  if (chunk_bytes == 0) throw std::invalid_argument("fuel: zero chunk size");
-  FuelFileContent content;
-  content.values.assign(static_cast<std::size_t>(count), 0.0f);
-
-  std::string chunk(chunk_bytes, '\0');
-  bool at_end = false;
-  // Reads the next chunk; an empty view once the stream has ended.
-  const auto next_chunk = [&]() -> std::string_view {
-    if (at_end) return {};
-    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    if (in.bad()) throw FileError("fuel: read error");
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (got < chunk.size()) at_end = true;
-    return std::string_view(chunk.data(), got);
-  };
-
-  // The name line, up to its CR; `pending` takes what follows it in that chunk.
-  NameLine& line = content.name_line;
-  std::string pending;
-  std::size_t consumed = 0;
-  while (!line.complete) {
-    const std::string_view bytes = next_chunk();
-    if (bytes.empty()) {
-      line.numbers_start = consumed;
-      return content;
-    }
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      const char c = bytes[i];
-      if (c == kCr) {
-        line.numbers_start = consumed + i;
-        line.complete = true;
-        pending.assign(bytes.substr(i));
-        break;
-      }
-      if (IsNameByte(c) && line.name.size() < kMaxNameBytes) line.name.push_back(c);
-    }
-    consumed += bytes.size();
-  }
-
-  // The numbers. `pending` holds at most one unfinished number and a chunk.
-  std::size_t pos = 0;
-  int read = 0;
-  while (read < count) {
-    pos = SkipSpace(pending, pos);
-    if (pos == pending.size()) {
-      pending.clear();
-      pos = 0;
-      const std::string_view bytes = next_chunk();
-      if (bytes.empty()) break;
-      pending.append(bytes);
-      continue;
-    }
-    const ScanResult scan = ScanNumber(pending, pos, at_end);
-    if (scan.kind == ScanKind::kNeedMore) {
-      pending.erase(0, pos);
-      pos = 0;
-      pending.append(next_chunk());  // at its end, the next scan sees at_end
-      continue;
-    }
-    if (scan.kind == ScanKind::kStop) break;
-    content.values[static_cast<std::size_t>(read++)] = scan.value;
-    pos = scan.end;
-  }
-  return content;
+  return ReadFuelChunks(
+      [&in](char* buffer, std::size_t size) {
+        in.read(buffer, static_cast<std::streamsize>(size));
+        if (in.bad()) throw FileError("fuel: read error");
+        return static_cast<std::size_t>(in.gcount());
+      },
+      count, chunk_bytes);
 }
 
 FuelFileContent ReadFuelFile(const std::filesystem::path& path, int count) {
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) {
-    throw FileError("Cannot open fuel file " + Quoted(path) + Reason(errno));
-  }
-  try {
-    return ReadFuelStream(in, count);
-  } catch (const FileError&) {
-    throw FileError("Cannot read fuel file " + Quoted(path) + ": read error");
-  }
+  const std::string failed = "Cannot open fuel file";
+  // The type is known before the file is opened, so a FIFO or a device is never opened
+  // for reading; the open itself does not wait, and what it opened is checked again.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) throw FileError(failed, path, Reason(errno));
+  if (!S_ISREG(st.st_mode)) throw FileError(failed, path, NotRegularReason(st.st_mode));
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throw FileError(failed, path, Reason(errno));
+  Descriptor file(fd);
+  if (::fstat(file.get(), &st) != 0) throw FileError(failed, path, Reason(errno));
+  if (!S_ISREG(st.st_mode)) throw FileError(failed, path, NotRegularReason(st.st_mode));
+  return ReadFuelChunks(
+      [&file, &path](char* buffer, std::size_t size) {
+        for (;;) {
+          const ssize_t got = ::read(file.get(), buffer, size);
+          if (got >= 0) return static_cast<std::size_t>(got);
+          if (errno != EINTR) throw FileError("Cannot read fuel file", path, Reason(errno));
+        }
+      },
+      count, kReadChunkBytes);
 }
 
 std::string FormatFuelFile(std::string_view name_cp1251,
@@ -378,32 +478,73 @@ std::string FormatFuelFile(std::string_view name_cp1251,
 void WriteFuelFile(const std::filesystem::path& path, std::string_view name_cp1251,
                    const std::array<float, kRecordSize>& values) {
   const std::string content = FormatFuelFile(name_cp1251, values);
-  const std::string failed = "Cannot write fuel file " + Quoted(path);
+  const std::string failed = "Cannot write fuel file";
+  const fs::path target = ResolveLinks(path, failed);
 
-  const std::filesystem::path temp = TempPathBeside(path, failed);
+  // An existing file must be one that this user may write; root may write any file, so
+  // for root a file without any write permission counts as read-only.
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists) {
+    if (!S_ISREG(old.st_mode)) throw FileError(failed, path, NotRegularReason(old.st_mode));
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+      throw FileError(failed, path, Reason(errno));
+    }
+    if (::geteuid() == 0 && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+      throw FileError(failed, path, Reason(EACCES));
+    }
+  }
+
+  const fs::path temp = TempPathBeside(target, path, failed);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) throw FileError(failed, path, Reason(errno));
   TempFileGuard guard(temp);
-  {
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) throw FileError(failed + Reason(errno));
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) throw FileError(failed + Reason(errno));
-    out.close();
-    if (out.fail()) throw FileError(failed + Reason(errno));
+  Descriptor file(fd);
+  if (exists) {
+    // The new file takes the old one's permissions (and, for root, its owner) where it
+    // can; failing that, the defaults stay, and the file is still whole.
+    if (::fchmod(file.get(), old.st_mode & 07777) != 0 ||
+        (::geteuid() == 0 && ::fchown(file.get(), old.st_uid, old.st_gid) != 0)) {
+    }
   }
-
-  // The new file takes the old one's permissions where it can; failing that, the
-  // default ones do.
-  std::error_code ec;
-  const auto old_status = std::filesystem::status(path, ec);
-  if (!ec && std::filesystem::is_regular_file(old_status)) {
-    std::filesystem::permissions(temp, old_status.permissions(), ec);
-  }
-
-  std::filesystem::rename(temp, path, ec);
-  if (ec) throw FileError(failed + ": " + ec.message());
+  if (const int error = WriteAll(file.get(), content)) throw FileError(failed, path, Reason(error));
+  if (::fsync(file.get()) != 0) throw FileError(failed, path, Reason(errno));
+  if (const int error = file.Close()) throw FileError(failed, path, Reason(error));
+  if (::rename(temp.c_str(), target.c_str()) != 0) throw FileError(failed, path, Reason(errno));
   guard.Release();
+  SyncFolder(target.parent_path());
+  RemoveStaleTemporaries(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+}
+
+bool IsSaveTemporaryName(std::string_view file_name) {
+  constexpr std::string_view kPrefix = ".pyrana-";
+  constexpr std::string_view kSuffix = ".tmp";
+  constexpr std::size_t kDigits = 16;
+  if (file_name.size() != kPrefix.size() + kDigits + kSuffix.size()) return false;
+  if (!file_name.starts_with(kPrefix) || !file_name.ends_with(kSuffix)) return false;
+  const std::string_view digits = file_name.substr(kPrefix.size(), kDigits);
+  return std::all_of(digits.begin(), digits.end(),
+                     [](char c) { return IsDigit(c) || (c >= 'a' && c <= 'f'); });
+}
+
+int RemoveStaleTemporaries(const std::filesystem::path& folder) noexcept {
+  try {
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      if (!IsSaveTemporaryName(it->path().filename().string())) continue;
+      std::error_code entry_ec;
+      if (!fs::is_regular_file(it->symlink_status(entry_ec))) continue;
+      const auto written = it->last_write_time(entry_ec);
+      if (!entry_ec && now - written >= kStaleTemporaryAge) stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const fs::path& temp : stale) removed += fs::remove(temp, ec) ? 1 : 0;
+    return removed;
+  } catch (const std::exception&) {
+    return 0;  // out of memory while listing: the temporaries wait for the next time
+  }
 }
 
 int TypeIndexOf(float value15) {

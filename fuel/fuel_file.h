@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <istream>
@@ -17,9 +18,14 @@ inline constexpr int kRecordSize = 50;  // values per fuel record (record rows 0
 inline constexpr int kTypeRow = 15;     // record row of the fuel type index
 inline constexpr int kListCount = 20;   // values the fuel list reads of each file
 
-// The longest name kept. The name line is still scanned to its CR, but bytes past this
-// many are dropped, by ReadNameLine and ReadFuelStream alike (and never written).
+// The name line ends at a CR among the first kMaxNameBytes + 1 bytes of a file: the name
+// is at most this long. A file without such a CR has no name line (and no numbers), so
+// no file is read further than this to find one.
 inline constexpr std::size_t kMaxNameBytes = 4096;
+
+// The numbers are read from the CR on, within this many bytes; a number that the window
+// cuts is not read.
+inline constexpr std::size_t kMaxNumbersBytes = 65536;
 
 // A number written with more characters than this ends the reading, as a non-number does.
 inline constexpr std::size_t kMaxNumberChars = 400;
@@ -27,21 +33,33 @@ inline constexpr std::size_t kMaxNumberChars = 400;
 // How many bytes ReadFuelStream asks the stream for at a time.
 inline constexpr std::size_t kReadChunkBytes = 4096;
 
-// A file that cannot be opened, read or written.
+// A file that cannot be opened, read or written: what failed, the file, and why (the
+// operating system's reason where there is one).
 class FileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit FileError(const std::string& message) : std::runtime_error(message) {}
+  // The message is `action` "`path`": `reason`.
+  FileError(const std::string& action, std::filesystem::path path, std::string reason);
+
+  const std::filesystem::path& path() const { return path_; }
+  const std::string& reason() const { return reason_; }
+
+ private:
+  std::filesystem::path path_;
+  std::string reason_;
 };
 
 // The name line of a fuel file.
 struct NameLine {
-  std::string name;               // Windows-1251 bytes; bytes below 32 skipped
-  std::size_t numbers_start = 0;  // position of the first CR (the size when there is none)
-  bool complete = false;          // the line ended with its CR
+  std::string name;  // Windows-1251 bytes; bytes below 32 skipped
+  // Position of the CR; without one, how many bytes were scanned for it (the size, at
+  // most kMaxNameBytes + 1).
+  std::size_t numbers_start = 0;
+  bool complete = false;  // the line ended with its CR: the file has a name line
 };
 
-// Scans the whole content: the name is every byte of code 32 or more before the first CR
-// (the first kMaxNameBytes of them).
+// Scans the first kMaxNameBytes + 1 bytes for the first CR: the name is every byte of
+// code 32 or more before it (of the first kMaxNameBytes bytes when there is none).
 NameLine ReadNameLine(std::string_view bytes);
 
 // Reads `count` numbers from `start` as scanf's "%f" does: white space skipped, then a
@@ -49,24 +67,30 @@ NameLine ReadNameLine(std::string_view bytes);
 // is not a number (or the end) ends the reading; values not read are 0.
 // Not numbers: "inf", "nan", hexadecimal ("0x1" reads 0, then stops at the "x"), a value
 // too large for a float ("1e99"; a too small one reads as 0), a number longer than
-// kMaxNumberChars. A start past the end reads nothing. Throws std::invalid_argument for
-// a negative count.
+// kMaxNumberChars. Only the kMaxNumbersBytes bytes from `start` are read; a number that
+// runs past them is not read. A start past the end reads nothing. Throws
+// std::invalid_argument for a negative count.
 std::vector<float> ReadNumbers(std::string_view bytes, std::size_t start, int count);
 
 // What a load takes from a fuel file.
 struct FuelFileContent {
   NameLine name_line;
   std::vector<float> values;  // exactly `count` values
+  int numbers_read = 0;       // how many of them the file gave; the rest are 0
 };
 
-// Reads the name line and `count` numbers from a stream, reading no further than needed;
-// the result is that of ReadNameLine and ReadNumbers on the whole content (no numbers
-// when the name line has no CR). Throws FileError when the stream fails (badbit) and
-// std::invalid_argument for a negative count or a zero chunk size.
+// Reads the name line and `count` numbers from a stream, reading no further than needed
+// and never more than kMaxNameBytes + kMaxNumbersBytes + 1 bytes; the result is that of
+// ReadNameLine and ReadNumbers on the whole content (no numbers when the file has no
+// name line). Throws FileError when the stream fails (badbit) and std::invalid_argument
+// for a negative count or a zero chunk size.
 FuelFileContent ReadFuelStream(std::istream& in, int count);
 FuelFileContent ReadFuelStream(std::istream& in, int count, std::size_t chunk_bytes);
 
-// Opens and reads a fuel file; throws FileError when it cannot be opened or read.
+// Opens and reads a fuel file as ReadFuelStream does. Only a regular file is read (a
+// symbolic link counts as what it points to): a FIFO, a device or a directory is refused
+// without being opened for reading. Throws FileError, with the operating system's reason,
+// when the file cannot be opened or read.
 FuelFileContent ReadFuelFile(const std::filesystem::path& path, int count);
 
 // The bytes of a fuel file: the name, CR LF, each value as "%.3f " ("." always, whatever
@@ -76,11 +100,28 @@ FuelFileContent ReadFuelFile(const std::filesystem::path& path, int count);
 std::string FormatFuelFile(std::string_view name_cp1251,
                            const std::array<float, kRecordSize>& values);
 
-// Writes the complete file beside the target and renames it over the old one, so a
-// failure leaves the old file whole. Throws FileError on any failure to write, and
-// std::invalid_argument (before touching any file) for a NaN or infinite value.
+// Writes the complete file beside the target, flushes it to the disk and renames it over
+// the old one (then flushes the folder), so a failure or a crash leaves the old file whole.
+// A symbolic link is saved through: the file it points to is replaced, the link stays.
+// An existing file that this user may not write (no write permission at all, for root)
+// is refused and left as it is. The new file keeps the old one's permissions. Throws
+// FileError, with the operating system's reason, on any failure to write, and
+// std::invalid_argument (before touching any file) for a NaN or infinite value. After a
+// save, stale temporaries in the folder are removed (RemoveStaleTemporaries).
 void WriteFuelFile(const std::filesystem::path& path, std::string_view name_cp1251,
                    const std::array<float, kRecordSize>& values);
+
+// A temporary that a save left behind this long ago is stale: no save takes so long.
+inline constexpr std::chrono::minutes kStaleTemporaryAge{10};
+
+// Whether a file name is that of a save's temporary: ".pyrana-", 16 hexadecimal digits,
+// ".tmp".
+bool IsSaveTemporaryName(std::string_view file_name);
+
+// Removes from `folder` the regular files named as a save's temporaries that were last
+// written kStaleTemporaryAge or more ago: what a save killed half way leaves. Returns how
+// many were removed; never throws.
+int RemoveStaleTemporaries(const std::filesystem::path& folder) noexcept;
 
 // Fuel type index of record value 15: rounded half away from zero to a whole number;
 // -1 for a value that names no whole number in int range (NaN, huge).

@@ -82,8 +82,14 @@ int CompareFileNames(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::filesystem::path> ListFuelFiles(const std::filesystem::path& folder) {
+  std::error_code ignored;
+  return ListFuelFiles(folder, ignored);
+}
+
+std::vector<std::filesystem::path> ListFuelFiles(const std::filesystem::path& folder,
+                                                 std::error_code& error) {
   std::vector<std::filesystem::path> files;
-  std::error_code error;
+  error.clear();
   std::filesystem::directory_iterator it(folder, error);
   if (error) return files;
   for (const std::filesystem::directory_iterator end; it != end; it.increment(error)) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "library/type_filters.h"
@@ -25,9 +26,14 @@ int CompareFileNames(std::string_view a, std::string_view b);
 // The regular files of `folder` whose name ends in ".fll" in any case, in the order of
 // CompareFileNames. A folder that does not exist or cannot be read gives no files.
 std::vector<std::filesystem::path> ListFuelFiles(const std::filesystem::path& folder);
+// The same, with the reason in `error` when the folder cannot be opened or listed to its
+// end (the files listed before that are still given).
+std::vector<std::filesystem::path> ListFuelFiles(const std::filesystem::path& folder,
+                                                 std::error_code& error);
 
-// Reads the name line and the first 20 numbers of a fuel file; throws fuel::FileError
-// when the file cannot be opened or read.
+// Reads the name line and the first 20 numbers of a fuel file, never more than the
+// reader's bounds however large the file; throws fuel::FileError when the file cannot be
+// opened or read.
 FuelEntry ReadFuelEntry(const std::filesystem::path& path);
 
 // The fuel list of `files`: every file that the filters do not exclude, in the given

@@ -5,6 +5,7 @@
 
 #include <system_error>
 
+#include "fuel/fuel_file.h"
 #include "library/fuel_folder.h"
 
 namespace library {
@@ -32,9 +33,13 @@ bool SeedLibraryFolder(const fs::path& folder, const fs::path& examples) {
 
 fs::path PrepareLibraryFolder(const fs::path& program_dir, const fs::path& data_dir) {
   const fs::path beside_program = program_dir / "Fuel";
-  if (EnsureFolder(beside_program) && IsWritableFolder(beside_program)) return beside_program;
+  if (EnsureFolder(beside_program) && IsWritableFolder(beside_program)) {
+    fuel::RemoveStaleTemporaries(beside_program);
+    return beside_program;
+  }
   const fs::path in_data = data_dir / "Fuel";
   SeedLibraryFolder(in_data, beside_program);
+  fuel::RemoveStaleTemporaries(in_data);
   return in_data;
 }
 

@@ -17,7 +17,8 @@ bool SeedLibraryFolder(const std::filesystem::path& folder, const std::filesyste
 
 // The library folder of a start-up: `program_dir`/Fuel when that folder exists or can be
 // created and can be written into; otherwise `data_dir`/Fuel, seeded by SeedLibraryFolder
-// with the fuels of `program_dir`/Fuel (the examples of a read-only installation).
+// with the fuels of `program_dir`/Fuel (the examples of a read-only installation). The
+// stale temporaries of saves killed half way are removed from it.
 std::filesystem::path PrepareLibraryFolder(const std::filesystem::path& program_dir,
                                            const std::filesystem::path& data_dir);
 

@@ -8,9 +8,16 @@ cd "$(dirname "$0")/.."
 
 cmake --preset release
 cmake --build --preset release
-cpack --preset release
-packages=(build/release/pyrana_*.deb)
-DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "./${packages[-1]}"
+# The package this build just made, as cpack names it (an older one may lie beside it).
+cpack --preset release | tee build/release/cpack.log
+package="$(sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p' build/release/cpack.log | tail -n 1)"
+if [ -z "$package" ] || [ ! -f "$package" ]; then
+  echo "cpack named no .deb it generated" >&2
+  exit 1
+fi
+# Only what the package depends on; recommended packages are the user's choice.
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends --reinstall \
+  "$(realpath "$package")"
 
 program_dir=/usr/lib/pyrana
 fuel="Каменный уголь.fll"

@@ -1,4 +1,6 @@
-// CSV fields and rows: separators that follow the decimal separator, and quoting.
+// CSV for a spreadsheet: separators that follow the decimal separator, quoting, the
+// byte-order mark, the name and composition before the table, and free texts that a
+// spreadsheet never takes for formulas.
 #include "calc/csv_export.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +19,63 @@ TEST(CsvExportTest, SeparatorsAndQuoting) {
   EXPECT_EQ(CsvRow({"", "x", ""}, ','), ",x,\r\n");
 }
 
-TEST(CsvExportTest, MixtureUsesItsOwnCells) {
+TEST(CsvExportTest, FormulaLikeTextsGetAnApostropheNumbersNever) {
+  for (const std::string text :
+       {"=HYPERLINK(\"http://x\")", "+7", "-x", "@SUM(A1)", "\tx", "\rx", "-"}) {
+    EXPECT_EQ(CsvText(text), "'" + text);
+  }
+  for (const std::string text : {"Уголь -2", "", "1+1", "'=x"}) EXPECT_EQ(CsvText(text), text);
+  EXPECT_EQ(CsvValue("-2.5", '.'), "-2.5");
+  EXPECT_EQ(CsvValue("-2,5", ','), "-2,5");
+  EXPECT_EQ(CsvValue("+1e3", '.'), "+1e3");
+  EXPECT_EQ(CsvValue("-", '.'), "-");
+  EXPECT_EQ(CsvValue("", '.'), "");
+  EXPECT_EQ(CsvValue("-2,5", '.'), "'-2,5");
+  EXPECT_EQ(CsvValue("=1+1", '.'), "'=1+1");
+  EXPECT_EQ(CsvValue("abc", '.'), "abc");
+}
+
+TEST(CsvExportTest, FuelCsvStartsWithTheMarkNameAndComposition) {
   FuelDocument doc;
+  doc.ComboBox1 = "=HYPERLINK(\"http://x\",\"y\")";
+  doc.ComboBox3 = 1;
+  doc.XLSheet3.SetText(1, 1, "12,5");  // typed with the wrong separator: a text, not a number
+  const std::string csv = FuelCsv(doc);
+  const std::string head = std::string(kCsvByteOrderMark) +
+                           "Топливо,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"\r\n"
+                           "Тип,каменный уголь\r\n"
+                           "Состав топлива\r\n"
+                           "Влажность,\"12,5\",%\r\n"
+                           "Зольность,";
+  EXPECT_EQ(csv.substr(0, head.size()), head);
+  const std::size_t table = csv.find("\r\n\r\n\"Температура ,°С\",");
+  ASSERT_NE(table, std::string::npos);
+  EXPECT_LT(csv.find("\r\nВсего,"), table);
+  // The given parameter is named as such; "Температура" heads the state row alone.
+  EXPECT_NE(csv.find("\r\nЗадающий параметр: температура,100,"), std::string::npos);
+  EXPECT_EQ(csv.find("\r\nТемпература,"), csv.rfind("\r\nТемпература,"));
+
+  doc.XLSheet15.SetInteger(0, 3, 2);
+  EXPECT_NE(FuelCsv(doc).find("\r\nЗадающий параметр: энтальпия дымовых газов,"),
+            std::string::npos);
+  FuelDocument gas(',');
+  gas.GasSheetsShown = true;
+  gas.ComboBox3 = 6;
+  EXPECT_NE(FuelCsv(gas).find("Состав топлива\r\nCH4;"), std::string::npos);
+}
+
+TEST(CsvExportTest, MixtureListsItsComponentsBeforeItsOwnCells) {
+  FuelDocument doc;
+  doc.Slots[0] = {"@уголь", "каменный уголь", "60"};
+  doc.Slots[1] = {"газ", "газообразное топливо", "=40"};
+  doc.Edit3 = "60";
   doc.XLSheet17.SetText(4, 5, "1200");
   const std::string csv = MixtureCsv(doc);
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n\r\n")), std::string(kCsvByteOrderMark) +
+                                                     "Смесь топлива\r\n"
+                                                     "'@уголь,каменный уголь,60,%\r\n"
+                                                     "газ,газообразное топливо,'=40,%\r\n"
+                                                     "Процентов смеси составлено,60,%");
   EXPECT_NE(csv.find("\r\nТемпература,1200,°С\r\n"), std::string::npos);
   EXPECT_NE(csv.find("\r\nКоэффициент уноса,,\r\n"), std::string::npos);
   EXPECT_NE(csv.find("\r\n2500,,,\r\n"), std::string::npos);

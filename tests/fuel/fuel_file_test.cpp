@@ -1,6 +1,7 @@
 #include "fuel/fuel_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <bit>
@@ -133,11 +134,16 @@ TEST(ReadNameLine, TakesBytesOfCode32OrMoreUpToTheFirstCr) {
   EXPECT_EQ(line.numbers_start, 17u);
   EXPECT_FALSE(line.complete);
 
-  const std::string long_name(kMaxNameBytes + 900, 'x');
-  line = ReadNameLine(long_name + "\r\n5 ");
-  EXPECT_EQ(line.name, long_name.substr(0, kMaxNameBytes));
-  EXPECT_EQ(line.numbers_start, long_name.size());
-  EXPECT_EQ(ReadNumbers(long_name + "\r\n5 ", line.numbers_start, 1)[0], 5.0f);
+  // The name line is looked for in the first kMaxNameBytes + 1 bytes only.
+  const std::string longest(kMaxNameBytes, 'x');
+  line = ReadNameLine(longest + "\r\n5 ");
+  EXPECT_EQ(line.name, longest);
+  EXPECT_EQ(line.numbers_start, kMaxNameBytes);
+  EXPECT_TRUE(line.complete);
+  line = ReadNameLine(longest + "y\r\n5 ");
+  EXPECT_EQ(line.name, longest);
+  EXPECT_EQ(line.numbers_start, kMaxNameBytes + 1);
+  EXPECT_FALSE(line.complete);
 }
 
 TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
@@ -178,6 +184,14 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
   EXPECT_EQ(ReadNumbers("9 1 2", 99, 2), (std::vector<float>{0, 0}));
   EXPECT_TRUE(ReadNumbers("1", 0, 0).empty());
   EXPECT_THROW(ReadNumbers("1", 0, -1), std::invalid_argument);
+
+  // Only the window from the start is read; a number that the window cuts is not read,
+  // one that the content ends with is.
+  const std::string blanks(kMaxNumbersBytes - 4, ' ');
+  EXPECT_EQ(ReadNumbers(blanks + "1 23", 0, 2), (std::vector<float>{1, 23}));
+  EXPECT_EQ(ReadNumbers(blanks + "1 234", 0, 2), (std::vector<float>{1, 0}));
+  EXPECT_EQ(ReadNumbers(blanks + "1 2 3", 0, 3), (std::vector<float>{1, 2, 0}));
+  EXPECT_EQ(ReadNumbers("9" + blanks + "1 23", 1, 2), (std::vector<float>{1, 23}));
 }
 
 TEST(TypeIndexOf, RoundsHalfAwayFromZeroAndRejectsWhatNamesNoInt) {
@@ -215,6 +229,10 @@ TEST(ReadFuelStream, AgreesWithReadNameLineAndReadNumbers) {
       "a\tb\r\n1 2\r3\r\n4",
       "\r\n" + long_token + " " + long_token + "0 5",
       std::string(kMaxNameBytes + 10, 'n') + "\r\n1",
+      std::string(kMaxNameBytes, 'n') + "\r\n1",
+      "n\r" + std::string(kMaxNumbersBytes - 5, ' ') + "1 234 5",
+      "n\r" + std::string(kMaxNumbersBytes - 4, ' ') + "1 23",
+      "n\r" + std::string(kMaxNumbersBytes + 7, ' ') + "1",
       FormatFuelFile(kNewFuel, Record{1.5f, -2.25f, 1e6f}),
   };
   for (const std::string& input : inputs) {
@@ -228,7 +246,8 @@ TEST(ReadFuelStream, AgreesWithReadNameLineAndReadNumbers) {
         EXPECT_EQ(read.name_line.name, line.name) << input;
         EXPECT_EQ(read.name_line.numbers_start, line.numbers_start) << input;
         EXPECT_EQ(read.name_line.complete, line.complete) << input;
-        EXPECT_EQ(Bits(read.values), Bits(numbers)) << input << " chunk " << chunk;
+        EXPECT_EQ(Bits(read.values), Bits(line.complete ? numbers : Zeros({}, count)))
+            << input.substr(0, 40) << " chunk " << chunk;
       }
     }
   }
@@ -272,20 +291,54 @@ TEST(ReadFuelStream, ReadsNoFurtherThanNeededAndReportsReadErrors) {
     EXPECT_EQ(ReadFuelStream(in, kRecordSize).name_line.name, "fuel");
     EXPECT_LE(endless.served, head.size() + 2 * kReadChunkBytes) << head;
   }
+  // No CR, or blanks after it, as far as the stream goes: the reading stops at its bounds
+  // (the buffer hands out 512 bytes at a time).
+  for (const auto& [head, bound] : {std::pair<std::string, std::size_t>{"", kMaxNameBytes + 1},
+                                    {"fuel\r\n", kMaxNumbersBytes + 5}}) {
+    EndlessBuf endless(head, head.empty() ? "no line end " : " ");
+    std::istream in(&endless);
+    const FuelFileContent read = ReadFuelStream(in, kRecordSize);
+    EXPECT_EQ(read.name_line.complete, !head.empty());
+    EXPECT_EQ(read.numbers_read, 0);
+    EXPECT_LE(endless.served, bound + 512) << head;
+  }
+  std::istringstream ten("x\r\n1 2 3 4 5 6 7 8 9 10 junk 11");
+  EXPECT_EQ(ReadFuelStream(ten, kRecordSize).numbers_read, 10);
 
   EndlessBuf failing("fuel", "1 ", true);
   std::istream bad(&failing);
   EXPECT_THROW(ReadFuelStream(bad, kRecordSize), FileError);
+}
 
+TEST(ReadFuelFile, ReadsOnlyRegularFilesAndSaysWhyNot) {
   TempDir dir;
-  for (const fs::path& path : {dir.path() / "missing.fll", dir.path()}) {
+  const fs::path fifo = dir.path() / "fifo.fll";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // opened for reading, it would wait for a writer
+  const fs::path loop = dir.path() / "loop.fll";
+  fs::create_symlink("loop.fll", loop);
+  const fs::path link = dir.path() / "link.fll";
+  WriteBytes(dir.path() / "real", "real\r\n1 2 3");
+  fs::create_symlink("real", link);
+  const std::pair<fs::path, std::string> failures[] = {
+      {dir.path() / "missing.fll", "No such file or directory"},
+      {dir.path(), "Is a directory"},
+      {fifo, "not a regular file (a FIFO)"},
+      {"/dev/zero", "not a regular file (a device)"},
+      {loop, "Too many levels of symbolic links"},
+  };
+  for (const auto& [path, reason] : failures) {
     try {
       ReadFuelFile(path, kRecordSize);
       ADD_FAILURE() << "no error for " << path;
     } catch (const FileError& e) {
+      EXPECT_EQ(e.path(), path);
+      EXPECT_EQ(e.reason(), reason) << path;
       EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
     }
   }
+  const FuelFileContent read = ReadFuelFile(link, kRecordSize);
+  EXPECT_EQ(read.name_line.name, "real");
+  EXPECT_EQ(read.numbers_read, 3);
 }
 
 TEST(WriteFuelFile, WritesWhatReadsBackToTheSameNameValuesAndBytes) {

@@ -2,7 +2,9 @@
 #include "library/fuel_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -57,9 +59,40 @@ TEST_F(FuelFolderTest, ListsFllFilesOfAnyCaseInCaseInsensitiveNameOrder) {
   EXPECT_EQ(FileNames(ListFuelFiles(dir_)), expected);
 }
 
-TEST_F(FuelFolderTest, MissingFolderListsNothing) {
+TEST_F(FuelFolderTest, MissingFolderListsNothingAndSaysWhy) {
   EXPECT_TRUE(ListFuelFiles(dir_ / "absent").empty());
   EXPECT_TRUE(ScanFuelFolder(dir_ / "absent", TypeFilters{}).empty());
+  std::error_code error;
+  EXPECT_TRUE(ListFuelFiles(dir_ / "absent", error).empty());
+  EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+  Write("plain.fll", FuelBytes("x", 0));
+  EXPECT_TRUE(ListFuelFiles(dir_ / "plain.fll", error).empty());
+  EXPECT_EQ(error, std::errc::not_a_directory);
+  EXPECT_EQ(ListFuelFiles(dir_, error).size(), 1u);
+  EXPECT_FALSE(error);
+}
+
+// The list reads every file of the folder on each refresh: a file of 4 GiB without a line
+// end, a FIFO, a device and a link loop must neither stall it nor hide the other fuels.
+TEST_F(FuelFolderTest, OddFilesNeverStallTheList) {
+  Write("a.fll", FuelBytes("first", 1));
+  const fs::path huge = Write("huge.fll", "");
+  fs::resize_file(huge, std::uintmax_t{4} << 30);  // sparse: 4 GiB of zero bytes
+  ASSERT_EQ(mkfifo((dir_ / "pipe.fll").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir_ / "zero.fll");
+  fs::create_symlink("loop.fll", dir_ / "loop.fll");
+  Write("z.fll", FuelBytes("last", 6));
+
+  const std::vector<FuelEntry> entries = ScanFuelFolder(dir_, TypeFilters{});
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, "first");
+  EXPECT_EQ(entries[1].path, huge);
+  EXPECT_EQ(entries[1].name, "");
+  EXPECT_EQ(entries[1].type_value, 0.0f);
+  EXPECT_EQ(entries[2].name, "last");
+  // Named one by one, the odd ones are refused as well, never opened for reading.
+  EXPECT_TRUE(ReadFuelList({dir_ / "pipe.fll", dir_ / "zero.fll", dir_ / "loop.fll"}, TypeFilters{})
+                  .empty());
 }
 
 TEST_F(FuelFolderTest, ScanGivesFirstLineNamesTypesAndPathsInFileOrder) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -74,6 +75,19 @@ TEST_F(LibraryFolderTest, WritableProgramFolderHoldsTheLibrary) {
   WriteExamples();
   EXPECT_EQ(PrepareLibraryFolder(program_, data_), program_ / "Fuel");
   EXPECT_FALSE(fs::exists(data_));  // nothing copied anywhere
+}
+
+TEST_F(LibraryFolderTest, StartRemovesTheStaleTemporariesOfKilledSaves) {
+  WriteExamples();
+  const fs::path stale = program_ / "Fuel" / ".pyrana-00112233445566ff.tmp";
+  const fs::path fresh = program_ / "Fuel" / ".pyrana-ffeeddccbbaa0099.tmp";
+  Write(stale, "half a fuel");
+  Write(fresh, "a save under way");
+  fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
+  EXPECT_EQ(PrepareLibraryFolder(program_, data_), program_ / "Fuel");
+  EXPECT_EQ(FileNames(program_ / "Fuel"),
+            (std::set<std::string>{".pyrana-ffeeddccbbaa0099.tmp", "GAS.FLL", "readme.txt",
+                                   "Мазут.fll"}));
 }
 
 TEST_F(LibraryFolderTest, MissingProgramFolderGivesAnEmptyDataLibrary) {

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs the real pyrana-calc executable and checks the exit statuses the README gives:
+# 0 complete, 3 printed but incomplete, 1 a file could not be read, 2 bad options; and
+# that every failure is one line "pyrana-calc: WHERE: WHAT" on stderr.
+# Usage: exit_status_test.sh PYRANA_CALC EXAMPLES_FOLDER
+set -u
+calc="$1"
+examples="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkfifo "$work/fifo.fll"
+coal="$examples/Каменный уголь.fll"
+gas="$examples/Природный газ.fll"
+passed=0
+failed=0
+runner=()
+
+# expect STATUS STDERR_PREFIX PRINTS(yes|no) ARGS...
+expect() {
+  local status="$1" prefix="$2" prints="$3"
+  shift 3
+  # A FIFO opened for reading would wait for ever: the timeout turns that into a failure.
+  timeout 60 "${runner[@]}" "$calc" "$@" > "$work/out" 2> "$work/err" < /dev/null
+  local got=$?
+  local why=""
+  [ "$got" -eq "$status" ] || why="exit status $got, not $status"
+  if [ -n "$prefix" ]; then
+    [ "$(head -c ${#prefix} "$work/err")" = "$prefix" ] || why="$why; stderr: $(cat "$work/err")"
+  else
+    [ ! -s "$work/err" ] || why="$why; stderr: $(cat "$work/err")"
+  fi
+  if grep -v '^pyrana-calc: ' "$work/err" > /dev/null; then why="$why; a stderr line without the prefix"; fi
+  if [ "$prints" = yes ] && [ ! -s "$work/out" ]; then why="$why; nothing printed"; fi
+  if [ "$prints" = no ] && [ -s "$work/out" ]; then why="$why; printed"; fi
+  if [ -z "$why" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: pyrana-calc $*: $why"
+  fi
+}
+
+expect 0 "" yes --format json "$coal"
+expect 0 "" yes --mix "$coal=60" "$gas=40"
+expect 0 "" yes "$examples"
+expect 0 "" yes --help
+expect 3 "pyrana-calc: mixture: the shares make 90 %" yes --mix "$coal=60" "$gas=30"
+expect 3 "pyrana-calc: --given 'abc' is not a number" yes --given abc "$coal"
+expect 3 "pyrana-calc: /etc/passwd: incomplete fuel file: no name line" yes /etc/passwd
+expect 3 "pyrana-calc: $calc: incomplete fuel file" yes "$calc"
+expect 1 "pyrana-calc: $work/fifo.fll: not a regular file (a FIFO)" no "$work/fifo.fll"
+expect 1 "pyrana-calc: $work/missing.fll: No such file or directory" yes --format json "$coal" "$work/missing.fll" "$gas"
+expect 1 "pyrana-calc: $work: no \".fll\" file in this folder" no "$work"
+expect 2 "pyrana-calc: --format: xml not in" no --format xml "$coal"
+expect 2 "pyrana-calc: --given: not valid UTF-8" no --format json --given $'\xff' "$coal"
+expect 2 "pyrana-calc: give a fuel file" no
+
+# What the operating system refuses an ordinary user: an unreadable file, a file in a
+# folder that cannot be entered, a folder that cannot be listed.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv > /dev/null; then
+  chmod 0711 "$work"
+  mkdir -m 0755 "$work/open"
+  printf 'x\r\n1 ' > "$work/open/secret.fll"
+  chmod 0600 "$work/open/secret.fll"
+  mkdir -m 0700 "$work/closed"
+  printf 'x\r\n1 ' > "$work/closed/a.fll"
+  runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  expect 1 "pyrana-calc: $work/open/secret.fll: Permission denied" no "$work/open/secret.fll"
+  expect 1 "pyrana-calc: $work/closed/a.fll: Permission denied" no "$work/closed/a.fll"
+  expect 1 "pyrana-calc: $work/closed: Permission denied" no "$work/closed"
+  runner=()
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
