@@ -36,16 +36,6 @@ float GasEnthalpy(const DisplayedTable& table, float t, std::optional<int> j, fl
   return TrySingle((static_cast<long double>(alpha) - 1) * air + *gas + ash).value_or(0);
 }
 
-// The given value when it fixes a state: a number above 0 as a single.
-std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCells& cells) {
-  const auto parsed =
-      sheets::ParseFloat(design.Text(cells.given.col, cells.given.row), design.DecimalSeparator());
-  if (!parsed) return std::nullopt;
-  const auto given = TrySingle(*parsed);
-  if (!given || !(*given > 0)) return std::nullopt;
-  return given;
-}
-
 // The same text in the temperature, air enthalpy and flue-gas enthalpy cells.
 void WriteAllStates(sheets::Sheet& design, const StateCells& cells, const std::string& text) {
   for (const StateCells::At cell : {cells.temperature, cells.air_enthalpy, cells.gas_enthalpy}) {
@@ -54,6 +44,15 @@ void WriteAllStates(sheets::Sheet& design, const StateCells& cells, const std::s
 }
 
 }  // namespace
+
+std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCells& cells) {
+  const auto parsed =
+      sheets::ParseFloat(design.Text(cells.given.col, cells.given.row), design.DecimalSeparator());
+  if (!parsed) return std::nullopt;
+  const auto given = TrySingle(*parsed);
+  if (!given || !(*given > 0)) return std::nullopt;
+  return given;
+}
 
 DisplayedTable::DisplayedTable(const sheets::Sheet& sheet) {
   for (int row = 0; row < 4; ++row) {

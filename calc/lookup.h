@@ -80,6 +80,10 @@ struct StateCells {
 inline constexpr StateCells kFuelStateCells{{1, 3}, {1, 12}, {1, 13}, {1, 14}};
 inline constexpr StateCells kMixtureStateCells{{1, 3}, {4, 5}, {4, 6}, {4, 7}};
 
+// The given value of `design` when it fixes a state: a number above 0 that a single
+// holds; nothing for an empty text, a text that is no number, 0 or less.
+std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCells& cells);
+
 // The given-parameter section: from the given value of kind 0 (temperature), 1 (air
 // enthalpy) or 2 (flue-gas enthalpy), writes the temperature, air enthalpy and flue-gas
 // enthalpy with ".##" ("-" in all three for a flue-gas enthalpy no temperature reaches).

@@ -8,6 +8,7 @@
 #include "calc/design.h"
 #include "calc/design_cells.h"
 #include "calc/fuel_io.h"
+#include "calc/lookup.h"
 #include "calc/mixture.h"
 #include "fuel/fuel_file.h"
 #include "sheets/errors.h"
@@ -119,7 +120,7 @@ bool CheckNumberOptions(const Options& options, Diagnostics& diagnostics) {
   // A given value of 0 or less skips the state: the design sheet itself tells.
   calc::FuelDocument doc(sep);
   doc.XLSheet15.SetText(1, 3, *options.given);
-  if (!calc::GivenValueIsNotPositive(doc.XLSheet15)) return true;
+  if (calc::StateGivenValue(doc.XLSheet15, calc::kFuelStateCells)) return true;
   diagnostics.Warning("--given '" + *options.given + "' is not positive; the design has no state");
   return false;
 }
