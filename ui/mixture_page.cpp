@@ -184,18 +184,20 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   ComponentsButton = new QPushButton(QStringLiteral("Компоненты смеси"), TabSheet22);
   ComponentsButton->setObjectName(QStringLiteral("ComponentsButton"));
   ComponentsButton->setToolTip(QStringLiteral("Вернуться к составу смеси"));
-  XLGrid22 = NewHeatBalanceGrid(doc_.XLSheet20, pool, TabSheet22);
-  XLGrid22->setMinimumHeight(XLGrid20->sizeHint().height());
   auto* design = new QHBoxLayout;
   design->addWidget(XLGrid20, 0, Qt::AlignTop);
-  design->addWidget(XLGrid22);
   design->addWidget(ComponentsButton, 0, Qt::AlignTop);
   design->addStretch(1);
   layout->addLayout(design);
+  // The diagram beside the heat balance, whose rows scroll in the diagram's height.
   Chart = new EnthalpyChart(TabSheet22);
   Chart->setMinimumHeight(280);
   Chart->ShowMixture(doc_);
-  layout->addWidget(Chart, 1);
+  XLGrid22 = NewHeatBalanceGrid(doc_.XLSheet20, pool, TabSheet22);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(Chart, 1);
+  bottom->addWidget(XLGrid22);
+  layout->addLayout(bottom, 1);
 }
 
 void MixturePage::ShowDocument() {
