@@ -138,8 +138,8 @@ void WriteReducedValues(FuelDocument& doc, const Record& record) {
   }
 }
 
-void MarkLinked(sheets::Sheet& sheet, std::span<const Link> links) {
-  for (const Link& link : links) sheet.SetInput(1, link.sheet_row, true);
+void MarkLinked(sheets::Sheet& sheet, std::span<const Link> links, bool input = true) {
+  for (const Link& link : links) sheet.SetInput(1, link.sheet_row, input);
 }
 
 }  // namespace
@@ -148,9 +148,11 @@ void MarkInputCells(FuelDocument& doc) {
   MarkLinked(doc.XLSheet1_1, kSolid1973);
   MarkLinked(doc.XLSheet1_2, kGas);
   MarkLinked(doc.XLSheet3, kSolid1998Composition);
-  MarkLinked(doc.XLSheet4, kSolid1998Temperatures);
-  doc.XLSheet4.SetInput(1, 10, true);  // slagging, a list cell
-  MarkLinked(doc.XLSheet5, kSolid1998Oxides);
+  // A gas has no ash: its temperatures, slagging and oxides show 0 and are not typed.
+  const bool solid = doc.ComboBox3 < kGasType;
+  MarkLinked(doc.XLSheet4, kSolid1998Temperatures, solid);
+  doc.XLSheet4.SetInput(1, 10, solid);  // slagging, a list cell
+  MarkLinked(doc.XLSheet5, kSolid1998Oxides, solid);
   for (int row = 0; row < doc.XLSheet10.RowCount(); ++row)
     doc.XLSheet10.SetInput(kValueCol, row, true);
   // A heating value that the program computes is not typed.
@@ -250,6 +252,7 @@ void ComboBox3Change(FuelDocument& doc, int type_index) {
   doc.GasSheetsShown = IsGasSheetShown(type_index);
   ShowUnitsOf(doc, doc.GasSheetsShown);
   ScatterAllData(doc);
+  MarkInputCells(doc);
 }
 
 void RadioButton1Click(FuelDocument& doc, bool norms_1973) {

@@ -9,7 +9,8 @@
 namespace calc {
 
 // Marks the cells the user types into: the value cells that the record fills, the
-// record itself, but not a heating value while it is computed automatically.
+// record itself, but not a heating value while it is computed automatically, nor the
+// ash temperatures and oxides of a gas.
 void MarkInputCells(FuelDocument& doc);
 
 // Copies the input cells of the layout in force into the record (XLSheet10 column 2);

@@ -3,6 +3,7 @@
 // typing, every commit repairs the separator, and every result follows the fuel shown.
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -235,6 +236,12 @@ void EditingTest::OnlyInputCellsTakeTyping() {
   QVERIFY(!(grid.model()->flags(heating_value) & Qt::ItemIsEditable));
   form_->TabSheet2->CheckBox2->click();
   QVERIFY(grid.model()->flags(heating_value) & Qt::ItemIsEditable);
+  // A gas has no ash temperatures or oxides to type.
+  ui::TXLGrid& temperatures = *form_->TabSheet2->XLGrid4;
+  QVERIFY(editable(&temperatures, 1, 4));
+  QTest::keyClick(form_->ComboBox3, Qt::Key_End);  // "газообразное топливо"
+  QVERIFY(!editable(&temperatures, 1, 4));
+  QVERIFY(!editable(form_->TabSheet3->XLGrid5, 1, 2));
 }
 
 void EditingTest::DesignParametersFollowEveryFuelEdit() {
