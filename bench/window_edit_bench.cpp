@@ -29,6 +29,8 @@ class NoDialogs : public ui::Dialogs {
     qFatal("unexpected message: %s", qPrintable(text));
   }
   QString SaveFileName(QWidget*, const ui::SaveDialogRequest&) override { return {}; }
+  bool PrintSetup(QWidget*, QPrinter&) override { return false; }
+  void PrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 };
 
 void Idle() {

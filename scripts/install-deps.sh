@@ -7,6 +7,7 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-translations-l10n
   poppler-utils
   libgl-dev xvfb xauth locales
   dpkg-dev file

@@ -3,8 +3,6 @@
 
 #include <QChart>
 #include <QGraphicsLayout>
-#include <QGraphicsRectItem>
-#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -21,6 +19,10 @@ namespace {
 
 constexpr double kFirstTemperature = 100;
 constexpr double kLastTemperature = 2500;
+// Room left and right of the table's temperatures, so a state point at 100 or 2500 °C is
+// drawn whole.
+constexpr double kTemperatureMargin = 40;
+const QString kStateName = QStringLiteral("Расчетное состояние");
 
 QString DisplayUnit(const std::string& unit) {
   QString text = QString::fromStdString(unit);
@@ -79,7 +81,7 @@ EnthalpyChart::EnthalpyChart(QWidget* parent) : QChartView(parent) {
   chart->setTitleFont(SizedFont(10));
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
-  setMinimumSize(480, 320);
+  setMinimumSize(480, 200);
   setMouseTracking(true);
   BuildSeries();
   connect(chart, &QChart::plotAreaChanged, this, &EnthalpyChart::PlaceOverlays);
@@ -98,22 +100,15 @@ void EnthalpyChart::BuildSeries() {
     line->setMarkerSize(3);
   }
   state_ = new QScatterSeries;
-  state_->setName(QStringLiteral("Расчетное состояние"));
+  state_->setName(kStateName);
   state_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   state_->setMarkerSize(10);
   state_->setColor(Qt::black);
   state_->setBorderColor(Qt::white);
-  state_box_ = new QGraphicsRectItem(chart());
-  state_box_->setBrush(QColor(255, 255, 255, 225));
-  state_box_->setPen(Qt::NoPen);
-  state_box_->setZValue(10);
-  state_label_ = new QGraphicsSimpleTextItem(state_box_);
-  state_label_->setFont(SizedFont(9, true));
-  state_label_->setPos(3, 2);
 
   x_axis_ = new QValueAxis;
   x_axis_->setTitleText(QStringLiteral("Температура, °С"));
-  x_axis_->setRange(kFirstTemperature, kLastTemperature);
+  x_axis_->setRange(kFirstTemperature - kTemperatureMargin, kLastTemperature + kTemperatureMargin);
   x_axis_->setTickType(QValueAxis::TicksDynamic);
   x_axis_->setTickAnchor(kFirstTemperature);
   x_axis_->setTickInterval(200);
@@ -204,10 +199,15 @@ void EnthalpyChart::PlaceOverlays() {
   const QFontMetricsF metrics(legend->font());
   double label_width = 0;
   int shown = 0;
-  // An entry for each line drawn; the state is labelled at its point.
+  // An entry for each line drawn, and the state's values under them, where they cover no
+  // line.
+  const QString state_name =
+      state_->count() > 0 ? QStringLiteral("%1: %2").arg(kStateName, StateText()) : kStateName;
+  if (state_->name() != state_name) state_->setName(state_name);
   for (QLegendMarker* marker : legend->markers()) {
     const auto* series = qobject_cast<const QXYSeries*>(marker->series());
-    const bool entry = (series == gas_ || series == air_ || series == ash_) && series->count() > 0;
+    const bool entry = (series == gas_ || series == air_ || series == ash_ || series == state_) &&
+                       series->count() > 0;
     marker->setVisible(entry);
     if (!entry) continue;
     label_width = std::max(label_width, metrics.horizontalAdvance(marker->label()));
@@ -220,17 +220,6 @@ void EnthalpyChart::PlaceOverlays() {
                     shown * (metrics.height() + 9) + 22);
   legend->setGeometry(QRectF(area.topLeft() + QPointF(8, 8), size));
   legend->update();
-
-  state_box_->setVisible(state_->count() > 0);
-  if (state_->count() == 0) return;
-  state_label_->setText(StateText());
-  const QSizeF box = state_label_->boundingRect().size() + QSizeF(6, 4);
-  state_box_->setRect(QRectF(QPointF(0, 0), box));
-  const QPointF point = chart()->mapToPosition(state_->at(0), state_);
-  QPointF at = point - QPointF(box.width() + 6, box.height() + 6);
-  if (at.x() < area.left()) at.setX(point.x() + 8);
-  if (at.y() < area.top()) at.setY(point.y() + 8);
-  state_box_->setPos(at);
 }
 
 QString EnthalpyChart::StateText() const {

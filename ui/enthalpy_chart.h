@@ -8,8 +8,6 @@
 #include "calc/fuel_document.h"
 #include "calc/lookup.h"
 
-class QGraphicsRectItem;
-class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -41,7 +39,7 @@ class EnthalpyChart : public QChartView {
   const calc::Diagram& Shown() const { return diagram_; }
   QValueAxis* TemperatureAxis() const { return x_axis_; }
   QValueAxis* EnthalpyAxis() const { return y_axis_; }
-  // The values of the state written beside its point; empty when no state is drawn.
+  // The values of the state written in the legend; empty when no state is drawn.
   QString StateText() const;
 
  protected:
@@ -53,8 +51,8 @@ class EnthalpyChart : public QChartView {
   void BuildSeries();
   void UpdateAxes();
   void UpdateState();
-  // Puts the legend into the upper left corner of the plot area and the state's values
-  // above and left of its point, where the rising lines leave room.
+  // Puts the legend, the state's values included, into the upper left corner of the plot
+  // area, which the rising lines leave empty.
   void PlaceOverlays();
 
   const sheets::Sheet* table_ = nullptr;
@@ -74,8 +72,6 @@ class EnthalpyChart : public QChartView {
   QLineSeries* guide_i_ = nullptr;  // horizontal, from the axis across to the state
   QValueAxis* x_axis_ = nullptr;
   QValueAxis* y_axis_ = nullptr;
-  QGraphicsRectItem* state_box_ = nullptr;
-  QGraphicsSimpleTextItem* state_label_ = nullptr;
 };
 
 }  // namespace ui

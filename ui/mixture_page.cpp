@@ -143,6 +143,9 @@ MixturePage::SlotControls MixturePage::BuildSlotPage(int slot) {
       .share = new QLineEdit(page),
       .pick = new QPushButton(QStringLiteral("Выбрать топливо из базы данных"), page),
   };
+  // The longest type name is read whole at the window's smallest width.
+  controls.type->setMinimumWidth(
+      controls.type->fontMetrics().horizontalAdvance(QStringLiteral("газообразное топливо")) + 16);
   controls.share->setFixedWidth(
       controls.share->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 16);
   auto* layout = new QGridLayout(page);
@@ -189,7 +192,7 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   design->addStretch(1);
   layout->addLayout(design);
   Chart = new EnthalpyChart(TabSheet22);
-  Chart->setMinimumHeight(280);
+  Chart->setMinimumHeight(200);
   Chart->ShowMixture(doc_);
   layout->addWidget(Chart, 1);
 }

@@ -11,6 +11,9 @@ class QtDialogs : public Dialogs {
                                       QMessageBox::StandardButtons buttons,
                                       QMessageBox::Icon icon) override;
   QString SaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
+  bool PrintSetup(QWidget* parent, QPrinter& printer) override;
+  void PrintPreview(QWidget* parent, QPrinter& printer,
+                    const std::function<void(QPrinter&)>& paint) override;
 };
 
 }  // namespace ui
