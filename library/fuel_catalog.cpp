@@ -1,28 +1,43 @@
 // FuelCatalog: the folder's listing against what was read before.
 #include "library/fuel_catalog.h"
 
-#include <system_error>
+#include <sys/stat.h>
+
+#include <optional>
 
 #include "fuel/fuel_file.h"
 
 namespace library {
+
+namespace {
+
+// Size and modification time of a file in one call; nothing when it cannot be read.
+template <typename Stamp>
+std::optional<Stamp> StampOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return Stamp{static_cast<std::int64_t>(info.st_size),
+               static_cast<std::int64_t>(info.st_mtim.tv_sec),
+               static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+}
+
+}  // namespace
 
 int FuelCatalog::Scan(const std::filesystem::path& folder) {
   if (folder != folder_) {
     known_.clear();
     folder_ = folder;
   }
-  std::map<std::filesystem::path, Known> seen;
+  std::unordered_map<std::string, Known> seen;
+  seen.reserve(known_.size());
   entries_.clear();
   int read = 0;
   for (const std::filesystem::path& path : ListFuelFiles(folder)) {
-    std::error_code error;
-    Stamp stamp{std::filesystem::file_size(path, error), {}};
-    if (!error) stamp.time = std::filesystem::last_write_time(path, error);
-    const auto old = known_.find(path);
-    if (!error && old != known_.end() && old->second.stamp == stamp) {
+    const std::optional<Stamp> stamp = StampOf<Stamp>(path);
+    const auto old = known_.find(path.native());
+    if (stamp && old != known_.end() && old->second.stamp == *stamp) {
       entries_.push_back(old->second.entry);
-      seen.emplace(path, std::move(old->second));
+      seen.emplace(path.native(), std::move(old->second));
       continue;
     }
     ++read;
@@ -30,7 +45,7 @@ int FuelCatalog::Scan(const std::filesystem::path& folder) {
       FuelEntry entry = ReadFuelEntry(path);
       entries_.push_back(entry);
       // A file whose stamp could not be taken is read again next time.
-      if (!error) seen.emplace(path, Known{stamp, std::move(entry)});
+      if (stamp) seen.emplace(path.native(), Known{*stamp, std::move(entry)});
     } catch (const fuel::FileError&) {
       // A file that cannot be read is not a fuel of the list.
     }

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "library/fuel_folder.h"
@@ -28,8 +29,9 @@ class FuelCatalog {
 
  private:
   struct Stamp {
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type time;
+    std::int64_t size = 0;
+    std::int64_t seconds = 0;
+    std::int64_t nanoseconds = 0;
     bool operator==(const Stamp&) const = default;
   };
   struct Known {
@@ -39,7 +41,7 @@ class FuelCatalog {
 
   std::filesystem::path folder_;
   std::vector<FuelEntry> entries_;
-  std::map<std::filesystem::path, Known> known_;
+  std::unordered_map<std::string, Known> known_;  // by the file's path
 };
 
 }  // namespace library
