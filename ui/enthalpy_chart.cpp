@@ -23,6 +23,7 @@ constexpr double kLastTemperature = 2500;
 // drawn whole.
 constexpr double kTemperatureMargin = 40;
 const QString kStateName = QStringLiteral("Расчетное состояние");
+constexpr QMargins kChartMargins(6, 6, 12, 6);
 
 QString DisplayUnit(const std::string& unit) {
   QString text = QString::fromStdString(unit);
@@ -67,7 +68,7 @@ QFont SizedFont(int point_size, bool bold = false) {
 EnthalpyChart::EnthalpyChart(QWidget* parent) : QChartView(parent) {
   auto* chart = new QChart;
   chart->setBackgroundRoundness(0);
-  chart->setMargins(QMargins(6, 6, 12, 6));
+  chart->setMargins(kChartMargins);
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   // The legend stands in the upper left corner of the plot, which the lines rising to
   // the right leave empty, one entry a line so that no text is cut.
@@ -214,12 +215,54 @@ void EnthalpyChart::PlaceOverlays() {
     ++shown;
   }
   legend->setVisible(shown > 0);
+  if (placing_) return;
+  placing_ = true;
   // Marker, spacing and margins around the widest label; a line per entry.
   const QRectF area = chart()->plotArea();
   const QSizeF size(std::min(label_width + 40, area.width() - 16),
                     shown * (metrics.height() + 9) + 22);
-  legend->setGeometry(QRectF(area.topLeft() + QPointF(8, 8), size));
+  const QRectF corner(area.topLeft() + QPointF(8, 8), size);
+  // In a low plot the corner is no longer empty: the legend then stands right of the
+  // plot, in a margin made for it. (A plot narrowed so only covers more of the corner, so
+  // the choice settles.)
+  QMargins margins = kChartMargins;
+  if (CrossesALine(corner)) {
+    const QSizeF beside(label_width + 40, size.height());
+    margins.setRight(margins.right() + static_cast<int>(beside.width()) + 12);
+    legend->setGeometry(QRectF(QPointF(area.right() + 12, area.top()), beside));
+  } else {
+    legend->setGeometry(corner);
+  }
+  if (chart()->margins() != margins) chart()->setMargins(margins);
+  // Room for every temperature label however narrow the plot.
+  x_axis_->setTickInterval(area.width() < 560 ? 400 : 200);
   legend->update();
+  placing_ = false;
+}
+
+bool EnthalpyChart::CrossesALine(const QRectF& rect) const {
+  const QLineF edges[] = {{rect.topLeft(), rect.topRight()},
+                          {rect.topRight(), rect.bottomRight()},
+                          {rect.bottomRight(), rect.bottomLeft()},
+                          {rect.bottomLeft(), rect.topLeft()}};
+  for (const QXYSeries* line :
+       {static_cast<const QXYSeries*>(gas_), static_cast<const QXYSeries*>(air_),
+        static_cast<const QXYSeries*>(ash_)}) {
+    const QList<QPointF> points = line->points();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+      const QPointF at = chart()->mapToPosition(points[i], gas_);
+      if (rect.contains(at)) return true;
+      if (i == 0) continue;
+      const QLineF segment(chart()->mapToPosition(points[i - 1], gas_), at);
+      for (const QLineF& edge : edges) {
+        if (segment.intersects(edge) == QLineF::BoundedIntersection) return true;
+      }
+    }
+  }
+  if (state_->count() > 0 && rect.contains(chart()->mapToPosition(state_->at(0), state_))) {
+    return true;
+  }
+  return false;
 }
 
 QString EnthalpyChart::StateText() const {

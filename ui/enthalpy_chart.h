@@ -52,16 +52,20 @@ class EnthalpyChart : public QChartView {
   void UpdateAxes();
   void UpdateState();
   // Puts the legend, the state's values included, into the upper left corner of the plot
-  // area, which the rising lines leave empty.
+  // area, which the rising lines leave empty, or beside the plot when they do not.
   void PlaceOverlays();
+  // Whether a line or the state point of the diagram runs through `rect` (chart
+  // coordinates).
+  bool CrossesALine(const QRectF& rect) const;
 
   const sheets::Sheet* table_ = nullptr;
   const sheets::Sheet* titles_ = nullptr;
   const sheets::Sheet* design_ = nullptr;
   calc::StateCells cells_{};
   calc::Diagram diagram_;
-  bool drawn_ = false;  // diagram_ is on the chart
-  bool stale_ = false;  // the sheets may have changed while the chart was hidden
+  bool drawn_ = false;    // diagram_ is on the chart
+  bool stale_ = false;    // the sheets may have changed while the chart was hidden
+  bool placing_ = false;  // PlaceOverlays() moves the legend, which moves the plot
   QString unit_;
 
   QLineSeries* gas_ = nullptr;
