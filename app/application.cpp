@@ -1,6 +1,13 @@
 // Application: start-up and the flows between the windows.
 #include "app/application.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/app_settings.h"
 #include "app/tform1.h"
 #include "app/tform4.h"
 #include "library/qt_paths.h"
@@ -9,6 +16,35 @@
 #include "ui/tform2.h"
 
 namespace app {
+
+namespace {
+
+const QString kMainWindow = QStringLiteral("main_window");
+const QString kFuelList = QStringLiteral("fuel_list");
+const QString kDocument = QStringLiteral("document");
+
+// The available area of the screen that shows most of `rect` (the primary one by default).
+QRect AvailableArea(const QRect& rect) {
+  QScreen* screen = QGuiApplication::screenAt(rect.center());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+// Puts `window` where the settings keep it, when that place is on a screen.
+void RestorePlace(QWidget& window, const AppSettings& settings, const QString& key,
+                  bool keep_size) {
+  const std::optional<QRect> saved = settings.Geometry(key);
+  if (!saved) return;
+  const std::optional<QRect> fitted = FitToScreen(*saved, AvailableArea(*saved));
+  if (!fitted) return;
+  if (keep_size) {
+    window.move(fitted->topLeft());
+  } else {
+    window.setGeometry(*fitted);
+  }
+}
+
+}  // namespace
 
 Application::Application(std::filesystem::path program_dir, std::filesystem::path fallback_data_dir,
                          ui::Dialogs& dialogs, QObject* parent)
@@ -23,13 +59,20 @@ Application::~Application() {
 }
 
 void Application::Start() {
+  const AppSettings settings(settings_file_);
+  Filters = settings.Filters();
   form1_ = std::make_unique<TForm1>(*this);
   Form1 = form1_.get();
   Form1->move(0, 0);
+  RestorePlace(*Form1, settings, kMainWindow, true);
   Form1->show();
   Form3 = new library::TForm3(program_dir_, fallback_data_dir_, Filters, Form1);
   Form3->PlaceBelow(*Form1);
+  RestorePlace(*Form3, settings, kFuelList, false);
+  Form3->ShowTab(settings.Tab(kFuelList));
   Form3->show();
+  connect(Form3, &library::TForm3::DeleteRequested, this,
+          [this] { ui::RunGuarded(dialogs_, Form3, [this] { DeleteSelectedFuel(); }); });
   connect(Form3, &library::TForm3::FuelChosen, this,
           [this] { ui::RunGuarded(dialogs_, Form3, [this] { OpenChosenFuel(); }); });
   connect(Form3, &library::TForm3::SelectionMoved, this,
@@ -50,10 +93,14 @@ ui::TForm2* Application::OpenDocument(bool activate) {
   Form2->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   Form2->SetSaveFolder([this] { return Form3->ListedFolder(); });
   Form2->PlaceBelow(*Form1, *Form3);
+  RestoreDocumentPlace();
   connect(Form2, &ui::TForm2::FormClosed, this, [this] {
+    SaveDocumentPlace();
     DocumentOpen = false;
     emit DocumentOpenChanged(false);
+    emit UndoStateChanged();
   });
+  connect(Form2, &ui::TForm2::UndoStateChanged, this, &Application::UndoStateChanged);
   connect(Form2, &ui::TForm2::SaveFinished, this, [this] {
     Form3->RefreshFuelList();
     if (Form2 != nullptr) Form3->SelectPath(Form2->FilePath());
@@ -126,6 +173,62 @@ void Application::OpenFile(const std::filesystem::path& path) {
 
 void Application::SaveDocument() {
   if (DocumentOpen && Form2 != nullptr) Form2->Save();
+}
+
+void Application::SaveDocumentAs() {
+  if (DocumentOpen && Form2 != nullptr) Form2->SaveAs();
+}
+
+void Application::Undo() {
+  if (DocumentOpen && Form2 != nullptr) Form2->Undo();
+}
+
+void Application::Redo() {
+  if (DocumentOpen && Form2 != nullptr) Form2->Redo();
+}
+
+bool Application::CanUndo() const { return DocumentOpen && Form2 != nullptr && Form2->CanUndo(); }
+
+bool Application::CanRedo() const { return DocumentOpen && Form2 != nullptr && Form2->CanRedo(); }
+
+void Application::OpenHelp() {
+  const QString page = library::ToQString(HelpPage());
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(page))) return;
+  dialogs_.Message(Form1,
+                   QStringLiteral("Не удалось открыть страницу помощи %1.\nВ системе не найдена "
+                                  "программа для просмотра веб-страниц (браузер).")
+                       .arg(QDir::toNativeSeparators(page)),
+                   QStringLiteral("Внимание !"), QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void Application::RereadFolder() {
+  if (Form3 != nullptr) Form3->Reread();
+}
+
+void Application::RestoreDocumentPlace() {
+  const AppSettings settings(settings_file_);
+  RestorePlace(*Form2, settings, kDocument, false);
+  const int tab = settings.Tab(kDocument);
+  if (tab >= 0) Form2->ShowTab(tab);
+}
+
+void Application::SaveDocumentPlace() {
+  if (Form2 == nullptr) return;
+  AppSettings settings(settings_file_);
+  settings.SetGeometry(kDocument, Form2->geometry());
+  settings.SetTab(kDocument, Form2->CurrentTab());
+  settings.Sync();
+}
+
+void Application::SaveSettings() {
+  if (Form1 == nullptr) return;
+  if (DocumentOpen) SaveDocumentPlace();
+  AppSettings settings(settings_file_);
+  settings.SetGeometry(kMainWindow, Form1->geometry());
+  settings.SetGeometry(kFuelList, Form3->geometry());
+  settings.SetTab(kFuelList, Form3->CurrentTab());
+  settings.SetFilters(Filters);
+  settings.Sync();
 }
 
 void Application::DeleteSelectedFuel() {

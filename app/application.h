@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <filesystem>
 #include <memory>
 
@@ -34,8 +35,15 @@ class Application : public QObject {
               ui::Dialogs& dialogs, QObject* parent = nullptr);
   ~Application() override;
 
-  // Start-up: the main window at the top left, then the fuel list window below it.
+  // Where the windows' places, the last tab and the filters are kept between runs; until
+  // set, the user's settings of the program. Call before Start().
+  void SetSettingsFile(const QString& path) { settings_file_ = path; }
+
+  // Start-up: the main window at the top left, then the fuel list window below it, each
+  // where the last run left it when that place is on the screen.
   void Start();
+  // Keeps the places of the windows, the document's tab and the filters for the next run.
+  void SaveSettings();
 
   const std::filesystem::path& ProgramDir() const { return program_dir_; }
   std::filesystem::path HelpPage() const { return program_dir_ / "Help" / "Help.htm"; }
@@ -62,8 +70,19 @@ class Application : public QObject {
   // Opens any fuel file in the document window, after the unsaved-edits question; a file
   // the list shows gets its line selected.
   void OpenFile(const std::filesystem::path& path);
-  // "Сохранить": the document's save command; the list is rebuilt afterwards.
+  // "Сохранить": the document into its own file (a new fuel asks for a name); "Сохранить
+  // как...": always asks. The list is rebuilt afterwards.
   void SaveDocument();
+  void SaveDocumentAs();
+  // "Отменить", "Повторить": the document's undo and redo.
+  void Undo();
+  void Redo();
+  bool CanUndo() const;
+  bool CanRedo() const;
+  // "Помощь": opens the help page in the browser; says so when that cannot be done.
+  void OpenHelp();
+  // "Обновить список": reads the listed folder again, keeping the selected fuel.
+  void RereadFolder();
   // "Удалить топливо": asks, deletes the selected file, rebuilds the list and loads the
   // fuel now selected into an open document (after the unsaved-edits question).
   void DeleteSelectedFuel();
@@ -84,6 +103,8 @@ class Application : public QObject {
  signals:
   // DocumentOpen changed.
   void DocumentOpenChanged(bool open);
+  // Whether undo or redo is possible may have changed.
+  void UndoStateChanged();
 
  private:
   std::filesystem::path program_dir_;
@@ -93,6 +114,10 @@ class Application : public QObject {
   // or the user's answer. On Cancel the list selects the document's line again.
   bool MayReplaceDocument();
   void LoadIntoDocument(const std::filesystem::path& path);
+  void RestoreDocumentPlace();
+  void SaveDocumentPlace();
+
+  QString settings_file_;
 
   std::unique_ptr<TForm1> form1_;
   std::filesystem::path last_open_folder_;

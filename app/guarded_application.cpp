@@ -15,7 +15,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& error) {
     Report(QString::fromUtf8(error.what()));
   } catch (...) {
-    Report(QStringLiteral("Unknown error"));
+    Report(QStringLiteral("Неизвестная ошибка"));
   }
   return false;
 }

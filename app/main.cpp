@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "app/guarded_application.h"
 #include "app/screenshot_tour.h"
+#include "app/translations.h"
 #include "library/qt_paths.h"
 #include "ui/qt_dialogs.h"
 
@@ -82,6 +83,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Pyrana"));
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
   QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+  if (!app::InstallQtTranslations(qt_app)) {
+    std::fprintf(stderr, "pyrana: Qt's Russian translation (qtbase_ru.qm) is missing\n");
+  }
 
   ui::QtDialogs dialogs;
   qt_app.SetDialogs(&dialogs);

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QListWidget>
@@ -11,7 +10,6 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <system_error>
 
 #include "app/application.h"
@@ -35,6 +33,7 @@ TForm1::TForm1(Application& app, QWidget* parent)
   ShowFilters();
   ShowDocumentState();
   connect(&app_, &Application::DocumentOpenChanged, this, &TForm1::ShowDocumentState);
+  connect(&app_, &Application::UndoStateChanged, this, &TForm1::ShowDocumentState);
 }
 
 QAction* TForm1::NewAction(const QString& text, const QString& hint, const QString& icon_name,
@@ -63,6 +62,13 @@ void TForm1::BuildMenus() {
                      QStringLiteral("window-close"), QStyle::SP_DialogCloseButton);
   Exit1 = NewAction(QStringLiteral("Выход"), QStringLiteral("Выход"),
                     QStringLiteral("application-exit"), QStyle::SP_DialogCancelButton);
+  Undo1 = NewAction(QStringLiteral("Отменить"), QStringLiteral("Отменить последнее изменение"),
+                    QStringLiteral("edit-undo"), QStyle::SP_ArrowBack);
+  Redo1 = NewAction(QStringLiteral("Повторить"), QStringLiteral("Повторить отмененное изменение"),
+                    QStringLiteral("edit-redo"), QStyle::SP_ArrowForward);
+  Refresh1 = NewAction(QStringLiteral("Обновить список"),
+                       QStringLiteral("Прочитать папку базы топлива заново"),
+                       QStringLiteral("view-refresh"), QStyle::SP_BrowserReload);
   DeleteFuel1 =
       NewAction(QStringLiteral("Удалить топливо"), QStringLiteral("Удалить выбранное топливо"),
                 QStringLiteral("edit-delete"), QStyle::SP_TrashIcon);
@@ -75,13 +81,20 @@ void TForm1::BuildMenus() {
                      QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation);
 
   // The shortcuts work from every window of the program.
-  const std::pair<QAction*, QKeySequence> shortcuts[] = {
-      {New1, QKeySequence(Qt::CTRL | Qt::Key_N)},  {Open1, QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {Save1, QKeySequence(Qt::CTRL | Qt::Key_S)}, {Close1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-      {Exit1, QKeySequence(Qt::ALT | Qt::Key_X)},
+  const std::pair<QAction*, QList<QKeySequence>> shortcuts[] = {
+      {New1, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+      {Open1, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+      {Save1, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+      {SaveAs1, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+      {Close1, {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+      {Exit1, {QKeySequence(Qt::ALT | Qt::Key_X)}},
+      {Undo1, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+      {Redo1, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+      {Refresh1, {QKeySequence(Qt::Key_F5)}},
+      {Help1, {QKeySequence(Qt::Key_F1)}},
   };
   for (const auto& [action, keys] : shortcuts) {
-    action->setShortcut(keys);
+    action->setShortcuts(keys);
     action->setShortcutContext(Qt::ApplicationShortcut);
     addAction(action);
   }
@@ -94,9 +107,11 @@ void TForm1::BuildMenus() {
   File1->addAction(Exit1);
 
   Edit1 = new QMenu(QStringLiteral("Редактор"), this);
+  Edit1->addActions({Undo1, Redo1});
+  Edit1->addSeparator();
   Edit1->addAction(DeleteFuel1);
   Edit1->addSeparator();
-  Edit1->addAction(ShowList1);
+  Edit1->addActions({ShowList1, Refresh1});
 
   const auto checkable = [this](const QString& text) {
     QAction* action = NewAction(text, {}, {}, 0);
@@ -144,7 +159,17 @@ void TForm1::BuildMenus() {
   Connect(New1, &TForm1::New1Click);
   Connect(Open1, &TForm1::Open1Click);
   Connect(Save1, &TForm1::Save1Click);
-  Connect(SaveAs1, &TForm1::Save1Click);
+  Connect(SaveAs1, &TForm1::SaveAs1Click);
+  const std::pair<QAction*, void (Application::*)()> app_commands[] = {
+      {Undo1, &Application::Undo},
+      {Redo1, &Application::Redo},
+      {Refresh1, &Application::RereadFolder},
+  };
+  for (const auto& [action, command] : app_commands) {
+    connect(action, &QAction::triggered, this, [this, command = command] {
+      ui::RunGuarded(app_.Dialogs(), this, [this, command] { (app_.*command)(); });
+    });
+  }
   Connect(Close1, &TForm1::Close1Click);
   Connect(Exit1, &TForm1::Exit1Click);
   Connect(DeleteFuel1, &TForm1::DeleteFuel1Click);
@@ -271,6 +296,8 @@ void TForm1::ShowFilters() {
 
 void TForm1::ShowDocumentState() {
   for (QAction* action : {Save1, SaveAs1, Close1}) action->setEnabled(app_.DocumentOpen);
+  Undo1->setEnabled(app_.CanUndo());
+  Redo1->setEnabled(app_.CanRedo());
   Help1->setEnabled(help_exists_);
 }
 
@@ -278,7 +305,8 @@ void TForm1::ToggleFilter(Filter filter) {
   bool& state = FilterState(filter);
   state = !state;
   ShowFilters();
-  if (app_.Form3 != nullptr) app_.Form3->RefreshFuelList();
+  // The fuels already read are filtered again; no file is read.
+  if (app_.Form3 != nullptr) app_.Form3->ApplyFilters();
 }
 
 void TForm1::New1Click() { app_.NewFuel(); }
@@ -287,11 +315,15 @@ void TForm1::Open1Click() { app_.OpenFuelFile(); }
 
 void TForm1::Save1Click() { app_.SaveDocument(); }
 
+void TForm1::SaveAs1Click() { app_.SaveDocumentAs(); }
+
 void TForm1::Close1Click() { app_.CloseDocument(); }
 
 void TForm1::Exit1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // The document's place is kept before it closes.
+  app_.SaveSettings();
   if (!app_.CloseDocument()) {
     event->ignore();
     return;
@@ -303,9 +335,7 @@ void TForm1::DeleteFuel1Click() { app_.DeleteSelectedFuel(); }
 
 void TForm1::ShowList1Click() { app_.Form3->setVisible(!app_.Form3->isVisible()); }
 
-void TForm1::Help1Click() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(library::ToQString(app_.HelpPage())));
-}
+void TForm1::Help1Click() { app_.OpenHelp(); }
 
 void TForm1::About1Click() { app_.ShowAbout(); }
 

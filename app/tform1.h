@@ -43,8 +43,11 @@ class TForm1 : public QWidget {
   QAction* SaveAs1 = nullptr;      // "Сохранить как..."
   QAction* Close1 = nullptr;       // "Закрыть"
   QAction* Exit1 = nullptr;        // "Выход"
+  QAction* Undo1 = nullptr;        // "Отменить" [Ctrl+Z]
+  QAction* Redo1 = nullptr;        // "Повторить" [Ctrl+Y, Ctrl+Shift+Z]
   QAction* DeleteFuel1 = nullptr;  // "Удалить топливо"
   QAction* ShowList1 = nullptr;    // "Скрыть/показать список топлива"
+  QAction* Refresh1 = nullptr;     // "Обновить список" [F5]
   QMenu* Sort1 = nullptr;          // "Сортировка"
   QMenu* Solid1 = nullptr;         // "Твердое", checked while the solid filter is on
   QAction* Anthracite1 = nullptr;  // "Антрациты"
@@ -82,6 +85,7 @@ class TForm1 : public QWidget {
   void New1Click();
   void Open1Click();
   void Save1Click();
+  void SaveAs1Click();
   void Close1Click();
   void Exit1Click();
   void DeleteFuel1Click();

@@ -30,6 +30,8 @@ class NoDialogs : public ui::Dialogs {
   }
   QString SaveFileName(QWidget*, const ui::SaveDialogRequest&) override { return {}; }
   QString OpenFileName(QWidget*, const ui::OpenDialogRequest&) override { return {}; }
+  bool PrintSetup(QWidget*, QPrinter&) override { return false; }
+  void PrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 };
 
 void Idle() {

@@ -1,16 +1,23 @@
 // TForm3: building the fuel list and choosing a fuel.
 #include "library/tform3.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
+#include <QFile>
 #include <QFileIconProvider>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -47,6 +54,14 @@ TForm3::TForm3(const std::filesystem::path& program_dir, const std::filesystem::
                const TypeFilters& filters, QWidget* parent)
     : QWidget(parent, Qt::Tool), filters_(filters) {
   setWindowTitle(QStringLiteral("Pyrana v1.5"));
+  watcher_ = new QFileSystemWatcher(this);
+  rescan_timer_ = new QTimer(this);
+  rescan_timer_->setSingleShot(true);
+  rescan_timer_->setInterval(kRescanDelayMs);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, rescan_timer_,
+          qOverload<>(&QTimer::start));
+  connect(watcher_, &QFileSystemWatcher::fileChanged, rescan_timer_, qOverload<>(&QTimer::start));
+  connect(rescan_timer_, &QTimer::timeout, this, &TForm3::Reread);
   PageControl1 = new QTabWidget(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
@@ -68,12 +83,32 @@ TForm3::~TForm3() {
 
 void TForm3::BuildListTab() {
   TabSheet1 = new QWidget;
+  FolderLabel = new QLabel(TabSheet1);
+  FolderLabel->setTextFormat(Qt::PlainText);
+  FolderLabel->setMinimumWidth(40);
+  FolderLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  FolderLabel->installEventFilter(this);
   ListBox1 = new QListWidget(TabSheet1);
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListBox1->setUniformItemSizes(true);  // 10,000 lines are laid out at once
+  CountLabel = new QLabel(TabSheet1);
+  CountLabel->setTextFormat(Qt::PlainText);
   auto* layout = new QVBoxLayout(TabSheet1);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(ListBox1);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(2);
+  layout->addWidget(FolderLabel);
+  layout->addWidget(ListBox1, 1);
+  layout->addWidget(CountLabel);
   PageControl1->addTab(TabSheet1, QStringLiteral("Список топлива"));
+
+  // Delete in the list deletes the selected fuel, after the usual question.
+  auto* delete_key = new QAction(ListBox1);
+  delete_key->setShortcut(QKeySequence::Delete);
+  delete_key->setShortcutContext(Qt::WidgetShortcut);
+  ListBox1->addAction(delete_key);
+  connect(delete_key, &QAction::triggered, this, [this] {
+    if (SelectedRow() >= 0) emit DeleteRequested();
+  });
 
   // A line is chosen by a mouse click, Enter or a double click; moving the selection with
   // the keyboard is told apart. The press of a click moves the selection too, so that
@@ -143,16 +178,82 @@ void TForm3::PlaceBelow(const QWidget& main_window) {
 }
 
 void TForm3::RefreshFuelList() {
+  rescan_timer_->stop();
+  catalog_.Scan(listed_folder_);
+  FileListBox1.clear();
+  for (const FuelEntry& entry : catalog_.Entries()) FileListBox1.push_back(entry.path);
+  ShowList();
+  SelectRow(-1);
+  WatchListedFolder();
+}
+
+void TForm3::Reread() {
+  const std::optional<std::filesystem::path> selected = SelectedPath();
+  RefreshFuelList();
+  if (selected) SelectPath(*selected);
+}
+
+void TForm3::ApplyFilters() {
+  const std::optional<std::filesystem::path> selected = SelectedPath();
+  ShowList();
+  SelectPath(selected.value_or(std::filesystem::path()));
+}
+
+void TForm3::ShowList() {
   rebuilding_ = true;
-  FileListBox1 = ListFuelFiles(listed_folder_);
-  ListBox1->clear();
+  const std::vector<std::size_t> shown = catalog_.Shown(filters_);
+  QStringList names;
+  names.reserve(static_cast<qsizetype>(shown.size()));
   ListBox2.clear();
-  for (const FuelEntry& entry : ReadFuelList(FileListBox1, filters_)) {
-    ListBox1->addItem(QString::fromStdString(entry.name));
+  ListBox2.reserve(shown.size());
+  for (const std::size_t i : shown) {
+    const FuelEntry& entry = catalog_.Entries()[i];
+    names << QString::fromStdString(entry.name);
     ListBox2.push_back(entry.path);
   }
+  ListBox1->clear();
+  ListBox1->addItems(names);
   ListBox1->setCurrentRow(-1);
   rebuilding_ = false;
+
+  FolderLabel->setToolTip(QStringLiteral("Папка базы топлива: %1").arg(ToQString(listed_folder_)));
+  ShowFolderName();
+  const int total = FuelCount();
+  const bool filtered = ShownCount() < total;
+  CountLabel->setText(filtered ? QStringLiteral("показано %1 из %2").arg(ShownCount()).arg(total)
+                               : QStringLiteral("топлив в папке: %1").arg(total));
+  QFont font = CountLabel->font();
+  font.setBold(filtered);
+  CountLabel->setFont(font);
+  CountLabel->setToolTip(filtered ? QStringLiteral("Часть топлив скрыта фильтрами сортировки")
+                                  : QString());
+}
+
+void TForm3::ShowFolderName() {
+  // The middle of a long path gives way; the whole path is in the tooltip.
+  FolderLabel->setText(FolderLabel->fontMetrics().elidedText(
+      ToQString(listed_folder_), Qt::ElideMiddle, std::max(40, FolderLabel->width())));
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FolderLabel && event->type() == QEvent::Resize) ShowFolderName();
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm3::WatchListedFolder() {
+  if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+  if (!watcher_->files().isEmpty()) watcher_->removePaths(watcher_->files());
+  const QString folder = ToQString(listed_folder_);
+  if (!QFileInfo(folder).isDir()) return;
+  watcher_->addPath(folder);
+  // A file rewritten in place changes nothing in its folder; the files themselves are
+  // watched too while their number leaves the system enough watches to spare.
+  constexpr std::size_t kMostWatchedFiles = 2000;
+  if (FileListBox1.size() <= kMostWatchedFiles) {
+    QStringList files;
+    for (const std::filesystem::path& path : FileListBox1) files << ToQString(path);
+    if (!files.isEmpty()) watcher_->addPaths(files);
+  }
 }
 
 void TForm3::SetListedFolder(const std::filesystem::path& folder) {
@@ -160,6 +261,12 @@ void TForm3::SetListedFolder(const std::filesystem::path& folder) {
   listed_folder_ = folder;
   ShowFolderInTree(folder);
   RefreshFuelList();
+}
+
+int TForm3::CurrentTab() const { return PageControl1->currentIndex(); }
+
+void TForm3::ShowTab(int index) {
+  if (index >= 0 && index < PageControl1->count()) PageControl1->setCurrentIndex(index);
 }
 
 int TForm3::SelectedRow() const {
@@ -200,11 +307,10 @@ QString TForm3::DeleteSelected() {
   const int row = SelectedRow();
   const std::optional<std::filesystem::path> path = SelectedPath();
   if (!path) return QStringLiteral("файл не выбран");
-  std::error_code error;
   QString reason;
-  if (!std::filesystem::remove(*path, error)) {
-    reason = error ? QString::fromStdString(error.message()) : QStringLiteral("файл не найден");
-  }
+  QFile file(ToQString(*path));
+  // Qt words the system's reason.
+  if (!file.remove()) reason = file.errorString();
   RefreshFuelList();
   if (row < ListBox1->count()) SelectRow(row);
   return reason;

@@ -9,13 +9,17 @@
 #include <optional>
 #include <vector>
 
+#include "library/fuel_catalog.h"
 #include "library/type_filters.h"
 
 class QAbstractFileIconProvider;
 class QComboBox;
 class QFileSystemModel;
+class QFileSystemWatcher;
+class QLabel;
 class QListWidget;
 class QTabWidget;
+class QTimer;
 class QTreeView;
 
 namespace library {
@@ -36,7 +40,19 @@ class TForm3 : public QWidget {
   void PlaceBelow(const QWidget& main_window);
 
   // Rebuilds the list from the files of the listed folder; no line is selected afterwards.
+  // Only files that changed since the last reading are read again.
   void RefreshFuelList();
+  // Reads the folder again as RefreshFuelList() does, keeping the selected fuel selected:
+  // F5, and what another program changed in the folder.
+  void Reread();
+  // Shows the fuels already read that the filters let through, keeping the selected one
+  // selected while it is shown; no file is read.
+  void ApplyFilters();
+  // How many fuels the list shows, and how many the folder holds.
+  int ShownCount() const { return static_cast<int>(ListBox2.size()); }
+  int FuelCount() const { return static_cast<int>(catalog_.Entries().size()); }
+  // Files changed in the folder within this many milliseconds are read in one rescan.
+  static constexpr int kRescanDelayMs = 300;
 
   const std::filesystem::path& LibraryFolder() const { return library_folder_; }
   const std::filesystem::path& ListedFolder() const { return listed_folder_; }
@@ -55,6 +71,10 @@ class TForm3 : public QWidget {
   void SelectPath(const std::filesystem::path& path);
   // Makes the list the active window with the keyboard focus on its lines.
   void TakeFocus();
+  // The tab in front (0 "Список топлива", 1 "Настройка базы") and bringing one to the
+  // front.
+  int CurrentTab() const;
+  void ShowTab(int index);
   // Deletes the file of the selected line and rebuilds the list, selecting the line that
   // took its place. Returns the reason of a failure, empty when the file was deleted.
   QString DeleteSelected();
@@ -64,6 +84,8 @@ class TForm3 : public QWidget {
   QWidget* TabSheet1 = nullptr;  // "Список топлива"
   QWidget* TabSheet2 = nullptr;  // "Настройка базы"
   QListWidget* ListBox1 = nullptr;
+  QLabel* FolderLabel = nullptr;  // the folder listed, above the list
+  QLabel* CountLabel = nullptr;   // "показано 5 из 7" while a filter hides fuels
   QComboBox* DriveComboBox1 = nullptr;
   QTreeView* DirectoryListBox1 = nullptr;
   // Hidden lists: the "*.fll" files of the listed folder, and the file of each line of
@@ -76,12 +98,22 @@ class TForm3 : public QWidget {
   void FuelChosen();
   // The user moved the selection with the keyboard to another line.
   void SelectionMoved();
+  // The user pressed Delete in the list.
+  void DeleteRequested();
+
+ protected:
+  // Keeps the folder's path elided to the width of its label.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildListTab();
   void BuildFolderTab();
   void DriveComboBox1Change(int index);
   void ShowFolderInTree(const std::filesystem::path& folder);
+  // The list from the catalog, then the folder and the count above and below it.
+  void ShowList();
+  void WatchListedFolder();
+  void ShowFolderName();
 
   const TypeFilters& filters_;
   std::filesystem::path library_folder_;
@@ -89,6 +121,9 @@ class TForm3 : public QWidget {
   QFileSystemModel* folder_model_ = nullptr;
   std::unique_ptr<QAbstractFileIconProvider> folder_icons_;  // outlives folder_model_
   bool rebuilding_ = false;
+  FuelCatalog catalog_;
+  QFileSystemWatcher* watcher_ = nullptr;
+  QTimer* rescan_timer_ = nullptr;  // one rescan for a burst of changes
 };
 
 }  // namespace library

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-translations-l10n
   poppler-utils
   libgl-dev xvfb xauth locales
   dpkg-dev file

@@ -4,7 +4,9 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -12,7 +14,7 @@ namespace ui {
 // What the save dialog is asked to show.
 struct SaveDialogRequest {
   QString title;           // "Сохранить файл топлива"
-  QString folder;          // the folder it starts in
+  QString folder;          // the folder it starts in, or the file proposed in that folder
   QString filter;          // "Файл топлива (*.fll)"
   QString default_suffix;  // "fll", added when the user types a name without one
 };
@@ -41,6 +43,13 @@ class Dialogs {
   // A modal dialog to choose an existing file; the chosen path, or an empty text when the
   // user cancels.
   virtual QString OpenFileName(QWidget* parent, const OpenDialogRequest& request) = 0;
+
+  // The print dialog for `printer` (printer, pages, copies); whether the user chose to
+  // print.
+  virtual bool PrintSetup(QWidget* parent, QPrinter& printer) = 0;
+  // A preview of what `paint` paints on `printer`, from which the user may print it.
+  virtual void PrintPreview(QWidget* parent, QPrinter& printer,
+                            const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The error report: the failure's own text in a message box captioned "Error".

@@ -3,8 +3,6 @@
 
 #include <QChart>
 #include <QGraphicsLayout>
-#include <QGraphicsRectItem>
-#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -21,6 +19,11 @@ namespace {
 
 constexpr double kFirstTemperature = 100;
 constexpr double kLastTemperature = 2500;
+// Room left and right of the table's temperatures, so a state point at 100 or 2500 °C is
+// drawn whole.
+constexpr double kTemperatureMargin = 40;
+const QString kStateName = QStringLiteral("Расчетное состояние");
+constexpr QMargins kChartMargins(6, 6, 12, 6);
 
 QString DisplayUnit(const std::string& unit) {
   QString text = QString::fromStdString(unit);
@@ -65,7 +68,7 @@ QFont SizedFont(int point_size, bool bold = false) {
 EnthalpyChart::EnthalpyChart(QWidget* parent) : QChartView(parent) {
   auto* chart = new QChart;
   chart->setBackgroundRoundness(0);
-  chart->setMargins(QMargins(6, 6, 12, 6));
+  chart->setMargins(kChartMargins);
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   // The legend stands in the upper left corner of the plot, which the lines rising to
   // the right leave empty, one entry a line so that no text is cut.
@@ -79,7 +82,7 @@ EnthalpyChart::EnthalpyChart(QWidget* parent) : QChartView(parent) {
   chart->setTitleFont(SizedFont(10));
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
-  setMinimumSize(480, 320);
+  setMinimumSize(480, 200);
   setMouseTracking(true);
   BuildSeries();
   connect(chart, &QChart::plotAreaChanged, this, &EnthalpyChart::PlaceOverlays);
@@ -98,22 +101,15 @@ void EnthalpyChart::BuildSeries() {
     line->setMarkerSize(3);
   }
   state_ = new QScatterSeries;
-  state_->setName(QStringLiteral("Расчетное состояние"));
+  state_->setName(kStateName);
   state_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   state_->setMarkerSize(10);
   state_->setColor(Qt::black);
   state_->setBorderColor(Qt::white);
-  state_box_ = new QGraphicsRectItem(chart());
-  state_box_->setBrush(QColor(255, 255, 255, 225));
-  state_box_->setPen(Qt::NoPen);
-  state_box_->setZValue(10);
-  state_label_ = new QGraphicsSimpleTextItem(state_box_);
-  state_label_->setFont(SizedFont(9, true));
-  state_label_->setPos(3, 2);
 
   x_axis_ = new QValueAxis;
   x_axis_->setTitleText(QStringLiteral("Температура, °С"));
-  x_axis_->setRange(kFirstTemperature, kLastTemperature);
+  x_axis_->setRange(kFirstTemperature - kTemperatureMargin, kLastTemperature + kTemperatureMargin);
   x_axis_->setTickType(QValueAxis::TicksDynamic);
   x_axis_->setTickAnchor(kFirstTemperature);
   x_axis_->setTickInterval(200);
@@ -204,33 +200,69 @@ void EnthalpyChart::PlaceOverlays() {
   const QFontMetricsF metrics(legend->font());
   double label_width = 0;
   int shown = 0;
-  // An entry for each line drawn; the state is labelled at its point.
+  // An entry for each line drawn, and the state's values under them, where they cover no
+  // line.
+  const QString state_name =
+      state_->count() > 0 ? QStringLiteral("%1: %2").arg(kStateName, StateText()) : kStateName;
+  if (state_->name() != state_name) state_->setName(state_name);
   for (QLegendMarker* marker : legend->markers()) {
     const auto* series = qobject_cast<const QXYSeries*>(marker->series());
-    const bool entry = (series == gas_ || series == air_ || series == ash_) && series->count() > 0;
+    const bool entry = (series == gas_ || series == air_ || series == ash_ || series == state_) &&
+                       series->count() > 0;
     marker->setVisible(entry);
     if (!entry) continue;
     label_width = std::max(label_width, metrics.horizontalAdvance(marker->label()));
     ++shown;
   }
   legend->setVisible(shown > 0);
+  if (placing_) return;
+  placing_ = true;
   // Marker, spacing and margins around the widest label; a line per entry.
   const QRectF area = chart()->plotArea();
   const QSizeF size(std::min(label_width + 40, area.width() - 16),
                     shown * (metrics.height() + 9) + 22);
-  legend->setGeometry(QRectF(area.topLeft() + QPointF(8, 8), size));
+  const QRectF corner(area.topLeft() + QPointF(8, 8), size);
+  // In a low plot the corner is no longer empty: the legend then stands right of the
+  // plot, in a margin made for it. (A plot narrowed so only covers more of the corner, so
+  // the choice settles.)
+  QMargins margins = kChartMargins;
+  if (CrossesALine(corner)) {
+    const QSizeF beside(label_width + 40, size.height());
+    margins.setRight(margins.right() + static_cast<int>(beside.width()) + 12);
+    legend->setGeometry(QRectF(QPointF(area.right() + 12, area.top()), beside));
+  } else {
+    legend->setGeometry(corner);
+  }
+  if (chart()->margins() != margins) chart()->setMargins(margins);
+  // Room for every temperature label however narrow the plot.
+  x_axis_->setTickInterval(area.width() < 560 ? 400 : 200);
   legend->update();
+  placing_ = false;
+}
 
-  state_box_->setVisible(state_->count() > 0);
-  if (state_->count() == 0) return;
-  state_label_->setText(StateText());
-  const QSizeF box = state_label_->boundingRect().size() + QSizeF(6, 4);
-  state_box_->setRect(QRectF(QPointF(0, 0), box));
-  const QPointF point = chart()->mapToPosition(state_->at(0), state_);
-  QPointF at = point - QPointF(box.width() + 6, box.height() + 6);
-  if (at.x() < area.left()) at.setX(point.x() + 8);
-  if (at.y() < area.top()) at.setY(point.y() + 8);
-  state_box_->setPos(at);
+bool EnthalpyChart::CrossesALine(const QRectF& rect) const {
+  const QLineF edges[] = {{rect.topLeft(), rect.topRight()},
+                          {rect.topRight(), rect.bottomRight()},
+                          {rect.bottomRight(), rect.bottomLeft()},
+                          {rect.bottomLeft(), rect.topLeft()}};
+  for (const QXYSeries* line :
+       {static_cast<const QXYSeries*>(gas_), static_cast<const QXYSeries*>(air_),
+        static_cast<const QXYSeries*>(ash_)}) {
+    const QList<QPointF> points = line->points();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+      const QPointF at = chart()->mapToPosition(points[i], gas_);
+      if (rect.contains(at)) return true;
+      if (i == 0) continue;
+      const QLineF segment(chart()->mapToPosition(points[i - 1], gas_), at);
+      for (const QLineF& edge : edges) {
+        if (segment.intersects(edge) == QLineF::BoundedIntersection) return true;
+      }
+    }
+  }
+  if (state_->count() > 0 && rect.contains(chart()->mapToPosition(state_->at(0), state_))) {
+    return true;
+  }
+  return false;
 }
 
 QString EnthalpyChart::StateText() const {

@@ -8,8 +8,6 @@
 #include "calc/fuel_document.h"
 #include "calc/lookup.h"
 
-class QGraphicsRectItem;
-class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -41,7 +39,7 @@ class EnthalpyChart : public QChartView {
   const calc::Diagram& Shown() const { return diagram_; }
   QValueAxis* TemperatureAxis() const { return x_axis_; }
   QValueAxis* EnthalpyAxis() const { return y_axis_; }
-  // The values of the state written beside its point; empty when no state is drawn.
+  // The values of the state written in the legend; empty when no state is drawn.
   QString StateText() const;
 
  protected:
@@ -53,17 +51,21 @@ class EnthalpyChart : public QChartView {
   void BuildSeries();
   void UpdateAxes();
   void UpdateState();
-  // Puts the legend into the upper left corner of the plot area and the state's values
-  // above and left of its point, where the rising lines leave room.
+  // Puts the legend, the state's values included, into the upper left corner of the plot
+  // area, which the rising lines leave empty, or beside the plot when they do not.
   void PlaceOverlays();
+  // Whether a line or the state point of the diagram runs through `rect` (chart
+  // coordinates).
+  bool CrossesALine(const QRectF& rect) const;
 
   const sheets::Sheet* table_ = nullptr;
   const sheets::Sheet* titles_ = nullptr;
   const sheets::Sheet* design_ = nullptr;
   calc::StateCells cells_{};
   calc::Diagram diagram_;
-  bool drawn_ = false;  // diagram_ is on the chart
-  bool stale_ = false;  // the sheets may have changed while the chart was hidden
+  bool drawn_ = false;    // diagram_ is on the chart
+  bool stale_ = false;    // the sheets may have changed while the chart was hidden
+  bool placing_ = false;  // PlaceOverlays() moves the legend, which moves the plot
   QString unit_;
 
   QLineSeries* gas_ = nullptr;
@@ -74,8 +76,6 @@ class EnthalpyChart : public QChartView {
   QLineSeries* guide_i_ = nullptr;  // horizontal, from the axis across to the state
   QValueAxis* x_axis_ = nullptr;
   QValueAxis* y_axis_ = nullptr;
-  QGraphicsRectItem* state_box_ = nullptr;
-  QGraphicsSimpleTextItem* state_label_ = nullptr;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <string>
@@ -41,6 +42,21 @@ ExportActions::ExportActions(const calc::FuelDocument& doc, Dialogs& dialogs, QW
     connect(a, &QAction::triggered, this, [this, format, mixture] { Export(format, mixture); });
     return a;
   };
+  const auto print = [this](const QString& text, bool mixture, bool preview) {
+    auto* a = new QAction(text, this);
+    connect(a, &QAction::triggered, this, [this, mixture, preview] {
+      if (preview) {
+        Preview(mixture);
+      } else {
+        Print(mixture);
+      }
+    });
+    return a;
+  };
+  FuelPrint = print(QStringLiteral("Печать: топливо…"), false, false);
+  FuelPreview = print(QStringLiteral("Просмотр печати: топливо…"), false, true);
+  MixturePrint = print(QStringLiteral("Печать: смесь…"), true, false);
+  MixturePreview = print(QStringLiteral("Просмотр печати: смесь…"), true, true);
   FuelPdf = action(QStringLiteral("Отчет PDF: топливо…"), Format::kPdf, false);
   FuelCsv = action(QStringLiteral("Таблица CSV: топливо…"), Format::kCsv, false);
   MixturePdf = action(QStringLiteral("Отчет PDF: смесь…"), Format::kPdf, true);
@@ -49,17 +65,16 @@ ExportActions::ExportActions(const calc::FuelDocument& doc, Dialogs& dialogs, QW
 }
 
 void ExportActions::UpdateEnabled() {
-  MixturePdf->setEnabled(doc_.SpeedButton13);
-  MixtureCsv->setEnabled(doc_.SpeedButton13);
+  for (QAction* action : {MixturePrint, MixturePreview, MixturePdf, MixtureCsv}) {
+    action->setEnabled(doc_.SpeedButton13);
+  }
 }
 
 QMenu* ExportActions::CreateMenu(QWidget* parent) {
   auto* menu = new QMenu(kCaption, parent);
-  menu->addAction(FuelPdf);
-  menu->addAction(FuelCsv);
+  menu->addActions({FuelPrint, FuelPreview, FuelPdf, FuelCsv});
   menu->addSeparator();
-  menu->addAction(MixturePdf);
-  menu->addAction(MixtureCsv);
+  menu->addActions({MixturePrint, MixturePreview, MixturePdf, MixtureCsv});
   connect(menu, &QMenu::aboutToShow, this, &ExportActions::UpdateEnabled);
   return menu;
 }
@@ -73,12 +88,40 @@ QString ExportActions::SuggestedName(Format format, bool mixture) const {
   return name + (format == Format::kPdf ? QStringLiteral(".pdf") : QStringLiteral(".csv"));
 }
 
-bool ExportActions::Export(Format format, bool mixture) {
-  if (mixture && !doc_.SpeedButton13) {
-    dialogs_.Message(window_, QStringLiteral("Смесь не рассчитана: задайте компоненты и их доли."),
-                     kCaption, QMessageBox::Ok, QMessageBox::Information);
+bool ExportActions::MixtureReady(bool mixture) {
+  if (!mixture || doc_.SpeedButton13) return true;
+  dialogs_.Message(window_, QStringLiteral("Смесь не рассчитана: задайте компоненты и их доли."),
+                   kCaption, QMessageBox::Ok, QMessageBox::Information);
+  return false;
+}
+
+bool ExportActions::Print(bool mixture) {
+  if (!MixtureReady(mixture)) return false;
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareReportPrinter(printer, doc_, mixture);
+  if (!dialogs_.PrintSetup(window_, printer)) return false;
+  const QString error = PrintFuelReport(printer, doc_, mixture);
+  if (!error.isEmpty()) {
+    dialogs_.Message(window_, error, kCaption, QMessageBox::Ok, QMessageBox::Warning);
     return false;
   }
+  return true;
+}
+
+void ExportActions::Preview(bool mixture) {
+  if (!MixtureReady(mixture)) return;
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareReportPrinter(printer, doc_, mixture);
+  dialogs_.PrintPreview(window_, printer, [this, mixture](QPrinter& target) {
+    const QString error = PrintFuelReport(target, doc_, mixture);
+    if (!error.isEmpty()) {
+      dialogs_.Message(window_, error, kCaption, QMessageBox::Ok, QMessageBox::Warning);
+    }
+  });
+}
+
+bool ExportActions::Export(Format format, bool mixture) {
+  if (!MixtureReady(mixture)) return false;
   const bool pdf = format == Format::kPdf;
   const SaveDialogRequest request{
       .title =

@@ -1,5 +1,6 @@
-// "Печать / экспорт" of the document window: the PDF report and the CSV of the enthalpy
-// table and design results, for the single fuel or the mixture, as a menu of actions.
+// "Печать / экспорт" of the document window: the one-page report printed, previewed or
+// written as PDF, and the CSV of the enthalpy table and design results, for the single
+// fuel or the mixture, as a menu of actions.
 #pragma once
 
 #include <QObject>
@@ -34,6 +35,11 @@ class ExportActions : public QObject {
   // the file and reports a failure in a message box; a mixture that is not computed is
   // reported instead. Returns whether a file was written.
   bool Export(Format format, bool mixture);
+  // The print dialog, then the report on the chosen printer; a failure is reported.
+  // Returns whether the report was printed.
+  bool Print(bool mixture);
+  // The report in a print preview, from which it can be printed.
+  void Preview(bool mixture);
 
   // The folder the save dialog starts in until a file is written.
   void SetFolder(const QString& folder) { folder_ = folder; }
@@ -43,13 +49,17 @@ class ExportActions : public QObject {
   // enabled); the menu calls it each time it opens.
   void UpdateEnabled();
 
-  // A menu with the four actions, for a tool button; owned by the caller.
+  // A menu with the actions, the fuel's above the mixture's; owned by the caller.
   QMenu* CreateMenu(QWidget* parent);
 
-  QAction* FuelPdf = nullptr;     // "Отчет PDF: топливо…"
-  QAction* FuelCsv = nullptr;     // "Таблица CSV: топливо…"
-  QAction* MixturePdf = nullptr;  // "Отчет PDF: смесь…"
-  QAction* MixtureCsv = nullptr;  // "Таблица CSV: смесь…"
+  QAction* FuelPrint = nullptr;       // "Печать: топливо…"
+  QAction* FuelPreview = nullptr;     // "Просмотр печати: топливо…"
+  QAction* MixturePrint = nullptr;    // "Печать: смесь…"
+  QAction* MixturePreview = nullptr;  // "Просмотр печати: смесь…"
+  QAction* FuelPdf = nullptr;         // "Отчет PDF: топливо…"
+  QAction* FuelCsv = nullptr;         // "Таблица CSV: топливо…"
+  QAction* MixturePdf = nullptr;      // "Отчет PDF: смесь…"
+  QAction* MixtureCsv = nullptr;      // "Таблица CSV: смесь…"
 
  signals:
   // A file was written to `path`.
@@ -57,6 +67,8 @@ class ExportActions : public QObject {
 
  private:
   QString SuggestedName(Format format, bool mixture) const;
+  // Said when the mixture is asked for before it is computed; false then.
+  bool MixtureReady(bool mixture);
 
   const calc::FuelDocument& doc_;
   Dialogs& dialogs_;

@@ -12,6 +12,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 #include <algorithm>
 #include <span>
@@ -34,6 +35,8 @@ const QColor kInk(0x20, 0x20, 0x20);
 const QColor kMuted(0x60, 0x60, 0x60);
 const QColor kRule(0x90, 0x90, 0x90);
 const QColor kShade(0xf1, 0xf3, 0xf5);
+const QColor kRed(0xd0, 0x00, 0x00);               // a total that is not 100, as the grids show it
+constexpr QMarginsF kPageMargins(12, 12, 12, 12);  // mm
 
 QString Cell(const sheets::Sheet& sheet, int col, int row) {
   if (col < 0 || col >= sheet.ColCount() || row >= sheet.RowCount()) return {};
@@ -49,6 +52,7 @@ struct Row {
   QString unit;
   bool heading = false;  // a sub-heading over the rows below it
   bool bold = false;     // a total
+  bool red = false;      // the value is red on screen
 };
 
 struct Block {
@@ -57,7 +61,9 @@ struct Block {
 };
 
 Row SheetRow(const sheets::Sheet& sheet, int row) {
-  return {Cell(sheet, 0, row), Cell(sheet, 1, row), Unit(Cell(sheet, 2, row))};
+  Row shown{Cell(sheet, 0, row), Cell(sheet, 1, row), Unit(Cell(sheet, 2, row))};
+  shown.red = row < sheet.RowCount() && sheet.At(1, row).font_color != sheets::kBlack;
+  return shown;
 }
 
 void AddRows(Block& block, const sheets::Sheet& sheet, std::initializer_list<int> rows) {
@@ -165,7 +171,8 @@ double DrawBlock(Page& page, double x, double y, double w, const Block& block) {
     double at = x + kPad;
     page.Text(at, y, label_w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label, font);
     at += label_w;
-    page.Text(at, y, value_w, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, row.value, font);
+    page.Text(at, y, value_w, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, row.value, font,
+              row.red ? kRed : kInk);
     at += value_w + kUnitGap;
     page.Text(at, y, unit_w + kPad, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.unit,
               page.Font(kRowFont), kMuted);
@@ -295,11 +302,15 @@ double DrawHeader(Page& page, const calc::FuelDocument& doc, bool mixture) {
     y += 8.5;
     bool ok = false;
     const int count = std::clamp(QString::fromStdString(doc.Edit1).toInt(&ok), 2, 5);
+    int listed = 0;
     for (int k = 0; k < count; ++k) {
       const auto& slot = doc.Slots[static_cast<std::size_t>(k)];
-      const QString name =
-          slot.name.empty() ? QStringLiteral("—") : QString::fromStdString(slot.name);
-      QString line = QStringLiteral("%1. %2").arg(k + 1).arg(name);
+      // A slot with no fuel or no share takes no part in the mixture.
+      bool share_ok = false;
+      const double share = QString::fromStdString(slot.share).replace(',', '.').toDouble(&share_ok);
+      if (slot.name.empty() || !share_ok || share == 0) continue;
+      const QString name = QString::fromStdString(slot.name);
+      QString line = QStringLiteral("%1. %2").arg(++listed).arg(name);
       if (!slot.type_name.empty())
         line += QStringLiteral(" (%1)").arg(QString::fromStdString(slot.type_name));
       page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter, line, page.Font(9));
@@ -309,8 +320,11 @@ double DrawHeader(Page& page, const calc::FuelDocument& doc, bool mixture) {
     }
     page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter,
               QStringLiteral("Сумма долей по массе"), page.Font(9), kMuted);
+    bool total_ok = false;
+    const double total = QString::fromStdString(doc.Edit3).replace(',', '.').toDouble(&total_ok);
     page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter,
-              QString::fromStdString(doc.Edit3) + QStringLiteral(" %"), page.Font(9), kMuted);
+              QString::fromStdString(doc.Edit3) + QStringLiteral(" %"), page.Font(9),
+              total_ok && qAbs(total - 100) < 1e-6 ? kMuted : kRed);
     y += 5;
   }
   page.Line(0, y + 0.5, w, y + 0.5, 0.5, kInk);
@@ -416,6 +430,24 @@ void PaintFuelReport(QPainter& painter, const QRectF& area, double dots_per_mm,
   painter.restore();
 }
 
+void PrepareReportPrinter(QPrinter& printer, const calc::FuelDocument& doc, bool mixture) {
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins,
+                                    QPageLayout::Millimeter));
+  printer.setDocName(mixture ? QStringLiteral("Смесь топлив")
+                             : QString::fromStdString(doc.ComboBox1));
+  printer.setCreator(QStringLiteral("Pyrana"));
+}
+
+QString PrintFuelReport(QPrinter& printer, const calc::FuelDocument& doc, bool mixture) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return QStringLiteral("Не удалось начать печать на принтере");
+  const double dots_per_mm = printer.resolution() / 25.4;
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  PaintFuelReport(painter, QRectF(QPointF(0, 0), area.size()), dots_per_mm, doc, mixture);
+  painter.end();
+  return {};
+}
+
 QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QString& path) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
@@ -424,8 +456,8 @@ QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QS
   {
     QPdfWriter writer(&file);
     writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins,
+                                     QPageLayout::Millimeter));
     writer.setTitle(mixture ? QStringLiteral("Смесь топлив")
                             : QString::fromStdString(doc.ComboBox1));
     writer.setCreator(QStringLiteral("Pyrana"));

@@ -8,6 +8,7 @@
 #include "calc/fuel_document.h"
 
 class QPainter;
+class QPrinter;
 class QRectF;
 
 namespace ui {
@@ -16,6 +17,13 @@ namespace ui {
 // (device coordinates of `painter`) of a device with `dots_per_mm` dots per millimetre.
 void PaintFuelReport(QPainter& painter, const QRectF& page, double dots_per_mm,
                      const calc::FuelDocument& doc, bool mixture);
+
+// Sets `printer` up for the report: A4 portrait, 12 mm margins, the fuel's (or the
+// mixture's) name as the document's name.
+void PrepareReportPrinter(QPrinter& printer, const calc::FuelDocument& doc, bool mixture);
+// Prints the report on one page of `printer`. Returns an empty text on success, the
+// reason in Russian otherwise.
+QString PrintFuelReport(QPrinter& printer, const calc::FuelDocument& doc, bool mixture);
 
 // Writes the report as one A4 page to `path` through a file written beside it and renamed
 // over it, so a failure leaves an old file whole. Returns an empty text on success, the

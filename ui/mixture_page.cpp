@@ -144,6 +144,9 @@ MixturePage::SlotControls MixturePage::BuildSlotPage(int slot) {
       .share = new QLineEdit(page),
       .pick = new QPushButton(QStringLiteral("Выбрать топливо из базы данных"), page),
   };
+  // The longest type name is read whole at the window's smallest width.
+  controls.type->setMinimumWidth(
+      controls.type->fontMetrics().horizontalAdvance(QStringLiteral("газообразное топливо")) + 16);
   controls.share->setFixedWidth(
       controls.share->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 16);
   auto* layout = new QGridLayout(page);
@@ -189,15 +192,15 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   design->addWidget(ComponentsButton, 0, Qt::AlignTop);
   design->addStretch(1);
   layout->addLayout(design);
-  // The diagram beside the heat balance, whose rows scroll in the diagram's height.
-  Chart = new EnthalpyChart(TabSheet22);
-  Chart->setMinimumHeight(280);
+  // The diagram and the heat balance share the rest of the page, one tab each.
+  ResultTabs = new QTabWidget(TabSheet22);
+  Chart = new EnthalpyChart(ResultTabs);
+  Chart->setMinimumHeight(200);
   Chart->ShowMixture(doc_);
-  XLGrid22 = NewHeatBalanceGrid(doc_.XLSheet20, pool, TabSheet22);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(Chart, 1);
-  bottom->addWidget(XLGrid22);
-  layout->addLayout(bottom, 1);
+  XLGrid22 = NewHeatBalanceGrid(doc_.XLSheet20, pool, ResultTabs);
+  ResultTabs->addTab(Chart, QStringLiteral("Диаграмма I–ϑ"));
+  ResultTabs->addTab(XLGrid22, QStringLiteral("Тепловой баланс"));
+  layout->addWidget(ResultTabs, 1);
 }
 
 void MixturePage::ShowDocument() {

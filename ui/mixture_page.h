@@ -82,6 +82,7 @@ class MixturePage : public QWidget {
   TXLGrid* XLGrid17 = nullptr;              // XLSheet18, its row titles
   TXLGrid* XLGrid19 = nullptr;              // XLSheet16, the enthalpy table, 100..2500 °C
   TXLGrid* XLGrid20 = nullptr;              // XLSheet17, design parameters
+  QTabWidget* ResultTabs = nullptr;         // the diagram and the heat balance
   TXLGrid* XLGrid22 = nullptr;              // XLSheet20, the mixture's heat balance
   QPushButton* ComponentsButton = nullptr;  // "Компоненты смеси": back to the components
   EnthalpyChart* Chart = nullptr;           // the I–θ diagram of the mixture

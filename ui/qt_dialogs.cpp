@@ -2,6 +2,11 @@
 #include "ui/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTreeView>
 
 namespace ui {
 
@@ -19,6 +24,14 @@ QString QtDialogs::SaveFileName(QWidget* parent, const SaveDialogRequest& reques
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.default_suffix);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // Wide enough for the Russian column titles of the file list.
+  dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
+  if (auto* files = dialog.findChild<QTreeView*>()) {
+    files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int col = 1; col < files->header()->count(); ++col) {
+      files->header()->setSectionResizeMode(col, QHeaderView::ResizeToContents);
+    }
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -29,6 +42,26 @@ QString QtDialogs::OpenFileName(QWidget* parent, const OpenDialogRequest& reques
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace ui
+
+namespace ui {
+
+bool QtDialogs::PrintSetup(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Печать"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::PrintPreview(QWidget* parent, QPrinter& printer,
+                             const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Просмотр печати"));
+  dialog.resize(760, 680);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                   [&paint](QPrinter* target) { paint(*target); });
+  dialog.exec();
 }
 
 }  // namespace ui

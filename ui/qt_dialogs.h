@@ -12,6 +12,9 @@ class QtDialogs : public Dialogs {
                                       QMessageBox::Icon icon) override;
   QString SaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
   QString OpenFileName(QWidget* parent, const OpenDialogRequest& request) override;
+  bool PrintSetup(QWidget* parent, QPrinter& printer) override;
+  void PrintPreview(QWidget* parent, QPrinter& printer,
+                    const std::function<void(QPrinter&)>& paint) override;
 };
 
 }  // namespace ui

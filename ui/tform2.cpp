@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,10 +13,16 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScreen>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QToolTip>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "calc/cycle.h"
@@ -33,6 +40,7 @@
 #include "ui/enthalpy_chart.h"
 #include "ui/enthalpy_data_page.h"
 #include "ui/export_actions.h"
+#include "ui/fuel_name_validator.h"
 #include "ui/heat_balance_page.h"
 #include "ui/main_properties_page.h"
 #include "ui/mixture_page.h"
@@ -54,6 +62,8 @@ const char* const kFuelTypes[] = {
     "сланец",   "жидкое топливо", "газообразное топливо",
 };
 
+const QString kEditCell = QStringLiteral("ввод в ячейку");
+
 // The decimal separator of the default locale, as the sheets keep it.
 char LocaleDecimalSeparator() {
   return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
@@ -66,7 +76,12 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
       doc_(LocaleDecimalSeparator()) {
-  setWindowTitle(QStringLiteral("Pyrana v1.5"));
+  undo_stack_ = new QUndoStack(this);
+  undo_stack_->setUndoLimit(200);
+  connect(undo_stack_, &QUndoStack::indexChanged, this, [this] {
+    SetModified(!undo_stack_->isClean());
+    emit UndoStateChanged();
+  });
   BuildHeader();
   BuildPages();
   auto* layout = new QVBoxLayout(this);
@@ -81,6 +96,7 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent)
   ConnectMixture();
   PageControl1->setCurrentWidget(TabSheet2);
   ShowDocument();
+  ForgetUndoSteps();
 }
 
 TForm2::~TForm2() {
@@ -93,13 +109,15 @@ void TForm2::BuildHeader() {
   GroupBox1 = new QGroupBox(QStringLiteral("Месторождение, тип"), this);
   ComboBox1 = new QLineEdit(GroupBox1);
   ComboBox1->setMaxLength(kMaxNameLength);
+  name_validator_ = new FuelNameValidator(ComboBox1);
+  ComboBox1->setValidator(name_validator_);
   ComboBox3 = new QComboBox(GroupBox1);
   for (const char* type : kFuelTypes) ComboBox3->addItem(QString::fromUtf8(type));
   Export = new ExportActions(doc_, dialogs_, this);
-  ExportButton = new QToolButton(GroupBox1);
-  ExportButton->setText(QStringLiteral("Печать / экспорт"));
-  ExportButton->setToolTip(QStringLiteral("Отчет PDF и таблица CSV топлива или смеси"));
-  ExportButton->setPopupMode(QToolButton::InstantPopup);
+  // A push button leaves room for its menu's arrow beside the text.
+  ExportButton = new QPushButton(QStringLiteral("Печать / экспорт"), GroupBox1);
+  ExportButton->setToolTip(QStringLiteral("Печать, отчет PDF и таблица CSV топлива или смеси"));
+  ExportButton->setAutoDefault(false);
   ExportButton->setMenu(Export->CreateMenu(ExportButton));
   auto* layout = new QHBoxLayout(GroupBox1);
   layout->addWidget(ComboBox1, 3);
@@ -157,19 +175,127 @@ void TForm2::RunFuelCycle(Handler&& handler) {
   });
 }
 
-void TForm2::ConnectHandlers() {
-  connect(ComboBox1, &QLineEdit::textEdited, this, [this](const QString& text) {
-    doc_.ComboBox1 = text.toStdString();
-    modified_ = true;
+template <typename Handler>
+void TForm2::RunEdit(const QString& text, Handler&& handler) {
+  Run(std::forward<Handler>(handler));
+  RecordUndoStep(text);
+}
+
+template <typename Handler>
+void TForm2::RunFuelEdit(const QString& text, Handler&& handler) {
+  RunFuelCycle(std::forward<Handler>(handler));
+  RecordUndoStep(text);
+}
+
+void TForm2::RecordUndoStep(const QString& text, FuelEditCommand::Kind kind) {
+  if (applying_undo_) return;
+  FuelInputs now = TakeFuelInputs(doc_);
+  if (now == undo_base_) return;
+  undo_stack_->push(new FuelEditCommand(
+      text, undo_base_, now, [this](const FuelInputs& inputs) { ApplyFuelInputs(inputs); }, kind,
+      name_session_));
+  undo_base_ = std::move(now);
+}
+
+void TForm2::ApplyFuelInputs(const FuelInputs& inputs) {
+  const bool norms_1973 = doc_.RadioButton1;
+  applying_undo_ = true;
+  RunFuelCycle([&] {
+    RestoreFuelInputs(doc_, inputs);
+    calc::XLGrid1EditModeChanged(doc_);
   });
-  connect(ComboBox3, &QComboBox::activated, this,
-          [this](int index) { Run([&] { ComboBox3Change(index); }); });
+  applying_undo_ = false;
+  if (doc_.RadioButton1 != norms_1973) ShowNormsPages(doc_.RadioButton1);
+  undo_base_ = TakeFuelInputs(doc_);
+}
+
+void TForm2::ForgetUndoSteps() {
+  undo_stack_->clear();
+  undo_base_ = TakeFuelInputs(doc_);
+  ++name_session_;
+  SetModified(false);
+  emit UndoStateChanged();
+}
+
+void TForm2::Undo() {
+  if (!undo_stack_->canUndo()) return;
+  ++name_session_;
+  undo_stack_->undo();
+}
+
+void TForm2::Redo() {
+  if (!undo_stack_->canRedo()) return;
+  ++name_session_;
+  undo_stack_->redo();
+}
+
+bool TForm2::CanUndo() const { return undo_stack_->canUndo(); }
+
+bool TForm2::CanRedo() const { return undo_stack_->canRedo(); }
+
+void TForm2::NameEdited(const QString& text) {
+  const std::string name = text.toStdString();
+  if (name == doc_.ComboBox1) return;
+  doc_.ComboBox1 = name;
+  SetModified(true);
+  RecordUndoStep(QStringLiteral("имя топлива"), FuelEditCommand::kName);
+  ShowCaption();
+}
+
+void TForm2::SetModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  ShowCaption();
+}
+
+void TForm2::ShowCaption() {
+  const QString caption = doc_.Caption.empty() ? QString::fromStdString(doc_.ComboBox1)
+                                               : library::ToQString(doc_.Caption);
+  const QString title = modified_ ? caption + QStringLiteral("*") : caption;
+  if (windowTitle() != title) setWindowTitle(title);
+}
+
+int TForm2::CurrentTab() const {
+  int visible = 0;
+  for (int i = 0; i < PageControl1->count(); ++i) {
+    if (!PageControl1->isTabVisible(i)) continue;
+    if (i == PageControl1->currentIndex()) return visible;
+    ++visible;
+  }
+  return 0;
+}
+
+void TForm2::ShowTab(int visible_index) {
+  int visible = 0;
+  for (int i = 0; i < PageControl1->count(); ++i) {
+    if (!PageControl1->isTabVisible(i)) continue;
+    if (visible++ == visible_index) {
+      PageControl1->setCurrentIndex(i);
+      return;
+    }
+  }
+}
+
+void TForm2::ConnectHandlers() {
+  // The field's own undo (Ctrl+Z while typing in it) changes the name too.
+  connect(ComboBox1, &QLineEdit::textChanged, this, &TForm2::NameEdited);
+  connect(ComboBox1, &QLineEdit::editingFinished, this, [this] { ++name_session_; });
+  connect(ComboBox1, &QLineEdit::inputRejected, this, [this] {
+    QToolTip::showText(ComboBox1->mapToGlobal(QPoint(0, ComboBox1->height())),
+                       name_validator_->RefusalHint(), ComboBox1);
+  });
+  connect(ComboBox3, &QComboBox::activated, this, [this](int index) {
+    RunEdit(QStringLiteral("тип топлива"), [&] { ComboBox3Change(index); });
+  });
   for (QCheckBox* box : {TabSheet1->CheckBox1, TabSheet2->CheckBox2}) {
-    connect(box, &QCheckBox::clicked, this, [this] { RunFuelCycle([&] { CheckBox1Click(); }); });
+    connect(box, &QCheckBox::clicked, this, [this] {
+      RunFuelEdit(QStringLiteral("автоматический расчет теплотворности"),
+                  [&] { CheckBox1Click(); });
+    });
   }
   for (QRadioButton* button : {RadioButton1, RadioButton2}) {
     connect(button, &QRadioButton::clicked, this,
-            [this] { RunFuelCycle([&] { RadioButton1Click(); }); });
+            [this] { RunFuelEdit(QStringLiteral("нормы"), [&] { RadioButton1Click(); }); });
   }
   connect(TabSheet4->RadioGroup1Items, &QButtonGroup::idClicked, this,
           [this](int item) { Run([&] { RadioGroup1Click(item); }); });
@@ -178,7 +304,7 @@ void TForm2::ConnectHandlers() {
   // and are never saved.
   connect(&pool_, &SheetModelPool::CellEdited, this, [this](const sheets::Sheet* sheet) {
     if (sheet != &doc_.XLSheet17 && sheet != &doc_.XLSheet19 && sheet != &doc_.XLSheet20) {
-      modified_ = true;
+      SetModified(true);
     }
   });
 }
@@ -189,12 +315,12 @@ void TForm2::ConnectGrids() {
   for (TXLGrid* grid :
        {TabSheet1->XLGrid1, TabSheet2->XLGrid3, TabSheet2->XLGrid4, TabSheet3->XLGrid5}) {
     connect(grid, &TXLGrid::EditModeChanged, this,
-            [this] { RunFuelCycle([&] { calc::XLGrid1EditModeChanged(doc_); }); });
+            [this] { RunFuelEdit(kEditCell, [&] { calc::XLGrid1EditModeChanged(doc_); }); });
   }
   connect(TabSheet3->XLGrid13, &TXLGrid::EditModeChanged, this,
-          [this] { Run([&] { calc::XLGrid13EditModeChanged(doc_); }); });
+          [this] { RunEdit(kEditCell, [&] { calc::XLGrid13EditModeChanged(doc_); }); });
   connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this,
-          [this] { Run([&] { calc::XLGrid15EditModeChanged(doc_); }); });
+          [this] { RunEdit(kEditCell, [&] { calc::XLGrid15EditModeChanged(doc_); }); });
   connect(TabSheet8->XLGrid21, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::RecalcHeatBalance(doc_); }); });
   // Leaving a grid repairs numbers typed with the other decimal separator.
@@ -254,13 +380,29 @@ void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) 
   const QRect list_frame = list_window.frameGeometry();
   move(std::max(kLeft, list_frame.x() + list_frame.width() + 1),
        main_frame.top() + main_frame.height() + 1);
+  // The whole window on the screen, 1366 × 768 included: the pages give way to the height
+  // the screen has below the main window. A frame not drawn yet is taken as a title bar.
+  const QScreen* screen = main_window.screen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  int frame = frameGeometry().height() - height();
+  if (frame == 0 && !isVisible()) frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+  const int room = available.bottom() + 1 - y() - frame;
+  if (height() > room) resize(width(), std::max(minimumSizeHint().height(), room));
 }
 
 bool TForm2::LoadFuel(const std::filesystem::path& path) {
   bool read = false;
-  RunFuelCycle([&] { read = calc::LoadLibraryFuel(doc_, path); });
-  modified_ = false;
-  if (read) file_path_ = path;
+  // The edit cycle after the load stores the record as every later edit will (the
+  // type as a whole number, say), so the first edit starts from the same values.
+  RunFuelCycle([&] {
+    read = calc::LoadLibraryFuel(doc_, path);
+    calc::XLGrid1EditModeChanged(doc_);
+  });
+  // A fuel read only in part is saved under a name the user chooses.
+  file_path_ = read ? path : std::filesystem::path();
+  ForgetUndoSteps();
+  ShowCaption();
   if (!read) {
     dialogs_.Message(this, QStringLiteral("Ошибка чтения !"), QStringLiteral("Error"),
                      QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Critical);
@@ -270,41 +412,86 @@ bool TForm2::LoadFuel(const std::filesystem::path& path) {
 
 void TForm2::NewFuel() {
   RunFuelCycle([&] { calc::NewFuel(doc_); });
-  modified_ = false;
   file_path_.clear();
+  doc_.Caption.clear();
+  ForgetUndoSteps();
+  ShowCaption();
 }
 
 bool TForm2::Save() {
-  const SaveDialogRequest request{
-      .title = QStringLiteral("Сохранить файл топлива"),
-      .folder = save_folder_ ? library::ToQString(save_folder_()) : QString(),
-      .filter = QStringLiteral("Файл топлива (*.fll)"),
-      .default_suffix = QStringLiteral("fll"),
-  };
-  QString chosen = dialogs_.SaveFileName(this, request);
-  bool written = false;
-  if (!chosen.isEmpty()) {
-    if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".fll");
-    try {
-      calc::SaveFuel(doc_, library::ToPath(chosen));
-      file_path_ = library::ToPath(chosen);
-      written = true;
-      modified_ = false;
-    } catch (const fuel::FileError& error) {
-      dialogs_.Message(this,
-                       QStringLiteral("Не удалось сохранить файл %1\n%2")
-                           .arg(chosen, QString::fromUtf8(error.what())),
-                       QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
-    } catch (const std::exception& error) {
-      ReportError(dialogs_, this, QString::fromUtf8(error.what()));
-    }
-  }
+  if (file_path_.empty()) return SaveAs();
+  const bool written = WriteFile(library::ToQString(file_path_));
   emit SaveFinished();
   return written;
 }
 
+bool TForm2::SaveAs() {
+  const QString chosen = AskSavePath();
+  const bool written = !chosen.isEmpty() && WriteFile(chosen);
+  emit SaveFinished();
+  return written;
+}
+
+QString TForm2::AskSavePath() {
+  // The fuel's name as the file name, without the characters no file name may hold.
+  QString name = QString::fromStdString(doc_.ComboBox1);
+  name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+  name = name.trimmed();
+  if (name.isEmpty()) name = QStringLiteral("Топливо");
+  const QString folder = save_folder_ ? library::ToQString(save_folder_()) : QString();
+  QString proposed = QDir(folder).filePath(name + QStringLiteral(".fll"));
+  for (;;) {
+    const SaveDialogRequest request{
+        .title = QStringLiteral("Сохранить файл топлива"),
+        .folder = proposed,
+        .filter = QStringLiteral("Файл топлива (*.fll)"),
+        .default_suffix = QStringLiteral("fll"),
+    };
+    QString chosen = dialogs_.SaveFileName(this, request);
+    if (chosen.isEmpty()) return {};
+    if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".fll");
+    if (!QFileInfo::exists(chosen)) return chosen;
+    const QMessageBox::StandardButton answer = dialogs_.Message(
+        this,
+        QStringLiteral("Файл %1 уже существует.\nЗаменить его?")
+            .arg(QDir::toNativeSeparators(chosen)),
+        QStringLiteral("Внимание !"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning);
+    if (answer == QMessageBox::Yes) return chosen;
+    proposed = chosen;  // No: another name
+  }
+}
+
+bool TForm2::WriteFile(const QString& path) {
+  std::string bytes;
+  try {
+    bytes = fuel::FormatFuelFile(fuel::Utf8ToCp1251(doc_.ComboBox1), calc::RecordForSave(doc_));
+  } catch (const std::exception& error) {
+    // A record value that is not a number: the conversion's own text; nothing is written.
+    ReportError(dialogs_, this, QString::fromUtf8(error.what()));
+    return false;
+  }
+  // The new file is written beside the old one and renamed over it, so a failure leaves
+  // the old file whole; Qt words the system's reason.
+  QSaveFile file(path);
+  const auto size = static_cast<qint64>(bytes.size());
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
+      !file.commit()) {
+    dialogs_.Message(this,
+                     QStringLiteral("Не удалось сохранить файл %1\n%2")
+                         .arg(QDir::toNativeSeparators(path), file.errorString()),
+                     QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
+    return false;
+  }
+  file_path_ = library::ToPath(path);
+  doc_.Caption = file_path_.string();
+  undo_stack_->setClean();
+  SetModified(false);
+  ShowCaption();
+  return true;
+}
+
 void TForm2::ShowDocument() {
-  if (!doc_.Caption.empty()) setWindowTitle(library::ToQString(doc_.Caption));
+  ShowCaption();
   if (ComboBox1->text() != QString::fromStdString(doc_.ComboBox1)) {
     ComboBox1->setText(QString::fromStdString(doc_.ComboBox1));
   }
@@ -316,6 +503,8 @@ void TForm2::ShowDocument() {
   RadioButton2->setChecked(!doc_.RadioButton1);
   TabSheet4->RadioGroup1Items->button(doc_.RadioGroup1 == 1 ? 1 : 0)->setChecked(true);
   TabSheet7->ShowDocument();
+  // A gas has no ash: its oxide analysis is not shown.
+  TabSheet3->XLGrid5->setVisible(!doc_.GasSheetsShown);
   TabSheet3->Chart->RefreshIfShown();
   TabSheet7->Chart->RefreshIfShown();
   // XLGrid1 and XLGrid3 show the gas composition for gaseous fuel.
@@ -330,7 +519,7 @@ void TForm2::ShowDocument() {
 }
 
 void TForm2::ComboBox3Change(int index) {
-  modified_ = true;
+  SetModified(true);
   calc::ComboBox3Change(doc_, index);
 }
 
@@ -342,6 +531,11 @@ void TForm2::CheckBox1Click() {
 
 void TForm2::RadioButton1Click() {
   const bool norms_1973 = RadioButton1->isChecked();
+  ShowNormsPages(norms_1973);
+  calc::RadioButton1Click(doc_, norms_1973);
+}
+
+void TForm2::ShowNormsPages(bool norms_1973) {
   const bool first_page_active = PageControl1->currentWidget() == TabSheet1;
   PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), norms_1973);
   PageControl1->setTabVisible(PageControl1->indexOf(TabSheet2), !norms_1973);
@@ -351,7 +545,6 @@ void TForm2::RadioButton1Click() {
   } else if (first_page_active) {
     PageControl1->setCurrentWidget(TabSheet2);
   }
-  calc::RadioButton1Click(doc_, norms_1973);
 }
 
 void TForm2::RadioGroup1Click(int item) { calc::RadioGroup1Click(doc_, item); }

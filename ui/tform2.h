@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "calc/fuel_document.h"
+#include "ui/fuel_undo.h"
 #include "ui/sheet_model_pool.h"
 
 class QComboBox;
@@ -15,7 +16,8 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
-class QToolButton;
+class QPushButton;
+class QUndoStack;
 
 namespace ui {
 
@@ -26,6 +28,7 @@ class Dialogs;
 class EnthalpyDataPage;
 class ExportActions;
 class HeatBalancePage;
+class FuelNameValidator;
 class MainPropertiesPage;
 class MixturePage;
 class Norms1973Page;
@@ -53,15 +56,31 @@ class TForm2 : public QWidget {
   // The empty fuel of "Новый": the name "Новое топливо", every record value 0, type 0.
   void NewFuel();
 
-  // The save command: asks for a file name in the save folder, writes the record there
-  // and reports SaveFinished (also when the dialog is cancelled). Returns whether the
-  // file was written.
+  // "Сохранить": writes the record to the document's own file; a fuel that has none (a
+  // new one) asks for a name as SaveAs() does. Reports SaveFinished, also when nothing was
+  // written. Returns whether the file was written.
   bool Save();
+  // "Сохранить как...": asks for a file name (the fuel's name in the save folder proposed),
+  // asks before replacing an existing file, then writes the record there.
+  bool SaveAs();
 
   // Where the save dialog starts; asked at every save.
   void SetSaveFolder(std::function<std::filesystem::path()> folder) {
     save_folder_ = std::move(folder);
   }
+
+  // Undo and redo of the fuel's input (cells, name, type, switches); a load or "Новый"
+  // forgets the steps.
+  void Undo();
+  void Redo();
+  bool CanUndo() const;
+  bool CanRedo() const;
+  QUndoStack& UndoStack() { return *undo_stack_; }
+
+  // The visible tab in front (0 "Основные характеристики" .. 3 "Смесь топлива"), and
+  // bringing one to the front; an index out of range is ignored.
+  int CurrentTab() const;
+  void ShowTab(int visible_index);
 
   // The file the document was loaded from or last saved to; empty for a new fuel.
   const std::filesystem::path& FilePath() const { return file_path_; }
@@ -81,7 +100,7 @@ class TForm2 : public QWidget {
   QGroupBox* GroupBox1 = nullptr;       // "Месторождение, тип"
   QLineEdit* ComboBox1 = nullptr;       // the fuel name
   QComboBox* ComboBox3 = nullptr;       // the fuel type
-  QToolButton* ExportButton = nullptr;  // "Печать / экспорт": PDF report and CSV
+  QPushButton* ExportButton = nullptr;  // "Печать / экспорт": printing, PDF report and CSV
   ExportActions* Export = nullptr;
   // The norms switch; not shown, so the 1998 norms are in force.
   QGroupBox* GroupBox2 = nullptr;
@@ -102,6 +121,8 @@ class TForm2 : public QWidget {
   void FormClosed();
   // A save command ended, whether or not a file was written: the fuel list may change.
   void SaveFinished();
+  // Whether undo or redo is possible may have changed.
+  void UndoStateChanged();
 
  protected:
   // FormClose: with unsaved input, asks whether to save it first (Yes, No, Cancel).
@@ -122,6 +143,25 @@ class TForm2 : public QWidget {
   // every tab and export belongs to the fuel as shown.
   template <typename Handler>
   void RunFuelCycle(Handler&& handler);
+  // Run() and RunFuelCycle() for an action of the user: what it changed of the fuel's
+  // input becomes one undo step named `text`.
+  template <typename Handler>
+  void RunEdit(const QString& text, Handler&& handler);
+  template <typename Handler>
+  void RunFuelEdit(const QString& text, Handler&& handler);
+  void RecordUndoStep(const QString& text, FuelEditCommand::Kind kind = FuelEditCommand::kOther);
+  // An undo or redo: the input back, everything recomputed from it.
+  void ApplyFuelInputs(const FuelInputs& inputs);
+  // The undo history starts again from the document as it is.
+  void ForgetUndoSteps();
+  void NameEdited(const QString& text);
+  void SetModified(bool modified);
+  // The file's path, or the fuel's name for a fuel without a file; "*" while modified.
+  void ShowCaption();
+  // Asks for the file to save to; empty when the user gives up.
+  QString AskSavePath();
+  bool WriteFile(const QString& path);
+  void ShowNormsPages(bool norms_1973);
   void ComboBox3Change(int index);
   void CheckBox1Click();
   void RadioButton1Click();
@@ -135,6 +175,11 @@ class TForm2 : public QWidget {
   SheetModelPool pool_;
   std::filesystem::path file_path_;
   bool modified_ = false;
+  QUndoStack* undo_stack_ = nullptr;
+  FuelInputs undo_base_;  // the input as the last undo step left it
+  bool applying_undo_ = false;
+  int name_session_ = 0;  // typing the name is one step until the field is left
+  FuelNameValidator* name_validator_ = nullptr;
 };
 
 }  // namespace ui

@@ -2,9 +2,13 @@
 #include "ui/txl_grid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStringList>
+#include <algorithm>
 
 #include "ui/list_cell_delegate.h"
 #include "ui/sheet_model.h"
@@ -23,7 +27,7 @@ TXLGrid::TXLGrid(QWidget* parent) : QTableView(parent) {
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::AnyKeyPressed);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
   setWordWrap(true);
   setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   focus_connection_ = connect(qApp, &QApplication::focusChanged, this, &TXLGrid::OnFocusChanged);
@@ -111,16 +115,123 @@ QModelIndex TXLGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
   return current;
 }
 
+QModelIndex TXLGrid::InputCellBelow(const QModelIndex& index) const {
+  if (model_ == nullptr || !index.isValid()) return index;
+  for (int row = index.row() + rowSpan(index.row(), index.column()); row < model_->rowCount();
+       ++row) {
+    const QModelIndex candidate = model_->index(row, index.column());
+    if ((model_->flags(candidate) & Qt::ItemIsEditable) && !isIndexHidden(candidate)) {
+      return candidate;
+    }
+  }
+  return index;
+}
+
 void TXLGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
   const bool was_editing = state() == QAbstractItemView::EditingState;
   QTableView::closeEditor(editor, hint);
   if (!was_editing || state() == QAbstractItemView::EditingState) return;
+  // The delegate closes an editor confirmed with Enter with this hint.
+  if (hint == QAbstractItemDelegate::SubmitModelCache && hasFocus()) {
+    setCurrentIndex(InputCellBelow(currentIndex()));
+  }
   QWidget* focus = QApplication::focusWidget();
   if (focus != nullptr && !Contains(focus) && focus->window() == window()) {
     exit_reported_for_ = focus;
     emit Exit();
   }
   emit EditModeChanged();
+}
+
+void TXLGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    CopySelection();
+    event->accept();
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    Paste();
+    event->accept();
+    return;
+  }
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !IsEditing()) {
+    setCurrentIndex(InputCellBelow(currentIndex()));
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+QString TXLGrid::SelectionText() const {
+  if (model_ == nullptr) return {};
+  QModelIndexList indexes = selectionModel()->selectedIndexes();
+  if (indexes.isEmpty() && currentIndex().isValid()) indexes << currentIndex();
+  if (indexes.isEmpty()) return {};
+  int top = indexes.first().row();
+  int bottom = top;
+  int left = indexes.first().column();
+  int right = left;
+  for (const QModelIndex& index : indexes) {
+    top = std::min(top, index.row());
+    bottom = std::max(bottom, index.row() + rowSpan(index.row(), index.column()) - 1);
+    left = std::min(left, index.column());
+    right = std::max(right, index.column() + columnSpan(index.row(), index.column()) - 1);
+  }
+  QStringList lines;
+  for (int row = top; row <= bottom; ++row) {
+    QStringList fields;
+    for (int col = left; col <= right; ++col) {
+      QString text = model_->index(row, col).data(Qt::DisplayRole).toString().trimmed();
+      // A tab or a line break inside a text would split it into two cells.
+      text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+          .replace(QLatin1Char('\n'), QLatin1Char(' '));
+      fields << text;
+    }
+    lines << fields.join(QLatin1Char('\t'));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+void TXLGrid::CopySelection() {
+  const QString text = SelectionText();
+  if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+}
+
+int TXLGrid::Paste() {
+  const QModelIndex start = currentIndex();
+  if (model_ == nullptr || !start.isValid()) return 0;
+  QString text = QApplication::clipboard()->text();
+  text.remove(QLatin1Char('\r'));
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  if (text.isEmpty()) return 0;
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  int pasted = 0;
+  for (int i = 0; i < lines.size(); ++i) {
+    const QStringList fields = lines[i].split(QLatin1Char('\t'));
+    for (int j = 0; j < fields.size(); ++j) {
+      const QModelIndex target = model_->index(start.row() + i, start.column() + j);
+      const QString field = fields[j].trimmed();
+      if (!target.isValid() || field.isEmpty() || isIndexHidden(target) ||
+          !(model_->flags(target) & Qt::ItemIsEditable)) {
+        continue;
+      }
+      // A list cell takes the item of that text.
+      const QStringList items = target.data(SheetModel::kItemsRole).toStringList();
+      QVariant value = field;
+      if (!items.isEmpty()) {
+        const auto found = std::find_if(items.begin(), items.end(), [&](const QString& item) {
+          return item.trimmed().compare(field, Qt::CaseInsensitive) == 0;
+        });
+        if (found == items.end()) continue;
+        value = static_cast<int>(found - items.begin());
+      }
+      if (model_->setData(target, value)) ++pasted;
+    }
+  }
+  // A paste is one edit: the cycle runs once for all of it.
+  if (pasted > 0) emit EditModeChanged();
+  return pasted;
 }
 
 bool TXLGrid::viewportEvent(QEvent* event) {

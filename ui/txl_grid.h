@@ -31,6 +31,17 @@ class TXLGrid : public QTableView {
   // Whether a cell editor is open.
   bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
 
+  // The selected range (or the current cell) as tab-separated lines of the shown texts,
+  // numbers with the sheet's decimal separator, as a spreadsheet takes them.
+  QString SelectionText() const;
+  // Ctrl+C: SelectionText() to the clipboard.
+  void CopySelection();
+  // Ctrl+V: tab-separated lines of the clipboard into the input cells from the current cell
+  // on, cell for cell; other cells, cells outside the sheet and empty fields are skipped.
+  // Each number is repaired as a typed one; the edit cycle then runs once
+  // (EditModeChanged). Returns how many cells took a value.
+  int Paste();
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -52,7 +63,10 @@ class TXLGrid : public QTableView {
                    const QList<int>& roles = QList<int>()) override;
   // Tab and Shift+Tab go to the next and previous input cell.
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  // Enter commits a cell editor and goes to the next input cell down.
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  // Copy and paste; Enter outside an editor goes to the next input cell down too.
+  void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -65,6 +79,8 @@ class TXLGrid : public QTableView {
   void OnDataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right);
   void OnFocusChanged(QWidget* old, QWidget* now);
   bool Contains(const QWidget* widget) const;
+  // The next input cell below `index` in its column; `index` when there is none.
+  QModelIndex InputCellBelow(const QModelIndex& index) const;
 
   QPointer<SheetModel> model_;
   QList<QMetaObject::Connection> model_connections_;

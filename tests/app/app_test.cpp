@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +25,13 @@
 #include "app/link_label.h"
 #include "app/tform1.h"
 #include "app/tform4.h"
+#include "app/translations.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
 #include "library/qt_paths.h"
 #include "library/tform3.h"
 #include "test_support.h"
+#include "ui/design_parameters_page.h"
 #include "ui/tform2.h"
 
 namespace fs = std::filesystem;
@@ -77,10 +80,17 @@ class AppTest : public QObject {
   void AboutWindowOpensOnceAndCloses();
   void UnhandledFailureIsReportedAndTheProgramGoesOn();
   void LibraryMovesToTheDataFolderWhenTheProgramFolderCannotHoldIt();
+  void QtTextsAndOurMessagesAreRussian();
+  void UndoRedoSaveAsAndKeysOfTheMainWindow();
+  void HelpThatCannotBeOpenedIsReported();
+  void ListFollowsTheFolderAndShowsWhatTheFiltersHide();
+  void PlacesTabAndFiltersAreKeptBetweenRuns();
+  void CorruptSettingsGiveTheDefaults();
 
  private:
   void Start(bool with_help = true);
   fs::path Fuel(const std::string& file) const { return program_ / "Fuel" / file; }
+  QString SettingsFile() const { return temp_->filePath(QStringLiteral("pyrana.ini")); }
   static QToolButton* Button(QToolBar* toolbar, QAction* action) {
     return qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
   }
@@ -135,6 +145,7 @@ void AppTest::Start(bool with_help) {
   }
   app_ = std::make_unique<app::Application>(program_, library::ToPath(temp_->path()) / "data",
                                             dialogs_);
+  app_->SetSettingsFile(SettingsFile());
   app_->Start();
   QVERIFY(QTest::qWaitForWindowExposed(app_->Form1));
 }
@@ -355,7 +366,7 @@ void AppTest::NewFuelClearsTheSelection() {
   QCOMPARE(app_->Form3->SelectedRow(), -1);
   QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Новое топливо"));
   QCOMPARE(app_->Form2->ComboBox3->currentIndex(), 0);
-  QCOMPARE(app_->Form2->windowTitle(), library::ToQString(Fuel("a.fll")));
+  QCOMPARE(app_->Form2->windowTitle(), QStringLiteral("Новое топливо"));
 }
 
 void AppTest::UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced() {
@@ -616,6 +627,176 @@ void AppTest::LibraryMovesToTheDataFolderWhenTheProgramFolderCannotHoldIt() {
   QVERIFY(fs::is_directory(data_library));
   QCOMPARE(app_->Form3->LibraryFolder(), data_library);
   QVERIFY(!fs::exists(program_));
+}
+
+void AppTest::QtTextsAndOurMessagesAreRussian() {
+  // The program installs Qt's Russian translation (the Debian package of Qt's
+  // translations); message box buttons then read in Russian.
+  QVERIFY(app::InstallQtTranslations(*QCoreApplication::instance()));
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание !"), QStringLiteral("?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+  QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+  QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
+  // A failed save: our line, then the system's reason in Russian.
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  Start();
+  app_->Form3->ListBox1->setCurrentRow(0);
+  const fs::path nowhere = program_ / "нет такой папки" / "x.fll";
+  dialogs_.save_answers = {library::ToQString(nowhere)};
+  app_->Form1->SaveAs1->trigger();
+  QCOMPARE(dialogs_.messages.size(), 1);
+  const QStringList lines = dialogs_.messages[0].text.split(QLatin1Char('\n'));
+  QCOMPARE(lines.size(), 2);
+  QCOMPARE(lines[1], QStringLiteral("Файл или каталог не существует"));
+}
+
+void AppTest::UndoRedoSaveAsAndKeysOfTheMainWindow() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94});
+  Start();
+  app::TForm1& f = *app_->Form1;
+  QCOMPARE(f.Edit1->actions().first(), f.Undo1);
+  QVERIFY(!f.Undo1->isEnabled() && !f.Redo1->isEnabled());
+  QCOMPARE(f.Undo1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QVERIFY(f.Redo1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+  QVERIFY(f.Redo1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+  QCOMPARE(f.SaveAs1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  QCOMPARE(f.Help1->shortcut(), QKeySequence(Qt::Key_F1));
+  QCOMPARE(f.Refresh1->shortcut(), QKeySequence(Qt::Key_F5));
+  app_->Form3->ListBox1->setCurrentRow(0);
+  ui::TForm2& doc = *app_->Form2;
+  QTest::keyClicks(doc.ComboBox1, QStringLiteral(" X"));
+  QVERIFY(f.Undo1->isEnabled());
+  QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(doc.ComboBox1->text(), QStringLiteral("Уголь"));
+  QVERIFY(!f.Undo1->isEnabled() && f.Redo1->isEnabled());
+  QTest::keyClick(&f, Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(doc.ComboBox1->text(), QStringLiteral("Уголь X"));
+  // Ctrl+S writes the fuel's own file without a dialog; Ctrl+Shift+S asks.
+  QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+  QVERIFY(dialogs_.save_requests.isEmpty());
+  QCOMPARE(fuel::ReadFuelFile(Fuel("a.fll"), 0).name_line.name, fuel::Utf8ToCp1251("Уголь X"));
+  QCOMPARE(app_->Form3->SelectedPath(), std::optional<fs::path>(Fuel("a.fll")));
+  QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(dialogs_.save_requests.size(), 1);
+  QCOMPARE(dialogs_.save_requests[0].folder, library::ToQString(Fuel("Уголь X.fll")));
+  // Delete in the list asks about the selected fuel; F5 reads the folder again.
+  library::TForm3& list = *app_->Form3;
+  list.SelectRow(1);
+  dialogs_.answers = {QMessageBox::No};
+  QTest::keyClick(list.ListBox1, Qt::Key_Delete);
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Удалить файл Газ"));
+  QVERIFY(fs::exists(Fuel("b.fll")));
+  test::WriteFuel(Fuel("c.fll"), "Мазут", 5);
+  QTest::keyClick(&f, Qt::Key_F5);
+  QCOMPARE(ListLines().size(), 3);
+  QCOMPARE(list.SelectedPath(), std::optional<fs::path>(Fuel("b.fll")));
+}
+
+void AppTest::HelpThatCannotBeOpenedIsReported() {
+  Start(true);
+  // No program takes the page (the offscreen platform opens nothing by itself).
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  QTest::keyClick(app_->Form1, Qt::Key_F1);
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls_, "Open");
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QVERIFY(
+      dialogs_.messages[0].text.startsWith(QStringLiteral("Не удалось открыть страницу помощи ") +
+                                           library::ToQString(program_ / "Help" / "Help.htm")));
+  // With a browser, the page opens and nothing is said.
+  QTest::keyClick(app_->Form1, Qt::Key_F1);
+  QCOMPARE(urls_.urls.size(), 1);
+  QCOMPARE(dialogs_.messages.size(), 1);
+}
+
+void AppTest::ListFollowsTheFolderAndShowsWhatTheFiltersHide() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("1.fll"), "Уголь", 1);
+  test::WriteFuel(Fuel("2.fll"), "Газ", 6);
+  Start();
+  library::TForm3& list = *app_->Form3;
+  QCOMPARE(list.FolderLabel->toolTip(),
+           QStringLiteral("Папка базы топлива: ") + library::ToQString(program_ / "Fuel"));
+  QCOMPARE(list.CountLabel->text(), QStringLiteral("топлив в папке: 2"));
+  // A filter that hides a fuel shows at a glance; the selection stays on a shown fuel.
+  list.SelectRow(0);
+  app_->Form1->Gas1->trigger();
+  QCOMPARE(list.CountLabel->text(), QStringLiteral("показано 1 из 2"));
+  QVERIFY(list.CountLabel->font().bold());
+  QCOMPARE(list.SelectedPath(), std::optional<fs::path>(Fuel("1.fll")));
+  app_->Form1->Gas1->trigger();
+  // Another program adds a file and rewrites one in place: the list follows by itself.
+  test::WriteFuel(Fuel("3.fll"), "Мазут", 5);
+  {
+    std::ofstream rewrite(Fuel("1.fll"), std::ios::binary | std::ios::trunc);
+    rewrite << fuel::Utf8ToCp1251("Антрацит") << "\r\n" << std::string(15 * 6, ' ') << "0 ";
+  }
+  QTRY_COMPARE_WITH_TIMEOUT(
+      ListLines(),
+      (QStringList{QStringLiteral("Антрацит"), QStringLiteral("Газ"), QStringLiteral("Мазут")}),
+      5000);
+  QCOMPARE(list.SelectedPath(), std::optional<fs::path>(Fuel("1.fll")));
+  // A burst of files is read in one rescan.
+  for (int i = 0; i < 50; ++i) test::WriteFuel(Fuel("x" + std::to_string(i) + ".fll"), "X", 4);
+  fs::remove(Fuel("2.fll"));
+  QTRY_COMPARE_WITH_TIMEOUT(ListLines().size(), 52, 5000);
+}
+
+void AppTest::PlacesTabAndFiltersAreKeptBetweenRuns() {
+  fs::create_directory(program_ / "Fuel");
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1);
+  Start();
+  app_->Form1->Liquid1->trigger();
+  app_->Form1->Peat2->trigger();
+  app_->Form3->ListBox1->setCurrentRow(0);
+  ui::TForm2& doc = *app_->Form2;
+  doc.ShowTab(2);  // "Расчетные параметры"
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect list_place(screen.x() + 5, screen.y() + 60, 230, screen.height() / 2);
+  const QRect doc_place(screen.right() - 600, screen.y() + 80, 600, screen.height() - 90);
+  app_->Form3->setGeometry(list_place);
+  doc.setGeometry(doc_place);
+  app_->Form1->Exit1->trigger();
+  QVERIFY(!app_->DocumentOpen);
+  app_.reset();
+
+  Start();
+  QVERIFY(!app_->Filters.liquid && !app_->Filters.peat);
+  QVERIFY(app_->Filters.solid && app_->Filters.gaseous && app_->Filters.shale);
+  QVERIFY(!app_->Form1->Liquid1->isChecked() && !app_->Form1->Peat2->isChecked());
+  QCOMPARE(app_->Form3->geometry(), list_place);
+  app_->Form3->ListBox1->setCurrentRow(0);
+  QCOMPARE(app_->Form2->geometry(), doc_place);
+  QCOMPARE(app_->Form2->CurrentTab(), 2);
+  QCOMPARE(app_->Form2->PageControl1->currentWidget(),
+           static_cast<QWidget*>(app_->Form2->TabSheet6));
+}
+
+void AppTest::CorruptSettingsGiveTheDefaults() {
+  // Garbage, and values of the wrong kind or off the screen: each gives the default.
+  for (const char* content :
+       {"\x00\xff\xfe[[[\n=\n\x01\x02 garbage \xd0",
+        "[fuel_list]\ngeometry=not a rectangle\n[document]\ntab=-3\n[filters]\nliquid=maybe\n",
+        "[fuel_list]\ngeometry=@Rect(50000 50000 300 500)\n"}) {
+    { std::ofstream(library::ToPath(SettingsFile()), std::ios::binary) << content; }
+    Start();
+    QCOMPARE(FilterDisplays(), QList<bool>(8, true));
+    const QRect main_frame = app_->Form1->frameGeometry();
+    QCOMPARE(app_->Form3->pos(), QPoint(0, main_frame.top() + main_frame.height() + 1));
+    QCOMPARE(app_->Form1->pos(), QPoint(0, 0));
+    app_->Form1->New1->trigger();
+    QCOMPARE(app_->Form2->CurrentTab(), 0);
+    // The settings are written anew on the way out.
+    app_->Form1->Exit1->trigger();
+    app_.reset();
+    QSettings written(SettingsFile(), QSettings::IniFormat);
+    QCOMPARE(written.status(), QSettings::NoError);
+    QCOMPARE(written.value(QStringLiteral("filters/liquid")).toString(), QStringLiteral("true"));
+  }
 }
 
 int main(int argc, char** argv) {

@@ -3,7 +3,9 @@
 // typing, every commit repairs the separator, and every result follows the fuel shown.
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -37,6 +39,7 @@ constexpr int kMoistureRow = 1;
 constexpr int kAshRow = 2;
 constexpr int kCarbonRow = 3;
 constexpr int kHydrogenRow = 4;
+constexpr int kOxygenRow = 7;
 constexpr int kTotalRow = 8;
 constexpr int kHeatingValueRow = 10;
 constexpr int kExcessAirRow = 2;
@@ -58,6 +61,9 @@ class EditingTest : public QObject {
   void OneEditTellsEachSheetOnce();
   void MixtureResultsPageLeadsBackToTheComponents();
   void HeatBalanceInputsRecomputeTheTabAndAreNotSaved();
+  void EnterGoesToTheNextInputCellDown();
+  void UndoAndRedoRestoreAndRecompute();
+  void CopyAndPasteRangesThroughTheClipboard();
 
  private:
   // The window over the worked coal (W 10, A 20, C 55, H 4, N 1, S 2, O 8, volatile 40,
@@ -343,6 +349,137 @@ void EditingTest::HeatBalanceInputsRecomputeTheTabAndAreNotSaved() {
   QCOMPARE(doc.XLSheet19.Text(1, calc::heat_balance_row::kQ4), std::string("1,5"));
   QVERIFY(doc.XLSheet19.Text(1, calc::heat_balance_row::kEfficiency) !=
           reference->XLSheet19.Text(1, calc::heat_balance_row::kEfficiency));
+}
+
+void EditingTest::EnterGoesToTheNextInputCellDown() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  ui::TXLGrid& grid = Composition();
+  QVERIFY(test::TypeIntoCell(grid, 1, kMoistureRow, QStringLiteral("11")));
+  QCOMPARE(grid.currentIndex(), grid.model()->index(kAshRow, 1));
+  // From oxygen past the total and the empty row to the heating value.
+  QVERIFY(test::TypeIntoCell(grid, 1, kOxygenRow, QStringLiteral("9")));
+  QCOMPARE(grid.currentIndex(), grid.model()->index(kHeatingValueRow, 1));
+  QCOMPARE(Shown(grid, 1, kOxygenRow), QStringLiteral("9"));
+  // Enter on a cell without an editor moves down too; Tab goes to the next input.
+  grid.setCurrentIndex(grid.model()->index(kAshRow, 1));
+  test::PressKey(*grid.viewport(), Qt::Key_Return);
+  QCOMPARE(grid.currentIndex(), grid.model()->index(kCarbonRow, 1));
+  QVERIFY(!grid.IsEditing());
+  test::PressKey(*grid.viewport(), Qt::Key_Tab);
+  QCOMPARE(grid.currentIndex(), grid.model()->index(kHydrogenRow, 1));
+}
+
+void EditingTest::UndoAndRedoRestoreAndRecompute() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  ui::TXLGrid& grid = Composition();
+  const calc::FuelDocument& doc = form_->Document();
+  const auto reference = Reference(',', [](calc::FuelDocument&) {});
+  QVERIFY(!form_->CanUndo());
+  // Two cell edits, the name, the type and the automatic heating value: five steps.
+  QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("63")));
+  QVERIFY(test::TypeIntoCell(grid, 1, kAshRow, QStringLiteral("12")));
+  QCOMPARE(Shown(grid, 1, kTotalRow), QStringLiteral("100"));
+  QTest::keyClicks(form_->ComboBox1, QStringLiteral(" D"));
+  emit form_->ComboBox3->activated(2);
+  form_->TabSheet2->CheckBox2->click();
+  QCOMPARE(form_->UndoStack().count(), 5);
+  QVERIFY(doc.XLSheet3.Text(1, kHeatingValueRow) != "21861");
+
+  // Each undo puts one step back, the computed values with it.
+  form_->Undo();
+  QVERIFY(!doc.CheckBox2);
+  QCOMPARE(doc.XLSheet3.Text(1, kHeatingValueRow), std::string("21861"));
+  form_->Undo();
+  QCOMPARE(form_->ComboBox3->currentIndex(), 1);
+  form_->Undo();
+  QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Уголь"));
+  form_->Undo();
+  form_->Undo();
+  QVERIFY(!form_->CanUndo());
+  QVERIFY(!form_->HasUnsavedEdits());
+  for (const auto& [sheet, ref] : {std::pair{&doc.XLSheet3, &reference->XLSheet3},
+                                   std::pair{&doc.XLSheet6, &reference->XLSheet6},
+                                   std::pair{&doc.XLSheet15, &reference->XLSheet15},
+                                   std::pair{&doc.XLSheet10, &reference->XLSheet10}}) {
+    for (int row = 0; row < sheet->RowCount(); ++row) {
+      for (int col = 0; col < sheet->ColCount(); ++col) {
+        QCOMPARE(sheet->Text(col, row), ref->Text(col, row));
+      }
+    }
+  }
+  // Redo brings the carbon back and recomputes the total; a new edit drops the redo steps.
+  form_->Redo();
+  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("63"));
+  QCOMPARE(Shown(grid, 1, kTotalRow), QStringLiteral("108"));
+  QVERIFY(form_->HasUnsavedEdits());
+  QVERIFY(test::TypeIntoCell(grid, 1, kHydrogenRow, QStringLiteral("3")));
+  QVERIFY(!form_->CanRedo());
+  // Opening an editor and leaving it unchanged is no step.
+  const int steps = form_->UndoStack().count();
+  grid.setCurrentIndex(grid.model()->index(kCarbonRow, 1));
+  test::PressKey(*grid.viewport(), Qt::Key_F2);
+  test::PressKey(*grid.viewport(), Qt::Key_Return);
+  QTRY_VERIFY(!grid.IsEditing());
+  QCOMPARE(form_->UndoStack().count(), steps);
+  // A new fuel starts a new history.
+  form_->NewFuel();
+  QVERIFY(!form_->CanUndo() && !form_->CanRedo());
+}
+
+void EditingTest::CopyAndPasteRangesThroughTheClipboard() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  ui::TXLGrid& grid = Composition();
+  const calc::FuelDocument& doc = form_->Document();
+  QClipboard& clipboard = *QApplication::clipboard();
+  // A range of labels and values, with the locale's decimal comma.
+  QVERIFY(test::TypeIntoCell(grid, 1, kAshRow, QStringLiteral("20,5")));
+  grid.setFocus();
+  grid.selectionModel()->select(
+      QItemSelection(grid.model()->index(kMoistureRow, 0), grid.model()->index(kAshRow, 1)),
+      QItemSelectionModel::ClearAndSelect);
+  test::PressKey(*grid.viewport(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard.text(), QStringLiteral("Влажность\t10\nЗольность\t20,5"));
+  // A result grid copies too: the volumes column.
+  ui::TXLGrid& volumes = *form_->TabSheet3->XLGrid7;
+  volumes.selectionModel()->select(
+      QItemSelection(volumes.model()->index(2, 1), volumes.model()->index(5, 1)),
+      QItemSelectionModel::ClearAndSelect);
+  QStringList expected;
+  for (int row = 2; row <= 5; ++row) expected << QString::fromStdString(doc.XLSheet2.Text(1, row));
+  QCOMPARE(volumes.SelectionText(), expected.join(QLatin1Char('\n')));
+  QVERIFY(expected.join(QString()).contains(QLatin1Char(',')));
+
+  // A column from a spreadsheet, with points, into moisture, ash and carbon: each number
+  // repaired, the cycle run once, one undo step.
+  const int steps = form_->UndoStack().count();
+  clipboard.setText(QStringLiteral("12.5\r\n21\r\n50.25\r\n"));
+  grid.setFocus();
+  grid.setCurrentIndex(grid.model()->index(kMoistureRow, 1));
+  test::PressKey(*grid.viewport(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(Shown(grid, 1, kMoistureRow), QStringLiteral("12,5"));
+  QCOMPARE(Shown(grid, 1, kAshRow), QStringLiteral("21"));
+  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("50,25"));
+  QCOMPARE(doc.XLSheet10.Text(2, 0), std::string("12,5"));
+  const auto reference = Reference(',', [](calc::FuelDocument& d) {
+    d.XLSheet3.SetText(1, kAshRow, "21");
+    d.XLSheet3.SetText(1, kMoistureRow, "12,5");
+    d.XLSheet3.SetText(1, kCarbonRow, "50,25");
+  });
+  QCOMPARE(doc.XLSheet3.Text(1, kTotalRow), reference->XLSheet3.Text(1, kTotalRow));
+  QCOMPARE(doc.XLSheet15.Text(1, 6), reference->XLSheet15.Text(1, 6));
+  QCOMPARE(form_->UndoStack().count(), steps + 1);
+  form_->Undo();
+  QCOMPARE(Shown(grid, 1, kMoistureRow), QStringLiteral("10"));
+  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("55"));
+  // Labels, units and the total take nothing: only the value lands, next to the label.
+  clipboard.setText(QStringLiteral("Метка\t7\tединица\nx\t8"));
+  grid.setCurrentIndex(grid.model()->index(kHydrogenRow, 0));
+  QCOMPARE(grid.Paste(), 2);
+  QCOMPARE(Shown(grid, 1, kHydrogenRow), QStringLiteral("7"));
+  QCOMPARE(Shown(grid, 1, kHydrogenRow + 1), QStringLiteral("8"));
+  QCOMPARE(Shown(grid, 2, kHydrogenRow), QStringLiteral("%"));
+  QVERIFY(Shown(grid, 0, kHydrogenRow) != QStringLiteral("Метка"));
+  QVERIFY(dialogs_.messages.isEmpty());
 }
 
 QTEST_MAIN(EditingTest)

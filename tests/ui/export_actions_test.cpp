@@ -38,6 +38,7 @@ class ExportActionsTest : public QObject {
   void CsvOfTheFuelIsWrittenAsCalcMakesIt();
   void PdfReportCancelAndFailure();
   void MixtureActionsFollowTheMixture();
+  void PrintAndPreviewPaintTheReport();
 };
 
 void ExportActionsTest::CsvOfTheFuelIsWrittenAsCalcMakesIt() {
@@ -117,8 +118,12 @@ void ExportActionsTest::MixtureActionsFollowTheMixture() {
   QTemporaryDir dir;
   actions.SetFolder(dir.path());
   std::unique_ptr<QMenu> menu(actions.CreateMenu(&window));
-  QCOMPARE(menu->actions().size(), 5);  // four and a separator
-  QVERIFY(!actions.MixturePdf->isEnabled() && !actions.MixtureCsv->isEnabled());
+  QCOMPARE(menu->actions().size(), 9);  // four for the fuel, a separator, four for the mixture
+  QCOMPARE(menu->actions().first(), actions.FuelPrint);
+  for (QAction* action :
+       {actions.MixturePrint, actions.MixturePreview, actions.MixturePdf, actions.MixtureCsv}) {
+    QVERIFY(!action->isEnabled());
+  }
   // Asked for anyway: said so, no dialog.
   QVERIFY(!actions.Export(ui::ExportActions::Format::kCsv, true));
   QCOMPARE(dialogs.messages.size(), 1);
@@ -144,6 +149,34 @@ void ExportActionsTest::MixtureActionsFollowTheMixture() {
   QVERIFY(csv.contains(QByteArray::fromStdString("\r\n100," + doc.XLSheet16.Text(0, 1) + ",")));
   actions.MixturePdf->trigger();
   QVERIFY(ReadAll(dir.filePath("смесь.pdf")).startsWith("%PDF-"));
+  QCOMPARE(dialogs.messages.size(), 1);
+}
+
+void ExportActionsTest::PrintAndPreviewPaintTheReport() {
+  calc::FuelDocument doc;
+  QVERIFY(calc::LoadLibraryFuel(doc, Example("Каменный уголь.fll")));
+  test::ScriptedDialogs dialogs;
+  QWidget window;
+  ui::ExportActions actions(doc, dialogs, &window);
+  // Cancelled in the print dialog: nothing printed.
+  QVERIFY(!actions.Print(false));
+  QCOMPARE(dialogs.print_dialogs, 1);
+  // Printed (into a PDF file here): one A4 page, as the report written as PDF.
+  QTemporaryDir dir;
+  dialogs.print_to_pdf = dir.filePath("printed.pdf");
+  actions.FuelPrint->trigger();
+  QCOMPARE(dialogs.print_dialogs, 2);
+  const QByteArray printed = ReadAll(dialogs.print_to_pdf);
+  QVERIFY(printed.startsWith("%PDF-"));
+  QVERIFY(printed.contains("/MediaBox [0 0 595"));
+  // The preview paints the same report.
+  dialogs.print_to_pdf = dir.filePath("preview.pdf");
+  actions.FuelPreview->trigger();
+  QCOMPARE(dialogs.previews, 1);
+  QVERIFY(ReadAll(dialogs.print_to_pdf).startsWith("%PDF-"));
+  // A mixture that is not computed is said, no dialog.
+  QVERIFY(!actions.Print(true));
+  QCOMPARE(dialogs.print_dialogs, 2);
   QCOMPARE(dialogs.messages.size(), 1);
 }
 

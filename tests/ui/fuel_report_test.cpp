@@ -8,11 +8,13 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <string>
 
+#include "calc/cycle.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
 #include "calc/mixture.h"
@@ -69,6 +71,7 @@ class FuelReportTest : public QObject {
   void MixtureReportIsOneA4Page();
   void FailedWriteLeavesTheOldFile();
   void StaysWithinThePage();
+  void TotalNotHundredIsRedAndUnusedSlotsAreLeftOut();
 };
 
 void FuelReportTest::FuelReportIsOneA4Page() {
@@ -169,6 +172,62 @@ void FuelReportTest::StaysWithinThePage() {
     QCOMPARE(outside, 0);
     QVERIFY2(lowest_ink > border + 273 * 4 * 9 / 10, name);
   }
+}
+
+// Pixels of the red of a total that is not 100 in the upper third of a painted page, where
+// the composition is and the diagram's lines are not.
+int RedPixelsAtTheTop(const calc::FuelDocument& doc, bool mixture) {
+  QImage image(186 * 4, 273 * 4, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    ui::PaintFuelReport(painter, QRectF(0, 0, 186 * 4, 273 * 4), 4, doc, mixture);
+  }
+  int red = 0;
+  for (int y = 0; y < image.height() / 3; ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 150 && c.green() < 80 && c.blue() < 80) ++red;
+    }
+  }
+  return red;
+}
+
+QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(20000)) return {};
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+void FuelReportTest::TotalNotHundredIsRedAndUnusedSlotsAreLeftOut() {
+  calc::FuelDocument doc;
+  QVERIFY(LoadFuel(doc, "Каменный уголь.fll"));
+  QCOMPARE(doc.XLSheet3.Text(1, 8), std::string("100"));
+  QCOMPARE(RedPixelsAtTheTop(doc, false), 0);
+  // Carbon 45 instead of 55: the total is 90, red on screen and in the report.
+  doc.XLSheet3.SetText(1, 3, "45");
+  calc::XLGrid1EditModeChanged(doc);
+  QVERIFY(doc.XLSheet3.At(1, 8).font_color != sheets::kBlack);
+  QVERIFY(RedPixelsAtTheTop(doc, false) > 20);
+
+  // A mixture of three slots of which the third holds nothing: two components listed.
+  calc::FuelDocument mix;
+  QVERIFY(calc::LoadLibraryFuel(mix, Example("Каменный уголь.fll")));
+  calc::PickComponent(mix, 1);
+  QVERIFY(calc::LoadLibraryFuel(mix, Example("Природный газ.fll")));
+  calc::PickComponent(mix, 2);
+  calc::ShareChange(mix, 1, "60");
+  calc::ShareChange(mix, 2, "40");
+  calc::SetComponentCount(mix, "3");
+  QTemporaryDir dir;
+  const QString path = dir.filePath("смесь.pdf");
+  QCOMPARE(ui::WriteFuelReportPdf(mix, true, path), QString());
+  const QString text = PdfText(path);
+  QVERIFY2(text.contains(QStringLiteral("1. ")) && text.contains(QStringLiteral("2. ")),
+           qPrintable(text.left(400)));
+  QVERIFY(!text.contains(QStringLiteral("3. ")));
 }
 
 QTEST_MAIN(FuelReportTest)

@@ -4,8 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <QTest>
 #include <array>
@@ -49,12 +51,34 @@ class ScriptedDialogs : public ui::Dialogs {
     return open_answers.isEmpty() ? QString() : open_answers.takeFirst();
   }
 
+  // The print dialog: prints into `print_to_pdf` as a PDF file when that is set, otherwise
+  // cancels.
+  bool PrintSetup(QWidget* /*parent*/, QPrinter& printer) override {
+    ++print_dialogs;
+    if (print_to_pdf.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(print_to_pdf);
+    return true;
+  }
+  // The preview paints into `print_to_pdf` as the preview dialog paints its pages.
+  void PrintPreview(QWidget* /*parent*/, QPrinter& printer,
+                    const std::function<void(QPrinter&)>& paint) override {
+    ++previews;
+    if (print_to_pdf.isEmpty()) return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(print_to_pdf);
+    paint(printer);
+  }
+
   QList<MessageCall> messages;
   QList<ui::SaveDialogRequest> save_requests;
   QList<QMessageBox::StandardButton> answers;
   QStringList save_answers;  // an empty text cancels the dialog
   QList<ui::OpenDialogRequest> open_requests;
   QStringList open_answers;  // an empty text cancels the dialog
+  QString print_to_pdf;
+  int print_dialogs = 0;
+  int previews = 0;
 };
 
 // Writes a fuel file: `name` (UTF-8) and fifty values with `values_front` first and
@@ -82,6 +106,20 @@ inline void TypeKeys(QWidget& start, const QString& text) {
   for (const QChar ch : text) {
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus != nullptr ? focus : &start, ch.toLatin1() != 0 ? ch.toLatin1() : '?');
+  }
+}
+
+// Characters typed into `widget` as a keyboard layout sends them, one key event with its
+// text each (a character outside the Basic Multilingual Plane is one key too).
+inline void TypeText(QWidget& widget, const QString& text) {
+  for (qsizetype i = 0; i < text.size();) {
+    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(i, length);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(&widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(&widget, &release);
+    i += length;
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include "calc/cycle.h"
@@ -23,6 +24,7 @@
 #include "ui/all_data_page.h"
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
+#include "ui/fuel_name_validator.h"
 #include "ui/main_properties_page.h"
 #include "ui/mixture_page.h"
 #include "ui/norms1973_page.h"
@@ -43,7 +45,9 @@ class TForm2Test : public QObject {
   void LeavingAGridWhileEditingRepairsTheDecimalSeparator();
   void PickingGasTypeSwitchesBothCompositionGrids();
   void EditingTheDesignGridRunsTheDesignCalculation();
-  void SaveWritesTheRecordAndRefreshesTheList();
+  void SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing();
+  void CaptionFollowsTheDocument();
+  void NameOutsideTheFileCodePageIsRefused();
   void FailedSaveKeepsTheOldFileAndSaysWhy();
   void ClosingWithUnsavedInputAsksFirst();
   void NewFuelAndReactivationKeepWhatTheyShould();
@@ -233,29 +237,123 @@ void TForm2Test::EditingTheDesignGridRunsTheDesignCalculation() {
   QVERIFY(!doc.XLSheet15.Text(1, 6).empty());  // the water vapour volume was written
 }
 
-void TForm2Test::SaveWritesTheRecordAndRefreshesTheList() {
+void TForm2Test::SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing() {
   const fs::path original = test::WriteFuel(Fuel("a.fll"), "Уголь Д", 1, {10, 20.5f, 55, 4, 1});
+  const std::string original_bytes = test::ReadBytes(original);
+  test::WriteFuel(Fuel("b.fll"), "Другой", 2);
+  const std::string other_bytes = test::ReadBytes(Fuel("b.fll"));
   CreateWindows();
   QVERIFY(Load("a.fll"));
   QSignalSpy finished(form_.get(), &ui::TForm2::SaveFinished);
-  dialogs_.save_answers = {library::ToQString(Fuel("copy"))};
+  // "Сохранить" writes the fuel's own file without asking: the unchanged record gives the
+  // library file byte for byte.
   QVERIFY(form_->Save());
+  QVERIFY(dialogs_.save_requests.isEmpty());
+  QCOMPARE(test::ReadBytes(original), original_bytes);
+  QTest::keyClicks(form_->ComboBox1, QStringLiteral(" 2"));
+  QVERIFY(form_->Save());
+  QVERIFY(dialogs_.save_requests.isEmpty());
+  QCOMPARE(fuel::ReadFuelFile(original, 0).name_line.name, fuel::Utf8ToCp1251("Уголь Д 2"));
+  QVERIFY(!form_->HasUnsavedEdits());
+  QCOMPARE(finished.count(), 2);
+
+  // "Сохранить как..." asks, proposing the fuel's name in the save folder.
+  dialogs_.save_answers = {library::ToQString(Fuel("copy"))};
+  QVERIFY(form_->SaveAs());
   QCOMPARE(dialogs_.save_requests.size(), 1);
   const ui::SaveDialogRequest& request = dialogs_.save_requests[0];
   QCOMPARE(request.title, QStringLiteral("Сохранить файл топлива"));
   QCOMPARE(request.filter, QStringLiteral("Файл топлива (*.fll)"));
   QCOMPARE(request.default_suffix, QStringLiteral("fll"));
-  QCOMPARE(request.folder, library::ToQString(fuel_dir_));
-  // The unchanged record saved again gives the library file byte for byte.
+  QCOMPARE(request.folder, library::ToQString(fuel_dir_ / "Уголь Д 2.fll"));
   QCOMPARE(test::ReadBytes(Fuel("copy.fll")), test::ReadBytes(original));
   QCOMPARE(form_->FilePath(), Fuel("copy.fll"));
-  QCOMPARE(finished.count(), 1);
   QVERIFY(dialogs_.messages.isEmpty());
 
-  // Cancelling writes nothing, but the end of the command is told all the same.
-  QVERIFY(!form_->Save());
-  QCOMPARE(finished.count(), 2);
+  // An existing file: asked first. No asks for another name (here none: nothing written),
+  // Yes replaces it.
+  dialogs_.save_answers = {library::ToQString(Fuel("b.fll")), QString()};
+  dialogs_.answers = {QMessageBox::No};
+  QVERIFY(!form_->SaveAs());
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Файл %1 уже существует.\nЗаменить его?")
+                                          .arg(library::ToQString(Fuel("b.fll"))));
+  QCOMPARE(dialogs_.messages[0].caption, QStringLiteral("Внимание !"));
+  QCOMPARE(dialogs_.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+  QCOMPARE(dialogs_.save_requests.size(), 3);
+  QCOMPARE(dialogs_.save_requests[2].folder, library::ToQString(Fuel("b.fll")));
+  QCOMPARE(test::ReadBytes(Fuel("b.fll")), other_bytes);
   QCOMPARE(form_->FilePath(), Fuel("copy.fll"));
+  dialogs_.save_answers = {library::ToQString(Fuel("b.fll"))};
+  dialogs_.answers = {QMessageBox::Yes};
+  QVERIFY(form_->SaveAs());
+  QCOMPARE(test::ReadBytes(Fuel("b.fll")), test::ReadBytes(original));
+  QCOMPARE(form_->FilePath(), Fuel("b.fll"));
+  // Cancelling writes nothing, but the end of the command is told all the same.
+  const int before = static_cast<int>(finished.count());
+  QVERIFY(!form_->SaveAs());
+  QCOMPARE(finished.count(), before + 1);
+
+  // A new fuel has no file: "Сохранить" asks for a name.
+  form_->NewFuel();
+  dialogs_.save_answers = {library::ToQString(Fuel("new.fll"))};
+  QVERIFY(form_->Save());
+  QCOMPARE(dialogs_.save_requests.last().folder,
+           library::ToQString(fuel_dir_ / "Новое топливо.fll"));
+  QCOMPARE(form_->FilePath(), Fuel("new.fll"));
+}
+
+void TForm2Test::CaptionFollowsTheDocument() {
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  CreateWindows();
+  QVERIFY(Load("a.fll"));
+  const QString path = library::ToQString(Fuel("a.fll"));
+  QCOMPARE(form_->windowTitle(), path);
+  QTest::keyClicks(form_->ComboBox1, QStringLiteral(" 2"));
+  QCOMPARE(form_->windowTitle(), path + QStringLiteral("*"));
+  // Undone to what the file holds: no longer modified.
+  form_->Undo();
+  QCOMPARE(form_->windowTitle(), path);
+  form_->Redo();
+  QCOMPARE(form_->windowTitle(), path + QStringLiteral("*"));
+  QVERIFY(form_->Save());
+  QCOMPARE(form_->windowTitle(), path);
+  // A new fuel is named by its name, which follows the name field.
+  form_->NewFuel();
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Новое топливо"));
+  form_->ComboBox1->selectAll();
+  test::TypeText(*form_->ComboBox1, QStringLiteral("Торф"));
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Торф*"));
+  dialogs_.save_answers = {library::ToQString(Fuel("peat.fll"))};
+  QVERIFY(form_->Save());
+  QCOMPARE(form_->windowTitle(), library::ToQString(Fuel("peat.fll")));
+}
+
+void TForm2Test::NameOutsideTheFileCodePageIsRefused() {
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  CreateWindows();
+  QVERIFY(Load("a.fll"));
+  form_->show();
+  QLineEdit& name = *form_->ComboBox1;
+  name.setFocus();
+  name.end(false);
+  QSignalSpy rejected(&name, &QLineEdit::inputRejected);
+  // Greek alpha and an emoji are refused as they are typed, with a hint.
+  for (const QString& typed : {QStringLiteral("α"), QString::fromUtf8("\xF0\x9F\x94\xA5")}) {
+    test::TypeText(name, typed);
+    QCOMPARE(name.text(), QStringLiteral("Уголь"));
+  }
+  QCOMPARE(rejected.count(), 2);
+  QVERIFY(QToolTip::text().contains(QString::fromUtf8("\xF0\x9F\x94\xA5")));
+  QVERIFY(QToolTip::text().contains(QStringLiteral("Windows-1251")));
+  // What the file holds is typed: Cyrillic, Latin, "№", a dash.
+  test::TypeText(name, QStringLiteral(" №2 – Ё a"));
+  QCOMPARE(name.text(), QStringLiteral("Уголь №2 – Ё a"));
+  QCOMPARE(form_->Document().ComboBox1, std::string("Уголь №2 – Ё a"));
+  QCOMPARE(ui::CharactersOutsideCp1251(QStringLiteral("aαbβa")), QStringLiteral("αβ"));
+  QVERIFY(form_->Save());
+  QCOMPARE(fuel::ReadFuelFile(Fuel("a.fll"), 0).name_line.name,
+           fuel::Utf8ToCp1251("Уголь №2 – Ё a"));
 }
 
 void TForm2Test::FailedSaveKeepsTheOldFileAndSaysWhy() {
@@ -268,20 +366,25 @@ void TForm2Test::FailedSaveKeepsTheOldFileAndSaysWhy() {
   QAbstractItemModel& record = *form_->TabSheet4->XLGrid10->model();
   QVERIFY(record.setData(record.index(3, 2), QStringLiteral("abc")));
   dialogs_.save_answers = {library::ToQString(Fuel("b.fll"))};
-  QVERIFY(!form_->Save());
+  dialogs_.answers = {QMessageBox::Yes};  // replace b.fll
+  QVERIFY(!form_->SaveAs());
   QCOMPARE(test::ReadBytes(Fuel("b.fll")), old_bytes);
-  QCOMPARE(dialogs_.messages.size(), 1);
-  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("'abc' is not a valid floating point value"));
-  QCOMPARE(dialogs_.messages[0].caption, QStringLiteral("Error"));
+  QCOMPARE(dialogs_.messages.size(), 2);
+  QCOMPARE(dialogs_.messages[1].text, QStringLiteral("'abc' is not a valid floating point value"));
+  QCOMPARE(dialogs_.messages[1].caption, QStringLiteral("Error"));
 
   QVERIFY(record.setData(record.index(3, 2), QStringLiteral("4")));
   const fs::path nowhere = fuel_dir_ / "no such folder" / "x.fll";
   dialogs_.save_answers = {library::ToQString(nowhere)};
-  QVERIFY(!form_->Save());
+  QVERIFY(!form_->SaveAs());
   QVERIFY(!fs::exists(nowhere));
-  QCOMPARE(dialogs_.messages.size(), 2);
-  QVERIFY(dialogs_.messages[1].text.startsWith(QStringLiteral("Не удалось сохранить файл ") +
-                                               library::ToQString(nowhere)));
+  QCOMPARE(dialogs_.messages.size(), 3);
+  // The path, then the system's reason as Qt words it.
+  const QStringList lines = dialogs_.messages[2].text.split(QLatin1Char('\n'));
+  QCOMPARE(lines.size(), 2);
+  QCOMPARE(lines[0], QStringLiteral("Не удалось сохранить файл ") + library::ToQString(nowhere));
+  QVERIFY(!lines[1].isEmpty());
+  QCOMPARE(form_->FilePath(), Fuel("a.fll"));
   QVERIFY(form_->HasUnsavedEdits());
 }
 
@@ -300,14 +403,24 @@ void TForm2Test::ClosingWithUnsavedInputAsksFirst() {
   QCOMPARE(dialogs_.messages[0].caption, QStringLiteral("Внимание !"));
   QCOMPARE(dialogs_.messages[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 
-  dialogs_.answers = {QMessageBox::Yes};  // then the save dialog is cancelled: stay open
-  QVERIFY(!form_->close());
-  QCOMPARE(closed.count(), 0);
+  // Yes saves the fuel into its own file, then the window closes.
+  dialogs_.answers = {QMessageBox::Yes};
+  QVERIFY(form_->close());
+  QCOMPARE(closed.count(), 1);
+  QCOMPARE(fuel::ReadFuelFile(Fuel("a.fll"), 0).name_line.name, fuel::Utf8ToCp1251("Уголь B"));
+  QVERIFY(dialogs_.save_requests.isEmpty());
 
+  // A new fuel asks for a name: cancelled, the window stays open; given, it closes.
+  form_->show();
+  form_->NewFuel();
+  QTest::keyClicks(form_->ComboBox1, QStringLiteral(" B"));
+  dialogs_.answers = {QMessageBox::Yes};
+  QVERIFY(!form_->close());
+  QCOMPARE(closed.count(), 1);
   dialogs_.answers = {QMessageBox::Yes};
   dialogs_.save_answers = {library::ToQString(Fuel("saved.fll"))};
   QVERIFY(form_->close());
-  QCOMPARE(closed.count(), 1);
+  QCOMPARE(closed.count(), 2);
   QVERIFY(fs::exists(Fuel("saved.fll")));
 
   // Without unsaved input nothing is asked.
@@ -315,13 +428,13 @@ void TForm2Test::ClosingWithUnsavedInputAsksFirst() {
   const qsizetype asked = dialogs_.messages.size();
   QVERIFY(form_->close());
   QCOMPARE(dialogs_.messages.size(), asked);
-  QCOMPARE(closed.count(), 2);
+  QCOMPARE(closed.count(), 3);
 
   form_->show();
   QTest::keyClicks(form_->ComboBox1, QStringLiteral("x"));
   dialogs_.answers = {QMessageBox::No};
   QVERIFY(form_->close());
-  QCOMPARE(closed.count(), 3);
+  QCOMPARE(closed.count(), 4);
 }
 
 void TForm2Test::NewFuelAndReactivationKeepWhatTheyShould() {
@@ -333,7 +446,7 @@ void TForm2Test::NewFuelAndReactivationKeepWhatTheyShould() {
   QCOMPARE(form_->ComboBox1->text(), QStringLiteral("Новое топливо"));
   QCOMPARE(form_->ComboBox3->currentIndex(), 0);
   for (int row = 0; row < 50; ++row) QCOMPARE(doc.XLSheet10.Text(2, row), std::string("0"));
-  QCOMPARE(form_->windowTitle(), library::ToQString(Fuel("a.fll")));  // caption unchanged
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Новое топливо"));
   QVERIFY(form_->FilePath().empty());
   QVERIFY(!form_->HasUnsavedEdits());
 

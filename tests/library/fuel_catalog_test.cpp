@@ -1,0 +1,101 @@
+// The fuels of a folder kept between scans: a rescan reads only what changed, and the
+// filters are applied to what was read without reading again.
+#include "library/fuel_catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace library {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FuelCatalogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("pyrana_catalog_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // A fuel file with an ASCII name; value 15 is the type.
+  fs::path Write(const std::string& file_name, const std::string& name, int type) {
+    std::string bytes = name + "\r\n";
+    for (int i = 0; i < 50; ++i) bytes += (i == 15 ? std::to_string(type) : "1.000") + " ";
+    const fs::path path = dir_ / file_name;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return path;
+  }
+
+  std::vector<std::string> Names(const FuelCatalog& catalog, const TypeFilters& filters) {
+    std::vector<std::string> names;
+    for (std::size_t i : catalog.Shown(filters)) names.push_back(catalog.Entries()[i].name);
+    return names;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(FuelCatalogTest, RescanReadsOnlyChangedFilesAndFiltersWithoutReading) {
+  Write("a.fll", "Coal", 1);
+  Write("b.fll", "Gas", 6);
+  Write("c.fll", "Oil", 5);
+  FuelCatalog catalog;
+  EXPECT_EQ(catalog.Scan(dir_), 3);
+  EXPECT_EQ(Names(catalog, {}), (std::vector<std::string>{"Coal", "Gas", "Oil"}));
+  // Nothing changed: nothing read.
+  EXPECT_EQ(catalog.Scan(dir_), 0);
+  EXPECT_EQ(catalog.Entries().size(), 3u);
+
+  // One file rewritten (a later time), one added, one removed: two files read.
+  const fs::path a = Write("a.fll", "Peat", 3);
+  fs::last_write_time(a, fs::last_write_time(a) + std::chrono::seconds(2));
+  Write("d.fll", "Shale", 4);
+  fs::remove(dir_ / "c.fll");
+  EXPECT_EQ(catalog.Scan(dir_), 2);
+  EXPECT_EQ(Names(catalog, {}), (std::vector<std::string>{"Peat", "Gas", "Shale"}));
+
+  // The filters over the entries already read; IsExcluded's rules apply.
+  TypeFilters filters;
+  filters.peat = false;
+  EXPECT_EQ(Names(catalog, filters), (std::vector<std::string>{"Gas", "Shale"}));
+  filters.solid = false;
+  EXPECT_EQ(Names(catalog, filters), (std::vector<std::string>{"Gas"}));
+
+  // Another folder starts afresh.
+  const fs::path other = dir_ / "other";
+  fs::create_directory(other);
+  std::ofstream(other / "x.fll", std::ios::binary) << "X\r\n0 ";
+  EXPECT_EQ(catalog.Scan(other), 1);
+  EXPECT_EQ(catalog.Folder(), other);
+  EXPECT_EQ(catalog.Scan(dir_), 3);
+}
+
+TEST_F(FuelCatalogTest, UnreadableFileIsLeftOutAndTriedAgain) {
+  Write("a.fll", "Coal", 1);
+  fs::create_directory(dir_ / "b.fll");  // a folder with a fuel's name is no file
+  const fs::path c = Write("c.fll", "Gas", 6);
+  fs::permissions(c, fs::perms::none);
+  const bool root_reads_anyway = std::ifstream(c).is_open();
+  FuelCatalog catalog;
+  catalog.Scan(dir_);
+  if (!root_reads_anyway) {
+    EXPECT_EQ(Names(catalog, {}), std::vector<std::string>{"Coal"});
+    fs::permissions(c, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(catalog.Scan(dir_), 1);  // read again now that it can be
+  }
+  fs::permissions(c, fs::perms::owner_read | fs::perms::owner_write);
+  catalog.Scan(dir_);
+  EXPECT_EQ(Names(catalog, {}), (std::vector<std::string>{"Coal", "Gas"}));
+}
+
+}  // namespace
+}  // namespace library
