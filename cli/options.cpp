@@ -37,7 +37,8 @@ const CLI::Validator& Utf8Text() {
 
 // The command line, with `raw` taking what it parses.
 void Describe(CLI::App& app, RawOptions& raw, Options& options) {
-  app.description("Fuel properties, enthalpy-temperature table and design parameters.");
+  app.description(
+      "Fuel properties, enthalpy-temperature table, design parameters and heat balance.");
   app.set_version_flag("--version", VersionText());
   app.add_option("--excess-air", raw.excess_air, "excess-air cell, default \"1\"")
       ->type_name("TEXT")
