@@ -1,9 +1,10 @@
-// CSV export of the enthalpy–temperature table and the design parameters.
+// CSV export of the enthalpy–temperature table, the design parameters and the heat balance.
 #include "calc/csv_export.h"
 
 #include <algorithm>
 #include <cstdint>
 
+#include "calc/heat_balance.h"
 #include "calc/mixture.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
@@ -116,13 +117,30 @@ std::string EnthalpyDesignCsv(const sheets::Sheet& titles, const sheets::Sheet& 
   return out;
 }
 
+std::string HeatBalanceCsv(const sheets::Sheet& sheet, int row_count) {
+  const char point = sheet.DecimalSeparator();
+  const char sep = CsvSeparator(point);
+  std::string out;
+  for (int row = 0; row < std::min(row_count, sheet.RowCount()); ++row) {
+    const std::string label = CsvText(Trimmed(sheet.Text(0, row)));
+    const sheets::MergedArea* heading = sheet.AreaAt(0, row);
+    if (heading != nullptr && heading->col_count > 1) {
+      out += CsvRow({label}, sep);
+    } else {
+      out += CsvRow({label, CsvValue(sheet.Text(1, row), point), CsvText(sheet.Text(2, row))}, sep);
+    }
+  }
+  return out;
+}
+
 std::string FuelCsv(const FuelDocument& doc) {
   const char sep = CsvSeparator(doc.DecimalSeparator());
   std::string out(kCsvByteOrderMark);
   out += CsvRow({"Топливо", CsvText(doc.ComboBox1)}, sep);
   out += CsvRow({"Тип", CsvText(FuelTypeName(doc.ComboBox3))}, sep);
   out += CompositionCsv(doc, sep) + "\r\n";
-  return out + EnthalpyDesignCsv(doc.XLSheet8, doc.XLSheet6, doc.XLSheet15, kFuelDesignCells);
+  out += EnthalpyDesignCsv(doc.XLSheet8, doc.XLSheet6, doc.XLSheet15, kFuelDesignCells) + "\r\n";
+  return out + HeatBalanceCsv(doc.XLSheet19, FuelHeatBalanceRows(doc));
 }
 
 std::string MixtureCsv(const FuelDocument& doc) {
@@ -139,7 +157,8 @@ std::string MixtureCsv(const FuelDocument& doc) {
   }
   out += CsvRow({"Процентов смеси составлено", CsvValue(doc.Edit3, point), "%"}, sep);
   out += "\r\n";
-  return out + EnthalpyDesignCsv(doc.XLSheet18, doc.XLSheet16, doc.XLSheet17, kMixtureDesignCells);
+  out += EnthalpyDesignCsv(doc.XLSheet18, doc.XLSheet16, doc.XLSheet17, kMixtureDesignCells);
+  return out + "\r\n" + HeatBalanceCsv(doc.XLSheet20, doc.XLSheet20.RowCount());
 }
 
 }  // namespace calc

@@ -1,7 +1,7 @@
-// The enthalpy–temperature table and the design results as CSV, for a spreadsheet: UTF-8
-// with a byte-order mark, the fuel's name and composition first, numbers with the
-// document's decimal separator and fields separated by ";" where that separator is a
-// comma, by "," otherwise. Free texts never reach a spreadsheet as formulas.
+// The enthalpy–temperature table, the design results and the heat balance as CSV, for a
+// spreadsheet: UTF-8 with a byte-order mark, the fuel's name and composition first, numbers with
+// the document's decimal separator and fields separated by ";" where that separator is a comma, by
+// "," otherwise. Free texts never reach a spreadsheet as formulas.
 #pragma once
 
 #include <span>
@@ -41,11 +41,15 @@ std::string CsvValue(std::string_view text, char decimal_separator);
 std::string EnthalpyDesignCsv(const sheets::Sheet& titles, const sheets::Sheet& table,
                               const sheets::Sheet& design, std::span<const DesignCell> cells);
 
-// The single fuel: the mark, its name, type and composition rows, an empty line, then its
-// table and design parameters.
+// The first `row_count` rows of a heat-balance sheet: a heading alone, any other row as
+// name, value, unit.
+std::string HeatBalanceCsv(const sheets::Sheet& sheet, int row_count);
+
+// The single fuel: the mark, its name, type and composition rows, an empty line, its
+// table and design parameters, an empty line and its heat balance.
 std::string FuelCsv(const FuelDocument& doc);
 // The mixture: the mark, its components with their types and shares and the total, an
-// empty line, then its table and design parameters.
+// empty line, its table and design parameters, an empty line and its heat balance.
 std::string MixtureCsv(const FuelDocument& doc);
 
 }  // namespace calc

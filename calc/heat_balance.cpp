@@ -416,6 +416,17 @@ void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash,
   WriteHeatBalance(doc, doc.XLSheet20, fuel, doc.XLSheet16);
 }
 
+int FuelHeatBalanceRows(const FuelDocument& doc) {
+  return doc.ComboBox3 < kGasType ? row::kFuelRows : row::kMixtureRows;
+}
+
+bool HeatBalanceInputReads(const std::string& text, char decimal_separator) {
+  sheets::Sheet cell(1, 1, decimal_separator);
+  cell.SetText(0, 0, text);
+  FixDecimalSeparator(cell, 0, 0);
+  return Displayed(cell, 0, 0).has_value();
+}
+
 HeatBalanceTexts FuelHeatBalanceTexts(const FuelDocument& doc) {
   HeatBalanceTexts texts = TextsOf(doc.XLSheet19);
   if (doc.ComboBox3 < kGasType) {

@@ -46,6 +46,14 @@ void RecalcHeatBalance(FuelDocument& doc);
 // table XLSheet16. Run by RecalcMixture for a valid mixture.
 void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash, bool all_gaseous);
 
+// The rows of XLSheet19 that reports show: a gas, having no bases, ends where the
+// mixture's sheet does.
+int FuelHeatBalanceRows(const FuelDocument& doc);
+
+// Whether a text typed into an input of the heat balance gives it a number: after the
+// repair of the decimal separator it parses, with `decimal_separator`, to a finite value.
+bool HeatBalanceInputReads(const std::string& text, char decimal_separator);
+
 // The displayed texts of a heat-balance sheet, named as reports name them.
 struct HeatBalanceTexts {
   using Entries = std::vector<std::pair<std::string, std::string>>;

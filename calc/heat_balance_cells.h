@@ -54,30 +54,32 @@ inline constexpr int kDafHeatingValue = 52;
 inline constexpr int kFuelRows = 53;
 }  // namespace heat_balance_row
 
-// An input of the heat balance: its command-line option, row and the text a new document
-// window starts with (written with the document's decimal separator).
+// An input of the heat balance: its command-line option, row, the text a new document
+// window starts with (written with the document's decimal separator), and its symbol in
+// the normative method, as compact reports name it.
 struct HeatBalanceInput {
   const char* option;
   int row;
   const char* initial;
+  const char* symbol;
 };
 
 inline constexpr HeatBalanceInput kHeatBalanceInputs[] = {
-    {"exit-gas-temperature", heat_balance_row::kExitGasTemperature, "140"},
-    {"exit-excess-air", heat_balance_row::kExitExcessAir, "1.35"},
-    {"cold-air-temperature", heat_balance_row::kColdAirTemperature, "30"},
-    {"q3", heat_balance_row::kQ3, "0"},
-    {"q4", heat_balance_row::kQ4, "0"},
-    {"q5", heat_balance_row::kQ5, "0.5"},
-    {"slag-temperature", heat_balance_row::kSlagTemperature, "600"},
-    {"fuel-heat", heat_balance_row::kFuelHeat, "0"},
-    {"external-air-heat", heat_balance_row::kExternalAirHeat, "0"},
-    {"heat-output", heat_balance_row::kHeatOutput, ""},
-    {"furnace-excess-air", heat_balance_row::kFurnaceExcessAir, "1.2"},
-    {"furnace-leakage", heat_balance_row::kFurnaceLeakage, "0.05"},
-    {"hot-air-temperature", heat_balance_row::kHotAirTemperature, "30"},
-    {"o2", heat_balance_row::kO2, ""},
-    {"ro2", heat_balance_row::kRO2, ""},
+    {"exit-gas-temperature", heat_balance_row::kExitGasTemperature, "140", "ϑух"},
+    {"exit-excess-air", heat_balance_row::kExitExcessAir, "1.35", "αух"},
+    {"cold-air-temperature", heat_balance_row::kColdAirTemperature, "30", "tхв"},
+    {"q3", heat_balance_row::kQ3, "0", "q3"},
+    {"q4", heat_balance_row::kQ4, "0", "q4"},
+    {"q5", heat_balance_row::kQ5, "0.5", "q5"},
+    {"slag-temperature", heat_balance_row::kSlagTemperature, "600", "ϑшл"},
+    {"fuel-heat", heat_balance_row::kFuelHeat, "0", "iтл"},
+    {"external-air-heat", heat_balance_row::kExternalAirHeat, "0", "Qв.вн"},
+    {"heat-output", heat_balance_row::kHeatOutput, "", "Qка"},
+    {"furnace-excess-air", heat_balance_row::kFurnaceExcessAir, "1.2", "αт"},
+    {"furnace-leakage", heat_balance_row::kFurnaceLeakage, "0.05", "Δαт"},
+    {"hot-air-temperature", heat_balance_row::kHotAirTemperature, "30", "tгв"},
+    {"o2", heat_balance_row::kO2, "", "O2"},
+    {"ro2", heat_balance_row::kRO2, "", "RO2"},
 };
 
 // A shown quantity: its name in reports and its row (column 1).

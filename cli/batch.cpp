@@ -98,11 +98,12 @@ Json BatchJson(const calc::FuelDocument& doc) {
   json["volumes"] = VolumesJson(doc.XLSheet2, 2);
   json["volume_unit"] = doc.XLSheet2.Text(2, 2);
   json["design"] = DesignJson(doc.XLSheet15);
+  json["heat_balance"] = HeatBalanceJson(calc::FuelHeatBalanceTexts(doc));
   return json;
 }
 
 void RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
-              bool check_design, std::ostream& out, Diagnostics& diagnostics) {
+              ResultChecks checks, std::ostream& out, Diagnostics& diagnostics) {
   const char point = options.decimal_separator;
   const char csv_sep = calc::CsvSeparator(point);
   std::vector<std::vector<std::string>> table = {BatchHeader()};
@@ -111,7 +112,7 @@ void RunBatch(const std::vector<std::filesystem::path>& files, const Options& op
   }
   for (const auto& file : files) {
     calc::FuelDocument doc(options.decimal_separator);
-    if (!ComputeFuel(options, file.string(), doc, diagnostics, check_design)) continue;
+    if (!ComputeFuel(options, file.string(), doc, diagnostics, checks)) continue;
     switch (options.format) {
       case Format::kCsv: {
         std::vector<std::string> row = BatchRow(doc);
@@ -135,7 +136,7 @@ void RunBatch(const std::vector<std::filesystem::path>& files, const Options& op
 int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
              std::ostream& out, std::ostream& err) {
   Diagnostics diagnostics(err);
-  RunBatch(files, options, true, out, diagnostics);
+  RunBatch(files, options, ResultChecks{}, out, diagnostics);
   return diagnostics.ExitStatus();
 }
 

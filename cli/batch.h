@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/fuel_document.h"
+#include "cli/fuel_run.h"
 #include "cli/json.h"
 #include "cli/options.h"
 #include "cli/status.h"
@@ -29,7 +30,7 @@ Json BatchJson(const calc::FuelDocument& doc);
 // Computes every file and prints its row; a file that cannot be read is reported and
 // skipped, one that comes out incomplete is reported and printed.
 void RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
-              bool check_design, std::ostream& out, Diagnostics& diagnostics);
+              ResultChecks checks, std::ostream& out, Diagnostics& diagnostics);
 // The same with its own diagnostics on `err`; returns the exit status.
 int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
              std::ostream& out, std::ostream& err);

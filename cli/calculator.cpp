@@ -18,10 +18,10 @@ namespace cli {
 
 namespace {
 
-void RunSingleFuel(const Options& options, const std::string& path, bool check_design,
+void RunSingleFuel(const Options& options, const std::string& path, ResultChecks checks,
                    std::ostream& out, Diagnostics& diagnostics) {
   calc::FuelDocument doc(options.decimal_separator);
-  if (!ComputeFuel(options, path, doc, diagnostics, check_design)) return;
+  if (!ComputeFuel(options, path, doc, diagnostics, checks)) return;
   switch (options.format) {
     case Format::kJson:
       out << JsonText(SingleFuelJson(doc), true) << '\n';
@@ -35,10 +35,10 @@ void RunSingleFuel(const Options& options, const std::string& path, bool check_d
   }
 }
 
-void RunMixture(const Options& options, bool check_design, std::ostream& out,
+void RunMixture(const Options& options, ResultChecks checks, std::ostream& out,
                 Diagnostics& diagnostics) {
   calc::FuelDocument doc(options.decimal_separator);
-  if (!ComputeMixture(options, doc, diagnostics, check_design)) return;
+  if (!ComputeMixture(options, doc, diagnostics, checks)) return;
   switch (options.format) {
     case Format::kJson:
       out << JsonText(MixtureJson(doc), true) << '\n';
@@ -81,16 +81,16 @@ int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::
   }
   Diagnostics diagnostics(err);
   try {
-    // An option that is not a number is said once; the design results it leaves out are
-    // then not said again for every fuel.
-    const bool check_design = CheckNumberOptions(options, diagnostics);
+    // An option that is not a number is said once; the design or heat-balance results it
+    // leaves out are then not said again for every fuel.
+    const ResultChecks checks = CheckNumberOptions(options, diagnostics);
     if (!options.components.empty()) {
-      RunMixture(options, check_design, out, diagnostics);
+      RunMixture(options, checks, out, diagnostics);
     } else if (options.fuel_paths.size() == 1 && !IsFolder(options.fuel_paths.front())) {
-      RunSingleFuel(options, options.fuel_paths.front(), check_design, out, diagnostics);
+      RunSingleFuel(options, options.fuel_paths.front(), checks, out, diagnostics);
     } else {
       const auto files = ExpandFuelPaths(options.fuel_paths, diagnostics);
-      if (!files.empty()) RunBatch(files, options, check_design, out, diagnostics);
+      if (!files.empty()) RunBatch(files, options, checks, out, diagnostics);
     }
   } catch (const std::exception& e) {
     diagnostics.Error("error", e.what());

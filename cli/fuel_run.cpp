@@ -8,6 +8,7 @@
 #include "calc/design.h"
 #include "calc/design_cells.h"
 #include "calc/fuel_io.h"
+#include "calc/heat_balance.h"
 #include "calc/lookup.h"
 #include "calc/mixture.h"
 #include "fuel/fuel_file.h"
@@ -77,6 +78,13 @@ void TypeDesignInputs(const Options& options, sheets::Sheet& design, int carryov
   if (options.carryover) design.SetText(carryover_col, carryover_row, *options.carryover);
 }
 
+// Types the heat-balance options into column 1 of XLSheet19 or XLSheet20.
+void TypeHeatBalanceInputs(const Options& options, sheets::Sheet& sheet) {
+  for (const HeatBalanceOption& given : options.heat_balance) {
+    sheet.SetText(1, given.input->row, given.text);
+  }
+}
+
 // The switches of the document window that the options set.
 void ApplySwitches(const Options& options, calc::FuelDocument& doc) {
   doc.RadioButton1 = options.norms_1973;
@@ -97,9 +105,27 @@ void CheckDesignResults(const sheets::Sheet& design, std::span<const calc::Desig
   if (!missing.empty()) diagnostics.Warning(where, "no design result: " + missing);
 }
 
+// A warning naming the heat-balance results (by their report keys) that show "-".
+void CheckHeatBalanceResults(const calc::HeatBalanceTexts& texts, const std::string& where,
+                             Diagnostics& diagnostics) {
+  std::string missing;
+  const auto check = [&missing](const std::string& key, const std::string& text) {
+    if (text == "-") missing += (missing.empty() ? "" : ", ") + key;
+  };
+  for (const auto& [key, text] : texts.values) check(key, text);
+  if (texts.basis) {
+    for (const auto& [element, text] : texts.basis->dry) check("dry " + element, text);
+    for (const auto& [element, text] : texts.basis->daf) check("daf " + element, text);
+    check("higher_heating_value", texts.basis->higher_heating_value);
+    check("dry_heating_value", texts.basis->dry_heating_value);
+    check("daf_heating_value", texts.basis->daf_heating_value);
+  }
+  if (!missing.empty()) diagnostics.Warning(where, "no heat-balance result: " + missing);
+}
+
 }  // namespace
 
-bool CheckNumberOptions(const Options& options, Diagnostics& diagnostics) {
+ResultChecks CheckNumberOptions(const Options& options, Diagnostics& diagnostics) {
   const char sep = options.decimal_separator;
   const auto not_a_number = [&](const std::optional<std::string>& text, const char* name,
                                 const char* instead) {
@@ -115,34 +141,53 @@ bool CheckNumberOptions(const Options& options, Diagnostics& diagnostics) {
                           "' is not a number");
     }
   }
-  if (!options.given) return true;
-  if (not_a_number(options.given, "--given", "the design has no state")) return false;
+  ResultChecks checks;
+  for (const HeatBalanceOption& given : options.heat_balance) {
+    const bool optional = *given.input->initial == '\0';
+    if ((given.text.empty() && optional) || calc::HeatBalanceInputReads(given.text, sep)) continue;
+    diagnostics.Warning("--" + std::string(given.input->option) + " '" + given.text +
+                        "' is not a number; the heat-balance results that need it show \"-\"");
+    checks.heat_balance = false;
+  }
+  if (!options.given) return checks;
+  if (not_a_number(options.given, "--given", "the design has no state")) {
+    checks.design = false;
+    return checks;
+  }
   // A given value of 0 or less skips the state: the design sheet itself tells.
   calc::FuelDocument doc(sep);
   doc.XLSheet15.SetText(1, 3, *options.given);
-  if (calc::StateGivenValue(doc.XLSheet15, calc::kFuelStateCells)) return true;
+  if (calc::StateGivenValue(doc.XLSheet15, calc::kFuelStateCells)) return checks;
   diagnostics.Warning("--given '" + *options.given + "' is not positive; the design has no state");
-  return false;
+  checks.design = false;
+  return checks;
 }
 
 bool ComputeFuel(const Options& options, const std::string& path, calc::FuelDocument& doc,
-                 Diagnostics& diagnostics, bool check_design) {
+                 Diagnostics& diagnostics, ResultChecks checks) {
   ApplySwitches(options, doc);
   if (!LoadFuel(doc, path, diagnostics)) return false;
   try {
     calc::XLGrid15EditModeChanged(doc);
     TypeDesignInputs(options, doc.XLSheet15, 1, 4);
     calc::XLGrid15EditModeChanged(doc);
+    // As the heat-balance tab does when its cells are typed.
+    TypeHeatBalanceInputs(options, doc.XLSheet19);
+    calc::RecalcHeatBalance(doc);
   } catch (const std::exception& e) {
     diagnostics.Warning(path, e.what());
     return true;
   }
-  if (check_design) CheckDesignResults(doc.XLSheet15, calc::kFuelDesignCells, path, diagnostics);
+  if (checks.design) {
+    CheckDesignResults(doc.XLSheet15, calc::kFuelDesignCells, path, diagnostics);
+  }
+  if (checks.heat_balance)
+    CheckHeatBalanceResults(calc::FuelHeatBalanceTexts(doc), path, diagnostics);
   return true;
 }
 
 bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics& diagnostics,
-                    bool check_design) {
+                    ResultChecks checks) {
   ApplySwitches(options, doc);
   const int count = static_cast<int>(options.components.size());
   for (int slot = 1; slot <= count; ++slot) {
@@ -164,13 +209,17 @@ bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics
       return true;
     }
     TypeDesignInputs(options, doc.XLSheet17, 4, 2);
+    TypeHeatBalanceInputs(options, doc.XLSheet20);
     calc::SpeedButton13Click(doc);
   } catch (const std::exception& e) {
     diagnostics.Warning("mixture", e.what());
     return true;
   }
-  if (check_design) {
+  if (checks.design) {
     CheckDesignResults(doc.XLSheet17, calc::kMixtureDesignCells, "mixture", diagnostics);
+  }
+  if (checks.heat_balance) {
+    CheckHeatBalanceResults(calc::MixtureHeatBalanceTexts(doc), "mixture", diagnostics);
   }
   return true;
 }

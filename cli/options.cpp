@@ -3,7 +3,9 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <iterator>
 #include <map>
 
 #include "cli/json.h"
@@ -18,6 +20,7 @@ struct RawOptions {
   std::string carryover;
   std::string given_kind;
   std::string given;
+  std::array<std::string, std::size(calc::kHeatBalanceInputs)> heat_balance;
   std::string norms;
   std::string decimal_separator;
   std::string format;
@@ -34,7 +37,8 @@ const CLI::Validator& Utf8Text() {
 
 // The command line, with `raw` taking what it parses.
 void Describe(CLI::App& app, RawOptions& raw, Options& options) {
-  app.description("Fuel properties, enthalpy-temperature table and design parameters.");
+  app.description(
+      "Fuel properties, enthalpy-temperature table, design parameters and heat balance.");
   app.set_version_flag("--version", VersionText());
   app.add_option("--excess-air", raw.excess_air, "excess-air cell, default \"1\"")
       ->type_name("TEXT")
@@ -47,6 +51,15 @@ void Describe(CLI::App& app, RawOptions& raw, Options& options) {
   app.add_option("--given", raw.given, "given value, default \"100\"")
       ->type_name("TEXT")
       ->check(Utf8Text());
+  for (std::size_t i = 0; i < std::size(calc::kHeatBalanceInputs); ++i) {
+    const calc::HeatBalanceInput& input = calc::kHeatBalanceInputs[i];
+    const std::string initial = input.initial;
+    app.add_option(std::string("--") + input.option, raw.heat_balance[i],
+                   initial.empty() ? "default empty" : "default \"" + initial + "\"")
+        ->type_name("TEXT")
+        ->check(Utf8Text())
+        ->group("Heat balance (the cells of its tab)");
+  }
   app.add_flag("--auto-heating-value", options.auto_heating_value,
                "compute the heating value from the composition");
   app.add_option("--norms", raw.norms, "default 1998")->check(CLI::IsMember({"1998", "1973"}));
@@ -102,10 +115,16 @@ Options ParseOptions(const std::vector<std::string>& args) {
     throw UsageError(e.what());
   }
 
-  const auto given = [&app](const char* name) { return app.count(name) > 0; };
+  const auto given = [&app](const std::string& name) { return app.count(name) > 0; };
   if (given("--excess-air")) options.excess_air = raw.excess_air;
   if (given("--carryover")) options.carryover = raw.carryover;
   if (given("--given")) options.given = raw.given;
+  for (std::size_t i = 0; i < std::size(calc::kHeatBalanceInputs); ++i) {
+    const calc::HeatBalanceInput& input = calc::kHeatBalanceInputs[i];
+    if (given(std::string("--") + input.option)) {
+      options.heat_balance.push_back({&input, raw.heat_balance[i]});
+    }
+  }
   if (given("--given-kind")) {
     static const std::map<std::string, int> kKinds = {{"temperature", 0}, {"air", 1}, {"gas", 2}};
     options.given_kind = kKinds.at(raw.given_kind);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/heat_balance_cells.h"
+
 namespace cli {
 
 class UsageError : public std::runtime_error {
@@ -18,6 +20,12 @@ struct MixComponent {
   std::string share;  // as typed into the share field
 };
 
+// A heat-balance input given on the command line.
+struct HeatBalanceOption {
+  const calc::HeatBalanceInput* input;  // its option name and cell
+  std::string text;                     // as typed into the cell
+};
+
 enum class Format { kText, kJson, kCsv };
 
 struct Options {
@@ -28,6 +36,7 @@ struct Options {
   std::optional<std::string> carryover;
   std::optional<int> given_kind;  // 0 temperature, 1 air enthalpy, 2 flue-gas enthalpy
   std::optional<std::string> given;
+  std::vector<HeatBalanceOption> heat_balance;  // in the order of calc::kHeatBalanceInputs
   bool auto_heating_value = false;
   bool norms_1973 = false;
   char decimal_separator = '.';

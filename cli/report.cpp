@@ -51,7 +51,10 @@ std::size_t DisplayWidth(const std::string& text) {
   }));
 }
 
-std::string SheetText(const sheets::Sheet& sheet) {
+std::string SheetText(const sheets::Sheet& sheet) { return SheetText(sheet, sheet.RowCount()); }
+
+std::string SheetText(const sheets::Sheet& sheet, int row_count) {
+  row_count = std::min(row_count, sheet.RowCount());
   // A heading merged over several columns does not widen its first column.
   auto spans_columns = [&sheet](int col, int row) {
     return std::any_of(sheet.MergedAreas().begin(), sheet.MergedAreas().end(),
@@ -60,7 +63,7 @@ std::string SheetText(const sheets::Sheet& sheet) {
                        });
   };
   std::vector<std::size_t> widths(static_cast<std::size_t>(sheet.ColCount()), 0);
-  for (int row = 0; row < sheet.RowCount(); ++row) {
+  for (int row = 0; row < row_count; ++row) {
     for (int col = 0; col < sheet.ColCount(); ++col) {
       if (spans_columns(col, row)) continue;
       auto& width = widths[static_cast<std::size_t>(col)];
@@ -68,7 +71,7 @@ std::string SheetText(const sheets::Sheet& sheet) {
     }
   }
   std::string out;
-  for (int row = 0; row < sheet.RowCount(); ++row) {
+  for (int row = 0; row < row_count; ++row) {
     std::string line;
     for (int col = 0; col < sheet.ColCount(); ++col) {
       const std::string text = sheet.DisplayText(col, row);
@@ -125,6 +128,21 @@ Json DesignJson(const sheets::Sheet& design) {
   return DesignCellsJson(design, calc::kFuelDesignCells);
 }
 
+Json HeatBalanceJson(const calc::HeatBalanceTexts& texts) {
+  Json json;
+  for (const auto& [key, text] : texts.values) json[key] = text;
+  if (texts.basis) {
+    Json basis;
+    for (const auto& [element, text] : texts.basis->dry) basis["dry"][element] = text;
+    for (const auto& [element, text] : texts.basis->daf) basis["daf"][element] = text;
+    basis["higher_heating_value"] = texts.basis->higher_heating_value;
+    basis["dry_heating_value"] = texts.basis->dry_heating_value;
+    basis["daf_heating_value"] = texts.basis->daf_heating_value;
+    json["basis"] = std::move(basis);
+  }
+  return json;
+}
+
 Json MixtureJson(const calc::FuelDocument& doc) {
   Json json;
   json["valid"] = doc.SpeedButton13;
@@ -144,7 +162,10 @@ Json MixtureJson(const calc::FuelDocument& doc) {
   json["heating_value"] = doc.XLSheet14.Text(1, 8);
   json["enthalpy"] = EnthalpyJson(doc.XLSheet16);
   json["all_gaseous"] = static_cast<int>(doc.XLFuel.Integer(5, 49));
-  if (doc.SpeedButton13) json["design"] = DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells);
+  if (doc.SpeedButton13) {
+    json["design"] = DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells);
+    json["heat_balance"] = HeatBalanceJson(calc::MixtureHeatBalanceTexts(doc));
+  }
   return json;
 }
 
@@ -160,7 +181,8 @@ std::string MixtureText(const calc::FuelDocument& doc) {
   out += SheetText(doc.XLSheet14) + "\n";
   if (!doc.SpeedButton13) return out;
   out += SheetText(doc.XLSheet7Mixture) + EnthalpyTableText(doc.XLSheet18, doc.XLSheet16) + "\n";
-  out += SheetText(doc.XLSheet17);
+  out += SheetText(doc.XLSheet17) + "\n";
+  out += SheetText(doc.XLSheet20);
   return out;
 }
 
@@ -182,6 +204,7 @@ Json SingleFuelJson(const calc::FuelDocument& doc) {
   json["enthalpy"] = EnthalpyJson(doc.XLSheet6);
   json["carryover"] = doc.XLSheet13.Text(1, 0);
   json["design"] = DesignJson(doc.XLSheet15);
+  json["heat_balance"] = HeatBalanceJson(calc::FuelHeatBalanceTexts(doc));
   return json;
 }
 
@@ -199,7 +222,8 @@ std::string SingleFuelText(const calc::FuelDocument& doc) {
   out += SheetText(doc.XLSheet2) + "\n";
   out += SheetText(doc.XLSheet13) + "\n";
   out += SheetText(doc.XLSheet7) + EnthalpyTableText(doc.XLSheet8, doc.XLSheet6) + "\n";
-  out += SheetText(doc.XLSheet15);
+  out += SheetText(doc.XLSheet15) + "\n";
+  out += SheetText(doc.XLSheet19, calc::FuelHeatBalanceRows(doc));
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/fuel_document.h"
+#include "calc/heat_balance.h"
 #include "cli/json.h"
 
 namespace cli {
@@ -18,6 +19,10 @@ Json EnthalpyJson(const sheets::Sheet& table);
 
 // The inputs and results of the single fuel's design-parameter sheet.
 Json DesignJson(const sheets::Sheet& design);
+
+// The shown quantities of a heat balance under their keys, and the bases of a solid or
+// liquid fuel.
+Json HeatBalanceJson(const calc::HeatBalanceTexts& texts);
 
 Json MixtureJson(const calc::FuelDocument& doc);
 std::string MixtureText(const calc::FuelDocument& doc);
@@ -33,5 +38,7 @@ std::size_t DisplayWidth(const std::string& text);
 
 // A sheet as aligned text rows; empty rows are left out.
 std::string SheetText(const sheets::Sheet& sheet);
+// The same of the sheet's first `row_count` rows.
+std::string SheetText(const sheets::Sheet& sheet, int row_count);
 
 }  // namespace cli

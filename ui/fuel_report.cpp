@@ -1,5 +1,6 @@
-// The PDF report: blocks of label, value and unit read from the document's sheets, the
-// enthalpy table in two blocks of temperatures, and the diagram drawn by EnthalpyChart.
+// The PDF report: bands of blocks of label, value and unit read from the document's
+// sheets, the enthalpy table in three blocks of temperatures, and the diagram drawn by
+// EnthalpyChart.
 #include "ui/fuel_report.h"
 
 #include <QChart>
@@ -20,6 +21,7 @@
 
 #include "calc/design_cells.h"
 #include "calc/diagram.h"
+#include "calc/heat_balance.h"
 #include "calc/mixture.h"
 #include "ui/enthalpy_chart.h"
 
@@ -27,7 +29,7 @@ namespace ui {
 
 namespace {
 
-constexpr double kRowHeight = 4.0;    // mm
+constexpr double kRowHeight = 3.7;    // mm
 constexpr double kTitleHeight = 5.5;  // mm
 constexpr double kGap = 4.0;          // mm between blocks
 constexpr double kRowFont = 7.0;      // pt
@@ -46,19 +48,8 @@ QString Cell(const sheets::Sheet& sheet, int col, int row) {
 // Units as the sheets write them, with a raised cube.
 QString Unit(QString unit) { return unit.replace(QStringLiteral("м3"), QStringLiteral("м³")); }
 
-struct Row {
-  QString label;
-  QString value;
-  QString unit;
-  bool heading = false;  // a sub-heading over the rows below it
-  bool bold = false;     // a total
-  bool red = false;      // the value is red on screen
-};
-
-struct Block {
-  QString title;
-  std::vector<Row> rows;
-};
+using Row = ReportRow;
+using Block = ReportBlock;
 
 Row SheetRow(const sheets::Sheet& sheet, int row) {
   Row shown{Cell(sheet, 0, row), Cell(sheet, 1, row), Unit(Cell(sheet, 2, row))};
@@ -123,27 +114,36 @@ double DrawTitle(Page& page, double x, double y, double w, const QString& title)
   return y + kTitleHeight;
 }
 
-constexpr double kPad = 0.8;      // mm before a label
-constexpr double kUnitGap = 1.5;  // mm between a value and its unit
+constexpr double kPad = 0.8;       // mm before a label
+constexpr double kUnitGap = 1.5;   // mm between a value and its unit
+constexpr double kValueGap = 2.0;  // mm between two value columns
 
-// The widths in millimetres that the label, value and unit texts of a block take.
+// The widths in millimetres that the label, value and unit texts of a block take; a
+// block with two value columns gives each the width of the wider.
 struct Widths {
   double title = 0;
   double label = 0;
   double value = 0;
   double unit = 0;
-  double Total() const { return std::max(title, kPad + label + value + kUnitGap + unit + kPad); }
+  int values = 1;
+  double Values() const { return values * value + (values - 1) * kValueGap; }
+  double Total() const { return std::max(title, kPad + label + Values() + kUnitGap + unit + kPad); }
 };
 
 Widths Measure(const Page& page, const Block& block) {
   Widths w;
   w.title = page.TextWidth(block.title, page.Font(8.5, true));
+  w.values = block.two_values ? 2 : 1;
   for (const Row& row : block.rows) {
-    if (row.heading) continue;
-    const QFont font = page.Font(kRowFont, row.bold);
-    w.label = std::max(w.label, page.TextWidth(row.label, font) + 1);
+    // A heading names the value columns of a block with two.
+    const QFont font =
+        row.heading ? page.Font(kRowFont, false, true) : page.Font(kRowFont, row.bold);
+    if (!row.heading) w.label = std::max(w.label, page.TextWidth(row.label, font) + 1);
+    if (row.heading && !block.two_values) continue;
     // A little over the advance, so that no text is elided for rounding.
-    w.value = std::max(w.value, page.TextWidth(row.value, font) + 0.5);
+    for (const QString& value : {row.value, row.value2}) {
+      w.value = std::max(w.value, page.TextWidth(value, font) + 0.5);
+    }
     w.unit = std::max(w.unit, page.TextWidth(row.unit, page.Font(kRowFont)) + 0.5);
   }
   return w;
@@ -152,15 +152,28 @@ Widths Measure(const Page& page, const Block& block) {
 // Rows of label, value (right-aligned) and unit; returns the y below the block.
 double DrawBlock(Page& page, double x, double y, double w, const Block& block) {
   y = DrawTitle(page, x, y, w, block.title);
-  const Widths natural = Measure(page, block);
+  Widths natural = Measure(page, block);
   const double unit_w = natural.unit;
-  const double value_w = std::max(natural.value, 8.0);
-  const double label_w = w - kPad - value_w - kUnitGap - unit_w - kPad;
+  natural.value = std::max(natural.value, 8.0);
+  const double value_w = natural.value;
+  const double label_w = w - kPad - natural.Values() - kUnitGap - unit_w - kPad;
+  // The value columns: right-aligned, the second after the first.
+  auto draw_values = [&](double at, double top, const Row& row, const QFont& font,
+                         const QColor& color) {
+    page.Text(at, top, value_w, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, row.value, font,
+              color);
+    if (block.two_values) {
+      page.Text(at + value_w + kValueGap, top, value_w, kRowHeight,
+                Qt::AlignRight | Qt::AlignVCenter, row.value2, font, color);
+    }
+  };
   bool shade = false;
   for (const Row& row : block.rows) {
     if (row.heading) {
-      page.Text(x, y + 0.6, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label,
-                page.Font(kRowFont, false, true), kMuted);
+      const QFont font = page.Font(kRowFont, false, true);
+      page.Text(x, y + 0.6, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label, font,
+                kMuted);
+      draw_values(x + kPad + label_w, y + 0.6, row, font, kMuted);
       y += kRowHeight + 0.6;
       shade = false;
       continue;
@@ -171,9 +184,8 @@ double DrawBlock(Page& page, double x, double y, double w, const Block& block) {
     double at = x + kPad;
     page.Text(at, y, label_w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label, font);
     at += label_w;
-    page.Text(at, y, value_w, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, row.value, font,
-              row.red ? kRed : kInk);
-    at += value_w + kUnitGap;
+    draw_values(at, y, row, font, row.red ? kRed : kInk);
+    at += natural.Values() + kUnitGap;
     page.Text(at, y, unit_w + kPad, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.unit,
               page.Font(kRowFont), kMuted);
     y += kRowHeight;
@@ -242,6 +254,13 @@ Block PropertiesBlock(const calc::FuelDocument& doc) {
     AddRows(block, doc.XLSheet1_1, {11, 10});
   } else {
     AddRows(block, doc.XLSheet3, {10, 14});
+  }
+  if (doc.ComboBox3 < calc::kGasType) {
+    // Beside the lower heating value: the higher one, from the heat-balance tab.
+    block.rows.insert(block.rows.begin() + 1,
+                      SheetRow(doc.XLSheet19, calc::heat_balance_row::kHigherHeatingValue));
+  }
+  if (!doc.GasSheetsShown && !doc.RadioButton1) {
     block.rows.push_back({QStringLiteral("Приведенные значения"), {}, {}, true});
     AddRows(block, doc.XLSheet4, {1, 2});
   }
@@ -272,6 +291,69 @@ Block DesignBlock(const sheets::Sheet& design, std::span<const calc::DesignCell>
     block.rows.push_back(row);
   }
   return block;
+}
+
+namespace hb = calc::heat_balance_row;
+
+// Heat-balance rows first..last; one whose result is not formed (no heat output, no
+// flue-gas analysis typed) is left out.
+void AddResultRows(Block& block, const sheets::Sheet& sheet, int first, int last) {
+  for (int row = first; row <= last; ++row) {
+    if (Cell(sheet, 1, row).isEmpty()) continue;
+    block.rows.push_back(SheetRow(sheet, row));
+    block.rows.back().bold = row == hb::kEfficiency;
+  }
+}
+
+// The bases of a solid or liquid fuel as one table: each element, the ash and the heating
+// value on the dry and on the dry ash-free mass.
+Block BasesBlock(const sheets::Sheet& sheet) {
+  Block block{QStringLiteral("Состав на сухую и горючую массу"), {}, true};
+  block.rows.push_back({{}, QStringLiteral("сухая"), {}, true, false, QStringLiteral("горючая")});
+  // The sheet's labels name the mass; the columns do here.
+  auto label = [&sheet](int row) {
+    QString text = Cell(sheet, 0, row);
+    for (const QString& mass :
+         {QStringLiteral(" на сухую массу"), QStringLiteral(" сухой массы")}) {
+      text.remove(mass);
+    }
+    return text;
+  };
+  for (int i = 0; i < 5; ++i) {
+    block.rows.push_back({label(hb::kDryFirst + i), Cell(sheet, 1, hb::kDryFirst + i),
+                          Unit(Cell(sheet, 2, hb::kDryFirst + i)), false, false,
+                          Cell(sheet, 1, hb::kDafFirst + i)});
+  }
+  block.rows.push_back(SheetRow(sheet, hb::kDryFirst + 5));
+  block.rows.back().label = label(hb::kDryFirst + 5);
+  block.rows.push_back({label(hb::kDryHeatingValue), Cell(sheet, 1, hb::kDryHeatingValue),
+                        Unit(Cell(sheet, 2, hb::kDryHeatingValue)), false, false,
+                        Cell(sheet, 1, hb::kDafHeatingValue)});
+  return block;
+}
+
+// The blocks of the heat balance of XLSheet19 or XLSheet20.
+struct HeatBalanceBlocks {
+  Block inputs;  // by their symbols; those left empty are left out
+  Block balance;
+  Block furnace;
+  Block flue_gas;
+};
+
+HeatBalanceBlocks HeatBalanceOf(const sheets::Sheet& sheet) {
+  HeatBalanceBlocks blocks{.inputs = {Cell(sheet, 0, hb::kInputsHeading), {}},
+                           .balance = {Cell(sheet, 0, hb::kHeading), {}},
+                           .furnace = {Cell(sheet, 0, hb::kFurnaceHeading), {}},
+                           .flue_gas = {QStringLiteral("Анализ дымовых газов"), {}}};
+  for (const calc::HeatBalanceInput& input : calc::kHeatBalanceInputs) {
+    if (Cell(sheet, 1, input.row).isEmpty()) continue;
+    blocks.inputs.rows.push_back(SheetRow(sheet, input.row));
+    blocks.inputs.rows.back().label = QString::fromUtf8(input.symbol);
+  }
+  AddResultRows(blocks.balance, sheet, hb::kAvailableHeat, hb::kCalculatedFuelConsumption);
+  AddResultRows(blocks.furnace, sheet, hb::kHotAirEnthalpy, hb::kAdiabaticTemperature);
+  AddResultRows(blocks.flue_gas, sheet, hb::kRO2Max, hb::kExcessAirRO2);
+  return blocks;
 }
 
 // The header: name and type, or the mixture's components; returns the y below it.
@@ -331,7 +413,7 @@ double DrawHeader(Page& page, const calc::FuelDocument& doc, bool mixture) {
   return y + 3;
 }
 
-// The enthalpy table in two side-by-side blocks of temperatures; returns the y below.
+// The enthalpy table in three side-by-side blocks of temperatures; returns the y below.
 double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
                          const sheets::Sheet& titles) {
   const double w = page.Width();
@@ -339,15 +421,16 @@ double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
   if (unit.isEmpty()) unit = QStringLiteral("кДж/кг");
   y = DrawTitle(page, 0, y, w,
                 QStringLiteral("Энтальпии воздуха и продуктов сгорания при α = 1, %1").arg(unit));
-  const int first_block_rows = (table.ColCount() + 1) / 2;
-  const double gap = 6;
-  const double block_w = (w - gap) / 2;
-  const double widths[] = {16, (block_w - 16) / 3, (block_w - 16) / 3, (block_w - 16) / 3};
+  constexpr int kParts = 3;
+  const int part_rows = (table.ColCount() + kParts - 1) / kParts;
+  const double gap = 5;
+  const double block_w = (w - gap * (kParts - 1)) / kParts;
+  const double widths[] = {10, (block_w - 10) / 3, (block_w - 10) / 3, (block_w - 10) / 3};
   const QString headings[] = {QStringLiteral("t, °С"), QStringLiteral("Воздух I⁰в"),
                               QStringLiteral("Газы I⁰г"), QStringLiteral("Зола Iзл")};
   double bottom = y;
-  for (int half = 0; half < 2; ++half) {
-    const double x0 = half * (block_w + gap);
+  for (int part = 0; part < kParts; ++part) {
+    const double x0 = part * (block_w + gap);
     double yy = y + 0.5;
     double x = x0;
     for (int c = 0; c < 4; ++c) {
@@ -357,8 +440,8 @@ double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
     }
     yy += kRowHeight + 0.3;
     page.Line(x0, yy, x0 + block_w, yy, 0.15, kRule);
-    const int from = half == 0 ? 0 : first_block_rows;
-    const int to = half == 0 ? first_block_rows : table.ColCount();
+    const int from = part * part_rows;
+    const int to = std::min(from + part_rows, table.ColCount());
     for (int col = from; col < to; ++col) {
       if ((col - from) % 2 == 1) page.Fill(x0, yy, block_w, kRowHeight, kShade);
       x = x0;
@@ -371,7 +454,10 @@ double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
     }
     bottom = std::max(bottom, yy);
   }
-  page.Line(w / 2, y + 0.5, w / 2, bottom, 0.15, kRule);
+  for (int part = 1; part < kParts; ++part) {
+    const double x = part * (block_w + gap) - gap / 2;
+    page.Line(x, y + 0.5, x, bottom, 0.15, kRule);
+  }
   return bottom;
 }
 
@@ -398,31 +484,46 @@ void DrawDiagram(Page& page, double y, double h, const calc::FuelDocument& doc, 
 
 }  // namespace
 
+std::vector<ReportBand> FuelReportBands(const calc::FuelDocument& doc, bool mixture) {
+  if (mixture) {
+    // The mixture's first band has room for the heat-balance inputs; headed as on the
+    // tab, they name the balance beside the design parameters.
+    HeatBalanceBlocks balance = HeatBalanceOf(doc.XLSheet20);
+    balance.inputs.title = Cell(doc.XLSheet20, 0, hb::kHeading);
+    balance.inputs.rows.insert(balance.inputs.rows.begin(),
+                               {Cell(doc.XLSheet20, 0, hb::kInputsHeading), {}, {}, true});
+    balance.balance.title = Cell(doc.XLSheet20, 0, hb::kBalanceHeading);
+    return {{{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, 3)},
+             {DesignBlock(doc.XLSheet17, calc::kMixtureDesignCells)},
+             {balance.inputs}},
+            {{balance.balance}, {balance.furnace, balance.flue_gas}}};
+  }
+  HeatBalanceBlocks balance = HeatBalanceOf(doc.XLSheet19);
+  ReportColumn last = {balance.flue_gas};
+  if (doc.ComboBox3 < calc::kGasType) last.push_back(BasesBlock(doc.XLSheet19));
+  return {{{CompositionBlock(doc)},
+           {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, 2)},
+           {DesignBlock(doc.XLSheet15, calc::kFuelDesignCells)}},
+          {{balance.inputs}, {balance.balance, balance.furnace}, last}};
+}
+
 void PaintFuelReport(QPainter& painter, const QRectF& area, double dots_per_mm,
                      const calc::FuelDocument& doc, bool mixture) {
   Page page(painter, area, dots_per_mm);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   double y = DrawHeader(page, doc, mixture);
-
-  std::vector<std::vector<Block>> columns;
-  if (!mixture) {
-    columns = {{CompositionBlock(doc)},
-               {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, 2)},
-               {DesignBlock(doc.XLSheet15, calc::kFuelDesignCells)}};
-  } else {
-    columns = {{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, 3)},
-               {DesignBlock(doc.XLSheet17, calc::kMixtureDesignCells)}};
+  for (const ReportBand& band : FuelReportBands(doc, mixture)) {
+    double gap = 5;
+    const std::vector<double> widths = ColumnWidths(page, band, gap);
+    double bottom = y;
+    double x = 0;
+    for (std::size_t i = 0; i < band.size(); ++i) {
+      bottom = std::max(bottom, DrawColumn(page, x, y, widths[i], band[i]));
+      x += widths[i] + gap;
+    }
+    y = bottom + kGap;
   }
-  double gap = 5;
-  const std::vector<double> widths = ColumnWidths(page, columns, gap);
-  double bottom = y;
-  double x = 0;
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    bottom = std::max(bottom, DrawColumn(page, x, y, widths[i], columns[i]));
-    x += widths[i] + gap;
-  }
-  y = bottom + kGap;
   y = mixture ? DrawEnthalpyTable(page, y, doc.XLSheet16, doc.XLSheet18)
               : DrawEnthalpyTable(page, y, doc.XLSheet6, doc.XLSheet8);
   y += kGap;

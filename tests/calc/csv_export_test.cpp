@@ -5,8 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/heat_balance.h"
+
 namespace calc {
 namespace {
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 TEST(CsvExportTest, SeparatorsAndQuoting) {
   EXPECT_EQ(CsvSeparator('.'), ',');
@@ -62,6 +68,30 @@ TEST(CsvExportTest, FuelCsvStartsWithTheMarkNameAndComposition) {
   gas.GasSheetsShown = true;
   gas.ComboBox3 = 6;
   EXPECT_NE(FuelCsv(gas).find("Состав топлива\r\nCH4;"), std::string::npos);
+}
+
+TEST(CsvExportTest, HeatBalanceEndsTheFuelAndTheMixture) {
+  FuelDocument doc(',');
+  doc.ComboBox3 = 1;
+  doc.XLSheet19.SetText(1, heat_balance_row::kQ4, "=1+1");  // a typed text, not a number
+  doc.XLSheet19.SetText(1, heat_balance_row::kQ2, "-");
+  const std::string csv = FuelCsv(doc);
+  const std::size_t balance = csv.find(
+      "\r\n\r\nТепловой баланс котла\r\nИсходные данные\r\n"
+      "Температура уходящих газов;140;°С\r\n");
+  ASSERT_NE(balance, std::string::npos);
+  EXPECT_LT(csv.find("\r\nЗадающий параметр: "), balance);
+  EXPECT_NE(csv.find("\r\nПотеря от механического недожога q4;'=1+1;%\r\n"), std::string::npos);
+  EXPECT_NE(csv.find("\r\nПотеря с уходящими газами q2;-;%\r\n"), std::string::npos);
+  EXPECT_NE(csv.find("\r\nИзбыток воздуха по анализу дымовых газов\r\n"), std::string::npos);
+  EXPECT_TRUE(EndsWith(csv, "\r\nТеплота сгорания горючей массы;;кДж/кг\r\n"));
+  // A gas has no bases; the mixture's sheet has none either.
+  doc.ComboBox3 = 6;
+  EXPECT_EQ(FuelCsv(doc).find("Пересчет состава"), std::string::npos);
+  EXPECT_TRUE(EndsWith(FuelCsv(doc), "\r\nИзбыток воздуха по RO2;;\r\n"));
+  const std::string mixture = MixtureCsv(doc);
+  EXPECT_NE(mixture.find("\r\n\r\nТепловой баланс котла\r\n"), std::string::npos);
+  EXPECT_TRUE(EndsWith(mixture, "\r\nИзбыток воздуха по RO2;;\r\n"));
 }
 
 TEST(CsvExportTest, MixtureListsItsComponentsBeforeItsOwnCells) {

@@ -9,12 +9,16 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "calc/csv_export.h"
+#include "calc/fuel_document.h"
+#include "calc/heat_balance_cells.h"
 #include "cli/json.h"
 
 namespace cli {
@@ -86,7 +90,7 @@ TEST(CalculatorTest, JsonOfASolidFuel) {
   EXPECT_EQ(keys, (std::vector<std::string>{"name", "type", "record", "heating_value",
                                             "composition_total", "gas_total", "oxide_total",
                                             "reduced", "volumes", "volume_unit", "enthalpy",
-                                            "carryover", "design"}));
+                                            "carryover", "design", "heat_balance"}));
 }
 
 TEST(CalculatorTest, JsonOfAGasWithADecimalComma) {
@@ -130,8 +134,12 @@ TEST(CalculatorTest, AutomaticHeatingValueAndDerivedResults) {
   const CalcRun old = Calc({"--norms", "1973", "--auto-heating-value", "--format", "json",
                             Example("Каменный уголь.fll")});
   EXPECT_EQ(old.code, 3);
-  EXPECT_EQ(old.err, "pyrana-calc: " + Example("Каменный уголь.fll") +
-                         ": no design result: air_enthalpy, gas_enthalpy\n");
+  EXPECT_EQ(old.err.substr(0, old.err.find('\n') + 1),
+            "pyrana-calc: " + Example("Каменный уголь.fll") +
+                ": no design result: air_enthalpy, gas_enthalpy\n");
+  EXPECT_NE(old.err.find(": no heat-balance result: cold_air_enthalpy, exit_gas_enthalpy, q2,"),
+            std::string::npos)
+      << old.err;
   const Json json = Json::parse(old.out);
   EXPECT_EQ(json["heating_value"], "21861");
   EXPECT_EQ(json["reduced"]["moisture"], "");
@@ -160,6 +168,160 @@ TEST(CalculatorTest, Mixtures) {
   EXPECT_EQ(text.code, 0) << text.err;
   EXPECT_NE(text.out.find("Процентов смеси составлено: 100"), std::string::npos);
   EXPECT_NE(text.out.find(" Доля золовых частиц"), std::string::npos);
+}
+
+std::vector<std::string> Keys(const Json& json) {
+  std::vector<std::string> keys;
+  for (const auto& item : json.items()) keys.push_back(item.key());
+  return keys;
+}
+
+// The shown quantities of a heat balance, in report order.
+const std::vector<std::string> kHeatBalanceKeys = {
+    // clang-format off
+    "available_heat", "cold_air_enthalpy", "exit_gas_enthalpy", "q2", "q3", "q4", "q5", "q6",
+    "losses", "efficiency", "retention", "fuel_consumption", "fuel_consumption_hourly",
+    "calculated_fuel_consumption", "hot_air_enthalpy", "air_heat", "furnace_heat",
+    "adiabatic_temperature", "ro2_max", "excess_air_o2", "excess_air_ro2"};
+// clang-format on
+
+TEST(CalculatorTest, HeatBalanceOfTheWorkedExample) {
+  // The worked example of the normative method for the example coal; the calculation's
+  // own test checks every figure, this one that the options reach it and come back.
+  const std::string coal = Example("Каменный уголь.fll");
+  const CalcRun run =
+      Calc({"--format", "json", "--q4", "1.5", "--heat-output", "37494", "--hot-air-temperature",
+            "300", "--o2", "3.583", "--auto-heating-value", coal});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const Json balance = Json::parse(run.out)["heat_balance"];
+  std::vector<std::string> keys = kHeatBalanceKeys;
+  keys.push_back("basis");
+  EXPECT_EQ(Keys(balance), keys);
+  EXPECT_EQ(balance["q4"], "1.5");
+  EXPECT_EQ(balance["q2"], "5.93");
+  EXPECT_EQ(balance["efficiency"], "92.05");
+  EXPECT_EQ(balance["fuel_consumption"], "1.8633");
+  EXPECT_EQ(balance["adiabatic_temperature"], "1957");
+  EXPECT_EQ(balance["excess_air_o2"], "1.2");
+  EXPECT_EQ(balance["excess_air_ro2"], "");
+  EXPECT_EQ(Keys(balance["basis"]),
+            (std::vector<std::string>{"dry", "daf", "higher_heating_value", "dry_heating_value",
+                                      "daf_heating_value"}));
+  EXPECT_EQ(Keys(balance["basis"]["dry"]),
+            (std::vector<std::string>{"C", "H", "N", "S", "O", "A"}));
+  EXPECT_EQ(Keys(balance["basis"]["daf"]), (std::vector<std::string>{"C", "H", "N", "S", "O"}));
+  EXPECT_EQ(balance["basis"]["dry"]["C"], "61.11");
+  // Without the options the tab's first inputs hold: no heat output, no consumption.
+  const Json first = Json::parse(Calc({"--format", "json", coal}).out)["heat_balance"];
+  EXPECT_EQ(first["q4"], "0");
+  EXPECT_EQ(first["fuel_consumption"], "");
+  EXPECT_NE(first["q2"], balance["q2"]);
+}
+
+TEST(CalculatorTest, EveryHeatBalanceOptionIsTypedIntoItsCell) {
+  // Texts that differ from the first inputs, with a decimal comma; "0.6" is repaired as
+  // the tab repairs it.
+  const std::map<std::string, std::string> typed = {{"exit-gas-temperature", "150"},
+                                                    {"exit-excess-air", "1,4"},
+                                                    {"cold-air-temperature", "20"},
+                                                    {"q3", "0,1"},
+                                                    {"q4", "2"},
+                                                    {"q5", "0.6"},
+                                                    {"slag-temperature", "1300"},
+                                                    {"fuel-heat", "10"},
+                                                    {"external-air-heat", "20"},
+                                                    {"heat-output", "50000"},
+                                                    {"furnace-excess-air", "1,15"},
+                                                    {"furnace-leakage", "0,07"},
+                                                    {"hot-air-temperature", "250"},
+                                                    {"o2", "4"},
+                                                    {"ro2", "15"}};
+  ASSERT_EQ(typed.size(), std::size(calc::kHeatBalanceInputs));
+  std::vector<std::string> args = {"--format", "csv", "--decimal-separator", ","};
+  for (const auto& [option, text] : typed) {
+    args.push_back("--" + option);
+    args.push_back(text);
+  }
+  args.push_back(Example("Каменный уголь.fll"));
+  const CalcRun run = Calc(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  const calc::FuelDocument layout(',');
+  for (const calc::HeatBalanceInput& input : calc::kHeatBalanceInputs) {
+    std::string label = layout.XLSheet19.Text(0, input.row).substr(1);  // without its indent
+    std::string text = typed.at(input.option);
+    std::replace(text.begin(), text.end(), '.', ',');
+    EXPECT_NE(run.out.find("\r\n" + label + ";" + text + ";"), std::string::npos) << input.option;
+  }
+  // The block follows the design rows; the bases of a coal end it.
+  EXPECT_NE(run.out.find(";КДж/кг\r\n\r\nТепловой баланс котла\r\nИсходные данные\r\n"
+                         "Температура уходящих газов;150;°С\r\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\r\nПересчет состава на сухую и горючую массу\r\n"), std::string::npos);
+  EXPECT_EQ(run.out.find("\r\nРасход топлива;;"), std::string::npos);
+}
+
+TEST(CalculatorTest, HeatBalanceOfAGasAndOfAMixture) {
+  const std::string coal = Example("Каменный уголь.fll");
+  const std::string gas = Example("Природный газ.fll");
+  const CalcRun fuel = Calc({"--format", "json", "--heat-output", "37494", gas});
+  ASSERT_EQ(fuel.code, 0) << fuel.err;
+  const Json balance = Json::parse(fuel.out)["heat_balance"];
+  EXPECT_EQ(Keys(balance), kHeatBalanceKeys);  // a gas has no bases
+  EXPECT_NE(balance["fuel_consumption"], "");
+  const CalcRun text = Calc({gas});
+  EXPECT_NE(text.out.find("\nТепловой баланс котла\nИсходные данные\n"), std::string::npos);
+  EXPECT_NE(text.out.find(" Располагаемое тепло"), std::string::npos);
+  EXPECT_EQ(text.out.find("Пересчет состава"), std::string::npos);
+  EXPECT_NE(Calc({coal}).out.find("\nПересчет состава на сухую и горючую массу\n"),
+            std::string::npos);
+
+  const CalcRun mix = Calc({"--format", "json", "--q4", "1.5", "--heat-output", "37494", "--mix",
+                            coal + "=60", gas + "=40"});
+  ASSERT_EQ(mix.code, 0) << mix.err;
+  const Json mixed = Json::parse(mix.out);
+  EXPECT_EQ(Keys(mixed).back(), "heat_balance");
+  EXPECT_EQ(Keys(mixed["heat_balance"]), kHeatBalanceKeys);
+  EXPECT_EQ(mixed["heat_balance"]["q4"], "1.5");
+  EXPECT_NE(mixed["heat_balance"]["fuel_consumption"], "");
+  EXPECT_NE(mixed["heat_balance"]["efficiency"], balance["efficiency"]);
+  const CalcRun mix_text = Calc({"--q4", "1.5", "--mix", coal + "=60", gas + "=40"});
+  EXPECT_NE(mix_text.out.find("\nТепловой баланс котла\n"), std::string::npos);
+  EXPECT_NE(mix_text.out.find("\n Потеря от механического недожога q4   1.5"), std::string::npos)
+      << mix_text.out;
+  // An invalid mixture has no results to show.
+  const CalcRun invalid = Calc({"--format", "json", "--mix", coal + "=60", gas + "=30"});
+  EXPECT_FALSE(Json::parse(invalid.out).contains("heat_balance"));
+}
+
+TEST(CalculatorTest, HeatBalanceOptionThatIsNotANumber) {
+  const std::string coal = Example("Каменный уголь.fll");
+  const CalcRun run =
+      Calc({"--format", "json", "--q4", "abc", "--heat-output", "", "--o2", "", coal});
+  EXPECT_EQ(run.code, 3);
+  EXPECT_EQ(run.err,
+            "pyrana-calc: --q4 'abc' is not a number; the heat-balance results that need it "
+            "show \"-\"\n");
+  const Json balance = Json::parse(run.out)["heat_balance"];
+  EXPECT_EQ(balance["q4"], "abc");
+  for (const char* key :
+       {"q2", "losses", "efficiency", "retention", "furnace_heat", "adiabatic_temperature"}) {
+    EXPECT_EQ(balance[key], "-") << key;
+  }
+  // What does not need q4 is computed; an empty heat output or O2 leaves its result out.
+  EXPECT_EQ(balance["available_heat"], "21861");
+  EXPECT_EQ(balance["fuel_consumption"], "");
+  EXPECT_EQ(balance["excess_air_o2"], "");
+  // An input that must hold a number is not left empty.
+  EXPECT_EQ(Calc({"--q3", "", coal}).code, 3);
+  // A number that gives no result is said as the design's missing results are.
+  const CalcRun o2 = Calc({"--o2", "25", coal});
+  EXPECT_EQ(o2.code, 3);
+  EXPECT_EQ(o2.err, "pyrana-calc: " + coal + ": no heat-balance result: excess_air_o2\n");
+  // In a batch the option is said once, not for every fuel.
+  const CalcRun batch = Calc({"--q5", "x", coal, Example("Мазут.fll")});
+  EXPECT_EQ(batch.code, 3);
+  EXPECT_EQ(Lines(batch.err).size(), 1u) << batch.err;
 }
 
 TEST(CalculatorTest, BatchOverAFolderAndFiles) {
@@ -191,6 +353,8 @@ TEST(CalculatorTest, BatchOverAFolderAndFiles) {
   EXPECT_EQ(gas["name"], "Природный газ");
   EXPECT_EQ(gas["type"], 6);
   EXPECT_EQ(gas["design"]["temperature"], "100");
+  EXPECT_EQ(Keys(gas["heat_balance"]), kHeatBalanceKeys);
+  EXPECT_TRUE(Json::parse(rows[0])["heat_balance"].contains("basis"));
 }
 
 TEST(CalculatorTest, CsvOfTheTableAndDesign) {
@@ -240,6 +404,7 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
            {"--format", "json", "--given", "\xff", fuel},
            {"--format", "json", "--carryover", "0.9\xc3(", fuel},
            {"--format", "json", "--excess-air", "\xed\xa0\x80", fuel},
+           {"--format", "json", "--o2", "3\xc3", fuel},
            {"--format", "json", "--mix", fuel + "=\xc3", fuel + "=50"}}) {
     const CalcRun run = Calc(args);
     EXPECT_EQ(run.code, 2) << ::testing::PrintToString(args);
@@ -253,6 +418,7 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("--decimal-separator"), std::string::npos);
   EXPECT_NE(help.out.find("2 bad options"), std::string::npos);
+  EXPECT_NE(help.out.find("--exit-gas-temperature TEXT"), std::string::npos);
   EXPECT_EQ(Calc({"--version"}).out, "pyrana-calc 1.5\n");
   // A value that starts with a minus is a value, not an option.
   EXPECT_EQ(Json::parse(Calc({"--format", "json", "--given", "-5", fuel}).out)["design"]["given"],
