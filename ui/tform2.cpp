@@ -136,6 +136,7 @@ void TForm2::BuildHeader() {
 
 void TForm2::BuildPages() {
   PageControl1 = new QTabWidget(this);
+  PageControl1->setUsesScrollButtons(false);  // every tab in sight: the window is as wide
   TabSheet1 = new Norms1973Page(doc_, pool_);
   TabSheet2 = new MainPropertiesPage(doc_, pool_);
   TabSheet3 = new AshProductsPage(doc_, pool_);

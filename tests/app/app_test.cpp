@@ -757,7 +757,9 @@ void AppTest::PlacesTabAndFiltersAreKeptBetweenRuns() {
   doc.ShowTab(2);  // "Расчетные параметры"
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   const QRect list_place(screen.x() + 5, screen.y() + 60, 230, screen.height() / 2);
-  const QRect doc_place(screen.right() - 600, screen.y() + 80, 600, screen.height() - 90);
+  const int doc_width = std::max(600, doc.minimumSizeHint().width());
+  const QRect doc_place(std::max(screen.x(), screen.right() - doc_width), screen.y() + 80,
+                        doc_width, screen.height() - 90);
   app_->Form3->setGeometry(list_place);
   doc.setGeometry(doc_place);
   app_->Form1->Exit1->trigger();
