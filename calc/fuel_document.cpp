@@ -41,6 +41,16 @@ FuelDocument::FuelDocument(char decimal_separator) : decimal_separator_(decimal_
   Edit1Change(*this);
 }
 
+const std::string& FuelTypeName(int type_index) {
+  static const std::array<std::string, kFuelTypeCount> kNames = {
+      "антрацит", "каменный уголь", "бурый уголь",         "торф",
+      "сланец",   "жидкое топливо", "газообразное топливо"};
+  static const std::string kNone;
+  return type_index >= 0 && type_index < kFuelTypeCount
+             ? kNames[static_cast<std::size_t>(type_index)]
+             : kNone;
+}
+
 std::vector<sheets::Sheet*> FuelDocument::Sheets() {
   return {&XLSheet10, &XLSheet1_1, &XLSheet1_2, &XLSheet3,  &XLSheet4,  &XLSheet5,
           &XLSheet2,  &XLSheet6,   &XLSheet7,   &XLSheet8,  &XLSheet11, &XLSheet12,

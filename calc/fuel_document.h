@@ -13,6 +13,10 @@ namespace calc {
 // Fuel type indexes (record row 15, item index of ComboBox3).
 inline constexpr int kLiquidType = 5;
 inline constexpr int kGasType = 6;
+inline constexpr int kFuelTypeCount = 7;
+
+// The type names of ComboBox3 in index order; empty for an index outside them.
+const std::string& FuelTypeName(int type_index);
 
 class FuelDocument {
  public:

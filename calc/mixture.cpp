@@ -168,14 +168,6 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
 
 }  // namespace
 
-const std::string& FuelTypeName(int type_index) {
-  static const std::array<std::string, 7> kNames = {
-      "антрацит", "каменный уголь", "бурый уголь",         "торф",
-      "сланец",   "жидкое топливо", "газообразное топливо"};
-  static const std::string kNone;
-  return type_index >= 0 && type_index < 7 ? kNames[static_cast<std::size_t>(type_index)] : kNone;
-}
-
 void Edit1Change(FuelDocument& doc) {
   if (doc.Edit1.empty()) return;
   Edit1Exit(doc);

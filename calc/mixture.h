@@ -44,7 +44,4 @@ void XLGrid20EditModeChanged(FuelDocument& doc);
 // The exit check of XLGrid20: excess air, given value and carry-over.
 void XLGrid20Exit(FuelDocument& doc);
 
-// The type names of ComboBox3 in index order.
-const std::string& FuelTypeName(int type_index);
-
 }  // namespace calc

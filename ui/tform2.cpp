@@ -57,11 +57,6 @@ constexpr int kClientWidth = 574;
 constexpr int kClientHeight = 380;
 constexpr int kMaxNameLength = 50;
 
-const char* const kFuelTypes[] = {
-    "антрацит", "каменный уголь", "бурый уголь",          "торф",
-    "сланец",   "жидкое топливо", "газообразное топливо",
-};
-
 const QString kEditCell = QStringLiteral("ввод в ячейку");
 
 // The decimal separator of the default locale, as the sheets keep it.
@@ -112,7 +107,9 @@ void TForm2::BuildHeader() {
   name_validator_ = new FuelNameValidator(ComboBox1);
   ComboBox1->setValidator(name_validator_);
   ComboBox3 = new QComboBox(GroupBox1);
-  for (const char* type : kFuelTypes) ComboBox3->addItem(QString::fromUtf8(type));
+  for (int type = 0; type < calc::kFuelTypeCount; ++type) {
+    ComboBox3->addItem(QString::fromStdString(calc::FuelTypeName(type)));
+  }
   Export = new ExportActions(doc_, dialogs_, this);
   // A push button leaves room for its menu's arrow beside the text.
   ExportButton = new QPushButton(QStringLiteral("Печать / экспорт"), GroupBox1);
