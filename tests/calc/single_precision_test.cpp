@@ -35,7 +35,7 @@ Texts Column(const sheets::Sheet& sheet, int col, int first, int last) {
 
 // 1e39 parses, but no single holds it: excess air and carry-over take the fallback of a
 // text that is not a number instead of ending the run. 1e-50 is a single 0.
-TEST(ReviewTest, InputBeyondSinglePrecisionTakesTheFallback) {
+TEST(SinglePrecisionTest, InputBeyondSinglePrecisionTakesTheFallback) {
   FuelDocument doc;
   TypeCoal(doc);
   doc.XLSheet13.SetText(1, 0, "1e39");
@@ -79,7 +79,7 @@ TEST(ReviewTest, InputBeyondSinglePrecisionTakesTheFallback) {
 
 // A component value that does not fit a single does not read as a number: the mixture is
 // incomplete, its total is still shown, and nothing escapes to the error report.
-TEST(ReviewTest, ComponentValueBeyondSinglePrecisionMakesTheMixtureInvalid) {
+TEST(SinglePrecisionTest, ComponentValueBeyondSinglePrecisionMakesTheMixtureInvalid) {
   FuelDocument doc;
   TypeCoal(doc);
   XLGrid1EditModeChanged(doc);
@@ -96,12 +96,9 @@ TEST(ReviewTest, ComponentValueBeyondSinglePrecisionMakesTheMixtureInvalid) {
   EXPECT_EQ(Column(doc.XLSheet14, 1, 3, 6), (Texts{"", "", "", ""}));
 }
 
-// Reduced values and design results are written straight from their formula; only the
-// named intermediates (here Gg) are singles. Where a single lands on the other side of
-// the last shown decimal the texts differ.
 // Every result is stored as a single before it is shown, as the normative procedure keeps
 // its intermediates; near a rounding boundary that decides the last digit.
-TEST(ReviewTest, ResultsAreShownFromTheirSingle) {
+TEST(SinglePrecisionTest, ResultsAreShownFromTheirSingle) {
   for (const char sep : {'.', ','}) {
     const std::string p(1, sep);
     FuelDocument doc(sep);
@@ -130,7 +127,7 @@ TEST(ReviewTest, ResultsAreShownFromTheirSingle) {
 // design, heat-balance and mixture inputs: the edit cycle and the mixture may end with a
 // calculation failure for the error report, the guarded design run never throws, and no cell ever
 // shows an infinity or a NaN.
-TEST(ReviewTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
+TEST(SinglePrecisionTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
   const Texts hostile = {"abc", "1e39", "-1e39", "3e38", "-3e38", "1e5000", "1e-50"};
   using Member = sheets::Sheet FuelDocument::*;
   struct Input {
