@@ -132,7 +132,9 @@ void XLGrid13EditModeChanged(FuelDocument& doc) {
   ScatterAllData(doc);
   RecalcFuel(doc);
   doc.XLSheet15.SetValue(1, 4, doc.XLSheet13.At(1, 0).value);
-  XLGrid15EditModeChanged(doc);
+  // The design run copies the carry-over back and runs the cycle once more only when its
+  // own reading of the cell (clamped, or 0.95 for an empty one) differs.
+  RecalcDesign(doc);
 }
 
 }  // namespace calc
