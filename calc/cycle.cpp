@@ -9,6 +9,7 @@
 #include "calc/heat_balance.h"
 #include "calc/heating_value.h"
 #include "calc/layout.h"
+#include "fuel/fuel_file.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -16,7 +17,7 @@ namespace calc {
 namespace {
 
 constexpr int kValueCol = 2;  // value column of the record sheet
-constexpr int kSlaggingRow = 24;
+constexpr int kSlaggingRow = fuel::record_row::kSlagging;
 
 // One input cell (column 1 of its sheet) and the record row it maps to.
 struct Link {
@@ -125,11 +126,12 @@ void WriteTotal(const FuelDocument& doc, int first, int last,
 }
 
 void WriteReducedValues(FuelDocument& doc, const Record& record) {
-  const float q = record[8];
+  const float q = record[fuel::record_row::kHeatingValue];
   if (q > 0) {
     const char sep = doc.DecimalSeparator();
-    const float moisture = sheets::ToSingle(sheets::Divide(1000.0L * record[0], q));
-    const float ash = sheets::ToSingle(sheets::Divide(1000.0L * record[1], q));
+    const float moisture =
+        sheets::ToSingle(sheets::Divide(1000.0L * record[fuel::record_row::kMoisture], q));
+    const float ash = sheets::ToSingle(sheets::Divide(1000.0L * record[fuel::record_row::kAsh], q));
     doc.XLSheet4.SetText(1, 1, sheets::FormatPattern(moisture, "0.####", sep));
     doc.XLSheet4.SetText(1, 2, sheets::FormatPattern(ash, "0.####", sep));
   } else {
@@ -175,12 +177,12 @@ void CollectAllData(FuelDocument& doc) {
     record.SetInteger(kValueCol, kSlaggingRow, doc.XLSheet4.Integer(1, 10) == 0 ? 1 : 0);
     Collect(doc.XLSheet5, kSolid1998Oxides, record);
   }
-  record.SetInteger(kValueCol, 15, doc.ComboBox3);
+  record.SetInteger(kValueCol, fuel::record_row::kType, doc.ComboBox3);
 }
 
 void ScatterAllData(FuelDocument& doc) {
   const sheets::Sheet& record = doc.XLSheet10;
-  if (record.Integer(kValueCol, 15) >= kGasType) {
+  if (record.Integer(kValueCol, fuel::record_row::kType) >= kGasType) {
     Scatter(record, kGas, doc.XLSheet1_2);
     for (int row : {1, 2, 4, 5, 6, 7, 8, 9}) doc.XLSheet4.SetInteger(1, row, 0);
     for (int row = 2; row <= 9; ++row) doc.XLSheet5.SetInteger(1, row, 0);
@@ -215,12 +217,12 @@ void RecalcFuel(FuelDocument& doc) {
 
   if (!gas && (doc.RadioButton1 ? doc.CheckBox1 : doc.CheckBox2)) {
     const double q = MendeleevHeatingValue(record);
-    doc.XLSheet10.SetDouble(kValueCol, 8, q);
-    record[8] = static_cast<float>(q);
+    doc.XLSheet10.SetDouble(kValueCol, fuel::record_row::kHeatingValue, q);
+    record[fuel::record_row::kHeatingValue] = static_cast<float>(q);
   } else if (gas && (doc.CheckBox1 || doc.CheckBox2)) {
     const double q = GasHeatingValue(record);
-    doc.XLSheet10.SetDouble(kValueCol, 12, q);
-    record[12] = static_cast<float>(q);
+    doc.XLSheet10.SetDouble(kValueCol, fuel::record_row::kGasHeatingValue, q);
+    record[fuel::record_row::kGasHeatingValue] = static_cast<float>(q);
   }
 
   ShowUnitsOf(doc, gas);
@@ -231,7 +233,7 @@ void RecalcFuel(FuelDocument& doc) {
   if (gas || !doc.RadioButton1) {
     if (!gas) WriteReducedValues(doc, record);
     const CarryoverCell carryover = gas ? CarryoverCell{} : CarryoverCell{&doc.XLSheet13, 1, 0};
-    WriteEnthalpyTable(doc, doc.XLSheet6, volumes, record[1], carryover);
+    WriteEnthalpyTable(doc, doc.XLSheet6, volumes, record[fuel::record_row::kAsh], carryover);
   }
 
   WriteTotal(doc, 0, 6, {{&doc.XLSheet1_1, 8}, {&doc.XLSheet3, 8}});
@@ -248,7 +250,7 @@ void XLGrid1EditModeChanged(FuelDocument& doc) {
 
 void ComboBox3Change(FuelDocument& doc, int type_index) {
   doc.ComboBox3 = type_index;
-  doc.XLSheet10.SetInteger(kValueCol, 15, type_index);
+  doc.XLSheet10.SetInteger(kValueCol, fuel::record_row::kType, type_index);
   doc.GasSheetsShown = IsGasSheetShown(type_index);
   ShowUnitsOf(doc, doc.GasSheetsShown);
   ScatterAllData(doc);

@@ -7,6 +7,7 @@
 #include "calc/enthalpy.h"
 #include "calc/layout.h"
 #include "calc/lookup.h"
+#include "fuel/fuel_file.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
 
@@ -69,8 +70,10 @@ void RunDesign(FuelDocument& doc, bool after_cycle) {
     design.SetInteger(1, 11, 0);
     return;
   }
-  WriteFormatted(design, 11, FlyAshShare(doc.XLSheet10.Number(2, 1), carryover, alpha, v.air),
-                 "0.######");
+  WriteFormatted(
+      design, 11,
+      FlyAshShare(doc.XLSheet10.Number(2, fuel::record_row::kAsh), carryover, alpha, v.air),
+      "0.######");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "calc/layout.h"
 #include "calc/lookup.h"
 #include "calc/volumes.h"
+#include "fuel/fuel_file.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
 
@@ -73,25 +74,25 @@ bool ComponentIsComplete(const FuelDocument& doc, int slot) {
   } catch (const sheets::Error&) {
     return false;
   }
-  return record[15] < kGasType || record[13] != 0;
+  return record[fuel::record_row::kType] < kGasType || record[fuel::record_row::kGasDensity] != 0;
 }
 
 ComponentValues ValuesOf(const Record& record) {
   ComponentValues c;
-  c.gaseous = record[15] >= kGasType;
+  c.gaseous = record[fuel::record_row::kType] >= kGasType;
   if (!c.gaseous) {
     c.volumes = ComputeTheoreticalVolumes(record, 0);
-    c.heating_value = record[8];
-    c.ash = record[1];
+    c.heating_value = record[fuel::record_row::kHeatingValue];
+    c.ash = record[fuel::record_row::kAsh];
     return c;
   }
   // Per cubic metre of gas, brought to a kilogram by the density.
   const TheoreticalVolumes per_m3 = ComputeTheoreticalVolumes(record, kGasType);
-  const long double density = record[13];
+  const long double density = record[fuel::record_row::kGasDensity];
   auto per_kg = [density](float value) { return sheets::ToSingle(sheets::Divide(value, density)); };
   c.volumes = {per_kg(per_m3.air), per_kg(per_m3.nitrogen), per_kg(per_m3.triatomic),
                per_kg(per_m3.water)};
-  c.heating_value = per_kg(record[12]);
+  c.heating_value = per_kg(record[fuel::record_row::kGasHeatingValue]);
   return c;
 }
 

@@ -16,7 +16,18 @@ namespace fuel {
 
 inline constexpr int kRecordSize = 50;  // values per fuel record (record rows 0..49)
 inline constexpr int kTypeRow = 15;     // record row of the fuel type index
-inline constexpr int kListCount = 20;   // values the fuel list reads of each file
+
+// Record rows that the calculations read by name.
+namespace record_row {
+inline constexpr int kMoisture = 0;          // W, %
+inline constexpr int kAsh = 1;               // A, %
+inline constexpr int kHeatingValue = 8;      // Q of a solid or liquid fuel, kJ/kg
+inline constexpr int kGasHeatingValue = 12;  // Q of a gas, kJ/m3
+inline constexpr int kGasDensity = 13;       // ρ of a gas, kg/m3
+inline constexpr int kType = kTypeRow;
+inline constexpr int kSlagging = 24;  // 1 when the ash is slagging
+}  // namespace record_row
+inline constexpr int kListCount = 20;  // values the fuel list reads of each file
 
 // The name line ends at a CR among the first kMaxNameBytes + 1 bytes of a file: the name
 // is at most this long. A file without such a CR has no name line (and no numbers), so
