@@ -51,6 +51,24 @@ QAction* TForm1::NewAction(const QString& text, const QString& hint, const QStri
 }
 
 void TForm1::BuildMenus() {
+  BuildActions();
+  BindShortcuts();
+  BuildFileMenu();
+  BuildEditMenu();
+  BuildOptionsMenu();
+  BuildHelpMenu();
+  BuildFilterButtons();
+  ConnectCommands();
+}
+
+QAction* TForm1::NewCheckable(const QString& text) {
+  QAction* action = NewAction(text, {}, {}, 0);
+  action->setCheckable(true);
+  return action;
+}
+
+// The commands of the menus and toolbars.
+void TForm1::BuildActions() {
   New1 = NewAction(QStringLiteral("Новый"), QStringLiteral("Новое топливо"),
                    QStringLiteral("document-new"), QStyle::SP_FileIcon);
   Open1 = NewAction(QStringLiteral("Открыть"), QStringLiteral("Открыть"),
@@ -79,8 +97,10 @@ void TForm1::BuildMenus() {
                     QStringLiteral("help-contents"), QStyle::SP_DialogHelpButton);
   About1 = NewAction(QStringLiteral("О программе"), QStringLiteral("О программе"),
                      QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation);
+}
 
-  // The shortcuts work from every window of the program.
+// The shortcuts work from every window of the program.
+void TForm1::BindShortcuts() {
   const std::pair<QAction*, QList<QKeySequence>> shortcuts[] = {
       {New1, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
       {Open1, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
@@ -98,51 +118,61 @@ void TForm1::BuildMenus() {
     action->setShortcutContext(Qt::ApplicationShortcut);
     addAction(action);
   }
+}
 
+// "Файл".
+void TForm1::BuildFileMenu() {
   File1 = new QMenu(QStringLiteral("Файл"), this);
   File1->addActions({New1, Open1, Save1, SaveAs1});
   File1->addSeparator();
   File1->addAction(Close1);
   File1->addSeparator();
   File1->addAction(Exit1);
+}
 
+// "Редактор".
+void TForm1::BuildEditMenu() {
   Edit1 = new QMenu(QStringLiteral("Редактор"), this);
   Edit1->addActions({Undo1, Redo1});
   Edit1->addSeparator();
   Edit1->addAction(DeleteFuel1);
   Edit1->addSeparator();
   Edit1->addActions({ShowList1, Refresh1});
+}
 
-  const auto checkable = [this](const QString& text) {
-    QAction* action = NewAction(text, {}, {}, 0);
-    action->setCheckable(true);
-    return action;
-  };
+// "Настройки": the type filters of the fuel list.
+void TForm1::BuildOptionsMenu() {
   Options1 = new QMenu(QStringLiteral("Настройки"), this);
   Sort1 = Options1->addMenu(QStringLiteral("Сортировка"));
   Solid1 = Sort1->addMenu(QStringLiteral("Твердое"));
   Solid1->menuAction()->setCheckable(true);
-  Anthracite1 = checkable(QStringLiteral("Антрациты"));
-  StoneCoal1 = checkable(QStringLiteral("Каменные угли"));
-  BrownCoal1 = checkable(QStringLiteral("Бурые угли"));
-  Shale1 = checkable(QStringLiteral("Сланцы"));
-  Peat1 = checkable(QStringLiteral("Торф"));
+  Anthracite1 = NewCheckable(QStringLiteral("Антрациты"));
+  StoneCoal1 = NewCheckable(QStringLiteral("Каменные угли"));
+  BrownCoal1 = NewCheckable(QStringLiteral("Бурые угли"));
+  Shale1 = NewCheckable(QStringLiteral("Сланцы"));
+  Peat1 = NewCheckable(QStringLiteral("Торф"));
   Solid1->addActions({Anthracite1, StoneCoal1, BrownCoal1, Shale1, Peat1});
-  Liquid1 = checkable(QStringLiteral("Жидкое"));
-  Gas1 = checkable(QStringLiteral("Газообразное"));
+  Liquid1 = NewCheckable(QStringLiteral("Жидкое"));
+  Gas1 = NewCheckable(QStringLiteral("Газообразное"));
   Sort1->addActions({Liquid1, Gas1});
+}
 
+// "Помощь".
+void TForm1::BuildHelpMenu() {
   HelpMenu1 = new QMenu(QStringLiteral("Помощь"), this);
   HelpMenu1->addAction(Help1);
   HelpMenu1->addSeparator();
   HelpMenu1->addAction(About1);
+}
 
+// The solid-fuel popup and the three filter buttons of the toolbar.
+void TForm1::BuildFilterButtons() {
   PopupMenu1 = new QMenu(this);
-  Anthracite2 = checkable(QStringLiteral("Антрациты"));
-  StoneCoal2 = checkable(QStringLiteral("Каменные угли"));
-  BrownCoal2 = checkable(QStringLiteral("Бурые угли"));
-  Shale2 = checkable(QStringLiteral("Сланцы"));
-  Peat2 = checkable(QStringLiteral("Торф"));
+  Anthracite2 = NewCheckable(QStringLiteral("Антрациты"));
+  StoneCoal2 = NewCheckable(QStringLiteral("Каменные угли"));
+  BrownCoal2 = NewCheckable(QStringLiteral("Бурые угли"));
+  Shale2 = NewCheckable(QStringLiteral("Сланцы"));
+  Peat2 = NewCheckable(QStringLiteral("Торф"));
   PopupMenu1->addActions({Anthracite2, StoneCoal2, BrownCoal2, Shale2, Peat2});
 
   SolidButton =
@@ -155,7 +185,10 @@ void TForm1::BuildMenus() {
     button->setCheckable(true);
     button->setIconText(button->text());  // the captions keep their trailing blank
   }
+}
 
+// Every command to its handler.
+void TForm1::ConnectCommands() {
   Connect(New1, &TForm1::New1Click);
   Connect(Open1, &TForm1::Open1Click);
   Connect(Save1, &TForm1::Save1Click);

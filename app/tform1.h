@@ -102,6 +102,15 @@ class TForm1 : public QWidget {
   QAction* NewAction(const QString& text, const QString& hint, const QString& icon_name,
                      int standard_icon);
   void BuildMenus();
+  void BuildActions();
+  void BindShortcuts();
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void BuildOptionsMenu();
+  void BuildHelpMenu();
+  void BuildFilterButtons();
+  void ConnectCommands();
+  QAction* NewCheckable(const QString& text);
   void BuildToolBars();
   void Connect(QAction* action, void (TForm1::*handler)());
   void ConnectFilter(QAction* action, Filter filter);
