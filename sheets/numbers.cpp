@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -115,43 +114,46 @@ constexpr std::array<long double, kMaxExactPower + 1> kPowersOfTen = [] {
   return powers;
 }();
 
-// The value of a decimal of at most 19 significant digits times 10^k, |k| <= 27, or
-// nullopt for any other. The digits form an integer below 10^19 < 2^64, exact in a long
+// Whether the decimal has at most 19 significant digits times 10^k, |k| <= 27, and if so
+// its value. The digits form an integer below 10^19 < 2^64, exact in a long
 // double, as is 10^|k|; one multiplication or division of two exact operands is rounded
 // once, to nearest, which is the correctly rounded value of the decimal: the value the
 // general route gives (from_chars reads a long double with strtold, rounding to nearest).
 // Non-zero results lie between 10^-27 and 2^64 * 10^27, far from overflow and subnormals.
-std::optional<long double> ShortDecimal(const Decimal& d) {
+bool ShortDecimal(const Decimal& d, long double& value) {
   constexpr int kMaxDigits = 19;
   constexpr long long kExponentCap = 100'000;
   std::uint64_t mantissa = 0;
   int digit_count = 0;  // significant digits taken into the mantissa
   long long zeros = 0;  // zeros after the last non-zero digit, not yet taken
-  for (std::string_view part : {d.whole, d.fraction}) {
-    for (char c : part) {
+  const auto take = [&](std::string_view digits) {
+    for (char c : digits) {
       if (c == '0') {
         if (digit_count > 0) ++zeros;
         continue;
       }
-      if (digit_count + zeros + 1 > kMaxDigits) return std::nullopt;
+      if (digit_count + zeros + 1 > kMaxDigits) return false;
       for (; zeros > 0; --zeros, ++digit_count) mantissa *= 10;
       mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
       ++digit_count;
     }
-  }
+    return true;
+  };
+  if (!take(d.whole) || !take(d.fraction)) return false;
   long long exponent = 0;
   for (char c : d.exponent) {
     exponent = exponent * 10 + (c - '0');
-    if (exponent > kExponentCap) return std::nullopt;
+    if (exponent > kExponentCap) return false;
   }
   if (d.exponent_negative) exponent = -exponent;
   // value = mantissa * 10^power exactly
   const long long power = exponent + zeros - static_cast<long long>(d.fraction.size());
-  if (power > kMaxExactPower || power < -kMaxExactPower) return std::nullopt;
+  if (power > kMaxExactPower || power < -kMaxExactPower) return false;
   const auto exact = static_cast<long double>(mantissa);
-  const long double value = power >= 0 ? exact * kPowersOfTen[static_cast<std::size_t>(power)]
-                                       : exact / kPowersOfTen[static_cast<std::size_t>(-power)];
-  return d.negative ? -value : value;
+  value = power >= 0 ? exact * kPowersOfTen[static_cast<std::size_t>(power)]
+                     : exact / kPowersOfTen[static_cast<std::size_t>(-power)];
+  if (d.negative) value = -value;
+  return true;
 }
 
 // The magnitude of `value` as 18 significant digits and the power of ten of the first.
@@ -312,7 +314,9 @@ void IncrementDigits(std::string& digits) {
 std::optional<long double> ParseFloat(std::string_view text, char decimal_separator) {
   const std::optional<Decimal> d = SplitDecimal(TrimBlanks(text), decimal_separator);
   if (!d) return std::nullopt;
-  if (const std::optional<long double> value = ShortDecimal(*d)) return value;
+  // Built straight from the long double: copying an optional<long double> costs a
+  // stalled store on x87.
+  if (long double value = 0; ShortDecimal(*d, value)) return value;
 
   // Rebuilt in the one layout from_chars reads: no '+', '.' as the point.
   std::string plain = d->negative ? "-" : "";
