@@ -146,8 +146,9 @@ def sites_of(path):
             first = re.match(r"[A-Za-z_]\w*", body).group(0)
             if first not in NOT_CALLS and body.count("(") == body.count(")"):
                 start = len(call.group(1))
-                found.append(Mutant(path, number, start, start + len(body), body, "",
-                                    "deleted call"))
+                # The text as written: the masked line has its strings blanked.
+                found.append(Mutant(path, number, start, start + len(body),
+                                    lines[number][start:start + len(body)], "", "deleted call"))
         previous = stripped or previous
     return found
 
