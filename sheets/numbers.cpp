@@ -2,10 +2,15 @@
 // checked narrowing to single precision, the display patterns and the general format.
 #include "sheets/numbers.h"
 
+#include <algorithm>
+#include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,7 +19,9 @@
 #include "sheets/errors.h"
 
 // Every conversion here goes through <charconv>, which ignores the C locale: the
-// application may run with ',' as the C decimal point.
+// application may run with ',' as the C decimal point. The common cases take exact short
+// cuts (a value that is a double printed as one, a short decimal read with one operation)
+// and give the very digits and values of the general route.
 
 namespace sheets {
 namespace {
@@ -94,6 +101,61 @@ long long LeadingPower(const Decimal& d) {
   return exponent - static_cast<long long>(first_fraction) - 1;
 }
 
+// 10^0 .. 10^27: 10^27 = 2^27 * 5^27 with 5^27 < 2^64, so each is exact in the 64-bit
+// mantissa of a long double (10^28 is not).
+constexpr int kMaxExactPower = 27;
+constexpr std::array<long double, kMaxExactPower + 1> kPowersOfTen = [] {
+  std::array<long double, kMaxExactPower + 1> powers{};
+  long double power = 1;
+  for (long double& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// Whether the decimal has at most 19 significant digits times 10^k, |k| <= 27, and if so
+// its value. The digits form an integer below 10^19 < 2^64, exact in a long
+// double, as is 10^|k|; one multiplication or division of two exact operands is rounded
+// once, to nearest, which is the correctly rounded value of the decimal: the value the
+// general route gives (from_chars reads a long double with strtold, rounding to nearest).
+// Non-zero results lie between 10^-27 and 2^64 * 10^27, far from overflow and subnormals.
+bool ShortDecimal(const Decimal& d, long double& value) {
+  constexpr int kMaxDigits = 19;
+  constexpr long long kExponentCap = 100'000;
+  std::uint64_t mantissa = 0;
+  int digit_count = 0;  // significant digits taken into the mantissa
+  long long zeros = 0;  // zeros after the last non-zero digit, not yet taken
+  const auto take = [&](std::string_view digits) {
+    for (char c : digits) {
+      if (c == '0') {
+        if (digit_count > 0) ++zeros;
+        continue;
+      }
+      if (digit_count + zeros + 1 > kMaxDigits) return false;
+      for (; zeros > 0; --zeros, ++digit_count) mantissa *= 10;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+      ++digit_count;
+    }
+    return true;
+  };
+  if (!take(d.whole) || !take(d.fraction)) return false;
+  long long exponent = 0;
+  for (char c : d.exponent) {
+    exponent = exponent * 10 + (c - '0');
+    if (exponent > kExponentCap) return false;
+  }
+  if (d.exponent_negative) exponent = -exponent;
+  // value = mantissa * 10^power exactly
+  const long long power = exponent + zeros - static_cast<long long>(d.fraction.size());
+  if (power > kMaxExactPower || power < -kMaxExactPower) return false;
+  const auto exact = static_cast<long double>(mantissa);
+  value = power >= 0 ? exact * kPowersOfTen[static_cast<std::size_t>(power)]
+                     : exact / kPowersOfTen[static_cast<std::size_t>(-power)];
+  if (d.negative) value = -value;
+  return true;
+}
+
 // The magnitude of `value` as 18 significant digits and the power of ten of the first.
 struct Digits {
   bool negative = false;
@@ -124,6 +186,47 @@ Digits ScientificDigits(T value, Precision... precision) {
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                     std::chars_format::scientific, precision...);
   return SplitScientific(std::string_view(buffer, result.ptr - buffer));
+}
+
+// |value| correctly rounded to 18 significant digits (ties to even), and the power of ten
+// of the first.
+struct EighteenDigits {
+  bool negative = false;
+  std::array<char, 18> digits{};
+  int exponent = 0;
+};
+
+template <typename T>
+EighteenDigits ScientificEighteen(T value) {
+  // "-d.ddddddddddddddddde+ddd"
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 17);
+  const char* p = buffer;
+  EighteenDigits d;
+  if (*p == '-') {
+    d.negative = true;
+    ++p;
+  }
+  d.digits[0] = *p;
+  p += 2;
+  std::copy(p, p + 17, d.digits.begin() + 1);
+  p += 18;
+  if (*p == '+') ++p;
+  std::from_chars(p, result.ptr, d.exponent);
+  return d;
+}
+
+// The 18 digits of a finite long double. A value that is exactly a double (every float is
+// one) is printed as that double: the same real number, correctly rounded with the same
+// tie rule by either printer, so the same digits, without the C library's printf that
+// the long double printer calls.
+EighteenDigits PatternDigits(long double value) {
+  if (std::fabs(value) <= DBL_MAX) {
+    const auto narrow = static_cast<double>(value);
+    if (static_cast<long double>(narrow) == value) return ScientificEighteen(narrow);
+  }
+  return ScientificEighteen(value);
 }
 
 // Lays out significant digits the general way: plain between 1E-5 and 1E15,
@@ -211,6 +314,9 @@ void IncrementDigits(std::string& digits) {
 std::optional<long double> ParseFloat(std::string_view text, char decimal_separator) {
   const std::optional<Decimal> d = SplitDecimal(TrimBlanks(text), decimal_separator);
   if (!d) return std::nullopt;
+  // Built straight from the long double: copying an optional<long double> costs a
+  // stalled store on x87.
+  if (long double value = 0; ShortDecimal(*d, value)) return value;
 
   // Rebuilt in the one layout from_chars reads: no '+', '.' as the point.
   std::string plain = d->negative ? "-" : "";
@@ -278,38 +384,42 @@ std::string NotAFloatMessage(std::string_view text) {
 std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator) {
   if (!std::isfinite(value)) throw MathError("Invalid floating point operation");
   const Pattern p = ParsePattern(pattern);
-  Digits d = ScientificDigits(value, 17);
+  const EighteenDigits d = PatternDigits(value);
+  constexpr auto kDigitCount = static_cast<long long>(std::tuple_size_v<decltype(d.digits)>);
 
   // `kept` becomes the digits of round(|value| * 10^max_fraction), rounded on the
   // 18-digit text, half away from zero.
   const long long keep = d.exponent + static_cast<long long>(p.max_fraction) + 1;
   std::string kept;
-  if (keep >= static_cast<long long>(d.digits.size())) {
-    kept = d.digits;
-    kept.append(static_cast<std::size_t>(keep) - d.digits.size(), '0');
+  if (keep >= kDigitCount) {
+    kept.assign(d.digits.data(), d.digits.size());
+    kept.append(static_cast<std::size_t>(keep - kDigitCount), '0');
   } else if (keep >= 0) {
-    kept = d.digits.substr(0, static_cast<std::size_t>(keep));
+    kept.assign(d.digits.data(), static_cast<std::size_t>(keep));
     if (d.digits[static_cast<std::size_t>(keep)] >= '5') IncrementDigits(kept);
   }
+  bool negative = d.negative;
   const std::size_t nonzero = kept.find_first_not_of('0');
   if (nonzero == std::string::npos) {
     kept.clear();
-    d.negative = false;
+    negative = false;
   } else {
     kept.erase(0, nonzero);
   }
 
   if (kept.size() < p.max_fraction) kept.insert(0, p.max_fraction - kept.size(), '0');
-  std::string whole = kept.substr(0, kept.size() - p.max_fraction);
-  std::string fraction = kept.substr(kept.size() - p.max_fraction);
-  if (whole.size() < p.min_whole) whole.insert(0, p.min_whole - whole.size(), '0');
-  while (fraction.size() > p.min_fraction && fraction.back() == '0') fraction.pop_back();
+  const std::size_t whole = kept.size() - p.max_fraction;
+  std::size_t fraction = p.max_fraction;
+  while (fraction > p.min_fraction && kept[whole + fraction - 1] == '0') --fraction;
 
-  std::string out = d.negative ? "-" : "";
-  out += whole;
-  if (!fraction.empty()) {
+  std::string out;
+  out.reserve(1 + std::max(whole, p.min_whole) + 1 + fraction);
+  if (negative) out += '-';
+  if (whole < p.min_whole) out.append(p.min_whole - whole, '0');
+  out.append(kept, 0, whole);
+  if (fraction > 0) {
     out += decimal_separator;
-    out += fraction;
+    out.append(kept, whole, fraction);
   }
   return out;
 }
