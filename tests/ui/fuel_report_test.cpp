@@ -30,6 +30,15 @@ std::string Example(const char* name) {
   return std::string(PYRANA_SOURCE_DIR) + "/examples/Fuel/" + name;
 }
 
+// The example coal in slot 1 and the example natural gas in slot 2, shares not yet typed.
+bool PickCoalAndGas(calc::FuelDocument& doc) {
+  if (!calc::LoadLibraryFuel(doc, Example("Каменный уголь.fll"))) return false;
+  calc::PickComponent(doc, 1);
+  if (!calc::LoadLibraryFuel(doc, Example("Природный газ.fll"))) return false;
+  calc::PickComponent(doc, 2);
+  return true;
+}
+
 bool LoadFuel(calc::FuelDocument& doc, const char* name) {
   if (!calc::LoadLibraryFuel(doc, Example(name))) return false;
   doc.XLSheet15.SetText(1, 2, "1.2");
@@ -147,10 +156,7 @@ void FuelReportTest::FuelReportIsOneA4Page() {
 
 void FuelReportTest::MixtureReportIsOneA4Page() {
   calc::FuelDocument doc;
-  QVERIFY(calc::LoadLibraryFuel(doc, Example("Каменный уголь.fll")));
-  calc::PickComponent(doc, 1);
-  QVERIFY(calc::LoadLibraryFuel(doc, Example("Природный газ.fll")));
-  calc::PickComponent(doc, 2);
+  QVERIFY(PickCoalAndGas(doc));
   calc::ShareChange(doc, 1, "60");
   calc::ShareChange(doc, 2, "40");
   QVERIFY(doc.SpeedButton13);
@@ -282,10 +288,7 @@ void FuelReportTest::HeatBalanceBlocksShowTheTab() {
 
   // The mixture's balance, from its own sheet.
   calc::FuelDocument mix;
-  QVERIFY(calc::LoadLibraryFuel(mix, Example("Каменный уголь.fll")));
-  calc::PickComponent(mix, 1);
-  QVERIFY(calc::LoadLibraryFuel(mix, Example("Природный газ.fll")));
-  calc::PickComponent(mix, 2);
+  QVERIFY(PickCoalAndGas(mix));
   calc::ShareChange(mix, 1, "60");
   TypeWorkedInputs(mix.XLSheet20);
   calc::ShareChange(mix, 2, "40");
@@ -383,10 +386,7 @@ void FuelReportTest::TotalNotHundredIsRedAndUnusedSlotsAreLeftOut() {
 
   // A mixture of three slots of which the third holds nothing: two components listed.
   calc::FuelDocument mix;
-  QVERIFY(calc::LoadLibraryFuel(mix, Example("Каменный уголь.fll")));
-  calc::PickComponent(mix, 1);
-  QVERIFY(calc::LoadLibraryFuel(mix, Example("Природный газ.fll")));
-  calc::PickComponent(mix, 2);
+  QVERIFY(PickCoalAndGas(mix));
   calc::ShareChange(mix, 1, "60");
   calc::ShareChange(mix, 2, "40");
   calc::SetComponentCount(mix, "3");
