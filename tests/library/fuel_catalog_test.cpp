@@ -2,46 +2,27 @@
 // filters are applied to what was read without reading again.
 #include "library/fuel_catalog.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "temp_folder.h"
 
 namespace library {
 namespace {
 
 namespace fs = std::filesystem;
 
-class FuelCatalogTest : public ::testing::Test {
+class FuelCatalogTest : public test::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pyrana_catalog_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // A fuel file with an ASCII name; value 15 is the type.
   fs::path Write(const std::string& file_name, const std::string& name, int type) {
-    std::string bytes = name + "\r\n";
-    for (int i = 0; i < 50; ++i) bytes += (i == 15 ? std::to_string(type) : "1.000") + " ";
-    const fs::path path = dir_ / file_name;
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return path;
+    return TempFolderTest::Write(file_name, FuelBytes(name, static_cast<float>(type)));
   }
-
   std::vector<std::string> Names(const FuelCatalog& catalog, const TypeFilters& filters) {
     std::vector<std::string> names;
     for (std::size_t i : catalog.Shown(filters)) names.push_back(catalog.Entries()[i].name);
     return names;
   }
-
-  fs::path dir_;
 };
 
 TEST_F(FuelCatalogTest, RescanReadsOnlyChangedFilesAndFiltersWithoutReading) {
