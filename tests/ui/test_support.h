@@ -1,5 +1,6 @@
 // What the window tests share: message boxes and the save dialog answered from a script,
-// fuel files in a temporary program folder, and typing into a grid cell.
+// fuel files in a temporary folder, the document window over them, typing into a grid cell
+// and comparing what a window computed with the calculation alone.
 #pragma once
 
 #include <QAbstractItemView>
@@ -9,16 +10,23 @@
 #include <QList>
 #include <QPrinter>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <span>
 #include <string>
 
+#include "calc/fuel_document.h"
 #include "fuel/fuel_file.h"
+#include "library/qt_paths.h"
+#include "support/example_fuels.h"
 #include "ui/dialogs.h"
 #include "ui/sheet_model.h"
+#include "ui/tform2.h"
 #include "ui/txl_grid.h"
 
 namespace test {
@@ -84,14 +92,24 @@ class ScriptedDialogs : public ui::Dialogs {
 // Writes a fuel file: `name` (UTF-8) and fifty values with `values_front` first and
 // `type` as value 15.
 inline std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::string& name,
-                                       float type, std::initializer_list<float> values_front = {}) {
+                                       float type, std::span<const float> values_front) {
   std::array<float, fuel::kRecordSize> values{};
-  std::size_t i = 0;
-  for (float value : values_front) values[i++] = value;
+  std::copy(values_front.begin(), values_front.end(), values.begin());
   values[fuel::kTypeRow] = type;
   std::filesystem::create_directories(path.parent_path());
   fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(name), values);
   return path;
+}
+inline std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::string& name,
+                                       float type, std::initializer_list<float> values_front = {}) {
+  return WriteFuel(path, name, type,
+                   std::span<const float>(values_front.begin(), values_front.size()));
+}
+
+// The worked coal as a fuel file.
+inline std::filesystem::path WriteCoal(const std::filesystem::path& path,
+                                       const std::string& name = "Уголь") {
+  return WriteFuel(path, name, kWorkedCoalType, kWorkedCoal);
 }
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
@@ -142,5 +160,74 @@ inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& tex
   // The editor is committed and closed from the event queue.
   return QTest::qWaitFor([&] { return grid.indexWidget(index) == nullptr; }, 1000);
 }
+
+// Opens the editor of (col, row), types `text` over it and moves the focus to `elsewhere`
+// with the editor still open. Returns whether the editor opened and the focus arrived.
+inline bool TypeAndLeave(ui::TXLGrid& grid, int col, int row, const QString& text,
+                         QWidget& elsewhere) {
+  const QModelIndex index = grid.model()->index(row, col);
+  grid.setFocus();
+  grid.setCurrentIndex(index);
+  grid.edit(index);
+  auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(index));
+  if (editor == nullptr) return false;
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  elsewhere.setFocus();
+  return QTest::qWaitFor([&] { return elsewhere.hasFocus(); }, 1000);
+}
+
+inline QString Shown(const ui::TXLGrid& grid, int col, int row) {
+  return grid.model()->index(row, col).data().toString();
+}
+
+using SheetOf = sheets::Sheet calc::FuelDocument::*;
+
+// The first cell of `sheets` in which `shown` differs from `reference`, described for the
+// failure message; empty when every cell agrees.
+inline QString FirstDifference(const calc::FuelDocument& shown, const calc::FuelDocument& reference,
+                               std::initializer_list<SheetOf> sheets) {
+  int n = 0;
+  for (SheetOf sheet : sheets) {
+    const sheets::Sheet& a = shown.*sheet;
+    const sheets::Sheet& b = reference.*sheet;
+    for (int row = 0; row < a.RowCount(); ++row) {
+      for (int col = 0; col < a.ColCount(); ++col) {
+        if (a.Text(col, row) != b.Text(col, row)) {
+          return QStringLiteral("sheet %1 (%2, %3): '%4' against '%5'")
+              .arg(n)
+              .arg(col)
+              .arg(row)
+              .arg(QString::fromStdString(a.Text(col, row)),
+                   QString::fromStdString(b.Text(col, row)));
+        }
+      }
+    }
+    ++n;
+  }
+  return {};
+}
+
+// The document window over a temporary fuel folder, with its dialogs answered from a script.
+struct DocumentWindow {
+  QTemporaryDir temp;
+  std::filesystem::path fuel_dir = library::ToPath(temp.path()) / "Fuel";
+  ScriptedDialogs dialogs;
+  std::unique_ptr<ui::TForm2> form;
+
+  DocumentWindow() { std::filesystem::create_directories(fuel_dir); }
+  std::filesystem::path Fuel(const std::string& file) const { return fuel_dir / file; }
+  bool Load(const std::string& file) { return form->LoadFuel(Fuel(file)); }
+  const calc::FuelDocument& Doc() const { return form->Document(); }
+  // Shows the window as the active one, saving into the fuel folder; false when it does
+  // not become active.
+  bool Show() {
+    form = std::make_unique<ui::TForm2>(dialogs);
+    form->SetSaveFolder([this] { return fuel_dir; });
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    return QTest::qWaitForWindowActive(form.get());
+  }
+};
 
 }  // namespace test
