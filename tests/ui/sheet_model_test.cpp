@@ -26,7 +26,6 @@ class SheetModelTest : public QObject {
   void GridShowsMergedAreasAsSpans();
   void HeadingsCutOverSeveralCellsReadAsOneText();
   void TypingThroughOneGridShowsInTheOtherAndSignalsEditMode();
-  void ListCellIsEditedWithAComboBox();
   void ExitFiresWhenFocusLeavesForAnotherControl();
 };
 
@@ -223,29 +222,6 @@ void SheetModelTest::TypingThroughOneGridShowsInTheOtherAndSignalsEditMode() {
   QCOMPARE(pool_edited.count(), 1);
   QCOMPARE(doc.XLSheet3.Text(1, 2), std::string("4.2"));
   QCOMPARE(second->model()->index(2, 1).data().toString(), QStringLiteral("4.2"));
-}
-
-void SheetModelTest::ListCellIsEditedWithAComboBox() {
-  calc::FuelDocument doc;
-  ui::SheetModelPool pool;
-  ui::TXLGrid grid;
-  grid.SetSheetModel(pool.ModelFor(doc.XLSheet4));
-  grid.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&grid));
-  const QModelIndex slagging = grid.model()->index(10, 1);
-  QCOMPARE(slagging.data().toString(), QStringLiteral("да"));
-  QSignalSpy edit_mode(&grid, &ui::TXLGrid::EditModeChanged);
-  grid.setCurrentIndex(slagging);
-  grid.edit(slagging);
-  auto* combo = qobject_cast<QComboBox*>(grid.indexWidget(slagging));
-  QVERIFY(combo != nullptr);
-  QCOMPARE(combo->count(), 2);
-  QCOMPARE(combo->currentIndex(), 0);
-  QTest::keyClick(combo, Qt::Key_Down);  // picks the next item, as in the drop-down
-  QCOMPARE(doc.XLSheet4.Integer(1, 10), 1);
-  QCOMPARE(slagging.data().toString(), QStringLiteral("нет"));
-  QCOMPARE(edit_mode.count(), 2);
-  QVERIFY(!grid.IsEditing());
 }
 
 void SheetModelTest::ExitFiresWhenFocusLeavesForAnotherControl() {
