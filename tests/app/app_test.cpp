@@ -559,7 +559,8 @@ void AppTest::QtTextsAndOurMessagesAreRussian() {
   QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
   QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
   QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
-  // A failed save: our line, then the system's reason in Russian.
+  // A save into a folder that does not exist: nothing written, our line with the path,
+  // then the system's reason in Russian.
   test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
   Start();
   app_->Form3->ListBox1->setCurrentRow(0);
@@ -569,7 +570,10 @@ void AppTest::QtTextsAndOurMessagesAreRussian() {
   QCOMPARE(dialogs_.messages.size(), 1);
   const QStringList lines = dialogs_.messages[0].text.split(QLatin1Char('\n'));
   QCOMPARE(lines.size(), 2);
+  QCOMPARE(lines[0], QStringLiteral("Не удалось сохранить файл ") + library::ToQString(nowhere));
   QCOMPARE(lines[1], QStringLiteral("Файл или каталог не существует"));
+  QVERIFY(!fs::exists(nowhere));
+  QCOMPARE(app_->Form2->FilePath(), Fuel("a.fll"));
 }
 
 void AppTest::PlacesTabAndFiltersAreKeptBetweenRuns() {

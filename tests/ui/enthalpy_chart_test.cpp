@@ -104,13 +104,12 @@ class EnthalpyChartTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void CoalShowsLinesStateAndAxes();
-  void StateShownAsDashOrOutsideTheAxisIsNotDrawn();
+  void CoalShowsLinesStateAndAxesAndNoStateOffTheTable();
   void GasHasCubicMetreUnitsAndNoAshLine();
   void MixtureUsesItsOwnSheets();
 };
 
-void EnthalpyChartTest::CoalShowsLinesStateAndAxes() {
+void EnthalpyChartTest::CoalShowsLinesStateAndAxesAndNoStateOffTheTable() {
   calc::FuelDocument doc;
   QVERIFY(LoadFuel(doc, "Каменный уголь.fll", "1.2", "1250"));
   ui::EnthalpyChart chart;
@@ -162,15 +161,6 @@ void EnthalpyChartTest::CoalShowsLinesStateAndAxes() {
   chart.Refresh();
   QVERIFY(FuelDiagram(doc).gas != diagram.gas);
   QVERIFY(DrawsTheDiagram(chart, FuelDiagram(doc)));
-}
-
-void EnthalpyChartTest::StateShownAsDashOrOutsideTheAxisIsNotDrawn() {
-  calc::FuelDocument doc;
-  QVERIFY(LoadFuel(doc, "Каменный уголь.fll", "1.2", "1250"));
-  ui::EnthalpyChart chart;
-  chart.ShowFuel(doc);
-  QScatterSeries* state = StatePoint(chart);
-  QCOMPARE(state->count(), 1);
 
   // A flue-gas enthalpy beyond the table: the design tab shows "-".
   doc.XLSheet15.SetInteger(0, 3, 2);
@@ -178,7 +168,7 @@ void EnthalpyChartTest::StateShownAsDashOrOutsideTheAxisIsNotDrawn() {
   calc::XLGrid15EditModeChanged(doc);
   QCOMPARE(doc.XLSheet15.Text(1, 12), std::string("-"));
   chart.Refresh();
-  QCOMPARE(state->count(), 0);
+  QCOMPARE(StatePoint(chart)->count(), 0);
   for (QLineSeries* guide : Guides(chart)) QCOMPARE(guide->count(), 0);
   QCOMPARE(chart.StateText(), QString());
 
@@ -187,16 +177,16 @@ void EnthalpyChartTest::StateShownAsDashOrOutsideTheAxisIsNotDrawn() {
   doc.XLSheet15.SetText(1, 3, "50");
   calc::XLGrid15EditModeChanged(doc);
   chart.Refresh();
-  QCOMPARE(state->count(), 0);
+  QCOMPARE(StatePoint(chart)->count(), 0);
 
   // Emptied state cells: nothing marked; then a valid state again.
   doc.XLSheet15.SetText(1, 3, "700");
   calc::XLGrid15EditModeChanged(doc);
   chart.Refresh();
-  QCOMPARE(state->count(), 1);
+  QCOMPARE(StatePoint(chart)->count(), 1);
   doc.XLSheet15.SetText(1, 14, "");
   chart.Refresh();
-  QCOMPARE(state->count(), 0);
+  QCOMPARE(StatePoint(chart)->count(), 0);
 }
 
 void EnthalpyChartTest::GasHasCubicMetreUnitsAndNoAshLine() {
