@@ -22,16 +22,22 @@
 
 namespace {
 
-// Loads an example fuel as the list does and computes the design tab at `alpha` for the
-// given temperature `given`.
-bool LoadFuel(calc::FuelDocument& doc, const char* name, const char* alpha, const char* given) {
-  if (!calc::LoadLibraryFuel(doc, test::ExampleFuel(name))) return false;
-  doc.XLSheet15.SetText(1, 2, alpha);
-  doc.XLSheet15.SetInteger(0, 3, 0);
-  doc.XLSheet15.SetText(1, 3, given);
-  calc::XLGrid15EditModeChanged(doc);
-  return true;
-}
+// An example fuel loaded as the list does, its design tab computed at `alpha` for 1250 °C,
+// shown in a chart.
+struct FuelChart {
+  bool Show(const char* name, const char* alpha) {
+    if (!calc::LoadLibraryFuel(doc, test::ExampleFuel(name))) return false;
+    doc.XLSheet15.SetText(1, 2, alpha);
+    doc.XLSheet15.SetInteger(0, 3, 0);
+    doc.XLSheet15.SetText(1, 3, "1250");
+    calc::XLGrid15EditModeChanged(doc);
+    chart.resize(900, 600);
+    chart.ShowFuel(doc);
+    return true;
+  }
+  calc::FuelDocument doc;
+  ui::EnthalpyChart chart;
+};
 
 QLineSeries* Line(const ui::EnthalpyChart& chart, const QString& name_start) {
   for (QAbstractSeries* series : chart.chart()->series()) {
@@ -110,11 +116,10 @@ class EnthalpyChartTest : public QObject {
 };
 
 void EnthalpyChartTest::CoalShowsLinesStateAndAxesAndNoStateOffTheTable() {
-  calc::FuelDocument doc;
-  QVERIFY(LoadFuel(doc, "Каменный уголь.fll", "1.2", "1250"));
-  ui::EnthalpyChart chart;
-  chart.resize(900, 600);
-  chart.ShowFuel(doc);
+  FuelChart shown;
+  QVERIFY(shown.Show("Каменный уголь.fll", "1.2"));
+  calc::FuelDocument& doc = shown.doc;
+  ui::EnthalpyChart& chart = shown.chart;
   const calc::Diagram diagram = FuelDiagram(doc);
   QVERIFY(diagram.gas.size() == 25 && !diagram.ash.empty() && diagram.state);
   QVERIFY(DrawsTheDiagram(chart, diagram));
@@ -190,11 +195,10 @@ void EnthalpyChartTest::CoalShowsLinesStateAndAxesAndNoStateOffTheTable() {
 }
 
 void EnthalpyChartTest::GasHasCubicMetreUnitsAndNoAshLine() {
-  calc::FuelDocument doc;
-  QVERIFY(LoadFuel(doc, "Природный газ.fll", "1.1", "1250"));
-  ui::EnthalpyChart chart;
-  chart.resize(900, 600);
-  chart.ShowFuel(doc);
+  FuelChart shown;
+  QVERIFY(shown.Show("Природный газ.fll", "1.1"));
+  calc::FuelDocument& doc = shown.doc;
+  ui::EnthalpyChart& chart = shown.chart;
   QVERIFY(DrawsTheDiagram(chart, FuelDiagram(doc)));
   QCOMPARE(chart.EnthalpyAxis()->titleText(), QStringLiteral("Энтальпия, кДж/м³"));
   QCOMPARE(Line(chart, "Iзл")->count(), 0);
