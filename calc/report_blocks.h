@@ -36,8 +36,8 @@ struct ReportBlock {
 using ReportColumn = std::vector<ReportBlock>;
 using ReportBand = std::vector<ReportColumn>;
 
-// A component of the mixture as the header lists it: "1. Каменный уголь (Каменный уголь)"
-// and its share "60 %".
+// A component of the mixture as the header lists it: number, name and type
+// ("1. <name> (<type>)"), and its share as typed with " %".
 struct ReportComponent {
   std::string line;
   std::string share;
