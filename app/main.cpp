@@ -10,7 +10,6 @@
 
 #include "app/application.h"
 #include "app/guarded_application.h"
-#include "app/screenshot_tour.h"
 #include "app/translations.h"
 #include "library/qt_paths.h"
 #include "ui/qt_dialogs.h"
@@ -97,9 +96,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path file = library::ToPath(files.constFirst());
     application.OpenFile(std::filesystem::absolute(file).lexically_normal());
   }
-
-  const QString screenshot_dir = qEnvironmentVariable("PYRANA_SCREENSHOT_DIR");
-  if (!screenshot_dir.isEmpty()) app::StartScreenshotTour(application, screenshot_dir);
   const int result = QApplication::exec();
   qt_app.SetDialogs(nullptr);
   return result;

@@ -1,29 +1,37 @@
-// The screenshot tour over the real windows.
-#include "app/screenshot_tour.h"
-
+// screenshot_tour PROGRAM_FOLDER PICTURE_FOLDER: starts the program's windows as pyrana
+// does, with PROGRAM_FOLDER (holding Help and Fuel) as the program's folder, shows every
+// window, menu and tab, saves a PNG of each into PICTURE_FOLDER and quits. Not part of
+// the installed program; scripts/screenshots.sh and scripts/check-package.sh run it.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <cstdio>
 
 #include "app/application.h"
+#include "app/guarded_application.h"
 #include "app/tform1.h"
 #include "app/tform4.h"
+#include "app/translations.h"
+#include "library/qt_paths.h"
 #include "library/tform3.h"
 #include "ui/main_properties_page.h"
 #include "ui/mixture_page.h"
+#include "ui/qt_dialogs.h"
 #include "ui/tform2.h"
 
-namespace app {
-
 namespace {
+
+using app::Application;
 
 class Tour {
  public:
@@ -66,7 +74,7 @@ class Tour {
   }
 
   void ShowMenus() {
-    TForm1& form1 = *app_.Form1;
+    app::TForm1& form1 = *app_.Form1;
     SaveMenu(*form1.File1, QStringLiteral("menu-file"));
     SaveMenu(*form1.Edit1, QStringLiteral("menu-editor"));
     SaveMenu(*form1.Options1, QStringLiteral("menu-settings"));
@@ -153,8 +161,25 @@ class Tour {
 
 }  // namespace
 
-void StartScreenshotTour(Application& app, const QString& folder) {
-  QTimer::singleShot(300, &app, [&app, folder] { Tour(app, folder).Run(); });
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: screenshot_tour PROGRAM_FOLDER PICTURE_FOLDER\n");
+    return 2;
+  }
+  app::GuardedApplication qt_app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Pyrana"));
+  QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+  app::InstallQtTranslations(qt_app);
+  ui::QtDialogs dialogs;
+  qt_app.SetDialogs(&dialogs);
+  const QString data_dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  Application application(library::ToPath(QString::fromLocal8Bit(argv[1])),
+                          library::ToPath(data_dir), dialogs);
+  application.Start();
+  const QString folder = QString::fromLocal8Bit(argv[2]);
+  QTimer::singleShot(300, &application,
+                     [&application, folder] { Tour(application, folder).Run(); });
+  const int result = QApplication::exec();
+  qt_app.SetDialogs(nullptr);
+  return result;
 }
-
-}  // namespace app

@@ -49,6 +49,11 @@ void RunDesign(FuelDocument& doc, bool after_cycle) {
   const float carryover = ReadCarryoverCell(design, 1, 4);
   const bool same_carryover = doc.XLSheet13.At(1, 0).value == design.At(1, 4).value;
   doc.XLSheet13.SetValue(1, 0, design.At(1, 4).value);
+  // The cycle runs a second time on purpose: the carry-over just copied into the
+  // carry-over grid feeds the ash column of the enthalpy table, and the state below is
+  // read from that table and from the volumes. A design edit always runs it, as the
+  // window does; right after a cycle that used the same carry-over the texts would come
+  // out the same, so it is skipped.
   if (!after_cycle || !same_carryover) {
     CollectAllData(doc);
     ScatterAllData(doc);

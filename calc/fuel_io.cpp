@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -47,17 +48,26 @@ void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
 
 }  // namespace
 
-bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
+void ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
   doc.Caption = path.string();
-  bool ok = true;
+  std::exception_ptr failure;
   try {
     ApplyFuelFile(doc, path);
-  } catch (const std::exception&) {
-    ok = false;
+  } catch (const fuel::FileError&) {
+    failure = std::current_exception();
   }
   ScatterAllData(doc);
   RecalcFuel(doc);
-  return ok;
+  if (failure) std::rethrow_exception(failure);
+}
+
+bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
+  try {
+    ReadLibraryFuel(doc, path);
+    return true;
+  } catch (const fuel::FileError&) {
+    return false;
+  }
 }
 
 std::array<float, fuel::kRecordSize> RecordForSave(const FuelDocument& doc) {

@@ -15,6 +15,9 @@ namespace calc {
 // not be read (the caller shows "Ошибка чтения !"); what was read before stays and the
 // results are recomputed all the same.
 bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path);
+// The same, but a file that could not be read throws its fuel::FileError (what failed,
+// the file and the system's reason) once what was read has been recomputed.
+void ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path);
 
 // The fifty record values converted for saving; throws sheets::ConvertError for a value
 // that is not a number, before anything is written.

@@ -95,8 +95,9 @@ AirLookup TemperatureFromAirEnthalpy(const DisplayedTable& table, float i) {
   auto air = [&table](int col) {
     const auto value = table.Read(DisplayedTable::kAirRow, col);
     if (!value)
-      throw sheets::ConvertError("the air enthalpy at column " + std::to_string(col) +
-                                 " is not a number");
+      throw sheets::ConvertError(
+          "the air enthalpy at column " + std::to_string(col) + " is not a number",
+          "TemperatureFromAirEnthalpy");
     return *value;
   };
   AirLookup result;

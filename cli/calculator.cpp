@@ -18,38 +18,43 @@ namespace cli {
 
 namespace {
 
+// The writers of one kind of document, one per output format.
+struct Writers {
+  Json (*json)(const calc::FuelDocument&);
+  std::string (*csv)(const calc::FuelDocument&);
+  std::string (*text)(const calc::FuelDocument&);
+};
+
+constexpr Writers kSingleFuel{SingleFuelJson, calc::FuelCsv, SingleFuelText};
+constexpr Writers kMixture{MixtureJson, calc::MixtureCsv, MixtureText};
+
+void Print(const calc::FuelDocument& doc, const Writers& writers, Format format,
+           std::ostream& out) {
+  switch (format) {
+    case Format::kJson:
+      out << JsonText(writers.json(doc), true) << '\n';
+      break;
+    case Format::kCsv:
+      out << writers.csv(doc);
+      break;
+    case Format::kText:
+      out << writers.text(doc);
+      break;
+  }
+}
+
 void RunSingleFuel(const Options& options, const std::string& path, ResultChecks checks,
                    std::ostream& out, Diagnostics& diagnostics) {
   calc::FuelDocument doc(options.decimal_separator);
-  if (!ComputeFuel(options, path, doc, diagnostics, checks)) return;
-  switch (options.format) {
-    case Format::kJson:
-      out << JsonText(SingleFuelJson(doc), true) << '\n';
-      break;
-    case Format::kCsv:
-      out << calc::FuelCsv(doc);
-      break;
-    case Format::kText:
-      out << SingleFuelText(doc);
-      break;
+  if (ComputeFuel(options, path, doc, diagnostics, checks)) {
+    Print(doc, kSingleFuel, options.format, out);
   }
 }
 
 void RunMixture(const Options& options, ResultChecks checks, std::ostream& out,
                 Diagnostics& diagnostics) {
   calc::FuelDocument doc(options.decimal_separator);
-  if (!ComputeMixture(options, doc, diagnostics, checks)) return;
-  switch (options.format) {
-    case Format::kJson:
-      out << JsonText(MixtureJson(doc), true) << '\n';
-      break;
-    case Format::kCsv:
-      out << calc::MixtureCsv(doc);
-      break;
-    case Format::kText:
-      out << MixtureText(doc);
-      break;
-  }
+  if (ComputeMixture(options, doc, diagnostics, checks)) Print(doc, kMixture, options.format, out);
 }
 
 bool IsFolder(const std::string& path) {

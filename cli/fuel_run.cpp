@@ -58,10 +58,10 @@ bool CheckFuelFile(const std::string& path, Diagnostics& diagnostics) {
 bool LoadFuel(calc::FuelDocument& doc, const std::string& path, Diagnostics& diagnostics) {
   if (!CheckFuelFile(path, diagnostics)) return false;
   try {
-    if (!calc::LoadLibraryFuel(doc, path)) {
-      diagnostics.Error(path, "could not be read a second time");
-      return false;
-    }
+    calc::ReadLibraryFuel(doc, path);
+  } catch (const fuel::FileError& e) {
+    diagnostics.Error(path, e.reason());  // gone or changed since it was checked
+    return false;
   } catch (const std::exception& e) {
     diagnostics.Warning(path, e.what());
   }

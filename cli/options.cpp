@@ -14,16 +14,62 @@ namespace cli {
 
 namespace {
 
+// An option that takes one value: its name, help, the values it takes (none: any UTF-8
+// text, typed into a cell) and what it sets when it is given.
+struct ValueOption {
+  const char* name;
+  const char* help;
+  std::vector<std::string> choices;
+  void (*set)(Options& options, const std::string& value);
+};
+
+// Before the heat-balance options in --help: the design sheet's cells.
+const std::vector<ValueOption>& DesignOptions() {
+  static const std::vector<ValueOption> kOptions = {
+      {"--excess-air",
+       "excess-air cell, default \"1\"",
+       {},
+       [](Options& o, const std::string& v) { o.excess_air = v; }},
+      {"--carryover",
+       "carry-over cell, default empty",
+       {},
+       [](Options& o, const std::string& v) { o.carryover = v; }},
+      {"--given-kind",
+       "what --given is, default temperature",
+       {"temperature", "air", "gas"},
+       [](Options& o, const std::string& v) {
+         o.given_kind = v == "temperature" ? 0 : v == "air" ? 1 : 2;
+       }},
+      {"--given", "given value, default \"100\"", {}, [](Options& o, const std::string& v) {
+         o.given = v;
+       }}};
+  return kOptions;
+}
+
+// After them: how the fuel is read and the results written.
+const std::vector<ValueOption>& SettingOptions() {
+  static const std::vector<ValueOption> kOptions = {
+      {"--norms",
+       "default 1998",
+       {"1998", "1973"},
+       [](Options& o, const std::string& v) { o.norms_1973 = v == "1973"; }},
+      {"--decimal-separator",
+       "default \".\"",
+       {".", ","},
+       [](Options& o, const std::string& v) { o.decimal_separator = v[0]; }},
+      {"--format",
+       "default text; several fuels give a table, CSV or JSON lines",
+       {"text", "json", "csv"},
+       [](Options& o, const std::string& v) {
+         o.format = v == "json" ? Format::kJson : v == "csv" ? Format::kCsv : Format::kText;
+       }}};
+  return kOptions;
+}
+
 // What CLI11 fills in; the Options are made from it.
 struct RawOptions {
-  std::string excess_air;
-  std::string carryover;
-  std::string given_kind;
-  std::string given;
+  std::map<std::string, std::string> values;  // by option name
   std::array<std::string, std::size(calc::kHeatBalanceInputs)> heat_balance;
-  std::string norms;
-  std::string decimal_separator;
-  std::string format;
   bool mix = false;
   std::vector<std::string> positional;
 };
@@ -40,17 +86,15 @@ void Describe(CLI::App& app, RawOptions& raw, Options& options) {
   app.description(
       "Fuel properties, enthalpy-temperature table, design parameters and heat balance.");
   app.set_version_flag("--version", VersionText());
-  app.add_option("--excess-air", raw.excess_air, "excess-air cell, default \"1\"")
-      ->type_name("TEXT")
-      ->check(Utf8Text());
-  app.add_option("--carryover", raw.carryover, "carry-over cell, default empty")
-      ->type_name("TEXT")
-      ->check(Utf8Text());
-  app.add_option("--given-kind", raw.given_kind, "what --given is, default temperature")
-      ->check(CLI::IsMember({"temperature", "air", "gas"}));
-  app.add_option("--given", raw.given, "given value, default \"100\"")
-      ->type_name("TEXT")
-      ->check(Utf8Text());
+  const auto add = [&app, &raw](const ValueOption& option) {
+    CLI::Option* added = app.add_option(option.name, raw.values[option.name], option.help);
+    if (option.choices.empty()) {
+      added->type_name("TEXT")->check(Utf8Text());
+    } else {
+      added->check(CLI::IsMember(option.choices));
+    }
+  };
+  for (const ValueOption& option : DesignOptions()) add(option);
   for (std::size_t i = 0; i < std::size(calc::kHeatBalanceInputs); ++i) {
     const calc::HeatBalanceInput& input = calc::kHeatBalanceInputs[i];
     const std::string initial = input.initial;
@@ -62,12 +106,7 @@ void Describe(CLI::App& app, RawOptions& raw, Options& options) {
   }
   app.add_flag("--auto-heating-value", options.auto_heating_value,
                "compute the heating value from the composition");
-  app.add_option("--norms", raw.norms, "default 1998")->check(CLI::IsMember({"1998", "1973"}));
-  app.add_option("--decimal-separator", raw.decimal_separator, "default \".\"")
-      ->check(CLI::IsMember({".", ","}));
-  app.add_option("--format", raw.format,
-                 "default text; several fuels give a table, CSV or JSON lines")
-      ->check(CLI::IsMember({"text", "json", "csv"}));
+  for (const ValueOption& option : SettingOptions()) add(option);
   app.add_flag("--mix", raw.mix, "the FUELs are a mixture of 2 to 5, each FUEL.fll=SHARE");
   app.add_option("FUEL", raw.positional, "a fuel file, several, a folder of them")
       ->type_name("FUEL.fll|FOLDER|FUEL.fll=SHARE");
@@ -116,23 +155,17 @@ Options ParseOptions(const std::vector<std::string>& args) {
   }
 
   const auto given = [&app](const std::string& name) { return app.count(name) > 0; };
-  if (given("--excess-air")) options.excess_air = raw.excess_air;
-  if (given("--carryover")) options.carryover = raw.carryover;
-  if (given("--given")) options.given = raw.given;
+  for (const auto* table : {&DesignOptions(), &SettingOptions()}) {
+    for (const ValueOption& option : *table) {
+      if (given(option.name)) option.set(options, raw.values[option.name]);
+    }
+  }
   for (std::size_t i = 0; i < std::size(calc::kHeatBalanceInputs); ++i) {
     const calc::HeatBalanceInput& input = calc::kHeatBalanceInputs[i];
     if (given(std::string("--") + input.option)) {
       options.heat_balance.push_back({&input, raw.heat_balance[i]});
     }
   }
-  if (given("--given-kind")) {
-    static const std::map<std::string, int> kKinds = {{"temperature", 0}, {"air", 1}, {"gas", 2}};
-    options.given_kind = kKinds.at(raw.given_kind);
-  }
-  options.norms_1973 = raw.norms == "1973";
-  if (given("--decimal-separator")) options.decimal_separator = raw.decimal_separator[0];
-  if (raw.format == "json") options.format = Format::kJson;
-  if (raw.format == "csv") options.format = Format::kCsv;
 
   if (raw.mix) {
     if (raw.positional.size() < 2 || raw.positional.size() > 5) {

@@ -48,6 +48,22 @@ bool IsSpace(char c) {
 // Name bytes: everything of code 32 or more, control bytes dropped.
 bool IsNameByte(char c) { return static_cast<unsigned char>(c) >= 32; }
 
+// Scans `bytes`, which stand at `offset` in the file, for the CR that ends the name line,
+// adding the name bytes before it that lie within the first kMaxNameBytes of the file.
+// Returns the CR's index in `bytes`, having marked `line` complete, or npos.
+std::size_t ScanNameLine(std::string_view bytes, std::size_t offset, NameLine& line) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == kCr) {
+      line.numbers_start = offset + i;
+      line.complete = true;
+      return i;
+    }
+    if (IsNameByte(c) && offset + i < kMaxNameBytes) line.name.push_back(c);
+  }
+  return std::string_view::npos;
+}
+
 enum class ScanKind {
   kNumber,    // a number; value and end are set
   kStop,      // not a number (or too long, or too large): the reading ends here
@@ -299,16 +315,8 @@ FuelFileContent ReadFuelChunks(const ChunkReader& read_some, int count, std::siz
       line.numbers_start = scanned;
       return content;
     }
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      const char c = bytes[i];
-      if (c == kCr) {
-        line.numbers_start = scanned + i;
-        line.complete = true;
-        numbers.assign(bytes.substr(i));
-        break;
-      }
-      if (IsNameByte(c) && scanned + i < kMaxNameBytes) line.name.push_back(c);
-    }
+    const std::size_t cr = ScanNameLine(bytes, scanned, line);
+    if (cr != std::string_view::npos) numbers.assign(bytes.substr(cr));
     scanned += bytes.size();
   }
 
@@ -382,16 +390,9 @@ FileError::FileError(const std::string& action, std::filesystem::path path, std:
 NameLine ReadNameLine(std::string_view bytes) {
   NameLine line;
   const std::size_t scanned = std::min(bytes.size(), kMaxNameBytes + 1);
-  for (std::size_t i = 0; i < scanned; ++i) {
-    const char c = bytes[i];
-    if (c == kCr) {
-      line.numbers_start = i;
-      line.complete = true;
-      return line;
-    }
-    if (IsNameByte(c) && i < kMaxNameBytes) line.name.push_back(c);
+  if (ScanNameLine(bytes.substr(0, scanned), 0, line) == std::string_view::npos) {
+    line.numbers_start = scanned;
   }
-  line.numbers_start = scanned;
   return line;
 }
 

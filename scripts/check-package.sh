@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it with apt-get and checks the installed program:
-# pyrana-calc on an installed example fuel gives the build's report, and pyrana, started
-# by an ordinary user under Xvfb, finds its library in that user's data folder, holding
-# the examples, and walks every window (the screenshot tour). Runs as root.
+# pyrana-calc on an installed example fuel gives the build's report; pyrana, started by an
+# ordinary user under Xvfb with an installed example fuel on its command line, shows that
+# fuel's window, finds its library in the user's data folder, holding the examples, and
+# quits by its menu's Alt+X with status 0; then the build's screenshot tour walks every
+# window of the installed program's folder. Runs as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,7 +40,7 @@ grep -q "xvfb-run -a pyrana" build/release/no-display.txt
 
 # The ".fll" type is Pyrana's fuel file, and a file manager opens it with Pyrana.
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-  xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin > /dev/null
+  xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin xdotool x11-utils > /dev/null
 update-mime-database /usr/share/mime
 update-desktop-database /usr/share/applications
 probe="$(mktemp -d)/x.fll"
@@ -52,18 +54,49 @@ user=pyrana-check
 id "$user" > /dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"
 rm -rf "$home/.local/share/Pyrana"
-shots="$(mktemp -d)"
-trap 'rm -rf "$shots"' EXIT
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+shots="$work/shots"
+mkdir "$shots"
+chmod 755 "$work"
 chown "$user" "$shots"
-echo "== pyrana as $user under Xvfb"
-(cd /tmp && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 \
-  PYRANA_SCREENSHOT_DIR="$shots" xvfb-run -a -s "-screen 0 1280x1024x24" pyrana)
+as_user() {
+  (cd /tmp && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 "$@")
+}
+
+# The installed program opens the fuel given to it: its window is titled with the file's
+# path. Alt+X in the main window (the first one shown) quits it.
+cat > "$work/open-and-quit.sh" <<'PROBE'
+set -u
+pyrana "$1" &
+pid=$!
+window="$(timeout 30 xdotool search --sync --onlyvisible --name '\.fll$' | head -n 1)"
+title="$(xdotool getwindowname "$window" 2> /dev/null)"
+echo "pyrana shows: $title"
+main="$(xdotool search --onlyvisible --name '^Pyrana v' | head -n 1)"
+[ -n "$main" ] && xdotool windowfocus --sync "$main" && xdotool key alt+x
+for _ in $(seq 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.2; done
+if kill -0 "$pid" 2> /dev/null; then
+  echo "pyrana did not quit on Alt+X" >&2
+  kill "$pid"
+fi
+wait "$pid"
+status=$?
+[ "$title" = "$1" ] || { echo "no window of $1" >&2; exit 1; }
+exit "$status"
+PROBE
+echo "== pyrana \"$program_dir/Fuel/$fuel\" as $user under Xvfb"
+as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/open-and-quit.sh" "$program_dir/Fuel/$fuel"
 # The program folder is read-only for the user: the library is the data folder's Fuel,
 # holding copies of every example.
 diff -r "$program_dir/Fuel" "$home/.local/share/Pyrana/Fuel"
 ls "$home/.local/share/Pyrana/Fuel"
-# The tour opens every line of the fuel list: the last example's document proves the list
-# showed them all.
+
+# The build's tour over the installed program's folder, as the user. It opens every line
+# of the fuel list: the last example's document proves the list showed them all.
+install -m 755 build/release/app/screenshot_tour "$work/screenshot_tour"
+echo "== screenshot_tour $program_dir as $user under Xvfb"
+as_user xvfb-run -a -s "-screen 0 1280x1024x24" "$work/screenshot_tour" "$program_dir" "$shots"
 examples=$(find "$program_dir/Fuel" -name '*.fll' | wc -l)
 if ! compgen -G "$shots/*-document-$examples-tab1.png" > /dev/null; then
   echo "the installed pyrana did not list the $examples example fuels:" $(ls "$shots") >&2

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-translations-l10n
   poppler-utils
-  libgl-dev xvfb xauth locales
+  libgl-dev xvfb xauth xdotool x11-utils locales
   dpkg-dev file
 )
 

@@ -356,21 +356,21 @@ std::optional<long long> ParseInteger(std::string_view text) {
 
 float TextToSingle(std::string_view text, char decimal_separator) {
   const std::optional<long double> value = ParseFloat(text, decimal_separator);
-  if (!value) throw ConvertError(NotAFloatMessage(text));
+  if (!value) throw ConvertError(NotAFloatMessage(text), "TextToSingle");
   return ToSingle(*value);
 }
 
 float ToSingle(long double value) {
-  if (std::isnan(value)) throw MathError("Invalid floating point operation");
+  if (std::isnan(value)) throw MathError("Invalid floating point operation", "ToSingle");
   // Halfway between the largest float and 2^128: from here on the nearest float is
   // the infinity. Checked before the cast, which is undefined out of range.
   constexpr long double kOverflow = 0x1.ffffffp+127L;
-  if (std::fabs(value) >= kOverflow) throw MathError("Floating point overflow");
+  if (std::fabs(value) >= kOverflow) throw MathError("Floating point overflow", "ToSingle");
   return static_cast<float>(value);
 }
 
 long double Divide(long double a, long double b) {
-  if (b == 0) throw MathError("Floating point division by zero");
+  if (b == 0) throw MathError("Floating point division by zero", "Divide");
   return a / b;
 }
 
@@ -382,7 +382,7 @@ std::string NotAFloatMessage(std::string_view text) {
 }
 
 std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator) {
-  if (!std::isfinite(value)) throw MathError("Invalid floating point operation");
+  if (!std::isfinite(value)) throw MathError("Invalid floating point operation", "FormatPattern");
   const Pattern p = ParsePattern(pattern);
   const EighteenDigits d = PatternDigits(value);
   constexpr auto kDigitCount = static_cast<long long>(std::tuple_size_v<decltype(d.digits)>);

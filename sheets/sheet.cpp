@@ -64,7 +64,12 @@ std::string Sheet::Text(int col, int row) const {
 }
 
 float Sheet::Number(int col, int row) const {
-  return TextToSingle(Text(col, row), decimal_separator_);
+  try {
+    return TextToSingle(Text(col, row), decimal_separator_);
+  } catch (Error& error) {
+    error.Within("Sheet::Number, " + CellName(col, row));
+    throw;
+  }
 }
 
 bool Sheet::IsNumber(int col, int row) const {
@@ -100,7 +105,8 @@ std::int64_t Sheet::Integer(int col, int row) const {
   if (const auto* value = std::get_if<std::int64_t>(&cell.value)) return *value;
   const std::string text = Text(col, row);
   if (auto value = ParseInteger(text)) return *value;
-  throw ConvertError("'" + text + "' is not a valid integer value");
+  throw ConvertError("'" + text + "' is not a valid integer value",
+                     "Sheet::Integer, " + CellName(col, row));
 }
 
 void Sheet::SetValue(int col, int row, CellValue value) {

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <exception>
 #include <functional>
 
 class QPrinter;
@@ -55,6 +56,10 @@ class Dialogs {
 // The error report: the failure's own text in a message box captioned "Error".
 void ReportError(Dialogs& dialogs, QWidget* parent, const QString& text);
 
+// The error report of a failure: its own text in the message box; where a calculation's
+// failure came from (routine and cell) written to the log.
+void ReportFailure(Dialogs& dialogs, QWidget* parent, const std::exception& failure);
+
 // Runs `handler`; a failure it lets through is reported and the program goes on. Every
 // slot that starts a calculation or touches a file runs through it.
 template <typename Handler>
@@ -62,7 +67,7 @@ void RunGuarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) {
   try {
     handler();
   } catch (const std::exception& error) {
-    ReportError(dialogs, parent, QString::fromUtf8(error.what()));
+    ReportFailure(dialogs, parent, error);
   }
 }
 

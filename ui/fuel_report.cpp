@@ -1,12 +1,10 @@
-// The PDF report: bands of blocks of label, value and unit read from the document's
-// sheets, the enthalpy table in three blocks of temperatures, and the diagram drawn by
-// EnthalpyChart.
+// The PDF report laid out: the header, bands of blocks of label, value and unit, the
+// enthalpy table in three blocks of temperatures, and the diagram drawn by EnthalpyChart.
 #include "ui/fuel_report.h"
 
 #include <QChart>
 #include <QCoreApplication>
 #include <QDate>
-#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QPageLayout>
@@ -16,13 +14,10 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <algorithm>
-#include <span>
+#include <string>
 #include <vector>
 
-#include "calc/design_cells.h"
-#include "calc/diagram.h"
-#include "calc/heat_balance.h"
-#include "calc/mixture.h"
+#include "calc/report_blocks.h"
 #include "ui/enthalpy_chart.h"
 
 namespace ui {
@@ -40,26 +35,10 @@ const QColor kShade(0xf1, 0xf3, 0xf5);
 const QColor kRed(0xd0, 0x00, 0x00);               // a total that is not 100, as the grids show it
 constexpr QMarginsF kPageMargins(12, 12, 12, 12);  // mm
 
-QString Cell(const sheets::Sheet& sheet, int col, int row) {
-  if (col < 0 || col >= sheet.ColCount() || row >= sheet.RowCount()) return {};
-  return QString::fromStdString(sheet.Text(col, row)).trimmed();
-}
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// Units as the sheets write them, with a raised cube.
-QString Unit(QString unit) { return unit.replace(QStringLiteral("м3"), QStringLiteral("м³")); }
-
-using Row = ReportRow;
-using Block = ReportBlock;
-
-Row SheetRow(const sheets::Sheet& sheet, int row) {
-  Row shown{Cell(sheet, 0, row), Cell(sheet, 1, row), Unit(Cell(sheet, 2, row))};
-  shown.red = row < sheet.RowCount() && sheet.At(1, row).font_color != sheets::kBlack;
-  return shown;
-}
-
-void AddRows(Block& block, const sheets::Sheet& sheet, std::initializer_list<int> rows) {
-  for (const int row : rows) block.rows.push_back(SheetRow(sheet, row));
-}
+using Row = calc::ReportRow;
+using Block = calc::ReportBlock;
 
 // Millimetres of the page to device coordinates, fonts by point size.
 class Page {
@@ -95,8 +74,15 @@ class Page {
   void Fill(double x, double y, double w, double h, const QColor& color) {
     painter_.fillRect(Rect(x, y, w, h), color);
   }
+  void Text(double x, double y, double w, double h, int flags, const std::string& text,
+            const QFont& font, const QColor& color = kInk) {
+    Text(x, y, w, h, flags, Q(text), font, color);
+  }
   double TextWidth(const QString& text, const QFont& font) const {
     return QFontMetricsF(font, painter_.device()).horizontalAdvance(text) / dpmm_;
+  }
+  double TextWidth(const std::string& text, const QFont& font) const {
+    return TextWidth(Q(text), font);
   }
   QPainter& Painter() { return painter_; }
 
@@ -107,7 +93,7 @@ class Page {
 };
 
 // A block title with a rule under it; returns the y below.
-double DrawTitle(Page& page, double x, double y, double w, const QString& title) {
+double DrawTitle(Page& page, double x, double y, double w, const std::string& title) {
   page.Text(x, y, w, kTitleHeight - 1, Qt::AlignLeft | Qt::AlignBottom, title,
             page.Font(8.5, true));
   page.Line(x, y + kTitleHeight - 0.5, x + w, y + kTitleHeight - 0.5, 0.3, kInk);
@@ -141,8 +127,8 @@ Widths Measure(const Page& page, const Block& block) {
     if (!row.heading) w.label = std::max(w.label, page.TextWidth(row.label, font) + 1);
     if (row.heading && !block.two_values) continue;
     // A little over the advance, so that no text is elided for rounding.
-    for (const QString& value : {row.value, row.value2}) {
-      w.value = std::max(w.value, page.TextWidth(value, font) + 0.5);
+    for (const std::string* value : {&row.value, &row.value2}) {
+      w.value = std::max(w.value, page.TextWidth(*value, font) + 0.5);
     }
     w.unit = std::max(w.unit, page.TextWidth(row.unit, page.Font(kRowFont)) + 0.5);
   }
@@ -191,7 +177,7 @@ double DrawBlock(Page& page, double x, double y, double w, const Block& block) {
     y += kRowHeight;
   }
   if (block.rows.empty()) {
-    page.Text(x, y, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("нет данных"),
+    page.Text(x, y, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, Q(calc::kReportNoData),
               page.Font(kRowFont, false, true), kMuted);
     y += kRowHeight;
   }
@@ -233,180 +219,29 @@ std::vector<double> ColumnWidths(const Page& page, const std::vector<std::vector
   return widths;
 }
 
-// The fuel's composition and total, from the input sheet in force.
-Block CompositionBlock(const calc::FuelDocument& doc) {
-  Block block{QStringLiteral("Состав топлива"), {}};
-  if (doc.GasSheetsShown) {
-    AddRows(block, doc.XLSheet1_2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
-  } else {
-    AddRows(block, doc.RadioButton1 ? doc.XLSheet1_1 : doc.XLSheet3, {1, 2, 3, 4, 5, 6, 7, 8});
-  }
-  if (!block.rows.empty()) block.rows.back().bold = true;  // "Всего"
-  return block;
-}
-
-// Heating value and the other characteristics; reduced values of a solid or liquid fuel.
-Block PropertiesBlock(const calc::FuelDocument& doc) {
-  Block block{QStringLiteral("Характеристики"), {}};
-  if (doc.GasSheetsShown) {
-    AddRows(block, doc.XLSheet1_2, {15, 16});
-  } else if (doc.RadioButton1) {
-    AddRows(block, doc.XLSheet1_1, {11, 10});
-  } else {
-    AddRows(block, doc.XLSheet3, {10, 14});
-  }
-  if (doc.ComboBox3 < calc::kGasType) {
-    // Beside the lower heating value: the higher one, from the heat-balance tab.
-    block.rows.insert(block.rows.begin() + 1,
-                      SheetRow(doc.XLSheet19, calc::heat_balance_row::kHigherHeatingValue));
-  }
-  if (!doc.GasSheetsShown && !doc.RadioButton1) {
-    block.rows.push_back({QStringLiteral("Приведенные значения"), {}, {}, true});
-    AddRows(block, doc.XLSheet4, {1, 2});
-  }
-  return block;
-}
-
-Block VolumesBlock(const sheets::Sheet& sheet, int first) {
-  Block block{QStringLiteral("Объемы при α = 1"), {}};
-  for (int row = first; row < first + 4; ++row) block.rows.push_back(SheetRow(sheet, row));
-  return block;
-}
-
-Block MixtureResultsBlock(const calc::FuelDocument& doc) {
-  Block block{QStringLiteral("Результаты расчета смеси"), {}};
-  AddRows(block, doc.XLSheet14, {8});
-  return block;
-}
-
-Block DesignBlock(const sheets::Sheet& design, std::span<const calc::DesignCell> cells) {
-  Block block{QStringLiteral("Расчетные параметры"), {}};
-  block.rows.push_back({QStringLiteral("Исходные данные"), {}, {}, true});
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const calc::DesignCell& cell = cells[i];
-    if (i == 3) block.rows.push_back({QStringLiteral("Продукты сгорания"), {}, {}, true});
-    Row row{Cell(design, cell.col - 1, cell.row), Cell(design, cell.col, cell.row),
-            Unit(Cell(design, cell.col + 1, cell.row))};
-    if (i == 1) row.label = QStringLiteral("Задано: ") + row.label.toLower();
-    block.rows.push_back(row);
-  }
-  return block;
-}
-
-namespace hb = calc::heat_balance_row;
-
-// Heat-balance rows first..last; one whose result is not formed (no heat output, no
-// flue-gas analysis typed) is left out.
-void AddResultRows(Block& block, const sheets::Sheet& sheet, int first, int last) {
-  for (int row = first; row <= last; ++row) {
-    if (Cell(sheet, 1, row).isEmpty()) continue;
-    block.rows.push_back(SheetRow(sheet, row));
-    block.rows.back().bold = row == hb::kEfficiency;
-  }
-}
-
-// The bases of a solid or liquid fuel as one table: each element, the ash and the heating
-// value on the dry and on the dry ash-free mass.
-Block BasesBlock(const sheets::Sheet& sheet) {
-  Block block{QStringLiteral("Состав на сухую и горючую массу"), {}, true};
-  block.rows.push_back({{}, QStringLiteral("сухая"), {}, true, false, QStringLiteral("горючая")});
-  // The sheet's labels name the mass; the columns do here.
-  auto label = [&sheet](int row) {
-    QString text = Cell(sheet, 0, row);
-    for (const QString& mass :
-         {QStringLiteral(" на сухую массу"), QStringLiteral(" сухой массы")}) {
-      text.remove(mass);
-    }
-    return text;
-  };
-  for (int i = 0; i < 5; ++i) {
-    block.rows.push_back({label(hb::kDryFirst + i), Cell(sheet, 1, hb::kDryFirst + i),
-                          Unit(Cell(sheet, 2, hb::kDryFirst + i)), false, false,
-                          Cell(sheet, 1, hb::kDafFirst + i)});
-  }
-  block.rows.push_back(SheetRow(sheet, hb::kDryFirst + 5));
-  block.rows.back().label = label(hb::kDryFirst + 5);
-  block.rows.push_back({label(hb::kDryHeatingValue), Cell(sheet, 1, hb::kDryHeatingValue),
-                        Unit(Cell(sheet, 2, hb::kDryHeatingValue)), false, false,
-                        Cell(sheet, 1, hb::kDafHeatingValue)});
-  return block;
-}
-
-// The blocks of the heat balance of XLSheet19 or XLSheet20.
-struct HeatBalanceBlocks {
-  Block inputs;  // by their symbols; those left empty are left out
-  Block balance;
-  Block furnace;
-  Block flue_gas;
-};
-
-HeatBalanceBlocks HeatBalanceOf(const sheets::Sheet& sheet) {
-  HeatBalanceBlocks blocks{.inputs = {Cell(sheet, 0, hb::kInputsHeading), {}},
-                           .balance = {Cell(sheet, 0, hb::kHeading), {}},
-                           .furnace = {Cell(sheet, 0, hb::kFurnaceHeading), {}},
-                           .flue_gas = {QStringLiteral("Анализ дымовых газов"), {}}};
-  for (const calc::HeatBalanceInput& input : calc::kHeatBalanceInputs) {
-    if (Cell(sheet, 1, input.row).isEmpty()) continue;
-    blocks.inputs.rows.push_back(SheetRow(sheet, input.row));
-    blocks.inputs.rows.back().label = QString::fromUtf8(input.symbol);
-  }
-  AddResultRows(blocks.balance, sheet, hb::kAvailableHeat, hb::kCalculatedFuelConsumption);
-  AddResultRows(blocks.furnace, sheet, hb::kHotAirEnthalpy, hb::kAdiabaticTemperature);
-  AddResultRows(blocks.flue_gas, sheet, hb::kRO2Max, hb::kExcessAirRO2);
-  return blocks;
-}
-
 // The header: name and type, or the mixture's components; returns the y below it.
-double DrawHeader(Page& page, const calc::FuelDocument& doc, bool mixture) {
+double DrawHeader(Page& page, const calc::ReportHeader& header, bool mixture) {
   const double w = page.Width();
   const QString date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
   page.Text(w - 40, 0, 40, 5, Qt::AlignRight | Qt::AlignTop, date, page.Font(7.5), kMuted);
   double y = 0;
+  page.Text(0.5, y, w - 42, 8, Qt::AlignLeft | Qt::AlignVCenter, header.title, page.Font(14, true));
+  y += 8.5;
   if (!mixture) {
-    page.Text(0.5, y, w - 42, 8, Qt::AlignLeft | Qt::AlignVCenter,
-              QString::fromStdString(doc.ComboBox1), page.Font(14, true));
-    y += 8.5;
-    QString line = QStringLiteral("Тип топлива: %1")
-                       .arg(QString::fromStdString(calc::FuelTypeName(doc.ComboBox3)));
-    if (!doc.GasSheetsShown) {
-      line += doc.RadioButton1 ? QStringLiteral(";  нормы 1973 г.")
-                               : QStringLiteral(";  нормы 1998 г.");
-    }
-    if (!doc.Caption.empty()) {
-      line +=
-          QStringLiteral(";  файл: ") + QFileInfo(QString::fromStdString(doc.Caption)).fileName();
-    }
-    page.Text(0.5, y, w, 5, Qt::AlignLeft | Qt::AlignVCenter, line, page.Font(9), kMuted);
+    page.Text(0.5, y, w, 5, Qt::AlignLeft | Qt::AlignVCenter, header.subtitle, page.Font(9),
+              kMuted);
     y += 5.5;
   } else {
-    page.Text(0.5, y, w - 42, 8, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Смесь топлив"),
-              page.Font(14, true));
-    y += 8.5;
-    bool ok = false;
-    const int count = std::clamp(QString::fromStdString(doc.Edit1).toInt(&ok), 2, 5);
-    int listed = 0;
-    for (int k = 0; k < count; ++k) {
-      const auto& slot = doc.Slots[static_cast<std::size_t>(k)];
-      // A slot with no fuel or no share takes no part in the mixture.
-      bool share_ok = false;
-      const double share = QString::fromStdString(slot.share).replace(',', '.').toDouble(&share_ok);
-      if (slot.name.empty() || !share_ok || share == 0) continue;
-      const QString name = QString::fromStdString(slot.name);
-      QString line = QStringLiteral("%1. %2").arg(++listed).arg(name);
-      if (!slot.type_name.empty())
-        line += QStringLiteral(" (%1)").arg(QString::fromStdString(slot.type_name));
-      page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter, line, page.Font(9));
-      page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter,
-                QString::fromStdString(slot.share) + QStringLiteral(" %"), page.Font(9, true));
+    for (const calc::ReportComponent& component : header.components) {
+      page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter, component.line, page.Font(9));
+      page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter, component.share,
+                page.Font(9, true));
       y += 4.5;
     }
-    page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter,
-              QStringLiteral("Сумма долей по массе"), page.Font(9), kMuted);
-    bool total_ok = false;
-    const double total = QString::fromStdString(doc.Edit3).replace(',', '.').toDouble(&total_ok);
-    page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter,
-              QString::fromStdString(doc.Edit3) + QStringLiteral(" %"), page.Font(9),
-              total_ok && qAbs(total - 100) < 1e-6 ? kMuted : kRed);
+    page.Text(4, y, w - 30, 4.5, Qt::AlignLeft | Qt::AlignVCenter, header.total_label, page.Font(9),
+              kMuted);
+    page.Text(w - 30, y, 22, 4.5, Qt::AlignRight | Qt::AlignVCenter, header.total, page.Font(9),
+              header.total_red ? kRed : kMuted);
     y += 5;
   }
   page.Line(0, y + 0.5, w, y + 0.5, 0.5, kInk);
@@ -414,40 +249,36 @@ double DrawHeader(Page& page, const calc::FuelDocument& doc, bool mixture) {
 }
 
 // The enthalpy table in three side-by-side blocks of temperatures; returns the y below.
-double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
-                         const sheets::Sheet& titles) {
+double DrawEnthalpyTable(Page& page, double y, const calc::ReportEnthalpyTable& table) {
   const double w = page.Width();
-  QString unit = Unit(QString::fromStdString(calc::EnthalpyUnit(titles)));
-  if (unit.isEmpty()) unit = QStringLiteral("кДж/кг");
-  y = DrawTitle(page, 0, y, w,
-                QStringLiteral("Энтальпии воздуха и продуктов сгорания при α = 1, %1").arg(unit));
+  y = DrawTitle(page, 0, y, w, table.title);
   constexpr int kParts = 3;
-  const int part_rows = (table.ColCount() + kParts - 1) / kParts;
+  const int count = static_cast<int>(table.rows.size());
+  const int part_rows = (count + kParts - 1) / kParts;
   const double gap = 5;
   const double block_w = (w - gap * (kParts - 1)) / kParts;
   const double widths[] = {10, (block_w - 10) / 3, (block_w - 10) / 3, (block_w - 10) / 3};
-  const QString headings[] = {QStringLiteral("t, °С"), QStringLiteral("Воздух I⁰в"),
-                              QStringLiteral("Газы I⁰г"), QStringLiteral("Зола Iзл")};
   double bottom = y;
   for (int part = 0; part < kParts; ++part) {
     const double x0 = part * (block_w + gap);
     double yy = y + 0.5;
     double x = x0;
     for (int c = 0; c < 4; ++c) {
-      page.Text(x, yy, widths[c] - 1.5, kRowHeight, Qt::AlignRight | Qt::AlignVCenter, headings[c],
-                page.Font(kRowFont, true));
+      page.Text(x, yy, widths[c] - 1.5, kRowHeight, Qt::AlignRight | Qt::AlignVCenter,
+                table.headings[static_cast<std::size_t>(c)], page.Font(kRowFont, true));
       x += widths[c];
     }
     yy += kRowHeight + 0.3;
     page.Line(x0, yy, x0 + block_w, yy, 0.15, kRule);
     const int from = part * part_rows;
-    const int to = std::min(from + part_rows, table.ColCount());
-    for (int col = from; col < to; ++col) {
-      if ((col - from) % 2 == 1) page.Fill(x0, yy, block_w, kRowHeight, kShade);
+    const int to = std::min(from + part_rows, count);
+    for (int i = from; i < to; ++i) {
+      if ((i - from) % 2 == 1) page.Fill(x0, yy, block_w, kRowHeight, kShade);
       x = x0;
       for (int r = 0; r < 4; ++r) {
         page.Text(x, yy, widths[r] - 1.5, kRowHeight, Qt::AlignRight | Qt::AlignVCenter,
-                  Cell(table, col, r), page.Font(kRowFont, r == 0));
+                  table.rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(r)],
+                  page.Font(kRowFont, r == 0));
         x += widths[r];
       }
       yy += kRowHeight;
@@ -462,9 +293,10 @@ double DrawEnthalpyTable(Page& page, double y, const sheets::Sheet& table,
 }
 
 // The diagram drawn by the chart widget into the rest of the page.
-void DrawDiagram(Page& page, double y, double h, const calc::FuelDocument& doc, bool mixture) {
+void DrawDiagram(Page& page, double y, double h, const std::string& title,
+                 const calc::FuelDocument& doc, bool mixture) {
   const double w = page.Width();
-  y = DrawTitle(page, 0, y, w, QStringLiteral("I–ϑ диаграмма"));
+  y = DrawTitle(page, 0, y, w, title);
   h -= kTitleHeight + 1;
   EnthalpyChart chart;
   // Laid out at a screen size of the page's aspect, then scaled onto the page.
@@ -484,36 +316,14 @@ void DrawDiagram(Page& page, double y, double h, const calc::FuelDocument& doc, 
 
 }  // namespace
 
-std::vector<ReportBand> FuelReportBands(const calc::FuelDocument& doc, bool mixture) {
-  if (mixture) {
-    // The mixture's first band has room for the heat-balance inputs; headed as on the
-    // tab, they name the balance beside the design parameters.
-    HeatBalanceBlocks balance = HeatBalanceOf(doc.XLSheet20);
-    balance.inputs.title = Cell(doc.XLSheet20, 0, hb::kHeading);
-    balance.inputs.rows.insert(balance.inputs.rows.begin(),
-                               {Cell(doc.XLSheet20, 0, hb::kInputsHeading), {}, {}, true});
-    balance.balance.title = Cell(doc.XLSheet20, 0, hb::kBalanceHeading);
-    return {{{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, 3)},
-             {DesignBlock(doc.XLSheet17, calc::kMixtureDesignCells)},
-             {balance.inputs}},
-            {{balance.balance}, {balance.furnace, balance.flue_gas}}};
-  }
-  HeatBalanceBlocks balance = HeatBalanceOf(doc.XLSheet19);
-  ReportColumn last = {balance.flue_gas};
-  if (doc.ComboBox3 < calc::kGasType) last.push_back(BasesBlock(doc.XLSheet19));
-  return {{{CompositionBlock(doc)},
-           {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, 2)},
-           {DesignBlock(doc.XLSheet15, calc::kFuelDesignCells)}},
-          {{balance.inputs}, {balance.balance, balance.furnace}, last}};
-}
-
 void PaintFuelReport(QPainter& painter, const QRectF& area, double dots_per_mm,
                      const calc::FuelDocument& doc, bool mixture) {
+  const calc::FuelReport report = calc::MakeFuelReport(doc, mixture);
   Page page(painter, area, dots_per_mm);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  double y = DrawHeader(page, doc, mixture);
-  for (const ReportBand& band : FuelReportBands(doc, mixture)) {
+  double y = DrawHeader(page, report.header, mixture);
+  for (const calc::ReportBand& band : report.bands) {
     double gap = 5;
     const std::vector<double> widths = ColumnWidths(page, band, gap);
     double bottom = y;
@@ -524,18 +334,16 @@ void PaintFuelReport(QPainter& painter, const QRectF& area, double dots_per_mm,
     }
     y = bottom + kGap;
   }
-  y = mixture ? DrawEnthalpyTable(page, y, doc.XLSheet16, doc.XLSheet18)
-              : DrawEnthalpyTable(page, y, doc.XLSheet6, doc.XLSheet8);
+  y = DrawEnthalpyTable(page, y, report.enthalpy);
   y += kGap;
-  DrawDiagram(page, y, std::min(page.Height() - y, 120.0), doc, mixture);
+  DrawDiagram(page, y, std::min(page.Height() - y, 120.0), report.diagram_title, doc, mixture);
   painter.restore();
 }
 
 void PrepareReportPrinter(QPrinter& printer, const calc::FuelDocument& doc, bool mixture) {
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins,
                                     QPageLayout::Millimeter));
-  printer.setDocName(mixture ? QStringLiteral("Смесь топлив")
-                             : QString::fromStdString(doc.ComboBox1));
+  printer.setDocName(Q(calc::ReportTitle(doc, mixture)));
   printer.setCreator(QStringLiteral("Pyrana"));
 }
 
@@ -559,8 +367,7 @@ QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QS
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins,
                                      QPageLayout::Millimeter));
-    writer.setTitle(mixture ? QStringLiteral("Смесь топлив")
-                            : QString::fromStdString(doc.ComboBox1));
+    writer.setTitle(Q(calc::ReportTitle(doc, mixture)));
     writer.setCreator(QStringLiteral("Pyrana"));
     QPainter painter;
     if (!painter.begin(&writer)) {

@@ -1,11 +1,8 @@
-// The one-page PDF report of the open fuel or of the mixture: name and type (or the
-// components and shares), composition, heating value, reduced values, volumes, the
-// design parameters, the heat balance, the enthalpy table and the I–ϑ diagram, all from
-// displayed texts.
+// The one-page PDF report of the open fuel or of the mixture: the texts of
+// calc/report_blocks laid out on an A4 page, with the date and the I–ϑ diagram.
 #pragma once
 
 #include <QString>
-#include <vector>
 
 #include "calc/fuel_document.h"
 
@@ -14,33 +11,6 @@ class QPrinter;
 class QRectF;
 
 namespace ui {
-
-// A row of a report block: label, value and unit as the sheets show them.
-struct ReportRow {
-  QString label;
-  QString value;
-  QString unit;
-  bool heading = false;  // a sub-heading over the rows below it
-  bool bold = false;     // a total
-  QString value2{};      // the second value of a block with two value columns
-  bool red = false;      // the value is red on screen
-};
-
-// A titled block of rows; the bases have two value columns (dry, dry ash-free).
-struct ReportBlock {
-  QString title;
-  std::vector<ReportRow> rows;
-  bool two_values = false;
-};
-
-// Blocks stacked in one column; columns side by side in one band; bands one under another.
-using ReportColumn = std::vector<ReportBlock>;
-using ReportBand = std::vector<ReportColumn>;
-
-// The label–value–unit bands of the report of the single fuel, or of the mixture when
-// `mixture`: what the fuel is and its design parameters, then its heat balance. The
-// enthalpy table and the diagram follow them on the page.
-std::vector<ReportBand> FuelReportBands(const calc::FuelDocument& doc, bool mixture);
 
 // Paints the report of the single fuel, or of the mixture when `mixture`, into `page`
 // (device coordinates of `painter`) of a device with `dots_per_mm` dots per millimetre.

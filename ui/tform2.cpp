@@ -465,7 +465,7 @@ bool TForm2::WriteFile(const QString& path) {
     bytes = fuel::FormatFuelFile(fuel::Utf8ToCp1251(doc_.ComboBox1), calc::RecordForSave(doc_));
   } catch (const std::exception& error) {
     // A record value that is not a number: the conversion's own text; nothing is written.
-    ReportError(dialogs_, this, QString::fromUtf8(error.what()));
+    ReportFailure(dialogs_, this, error);
     return false;
   }
   // The new file is written beside the old one and renamed over it, so a failure leaves

@@ -88,6 +88,16 @@ TEST_F(FuelIoTest, UnreadableFileKeepsWhatWasThereAndStillRecalculates) {
   EXPECT_EQ(doc.XLSheet10.Text(2, 2), "55");
   EXPECT_EQ(doc.XLSheet2.Text(1, 2), "5.7498");
   EXPECT_EQ(doc.Caption, (dir_ / "missing.fll").string());
+  // The throwing variant says why, and recomputes all the same.
+  doc.XLSheet2.SetText(1, 2, "stale");
+  try {
+    ReadLibraryFuel(doc, dir_ / "missing.fll");
+    ADD_FAILURE() << "no FileError";
+  } catch (const fuel::FileError& e) {
+    EXPECT_EQ(e.path(), dir_ / "missing.fll");
+    EXPECT_EQ(e.reason(), "No such file or directory");
+  }
+  EXPECT_EQ(doc.XLSheet2.Text(1, 2), "5.7498");
 }
 
 // A file that gives no name line is named after itself, never after the fuel loaded

@@ -47,6 +47,36 @@ TEST(SheetTest, CellValuesReadAsTextNumberAndInteger) {
   EXPECT_EQ(sheet.Text(1, 0), "4.1");
 }
 
+// A failure keeps the text the user sees and names the routines and the cell it came
+// from; a range failure stays a MathError on its way out of the sheet.
+TEST(SheetTest, FailuresNameTheirRoutineAndCell) {
+  Sheet sheet(3, 4, '.');
+  sheet.SetText(1, 2, "abc");
+  sheet.SetText(2, 3, "1e39");
+  try {
+    sheet.Number(1, 2);
+    FAIL() << "abc read as a number";
+  } catch (const ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
+    EXPECT_EQ(e.where(), "TextToSingle in Sheet::Number, cell (1, 2)");
+  }
+  try {
+    sheet.Number(2, 3);
+    FAIL() << "1e39 read as a single";
+  } catch (const MathError& e) {
+    EXPECT_STREQ(e.what(), "Floating point overflow");
+    EXPECT_EQ(ErrorOrigin(e), "ToSingle in Sheet::Number, cell (2, 3)");
+  }
+  try {
+    sheet.Integer(1, 2);
+    FAIL() << "abc read as an integer";
+  } catch (const ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+    EXPECT_EQ(e.where(), "Sheet::Integer, cell (1, 2)");
+  }
+  EXPECT_EQ(ErrorOrigin(std::runtime_error("other")), "");
+}
+
 TEST(SheetTest, ListCellShowsItemAndHoldsIndex) {
   Sheet sheet(2, 11);
   sheet.SetItems(1, 10, {"да", "нет"});
