@@ -28,7 +28,7 @@ struct BatchRun {
   bool operator==(const BatchRun&) const = default;
 };
 
-BatchRun Run(const std::vector<fs::path>& files, const Options& options, int workers) {
+BatchRun RunFiles(const std::vector<fs::path>& files, const Options& options, int workers) {
   std::ostringstream out, err;
   Diagnostics diagnostics(err);
   RunBatch(files, options, ResultChecks{}, out, diagnostics, workers);
@@ -86,12 +86,13 @@ TEST_F(GeneratedFuels, OneWorkerAndTwoPrintTheSame) {
   json.norms_1973 = true;
   json.auto_heating_value = true;
   for (const Options& options : {text, csv, json}) {
-    const BatchRun one = Run(files_, options, 1);
+    const BatchRun one = RunFiles(files_, options, 1);
     EXPECT_EQ(one.status, kExitUnreadable);
     EXPECT_NE(one.err.find("fuel49.fll"), std::string::npos);  // a missing file
     EXPECT_NE(one.err.find("fuel36.fll: incomplete fuel file"), std::string::npos);
     EXPECT_NE(one.out.find("Fuel 239"), std::string::npos);
-    EXPECT_TRUE(Run(files_, options, 2) == one) << "format " << static_cast<int>(options.format);
+    EXPECT_TRUE(RunFiles(files_, options, 2) == one)
+        << "format " << static_cast<int>(options.format);
   }
 }
 
@@ -104,11 +105,11 @@ TEST_F(GeneratedFuels, EachFuelComesOutAsFromANewDocument) {
   std::string out;
   std::string err;
   for (const fs::path& file : files_) {
-    const BatchRun alone = Run({file}, options, 1);
+    const BatchRun alone = RunFiles({file}, options, 1);
     out += alone.out;
     err += alone.err;
   }
-  const BatchRun batch = Run(files_, options, 2);
+  const BatchRun batch = RunFiles(files_, options, 2);
   EXPECT_EQ(batch.out, out);
   EXPECT_EQ(batch.err, err);
 }
