@@ -112,7 +112,7 @@ void WriteTotal(const FuelDocument& doc, int first, int last,
   const char sep = doc.DecimalSeparator();
   float sum = 0;
   for (int row = first; row <= last; ++row) {
-    if (const auto value = sheets::ParseFloat(doc.XLSheet10.Text(kValueCol, row), sep)) {
+    if (const auto value = doc.XLSheet10.ParsedNumber(kValueCol, row)) {
       sum = sheets::ToSingle(static_cast<long double>(sum) + sheets::ToSingle(*value));
     }
   }
@@ -194,8 +194,7 @@ void ScatterAllData(FuelDocument& doc) {
   } else {
     Scatter(record, kSolid1998Composition, doc.XLSheet3);
     Scatter(record, kSolid1998Temperatures, doc.XLSheet4);
-    const auto slagging =
-        sheets::ParseFloat(record.Text(kValueCol, kSlaggingRow), doc.DecimalSeparator());
+    const auto slagging = record.ParsedNumber(kValueCol, kSlaggingRow);
     doc.XLSheet4.SetInteger(1, 10, slagging && *slagging > 0 ? 0 : 1);
     Scatter(record, kSolid1998Oxides, doc.XLSheet5);
   }

@@ -32,6 +32,11 @@ float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row) {
 void WriteEnthalpyTable(const FuelDocument& doc, sheets::Sheet& table, const TheoreticalVolumes& v,
                         float ash_percent, CarryoverCell carryover_cell) {
   const char sep = table.DecimalSeparator();
+  // Read (and written back clamped) once: every column takes the same carry-over.
+  const float carryover =
+      carryover_cell.sheet
+          ? ReadCarryoverCell(*carryover_cell.sheet, carryover_cell.col, carryover_cell.row)
+          : 0;
   for (int j = 0; j < kTemperatureColumns; ++j) {
     const SpecificEnthalpies c = ReadEnthalpyRow(doc, j);
     const float air = sheets::ToSingle(static_cast<long double>(v.air) * c.air);
@@ -40,8 +45,6 @@ void WriteEnthalpyTable(const FuelDocument& doc, sheets::Sheet& table, const The
                                        static_cast<long double>(v.water) * c.h2o);
     float ash = 0;
     if (carryover_cell.sheet) {
-      const float carryover =
-          ReadCarryoverCell(*carryover_cell.sheet, carryover_cell.col, carryover_cell.row);
       ash = sheets::ToSingle(static_cast<long double>(c.ash) * carryover * ash_percent * 0.01L);
     }
     table.SetText(j, 1, sheets::FormatPattern(air, "0.##", sep));

@@ -34,7 +34,7 @@ struct CarryoverCell {
 };
 
 // Fills rows 1..3 of an enthalpy–temperature sheet: I0air, I0g and Iash ("-" where
-// negative) with "0.##". The carry-over cell is read once per column.
+// negative) with "0.##". The carry-over cell is read once.
 void WriteEnthalpyTable(const FuelDocument& doc, sheets::Sheet& table,
                         const TheoreticalVolumes& volumes, float ash_percent,
                         CarryoverCell carryover);

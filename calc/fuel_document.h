@@ -25,7 +25,11 @@ class FuelDocument {
   explicit FuelDocument(char decimal_separator = '.');
 
   FuelDocument(const FuelDocument&) = delete;
-  FuelDocument& operator=(const FuelDocument&) = delete;
+
+  // Takes every sheet (values, parsed numbers, layout) and control of `fresh`, as a new
+  // document: cheaper than laying one out again. For a document no view listens to: the
+  // sheets' listeners become those of `fresh`.
+  void ResetTo(const FuelDocument& fresh) { *this = fresh; }
 
   char DecimalSeparator() const { return decimal_separator_; }
 
@@ -97,6 +101,8 @@ class FuelDocument {
   std::vector<sheets::Sheet*> Sheets();
 
  private:
+  FuelDocument& operator=(const FuelDocument&) = default;
+
   char decimal_separator_;
 };
 

@@ -46,8 +46,7 @@ void WriteAllStates(sheets::Sheet& design, const StateCells& cells, const std::s
 }  // namespace
 
 std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCells& cells) {
-  const auto parsed =
-      sheets::ParseFloat(design.Text(cells.given.col, cells.given.row), design.DecimalSeparator());
+  const auto parsed = design.ParsedNumber(cells.given.col, cells.given.row);
   if (!parsed) return std::nullopt;
   const auto given = TrySingle(*parsed);
   if (!given || !(*given > 0)) return std::nullopt;
@@ -57,7 +56,7 @@ std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCel
 DisplayedTable::DisplayedTable(const sheets::Sheet& sheet) {
   for (int row = 0; row < 4; ++row) {
     for (int col = 0; col < kColumns; ++col) {
-      const auto value = sheets::ParseFloat(sheet.Text(col, row), sheet.DecimalSeparator());
+      const auto value = sheet.ParsedNumber(col, row);
       if (value)
         values_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = TrySingle(*value);
     }

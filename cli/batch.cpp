@@ -2,8 +2,14 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <memory>
+#include <mutex>
 #include <sstream>
 #include <system_error>
+#include <thread>
 
 #include "calc/csv_export.h"
 #include "calc/design_cells.h"
@@ -45,6 +51,73 @@ std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
   }
   return out;
 }
+
+// Fuels a worker takes at a time, and the most workers worth starting.
+constexpr std::size_t kChunkSize = 32;
+constexpr unsigned kMaxWorkers = 8;
+
+// What one fuel of the batch gives: its diagnostics and, when it was computed, its row.
+struct FuelOutput {
+  struct Log {
+    std::ostringstream printed;
+    Diagnostics diagnostics{printed};
+  };
+  std::unique_ptr<Log> log = std::make_unique<Log>();  // kept in place while moved
+  bool computed = false;
+  std::vector<std::string> row;  // the text table's row
+  std::string line;              // the CSV or JSON line
+};
+
+// Consecutive fuels of the batch, done by one worker; `done` is guarded by the batch's mutex.
+struct Chunk {
+  std::vector<FuelOutput> fuels;
+  std::exception_ptr failure;
+  bool done = false;
+};
+
+// Reads every cell of every sheet as a number once, so that copies of the document start
+// with their numbers parsed.
+void ParseEveryCell(calc::FuelDocument& doc) {
+  for (const sheets::Sheet* sheet : doc.Sheets()) {
+    for (int row = 0; row < sheet->RowCount(); ++row) {
+      for (int col = 0; col < sheet->ColCount(); ++col)
+        static_cast<void>(sheet->IsNumber(col, row));
+    }
+  }
+}
+
+struct FuelJob {
+  const std::vector<std::filesystem::path>& files;
+  const Options& options;
+  ResultChecks checks;
+  const calc::FuelDocument& fresh;
+
+  // Computes file i in `doc`, reset to the fresh document first.
+  FuelOutput Run(std::size_t i, calc::FuelDocument& doc) const {
+    FuelOutput result;
+    doc.ResetTo(fresh);
+    result.computed = ComputeFuel(options, files[i].string(), doc, result.log->diagnostics, checks);
+    if (!result.computed) return result;
+    switch (options.format) {
+      case Format::kCsv: {
+        const char point = options.decimal_separator;
+        std::vector<std::string> row = BatchRow(doc);
+        row[0] = calc::CsvText(row[0]);
+        row[1] = calc::CsvText(row[1]);
+        for (std::size_t c = 2; c < row.size(); ++c) row[c] = calc::CsvValue(row[c], point);
+        result.line = calc::CsvRow(row, calc::CsvSeparator(point));
+        break;
+      }
+      case Format::kJson:
+        result.line = JsonText(BatchJson(doc), false) + '\n';
+        break;
+      case Format::kText:
+        result.row = BatchRow(doc);
+        break;
+    }
+    return result;
+  }
+};
 
 }  // namespace
 
@@ -102,32 +175,71 @@ Json BatchJson(const calc::FuelDocument& doc) {
   return json;
 }
 
+int BatchWorkers() {
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, kMaxWorkers));
+}
+
 void RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
-              ResultChecks checks, std::ostream& out, Diagnostics& diagnostics) {
+              ResultChecks checks, std::ostream& out, Diagnostics& diagnostics, int workers) {
+  const std::size_t chunk_count = (files.size() + kChunkSize - 1) / kChunkSize;
+  std::vector<Chunk> chunks(chunk_count);
+  // One laid-out document, every number of it parsed once; each fuel starts from a copy.
+  calc::FuelDocument fresh(options.decimal_separator);
+  ParseEveryCell(fresh);
+  const FuelJob job{files, options, checks, fresh};
+
+  std::mutex mutex;
+  std::condition_variable chunk_done;
+  std::atomic<std::size_t> next_chunk{0};
+  const auto work = [&] {
+    calc::FuelDocument doc(options.decimal_separator);
+    for (std::size_t k = next_chunk++; k < chunk_count; k = next_chunk++) {
+      Chunk& chunk = chunks[k];
+      try {
+        for (std::size_t i = k * kChunkSize; i < std::min(files.size(), (k + 1) * kChunkSize); ++i)
+          chunk.fuels.push_back(job.Run(i, doc));
+      } catch (...) {
+        chunk.failure = std::current_exception();
+      }
+      {
+        const std::lock_guard lock(mutex);
+        chunk.done = true;
+      }
+      chunk_done.notify_all();
+    }
+  };
+  std::vector<std::jthread> threads;
+  if (workers > 1 && chunk_count > 1) {
+    const std::size_t count = std::min(static_cast<std::size_t>(workers), chunk_count);
+    for (std::size_t n = 0; n < count; ++n) threads.emplace_back(work);
+  } else {
+    work();
+  }
+
   const char point = options.decimal_separator;
   const char csv_sep = calc::CsvSeparator(point);
   std::vector<std::vector<std::string>> table = {BatchHeader()};
   if (options.format == Format::kCsv) {
     out << calc::kCsvByteOrderMark << calc::CsvRow(BatchHeader(), csv_sep);
   }
-  for (const auto& file : files) {
-    calc::FuelDocument doc(options.decimal_separator);
-    if (!ComputeFuel(options, file.string(), doc, diagnostics, checks)) continue;
-    switch (options.format) {
-      case Format::kCsv: {
-        std::vector<std::string> row = BatchRow(doc);
-        row[0] = calc::CsvText(row[0]);
-        row[1] = calc::CsvText(row[1]);
-        for (std::size_t i = 2; i < row.size(); ++i) row[i] = calc::CsvValue(row[i], point);
-        out << calc::CsvRow(row, csv_sep);
-        break;
+  for (Chunk& chunk : chunks) {
+    {
+      std::unique_lock lock(mutex);
+      chunk_done.wait(lock, [&chunk] { return chunk.done; });
+    }
+    for (FuelOutput& fuel : chunk.fuels) {
+      diagnostics.Append(fuel.log->diagnostics, fuel.log->printed.str());
+      if (!fuel.computed) continue;
+      if (options.format == Format::kText) {
+        table.push_back(std::move(fuel.row));
+      } else {
+        out << fuel.line;
       }
-      case Format::kJson:
-        out << JsonText(BatchJson(doc), false) << '\n';
-        break;
-      case Format::kText:
-        table.push_back(BatchRow(doc));
-        break;
+    }
+    chunk.fuels.clear();
+    if (chunk.failure) {
+      next_chunk = chunk_count;  // the workers stop after their chunk
+      std::rethrow_exception(chunk.failure);
     }
   }
   if (options.format == Format::kText) out << AlignedTable(table);
@@ -136,7 +248,7 @@ void RunBatch(const std::vector<std::filesystem::path>& files, const Options& op
 int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
              std::ostream& out, std::ostream& err) {
   Diagnostics diagnostics(err);
-  RunBatch(files, options, ResultChecks{}, out, diagnostics);
+  RunBatch(files, options, ResultChecks{}, out, diagnostics, BatchWorkers());
   return diagnostics.ExitStatus();
 }
 

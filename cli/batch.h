@@ -27,11 +27,17 @@ const std::vector<std::string>& BatchHeader();
 std::vector<std::string> BatchRow(const calc::FuelDocument& doc);
 Json BatchJson(const calc::FuelDocument& doc);
 
+// The workers a batch starts: one per core, at least one.
+int BatchWorkers();
+
 // Computes every file and prints its row; a file that cannot be read is reported and
-// skipped, one that comes out incomplete is reported and printed.
+// skipped, one that comes out incomplete is reported and printed. `workers` threads share
+// the files in chunks; rows and diagnostics come out in the order of the files whatever
+// their number.
 void RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
-              ResultChecks checks, std::ostream& out, Diagnostics& diagnostics);
-// The same with its own diagnostics on `err`; returns the exit status.
+              ResultChecks checks, std::ostream& out, Diagnostics& diagnostics,
+              int workers = BatchWorkers());
+// The same with its own diagnostics on `err`, on BatchWorkers(); returns the exit status.
 int RunBatch(const std::vector<std::filesystem::path>& files, const Options& options,
              std::ostream& out, std::ostream& err);
 

@@ -27,6 +27,12 @@ void Diagnostics::Warning(const std::string& what) {
   Line(what);
 }
 
+void Diagnostics::Append(const Diagnostics& other, const std::string& printed) {
+  error_ = error_ || other.error_;
+  warning_ = warning_ || other.warning_;
+  err_ << printed;
+}
+
 int Diagnostics::ExitStatus() const {
   if (error_) return kExitUnreadable;
   return warning_ ? kExitIncomplete : kExitComplete;

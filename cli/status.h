@@ -23,6 +23,10 @@ class Diagnostics {
   // A warning that names no place (an option).
   void Warning(const std::string& what);
 
+  // Prints `printed`, the lines that `other` wrote to its own stream, and takes over its
+  // errors and warnings: work done apart, told in its place.
+  void Append(const Diagnostics& other, const std::string& printed);
+
   // kExitUnreadable after an error, else kExitIncomplete after a warning, else
   // kExitComplete.
   int ExitStatus() const;

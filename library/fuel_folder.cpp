@@ -2,7 +2,9 @@
 #include "library/fuel_folder.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
+#include <utility>
 
 #include "fuel/fuel_file.h"
 
@@ -66,6 +68,27 @@ bool HasFuelExtension(std::string_view name) {
   });
 }
 
+// The order of CompareFileNames as a key computed once per name: the folded code points,
+// then the bytes.
+struct FileNameKey {
+  std::u32string folded;
+  std::string bytes;
+  std::filesystem::path path;
+
+  bool operator<(const FileNameKey& other) const {
+    if (const int order = folded.compare(other.folded); order != 0) return order < 0;
+    return bytes < other.bytes;
+  }
+};
+
+FileNameKey KeyOf(std::filesystem::path path) {
+  FileNameKey key{{}, path.filename().string(), std::move(path)};
+  key.folded.reserve(key.bytes.size());
+  for (std::size_t pos = 0; pos < key.bytes.size();)
+    key.folded.push_back(FoldCase(NextCodePoint(key.bytes, pos)));
+  return key;
+}
+
 }  // namespace
 
 int CompareFileNames(std::string_view a, std::string_view b) {
@@ -88,21 +111,22 @@ std::vector<std::filesystem::path> ListFuelFiles(const std::filesystem::path& fo
 
 std::vector<std::filesystem::path> ListFuelFiles(const std::filesystem::path& folder,
                                                  std::error_code& error) {
-  std::vector<std::filesystem::path> files;
+  std::vector<FileNameKey> keys;
   error.clear();
   std::filesystem::directory_iterator it(folder, error);
-  if (error) return files;
+  if (error) return {};
   for (const std::filesystem::directory_iterator end; it != end; it.increment(error)) {
     if (error) break;
     const std::filesystem::path& path = it->path();
     if (!HasFuelExtension(path.filename().string())) continue;
     std::error_code type_error;
     if (!it->is_regular_file(type_error)) continue;
-    files.push_back(path);
+    keys.push_back(KeyOf(path));
   }
-  std::sort(files.begin(), files.end(), [](const auto& x, const auto& y) {
-    return CompareFileNames(x.filename().string(), y.filename().string()) < 0;
-  });
+  std::sort(keys.begin(), keys.end());
+  std::vector<std::filesystem::path> files;
+  files.reserve(keys.size());
+  for (FileNameKey& key : keys) files.push_back(std::move(key.path));
   return files;
 }
 

@@ -20,6 +20,7 @@ Sheet::Sheet(int col_count, int row_count, char decimal_separator)
       row_count_(row_count),
       decimal_separator_(decimal_separator),
       cells_(static_cast<std::size_t>(col_count) * static_cast<std::size_t>(row_count)),
+      parsed_(cells_.size()),
       column_widths_(static_cast<std::size_t>(col_count), kDefaultColumnWidth) {
   if (col_count <= 0 || row_count <= 0) throw std::invalid_argument("empty sheet");
 }
@@ -27,16 +28,20 @@ Sheet::Sheet(int col_count, int row_count, char decimal_separator)
 void Sheet::SetDecimalSeparator(char separator) {
   if (separator == decimal_separator_) return;
   decimal_separator_ = separator;
+  std::fill(parsed_.begin(), parsed_.end(), ParsedText{});
   NotifyLayout();
 }
 
-const Cell& Sheet::At(int col, int row) const {
+std::size_t Sheet::IndexOf(int col, int row) const {
   if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_) {
     throw std::out_of_range("cell (" + std::to_string(col) + ", " + std::to_string(row) +
                             ") is outside the sheet");
   }
-  return cells_[static_cast<std::size_t>(row) * col_count_ + col];
+  return static_cast<std::size_t>(row) * static_cast<std::size_t>(col_count_) +
+         static_cast<std::size_t>(col);
 }
+
+const Cell& Sheet::At(int col, int row) const { return cells_[IndexOf(col, row)]; }
 
 Cell& Sheet::MutableAt(int col, int row) {
   return const_cast<Cell&>(std::as_const(*this).At(col, row));
@@ -63,18 +68,31 @@ std::string Sheet::Text(int col, int row) const {
   return std::visit(Visitor{decimal_separator_}, cell.value);
 }
 
+std::optional<long double> Sheet::ParsedNumber(int col, int row) const {
+  ParsedText& parsed = parsed_[IndexOf(col, row)];
+  if (parsed.state == ParsedText::State::kUnknown) {
+    const std::optional<long double> value = ParseFloat(Text(col, row), decimal_separator_);
+    parsed.state = value ? ParsedText::State::kNumber : ParsedText::State::kNotANumber;
+    parsed.value = value.value_or(0);
+  }
+  if (parsed.state == ParsedText::State::kNotANumber) return std::nullopt;
+  return parsed.value;
+}
+
 float Sheet::Number(int col, int row) const {
+  const std::optional<long double> value = ParsedNumber(col, row);
+  if (!value) {
+    throw ConvertError(NotAFloatMessage(Text(col, row)), "Sheet::Number, " + CellName(col, row));
+  }
   try {
-    return TextToSingle(Text(col, row), decimal_separator_);
+    return ToSingle(*value);
   } catch (Error& error) {
     error.Within("Sheet::Number, " + CellName(col, row));
     throw;
   }
 }
 
-bool Sheet::IsNumber(int col, int row) const {
-  return ParseFloat(Text(col, row), decimal_separator_).has_value();
-}
+bool Sheet::IsNumber(int col, int row) const { return ParsedNumber(col, row).has_value(); }
 
 std::string Sheet::DisplayText(int col, int row) const {
   const MergedArea* area = AreaAt(col, row);
@@ -116,6 +134,7 @@ void Sheet::SetValue(int col, int row, CellValue value) {
   // to tell. Values of one kind that differ always read differently enough to tell.
   const bool same_kind = cell.value.index() == value.index();
   const std::string before = same_kind ? std::string() : Text(col, row);
+  Written(col, row);
   cell.value = std::move(value);
   if (same_kind || Text(col, row) != before) Notify(col, row);
 }
@@ -138,6 +157,7 @@ void Sheet::SetItems(int col, int row, std::vector<std::string> items, int selec
   Cell& cell = MutableAt(col, row);
   const CellValue value = std::int64_t{selected};
   if (cell.items == items && cell.value == value) return;
+  Written(col, row);
   cell.items = std::move(items);
   cell.value = value;
   Notify(col, row);
@@ -178,6 +198,8 @@ int Sheet::AddListener(Listener listener) {
 void Sheet::RemoveListener(int handle) {
   std::erase_if(listeners_, [handle](const auto& entry) { return entry.first == handle; });
 }
+
+void Sheet::Written(int col, int row) { parsed_[IndexOf(col, row)] = ParsedText{}; }
 
 void Sheet::Notify(int col, int row) {
   Tell({.first_col = col, .first_row = row, .last_col = col, .last_row = row});

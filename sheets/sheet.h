@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,7 +55,13 @@ class Sheet {
   // The value as text: a text unchanged, a number in the general format with the
   // decimal separator, a list cell's selected item, empty for an empty cell.
   std::string Text(int col, int row) const;
-  // Text parsed as a floating-point number; throws ConvertError when it does not parse.
+  // Text parsed as a floating-point number (ParseFloat with the sheet's separator),
+  // nullopt when it does not parse. The sheet keeps the result until the cell is written
+  // or the decimal separator changes, so a cell read again costs no parse (and a sheet is
+  // read by one thread at a time).
+  std::optional<long double> ParsedNumber(int col, int row) const;
+  // ParsedNumber narrowed to single precision; throws ConvertError when it does not parse
+  // and MathError when it does not fit a single.
   float Number(int col, int row) const;
   // The value as a whole number: a list cell's index, a whole number, or the text parsed
   // as one; throws ConvertError otherwise.
@@ -99,6 +106,9 @@ class Sheet {
 
  private:
   Cell& MutableAt(int col, int row);
+  std::size_t IndexOf(int col, int row) const;
+  // Forgets the parsed number of the cell (its text is about to change).
+  void Written(int col, int row);
   void Notify(int col, int row);
   void NotifyLayout();
   void Tell(const SheetChange& change);
@@ -107,6 +117,14 @@ class Sheet {
   int row_count_;
   char decimal_separator_;
   std::vector<Cell> cells_;  // row-major
+
+  // What ParsedNumber gave for a cell, kept until the cell's text may change.
+  struct ParsedText {
+    enum class State : unsigned char { kUnknown, kNotANumber, kNumber };
+    State state = State::kUnknown;
+    long double value = 0;
+  };
+  mutable std::vector<ParsedText> parsed_;  // parallel to cells_
   std::vector<MergedArea> merged_;
   std::vector<int> column_widths_;
   std::vector<std::pair<int, Listener>> listeners_;

@@ -58,7 +58,7 @@ TEST(SheetTest, FailuresNameTheirRoutineAndCell) {
     FAIL() << "abc read as a number";
   } catch (const ConvertError& e) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
-    EXPECT_EQ(e.where(), "TextToSingle in Sheet::Number, cell (1, 2)");
+    EXPECT_EQ(e.where(), "Sheet::Number, cell (1, 2)");
   }
   try {
     sheet.Number(2, 3);
