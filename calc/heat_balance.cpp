@@ -142,13 +142,9 @@ void ShowIfTyped(sheets::Sheet& sheet, int r, bool typed, const Value& value, co
 // The carry-over cell as the design calculation reads it: clamped to 0..1, 0.95 for a text
 // that is not a number or does not fit a single.
 double ReadCarryover(const sheets::Sheet& sheet, int col, int r) {
-  try {
-    static_cast<void>(sheet.Number(col, r));
-  } catch (const sheets::Error&) {
-    return kDefaultCarryover;
-  }
-  return std::clamp(Parse(sheet.Text(col, r), sheet.DecimalSeparator()).value_or(kDefaultCarryover),
-                    0.0, 1.0);
+  const std::optional<long double> value = sheet.ParsedNumber(col, r);
+  if (!value || !sheets::FitsSingle(*value)) return kDefaultCarryover;
+  return std::clamp(Finite(*value).value_or(kDefaultCarryover), 0.0, 1.0);
 }
 
 Value RecordValue(const FuelDocument& doc, int r) {

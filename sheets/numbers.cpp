@@ -360,13 +360,18 @@ float TextToSingle(std::string_view text, char decimal_separator) {
   return ToSingle(*value);
 }
 
+// Halfway between the largest float and 2^128: from here on the nearest float is the
+// infinity. Checked before the cast, which is undefined out of range.
+constexpr long double kSingleOverflow = 0x1.ffffffp+127L;
+
 float ToSingle(long double value) {
   if (std::isnan(value)) throw MathError("Invalid floating point operation", "ToSingle");
-  // Halfway between the largest float and 2^128: from here on the nearest float is
-  // the infinity. Checked before the cast, which is undefined out of range.
-  constexpr long double kOverflow = 0x1.ffffffp+127L;
-  if (std::fabs(value) >= kOverflow) throw MathError("Floating point overflow", "ToSingle");
+  if (std::fabs(value) >= kSingleOverflow) throw MathError("Floating point overflow", "ToSingle");
   return static_cast<float>(value);
+}
+
+bool FitsSingle(long double value) {
+  return !std::isnan(value) && std::fabs(value) < kSingleOverflow;
 }
 
 long double Divide(long double a, long double b) {
