@@ -386,24 +386,44 @@ std::string NotAFloatMessage(std::string_view text) {
   return message;
 }
 
+// round(|value| · 10^max_fraction), half away from zero, as the 18-digit text would round
+// it, without printing that text: nullopt when the product is too large, or its fraction
+// so near one half that the product's rounding (under scaled · 2^-64) or the 18-digit
+// rounding of the value (under scaled · 5·10^-18) could decide the half.
+std::optional<std::uint64_t> RoundedScaled(long double magnitude, std::size_t max_fraction) {
+  if (max_fraction > 9) return std::nullopt;
+  const long double scaled = magnitude * kPowersOfTen[max_fraction];
+  if (!(scaled < 1e15L)) return std::nullopt;
+  const long double whole = std::floor(scaled);
+  const long double fraction = scaled - whole;
+  if (std::fabs(fraction - 0.5L) <= scaled * 1e-17L) return std::nullopt;
+  return static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1U : 0U);
+}
+
 std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator) {
   if (!std::isfinite(value)) throw MathError("Invalid floating point operation", "FormatPattern");
   const Pattern p = ParsePattern(pattern);
-  const EighteenDigits d = PatternDigits(value);
-  constexpr auto kDigitCount = static_cast<long long>(std::tuple_size_v<decltype(d.digits)>);
 
   // `kept` becomes the digits of round(|value| * 10^max_fraction), rounded on the
   // 18-digit text, half away from zero.
-  const long long keep = d.exponent + static_cast<long long>(p.max_fraction) + 1;
   std::string kept;
-  if (keep >= kDigitCount) {
-    kept.assign(d.digits.data(), d.digits.size());
-    kept.append(static_cast<std::size_t>(keep - kDigitCount), '0');
-  } else if (keep >= 0) {
-    kept.assign(d.digits.data(), static_cast<std::size_t>(keep));
-    if (d.digits[static_cast<std::size_t>(keep)] >= '5') IncrementDigits(kept);
+  bool negative = std::signbit(value);
+  if (const std::optional<std::uint64_t> rounded =
+          RoundedScaled(std::fabs(value), p.max_fraction)) {
+    kept = std::to_string(*rounded);
+  } else {
+    const EighteenDigits d = PatternDigits(value);
+    constexpr auto kDigitCount = static_cast<long long>(std::tuple_size_v<decltype(d.digits)>);
+    const long long keep = d.exponent + static_cast<long long>(p.max_fraction) + 1;
+    if (keep >= kDigitCount) {
+      kept.assign(d.digits.data(), d.digits.size());
+      kept.append(static_cast<std::size_t>(keep - kDigitCount), '0');
+    } else if (keep >= 0) {
+      kept.assign(d.digits.data(), static_cast<std::size_t>(keep));
+      if (d.digits[static_cast<std::size_t>(keep)] >= '5') IncrementDigits(kept);
+    }
+    negative = d.negative;
   }
-  bool negative = d.negative;
   const std::size_t nonzero = kept.find_first_not_of('0');
   if (nonzero == std::string::npos) {
     kept.clear();

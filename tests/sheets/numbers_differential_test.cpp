@@ -343,8 +343,18 @@ TEST(NumbersDifferentialTest, FormatPatternGivesTheSameTexts) {
     t.FormatEach(Signed(t, moderate));
     t.FormatEach(Signed(t, static_cast<float>(moderate)));
     // Decimals a hair from half a unit of the shown last digit, in both widths.
-    const long double scale = std::pow(10.0L, static_cast<long double>(t.Between(0, 6)));
+    const long long places = t.Between(0, 6);
+    const long double scale = std::pow(10.0L, static_cast<long double>(places));
     const double half = (static_cast<double>(t.Below(100'000'000)) + 0.5) / scale;
+    // Long doubles a few units of their last place from that half: the 18-digit rounding
+    // of the value decides which way the shown last digit goes.
+    long double wide_half = (static_cast<long double>(t.Below(100'000'000)) + 0.5L) / scale;
+    for (int step = 0; step < 4; ++step) wide_half = std::nextafter(wide_half, 0.0L);
+    for (int step = 0; step < 8; ++step) {
+      t.Format(Signed(t, wide_half), "0." + std::string(static_cast<std::size_t>(places), '#'),
+               ',');
+      wide_half = std::nextafter(wide_half, 1e30L);
+    }
     t.Format(Signed(t, half), std::string(t.Coin() ? "0." : ".") + std::string(6, '#'), '.');
     for (const char* pattern : {"0.##", "0.###", "0.####", "0.######", "0.#", ".##", "0."}) {
       t.Format(Signed(t, std::nextafter(half, t.Coin() ? 0.0 : 1e30)), pattern, ',');
