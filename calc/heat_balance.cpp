@@ -33,8 +33,9 @@ Value Finite(Wide value) {
   return static_cast<double>(value);
 }
 
-Value Parse(const std::string& text, char decimal_separator) {
-  const auto value = sheets::ParseFloat(text, decimal_separator);
+// A cell as shown, read through the number the sheet keeps for it.
+Value Displayed(const sheets::Sheet& sheet, int col, int r) {
+  const std::optional<long double> value = sheet.ParsedNumber(col, r);
   return value ? Finite(*value) : std::nullopt;
 }
 
@@ -75,15 +76,14 @@ struct Lines {
 };
 
 Lines ReadLines(const sheets::Sheet& table) {
-  const char sep = table.DecimalSeparator();
   Lines lines;
   for (Line* line : {&lines.air, &lines.gas, &lines.ash}) (*line)[0] = 0.0;
   for (int j = 0; j < kColumns; ++j) {
     const auto i = static_cast<std::size_t>(j + 1);
-    lines.air[i] = Parse(table.Text(j, 1), sep);
-    lines.gas[i] = Parse(table.Text(j, 2), sep);
-    const std::string ash = table.Text(j, 3);
-    lines.ash[i] = ash == "-" ? Value(0.0) : Parse(ash, sep);
+    lines.air[i] = Displayed(table, j, 1);
+    lines.gas[i] = Displayed(table, j, 2);
+    lines.ash[i] = Displayed(table, j, 3);
+    if (!lines.ash[i] && table.Text(j, 3) == "-") lines.ash[i] = 0.0;
   }
   return lines;
 }
@@ -93,7 +93,7 @@ Line SlagLine(const FuelDocument& doc) {
   Line line;
   line[0] = 0.0;
   for (int r = 0; r < kColumns; ++r) {
-    const Value value = Parse(doc.XLSheet11.Text(5, r), doc.XLSheet11.DecimalSeparator());
+    const Value value = Displayed(doc.XLSheet11, 5, r);
     if (value && *value >= 0) line[static_cast<std::size_t>(r + 1)] = value;
   }
   return line;
@@ -147,13 +147,7 @@ double ReadCarryover(const sheets::Sheet& sheet, int col, int r) {
   return std::clamp(Finite(*value).value_or(kDefaultCarryover), 0.0, 1.0);
 }
 
-Value RecordValue(const FuelDocument& doc, int r) {
-  return Parse(doc.XLSheet10.Text(kValueCol, r), doc.DecimalSeparator());
-}
-
-Value Displayed(const sheets::Sheet& sheet, int col, int r) {
-  return Parse(sheet.Text(col, r), sheet.DecimalSeparator());
-}
+Value RecordValue(const FuelDocument& doc, int r) { return Displayed(doc.XLSheet10, kValueCol, r); }
 
 // 100 / divisor; nullopt when the divisor is 0 or negative.
 Value BasisFactor(const Value& divisor) {
