@@ -11,22 +11,19 @@
 
 #include "calc/fuel_document.h"
 #include "sheets/cell.h"
+#include "typed_coal.h"
 
 namespace calc {
 namespace {
 
-// Types the solid example W 10, A 20, C 55, H 4, N 1, S 2, O 8 into the 1998 sheet.
-void TypeSolidExample(FuelDocument& doc) {
-  const std::vector<std::string> values = {"10", "20", "55", "4", "1", "2", "8"};
-  for (int i = 0; i < 7; ++i) doc.XLSheet3.SetText(1, 1 + i, values[static_cast<std::size_t>(i)]);
-}
+using test_support::TypeWorkedCoal;
 
 TEST(CycleTest, SolidWorkedExampleWithAutomaticHeatingValue) {
   for (const char sep : {'.', ','}) {
     FuelDocument doc(sep);
     doc.ComboBox3 = 1;
     doc.CheckBox2 = true;
-    TypeSolidExample(doc);
+    TypeWorkedCoal(doc, false);
     XLGrid1EditModeChanged(doc);
     const std::string point(1, sep);
     EXPECT_EQ(doc.XLSheet10.Text(2, 8), "21861");
@@ -52,7 +49,7 @@ TEST(CycleTest, SolidWorkedExampleWithAutomaticHeatingValue) {
 
 TEST(CycleTest, HeatingValueIsFlooredAndOnlyComputedUnderItsBox) {
   FuelDocument doc;
-  TypeSolidExample(doc);
+  TypeWorkedCoal(doc, false);
   doc.XLSheet3.SetText(1, 3, "55.1");  // 21894.9 kJ/kg before the floor
   doc.XLSheet3.SetText(1, 10, "0");
   doc.CheckBox1 = true;  // the 1973 box does not count under the 1998 norms
@@ -68,7 +65,7 @@ TEST(CycleTest, HeatingValueIsFlooredAndOnlyComputedUnderItsBox) {
 
 TEST(CycleTest, TotalIsCheckedOnItsRoundedText) {
   FuelDocument doc;
-  TypeSolidExample(doc);
+  TypeWorkedCoal(doc, false);
   doc.XLSheet3.SetText(1, 7, "7.994");  // 99.994
   XLGrid1EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet3.Text(1, 8), "99.99");
@@ -93,7 +90,7 @@ TEST(CycleTest, TotalIsCheckedOnItsRoundedText) {
 
 TEST(CycleTest, CarryoverIsClampedOrDefaulted) {
   FuelDocument doc(',');
-  TypeSolidExample(doc);
+  TypeWorkedCoal(doc, false);
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"1,5", "1"}, {"-0,2", "0"}, {"abc", "0,95"}, {"0,5", "0,5"}, {"0.5", "0,95"}};
   for (const auto& [typed, kept] : cases) {
@@ -148,7 +145,7 @@ TEST(CycleTest, GasHeatingValuePerCubicMetreTotalsAndTable) {
 
 TEST(CycleTest, TypeChangeConvertsNothing) {
   FuelDocument doc;
-  TypeSolidExample(doc);
+  TypeWorkedCoal(doc, false);
   doc.XLSheet3.SetText(1, 11, "25.4");  // bomb value, record row 16
   doc.XLSheet4.SetText(1, 4, "1150");
   doc.XLSheet4.SetInteger(1, 10, 1);  // slagging "нет"
@@ -177,7 +174,7 @@ TEST(CycleTest, TypeChangeConvertsNothing) {
 
 TEST(CycleTest, NormsSwitchSelectsTheLayout) {
   FuelDocument doc;
-  TypeSolidExample(doc);
+  TypeWorkedCoal(doc, false);
   doc.XLSheet3.SetText(1, 11, "25.4");
   XLGrid1EditModeChanged(doc);
   const std::string table_before = doc.XLSheet6.Text(9, 1);

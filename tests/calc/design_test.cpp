@@ -13,27 +13,13 @@
 #include "calc/decimal_fix.h"
 #include "calc/fuel_document.h"
 #include "calc/lookup.h"
+#include "typed_coal.h"
 
 namespace calc {
 namespace {
 
-void LoadCoal(FuelDocument& doc) {
-  const std::vector<std::string> values = {"10", "20", "55", "4", "1", "2", "8"};
-  for (int i = 0; i < 7; ++i) doc.XLSheet3.SetText(1, 1 + i, values[static_cast<std::size_t>(i)]);
-  doc.XLSheet3.SetText(1, 10, "21861");
-  doc.ComboBox3 = 1;
-  XLGrid1EditModeChanged(doc);
-}
-
-// Types the inputs of the design sheet and runs the calculation.
-void Design(FuelDocument& doc, const std::string& alpha, int kind, const std::string& given,
-            const std::string& carryover = "0.95") {
-  doc.XLSheet15.SetText(1, 2, alpha);
-  doc.XLSheet15.SetInteger(0, 3, kind);
-  doc.XLSheet15.SetText(1, 3, given);
-  doc.XLSheet15.SetText(1, 4, carryover);
-  XLGrid15EditModeChanged(doc);
-}
+using test_support::Design;
+using test_support::LoadCoal;
 
 std::vector<std::string> Rows(const FuelDocument& doc, int first, int last) {
   std::vector<std::string> texts;

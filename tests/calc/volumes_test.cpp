@@ -4,17 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/cycle.h"
 #include "calc/fuel_document.h"
 #include "sheets/errors.h"
+#include "support/example_fuels.h"
 
 namespace calc {
 namespace {
 
 Record SolidExample() {
   Record r{};
-  r[0] = 10, r[1] = 20, r[2] = 55, r[3] = 4, r[4] = 1, r[5] = 2, r[6] = 8;  // W A C H N S O
-  r[15] = 1;
+  std::copy(test::kWorkedCoal.begin(), test::kWorkedCoal.end(), r.begin());
+  r[15] = test::kWorkedCoalType;
   return r;
 }
 
