@@ -8,7 +8,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -17,6 +16,7 @@
 #include "cli/json.h"
 #include "support/example_fuels.h"
 #include "support/golden.h"
+#include "support/temp_dir.h"
 
 namespace cli {
 namespace {
@@ -42,27 +42,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-class TempDir {
- public:
-  TempDir() {
-    std::random_device random;
-    do {
-      path_ = fs::temp_directory_path() / ("pyrana_cli_test_" + std::to_string(random()));
-    } while (!fs::create_directory(path_));
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-    return (path_ / name).string();
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
+using test::TempDir;
 
 // Every output of the calculator on the shipped examples, compared byte for byte with
 // tests/cli/calculator.golden together with its exit status and stderr. The figures are
