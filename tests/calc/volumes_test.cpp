@@ -42,6 +42,13 @@ TEST(VolumesTest, WorkedExamplesInBothSeparators) {
   // 1.026 exactly: trailing zeros are dropped.
   EXPECT_EQ(Shown(GasExample(), kGasType, '.'), (V{"9.6104", "7.6122", "1.026", "2.1631"}));
   EXPECT_EQ(Shown(GasExample(), kGasType, ','), (V{"9,6104", "7,6122", "1,026", "2,1631"}));
+  // A town gas with every component the gas formulas take besides the hydrocarbons, by
+  // hand: V0 = 0.0476 · (2 · 25 + 0.5 · (7 + 58) + 1.5 · 0.4 − 0.6) = 3.927; VN2 = 0.79 · V0
+  // + 0.05; VRO2 = 0.01 · (25 + 3 + 7 + 0.4); VH2O = 0.01 · (50 + 0.4 + 58 + 1.24 + 1.61 · V0).
+  Record town{};
+  town[0] = 25, town[5] = 5, town[6] = 3, town[7] = 0.4f, town[8] = 0.6f, town[9] = 7;
+  town[10] = 58;
+  EXPECT_EQ(Shown(town, kGasType, '.'), (V{"3.927", "3.1523", "0.354", "1.1596"}));
 }
 
 TEST(VolumesTest, EmptyAndOxygenOnlyCompositions) {
