@@ -141,6 +141,13 @@ TEST(CycleTest, GasHeatingValuePerCubicMetreTotalsAndTable) {
   doc.XLSheet1_2.SetText(1, 9, "20");
   XLGrid1EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "0");
+
+  // H2S, C5H12, CO, H2 and the unsaturated hydrocarbons, 20 % each: 0.041868 · 20 · (5585
+  // + 34890 + 3018 + 2579 + 17000) = 52813.97, so that 1 kcal/m3 more of any shows.
+  for (int row = 1; row <= 12; ++row) doc.XLSheet1_2.SetText(1, row, "0");
+  for (const int row : {5, 8, 10, 11, 12}) doc.XLSheet1_2.SetText(1, row, "20");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "52813");
 }
 
 TEST(CycleTest, TypeChangeConvertsNothing) {

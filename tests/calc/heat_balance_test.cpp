@@ -121,6 +121,7 @@ TEST(HeatBalanceTest, EveryCycleKeepsItCurrentAndLoadingKeepsTheInputs) {
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kQ4), "1.5");
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kHeatOutput), "37494");
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kAvailableHeat), "36000");  // record row 12 of a gas
+  EXPECT_EQ(Values(doc.XLSheet19, {39, 44, row::kDafHeatingValue}), (Texts{"", "", ""}));
 }
 
 TEST(HeatBalanceTest, NaturalGasPerCubicMetre) {
