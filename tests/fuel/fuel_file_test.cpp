@@ -415,6 +415,7 @@ TEST(Cp1251, ConvertsTheWholeCodePageBothWays) {
 
   EXPECT_EQ(Utf8ToCp1251("日本 é \xEF\xBF\xBD 😀"), "?? ? ? ?");
   EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");
+  EXPECT_EQ(Utf8ToCp1251("A\xD0"), "A?");  // cut at the end, not at the start
   EXPECT_EQ(Utf8ToCp1251("\xE2\x82"
                          "A\x80"),
             "??A?");
