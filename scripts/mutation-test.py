@@ -11,6 +11,10 @@ mutant): run by hand, never in CI.
 
     scripts/mutation-test.py --count 40 --seed 17
     scripts/mutation-test.py --count 300 --seed 1 --list     # the sample only, no runs
+    scripts/mutation-test.py --count 120 --seed 1 --only-survivors before.txt
+
+--only-survivors runs, of the same sample, only the mutants that an earlier run's output
+lists as survived: a quick check that new tests kill them.
 """
 
 import argparse
@@ -208,11 +212,22 @@ def main():
     parser.add_argument("--build-dir", default="build/debug", help="the configured debug build")
     parser.add_argument("--with-headers", action="store_true", help="mutate headers too")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
+    parser.add_argument("--only-survivors", metavar="FILE",
+                        help="run only the mutants that survived in this earlier output")
     args = parser.parse_args()
 
     sites = all_sites(args.with_headers)
     sample = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
     print(f"{len(sites)} mutation sites; sample of {len(sample)} with seed {args.seed}")
+    if args.only_survivors:
+        survived = set()
+        for line in Path(args.only_survivors).read_text(encoding="utf-8").splitlines():
+            m = re.match(r"\[\d+/\d+\] survived\s+(\S+) (.+?): '(.*?)' -> '(.*?)'   \| ", line)
+            if m:
+                survived.add(m.groups())
+        sample = [m for m in sample
+                  if (m.where(), m.kind, m.original, m.replacement) in survived]
+        print(f"{len(sample)} of them survived in {args.only_survivors}")
     if args.list:
         for mutant in sample:
             print(f"{mutant.where()}  {mutant.kind}: '{mutant.original}' -> "

@@ -54,16 +54,7 @@ TEST(CsvExportTest, FuelCsvStartsWithTheMarkNameAndComposition) {
                            "Влажность,\"12,5\",%\r\n"
                            "Зольность,";
   EXPECT_EQ(csv.substr(0, head.size()), head);
-  const std::size_t table = csv.find("\r\n\r\n\"Температура ,°С\",");
-  ASSERT_NE(table, std::string::npos);
-  EXPECT_LT(csv.find("\r\nВсего,"), table);
-  // The given parameter is named as such; "Температура" heads the state row alone.
-  EXPECT_NE(csv.find("\r\nЗадающий параметр: температура,100,"), std::string::npos);
-  EXPECT_EQ(csv.find("\r\nТемпература,"), csv.rfind("\r\nТемпература,"));
-
-  doc.XLSheet15.SetInteger(0, 3, 2);
-  EXPECT_NE(FuelCsv(doc).find("\r\nЗадающий параметр: энтальпия дымовых газов,"),
-            std::string::npos);
+  // The rest of a fuel's and a mixture's CSV: the calculator's golden runs.
   FuelDocument gas(',');
   gas.GasSheetsShown = true;
   gas.ComboBox3 = 6;
@@ -76,22 +67,13 @@ TEST(CsvExportTest, HeatBalanceEndsTheFuelAndTheMixture) {
   doc.XLSheet19.SetText(1, heat_balance_row::kQ4, "=1+1");  // a typed text, not a number
   doc.XLSheet19.SetText(1, heat_balance_row::kQ2, "-");
   const std::string csv = FuelCsv(doc);
-  const std::size_t balance = csv.find(
-      "\r\n\r\nТепловой баланс котла\r\nИсходные данные\r\n"
-      "Температура уходящих газов;140;°С\r\n");
-  ASSERT_NE(balance, std::string::npos);
-  EXPECT_LT(csv.find("\r\nЗадающий параметр: "), balance);
   EXPECT_NE(csv.find("\r\nПотеря от механического недожога q4;'=1+1;%\r\n"), std::string::npos);
   EXPECT_NE(csv.find("\r\nПотеря с уходящими газами q2;-;%\r\n"), std::string::npos);
-  EXPECT_NE(csv.find("\r\nИзбыток воздуха по анализу дымовых газов\r\n"), std::string::npos);
-  EXPECT_TRUE(EndsWith(csv, "\r\nТеплота сгорания горючей массы;;кДж/кг\r\n"));
   // A gas has no bases; the mixture's sheet has none either.
   doc.ComboBox3 = 6;
   EXPECT_EQ(FuelCsv(doc).find("Пересчет состава"), std::string::npos);
   EXPECT_TRUE(EndsWith(FuelCsv(doc), "\r\nИзбыток воздуха по RO2;;\r\n"));
-  const std::string mixture = MixtureCsv(doc);
-  EXPECT_NE(mixture.find("\r\n\r\nТепловой баланс котла\r\n"), std::string::npos);
-  EXPECT_TRUE(EndsWith(mixture, "\r\nИзбыток воздуха по RO2;;\r\n"));
+  EXPECT_TRUE(EndsWith(MixtureCsv(doc), "\r\nИзбыток воздуха по RO2;;\r\n"));
 }
 
 TEST(CsvExportTest, MixtureListsItsComponentsBeforeItsOwnCells) {
@@ -106,9 +88,6 @@ TEST(CsvExportTest, MixtureListsItsComponentsBeforeItsOwnCells) {
                                                      "'@уголь,каменный уголь,60,%\r\n"
                                                      "газ,газообразное топливо,'=40,%\r\n"
                                                      "Процентов смеси составлено,60,%");
-  EXPECT_NE(csv.find("\r\nТемпература,1200,°С\r\n"), std::string::npos);
-  EXPECT_NE(csv.find("\r\nКоэффициент уноса,,\r\n"), std::string::npos);
-  EXPECT_NE(csv.find("\r\n2500,,,\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "calc/enthalpy.h"
 #include "calc/fuel_document.h"
+#include "calc/mixture.h"
 
 namespace calc {
 namespace {
@@ -32,21 +33,45 @@ TEST(DecimalFixTest, SwapsOnlyWhenThatMakesANumber) {
   EXPECT_EQ(Fixed("", '.'), "");
 }
 
-TEST(DecimalFixTest, GridExitsCoverTheirRanges) {
-  FuelDocument doc(',');
-  doc.XLSheet1_1.SetText(1, 17, "1.5");  // the hidden solid sheet is checked too
-  doc.XLSheet1_2.SetText(1, 16, "0.73");
-  doc.XLSheet1_2.SetText(1, 0, "2.5");  // the heading row is outside the range
-  XLGrid1Exit(doc);
-  EXPECT_EQ(doc.XLSheet1_1.Text(1, 17), "1,5");
-  EXPECT_EQ(doc.XLSheet1_2.Text(1, 16), "0,73");
-  EXPECT_EQ(doc.XLSheet1_2.Text(1, 0), "2.5");
-  doc.XLSheet10.SetText(2, 49, "4.1");
-  XLGrid10Exit(doc);
-  EXPECT_EQ(doc.XLSheet10.Text(2, 49), "4,1");
-  doc.XLSheet13.SetText(1, 0, "0.9");
-  XLGrid13Exit(doc);
-  EXPECT_EQ(doc.XLSheet13.Text(1, 0), "0,9");
+// Leaving a grid repairs the typed cells of its range, the first and the last included,
+// and no cell beside it.
+TEST(DecimalFixTest, GridExitsRepairTheirRangeOnly) {
+  struct Range {
+    void (*exit)(FuelDocument&);
+    sheets::Sheet FuelDocument::*sheet;
+    int col, first, last;
+  };
+  const Range ranges[] = {
+      {XLGrid1Exit, &FuelDocument::XLSheet1_1, 1, 1, 17},
+      {XLGrid1Exit, &FuelDocument::XLSheet1_2, 1, 1, 17},
+      {XLGrid2Exit, &FuelDocument::XLSheet2, 1, 2, 5},
+      {XLGrid3Exit, &FuelDocument::XLSheet3, 1, 1, 17},
+      {XLGrid4Exit, &FuelDocument::XLSheet4, 1, 1, 9},
+      {XLGrid5Exit, &FuelDocument::XLSheet5, 1, 2, 10},
+      {XLGrid10Exit, &FuelDocument::XLSheet10, 2, 0, 49},
+      {XLGrid11Exit, &FuelDocument::XLSheet11, 0, 0, 24},
+      {XLGrid11Exit, &FuelDocument::XLSheet11, 5, 0, 24},
+      {XLGrid13Exit, &FuelDocument::XLSheet13, 1, 0, 0},
+      {XLGrid15Exit, &FuelDocument::XLSheet15, 1, 2, 12},
+      {XLGrid21Exit, &FuelDocument::XLSheet19, 1, 2, 16},
+      {XLGrid22Exit, &FuelDocument::XLSheet20, 1, 2, 16},
+      {XLGrid20Exit, &FuelDocument::XLSheet17, 1, 2, 3},
+  };
+  for (const Range& range : ranges) {
+    FuelDocument doc(',');
+    sheets::Sheet& sheet = doc.*range.sheet;
+    std::vector<int> rows;
+    for (const int row : {range.first - 1, range.first, range.last, range.last + 1}) {
+      if (row < 0 || row >= sheet.RowCount() || sheet.At(range.col, row).IsList()) continue;
+      sheet.SetText(range.col, row, "1.5");
+      rows.push_back(row);
+    }
+    range.exit(doc);
+    for (const int row : rows) {
+      EXPECT_EQ(sheet.Text(range.col, row), row >= range.first && row <= range.last ? "1,5" : "1.5")
+          << "column " << range.col << " row " << row << " of sheet " << &range - ranges;
+    }
+  }
 }
 
 TEST(DecimalFixTest, BuiltInTableReadsTheSameInBothLocales) {

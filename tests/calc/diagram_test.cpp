@@ -13,25 +13,13 @@
 #include "calc/design.h"
 #include "calc/enthalpy.h"
 #include "calc/fuel_document.h"
+#include "typed_coal.h"
 
 namespace calc {
 namespace {
 
-void LoadCoal(FuelDocument& doc) {
-  const std::vector<std::string> values = {"10", "20", "55", "4", "1", "2", "8"};
-  for (int i = 0; i < 7; ++i) doc.XLSheet3.SetText(1, 1 + i, values[static_cast<std::size_t>(i)]);
-  doc.XLSheet3.SetText(1, 10, "21861");
-  doc.ComboBox3 = 1;
-  XLGrid1EditModeChanged(doc);
-}
-
-void Design(FuelDocument& doc, const std::string& alpha, int kind, const std::string& given) {
-  doc.XLSheet15.SetText(1, 2, alpha);
-  doc.XLSheet15.SetInteger(0, 3, kind);
-  doc.XLSheet15.SetText(1, 3, given);
-  doc.XLSheet15.SetText(1, 4, "0.95");
-  XLGrid15EditModeChanged(doc);
-}
+using test_support::Design;
+using test_support::LoadCoal;
 
 // The gas line between its points, as the lookups interpolate within a 100 °C column.
 double GasLineAt(const Diagram& diagram, double t) {

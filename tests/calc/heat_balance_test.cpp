@@ -16,6 +16,7 @@
 #include "calc/design.h"
 #include "calc/fuel_io.h"
 #include "calc/mixture.h"
+#include "support/example_fuels.h"
 
 namespace calc {
 namespace {
@@ -23,13 +24,9 @@ namespace {
 namespace row = heat_balance_row;
 using Texts = std::vector<std::string>;
 
-std::string Example(const char* name) {
-  return std::string(PYRANA_SOURCE_DIR) + "/examples/Fuel/" + name;
-}
-
 // Opens a fuel of the examples as the list window does: load, then the design run.
 void Open(FuelDocument& doc, const char* name) {
-  ASSERT_TRUE(LoadLibraryFuel(doc, Example(name)));
+  ASSERT_TRUE(LoadLibraryFuel(doc, test::ExampleFuel(name)));
   XLGrid15EditModeChanged(doc);
 }
 
@@ -120,10 +117,11 @@ TEST(HeatBalanceTest, EveryCycleKeepsItCurrentAndLoadingKeepsTheInputs) {
   XLGrid15EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kAdiabaticTemperature), "1957");
 
-  ASSERT_TRUE(LoadLibraryFuel(doc, Example("Природный газ.fll")));
+  ASSERT_TRUE(LoadLibraryFuel(doc, test::ExampleFuel("Природный газ.fll")));
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kQ4), "1.5");
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kHeatOutput), "37494");
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kAvailableHeat), "36000");  // record row 12 of a gas
+  EXPECT_EQ(Values(doc.XLSheet19, {39, 44, row::kDafHeatingValue}), (Texts{"", "", ""}));
 }
 
 TEST(HeatBalanceTest, NaturalGasPerCubicMetre) {
@@ -283,7 +281,7 @@ TEST(HeatBalanceTest, MixturePerKilogram) {
   FuelDocument doc;
   Open(doc, "Каменный уголь.fll");
   PickComponent(doc, 1);
-  ASSERT_TRUE(LoadLibraryFuel(doc, Example("Природный газ.fll")));
+  ASSERT_TRUE(LoadLibraryFuel(doc, test::ExampleFuel("Природный газ.fll")));
   PickComponent(doc, 2);
   ShareChange(doc, 1, "100");
   ShareChange(doc, 2, "0");

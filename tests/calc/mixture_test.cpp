@@ -223,10 +223,12 @@ TEST(MixtureTest, DesignParametersFromTheThreeDecimalVolumes) {
     XLGrid20EditModeChanged(doc);
     EXPECT_EQ(doc.XLSheet17.Text(4, 2), "0");
 
-    doc.XLSheet17.SetText(1, 2, "-1");  // rows 5..9 emptied, the ash share kept
-    XLGrid20EditModeChanged(doc);
-    EXPECT_EQ(doc.XLSheet17.Text(1, 5), "");
-    EXPECT_EQ(doc.XLSheet17.Text(1, 10), "0");
+    for (const std::string alpha : {"-1", "0"}) {
+      doc.XLSheet17.SetText(1, 2, alpha);  // rows 5..9 emptied, the ash share kept
+      XLGrid20EditModeChanged(doc);
+      EXPECT_EQ(doc.XLSheet17.Text(1, 5), "") << alpha;
+      EXPECT_EQ(doc.XLSheet17.Text(1, 10), "0");
+    }
   }
 }
 

@@ -14,18 +14,14 @@
 #include "calc/fuel_document.h"
 #include "calc/mixture.h"
 #include "sheets/errors.h"
+#include "typed_coal.h"
 
 namespace calc {
 namespace {
 
 using Texts = std::vector<std::string>;
 
-void TypeCoal(FuelDocument& doc) {
-  const Texts values = {"10", "20", "55", "4", "1", "2", "8"};
-  for (int i = 0; i < 7; ++i) doc.XLSheet3.SetText(1, 1 + i, values[static_cast<std::size_t>(i)]);
-  doc.XLSheet3.SetText(1, 10, "21861");
-  doc.ComboBox3 = 1;
-}
+using test_support::TypeWorkedCoal;
 
 Texts Column(const sheets::Sheet& sheet, int col, int first, int last) {
   Texts texts;
@@ -37,7 +33,7 @@ Texts Column(const sheets::Sheet& sheet, int col, int first, int last) {
 // text that is not a number instead of ending the run. 1e-50 is a single 0.
 TEST(SinglePrecisionTest, InputBeyondSinglePrecisionTakesTheFallback) {
   FuelDocument doc;
-  TypeCoal(doc);
+  TypeWorkedCoal(doc);
   doc.XLSheet13.SetText(1, 0, "1e39");
   ASSERT_NO_THROW(XLGrid1EditModeChanged(doc));
   EXPECT_EQ(doc.XLSheet13.Text(1, 0), "0.95");
@@ -62,7 +58,7 @@ TEST(SinglePrecisionTest, InputBeyondSinglePrecisionTakesTheFallback) {
   EXPECT_EQ(Column(doc.XLSheet15, 1, 12, 14), (Texts{"", "", ""}));
 
   FuelDocument mix;
-  TypeCoal(mix);
+  TypeWorkedCoal(mix);
   XLGrid1EditModeChanged(mix);
   PickComponent(mix, 1);
   ShareChange(mix, 1, "100");
@@ -81,7 +77,7 @@ TEST(SinglePrecisionTest, InputBeyondSinglePrecisionTakesTheFallback) {
 // incomplete, its total is still shown, and nothing escapes to the error report.
 TEST(SinglePrecisionTest, ComponentValueBeyondSinglePrecisionMakesTheMixtureInvalid) {
   FuelDocument doc;
-  TypeCoal(doc);
+  TypeWorkedCoal(doc);
   XLGrid1EditModeChanged(doc);
   PickComponent(doc, 1);
   ShareChange(doc, 1, "50");
@@ -110,7 +106,7 @@ TEST(SinglePrecisionTest, ResultsAreShownFromTheirSingle) {
     EXPECT_EQ(Column(doc.XLSheet4, 1, 1, 2), (Texts{"0" + p + "0313", "0" + p + "0402"}));
 
     FuelDocument coal(sep);
-    TypeCoal(coal);
+    TypeWorkedCoal(coal);
     XLGrid1EditModeChanged(coal);
     // α 1.75: Vg = 6.25120013952 + 0.75 · 5.74980020523 = 10.56355029345, whose single
     // lies below 10.56355.
@@ -151,7 +147,7 @@ TEST(SinglePrecisionTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
     for (const std::string& text : hostile) {
       for (std::size_t i = 0; i < inputs.size(); ++i) {
         FuelDocument doc(type == kGasType ? ',' : '.');
-        TypeCoal(doc);
+        TypeWorkedCoal(doc);
         ComboBox3Change(doc, type);
         doc.CheckBox2 = true;
         (doc.*inputs[i].sheet).SetText(1, inputs[i].row, text);

@@ -4,17 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/cycle.h"
 #include "calc/fuel_document.h"
 #include "sheets/errors.h"
+#include "support/example_fuels.h"
 
 namespace calc {
 namespace {
 
 Record SolidExample() {
   Record r{};
-  r[0] = 10, r[1] = 20, r[2] = 55, r[3] = 4, r[4] = 1, r[5] = 2, r[6] = 8;  // W A C H N S O
-  r[15] = 1;
+  std::copy(test::kWorkedCoal.begin(), test::kWorkedCoal.end(), r.begin());
+  r[15] = test::kWorkedCoalType;
   return r;
 }
 
@@ -39,6 +42,13 @@ TEST(VolumesTest, WorkedExamplesInBothSeparators) {
   // 1.026 exactly: trailing zeros are dropped.
   EXPECT_EQ(Shown(GasExample(), kGasType, '.'), (V{"9.6104", "7.6122", "1.026", "2.1631"}));
   EXPECT_EQ(Shown(GasExample(), kGasType, ','), (V{"9,6104", "7,6122", "1,026", "2,1631"}));
+  // A town gas with every component the gas formulas take besides the hydrocarbons, by
+  // hand: V0 = 0.0476 · (2 · 25 + 0.5 · (7 + 58) + 1.5 · 0.4 − 0.6) = 3.927; VN2 = 0.79 · V0
+  // + 0.05; VRO2 = 0.01 · (25 + 3 + 7 + 0.4); VH2O = 0.01 · (50 + 0.4 + 58 + 1.24 + 1.61 · V0).
+  Record town{};
+  town[0] = 25, town[5] = 5, town[6] = 3, town[7] = 0.4f, town[8] = 0.6f, town[9] = 7;
+  town[10] = 58;
+  EXPECT_EQ(Shown(town, kGasType, '.'), (V{"3.927", "3.1523", "0.354", "1.1596"}));
 }
 
 TEST(VolumesTest, EmptyAndOxygenOnlyCompositions) {

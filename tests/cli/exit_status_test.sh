@@ -44,6 +44,7 @@ expect 0 "" yes --format json "$coal"
 expect 0 "" yes --mix "$coal=60" "$gas=40"
 expect 0 "" yes "$examples"
 expect 0 "" yes --help
+expect 0 "" yes --decimal-separator . --format csv "$coal"
 expect 3 "pyrana-calc: mixture: the shares make 90 %" yes --mix "$coal=60" "$gas=30"
 expect 3 "pyrana-calc: --given 'abc' is not a number" yes --given abc "$coal"
 expect 3 "pyrana-calc: /etc/passwd: incomplete fuel file: no name line" yes /etc/passwd
@@ -54,6 +55,7 @@ expect 1 "pyrana-calc: $work: no \".fll\" file in this folder" no "$work"
 expect 2 "pyrana-calc: --format: xml not in" no --format xml "$coal"
 expect 2 "pyrana-calc: --given: not valid UTF-8" no --format json --given $'\xff' "$coal"
 expect 2 "pyrana-calc: give a fuel file" no
+expect 2 "pyrana-calc: a mixture takes 2 to 5 components" no --mix "$coal=20" "$coal=20" "$coal=20" "$coal=20" "$gas=10" "$gas=10"
 
 # What the operating system refuses an ordinary user: an unreadable file, a file in a
 # folder that cannot be entered, a folder that cannot be listed.

@@ -8,11 +8,11 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <random>
 #include <sstream>
+
+#include "support/temp_dir.h"
 
 #if defined(__unix__)
 #include <sys/resource.h>
@@ -28,35 +28,9 @@ using Record = std::array<float, kRecordSize>;
 
 const std::string kNewFuel = "\xCD\xEE\xE2\xEE\xE5 \xF2\xEE\xEF\xEB\xE8\xE2\xEE";  // Новое топливо
 
-class TempDir {
- public:
-  TempDir() {
-    std::random_device random;
-    do {
-      path_ = fs::temp_directory_path() / ("pyrana_fuel_test_" + std::to_string(random()));
-    } while (!fs::create_directory(path_));
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-  std::vector<fs::path> List() const {
-    return {fs::directory_iterator(path_), fs::directory_iterator()};
-  }
-
- private:
-  fs::path path_;
-};
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
 
 std::vector<std::uint32_t> Bits(const std::vector<float>& values) {
   std::vector<std::uint32_t> bits;
@@ -353,7 +327,7 @@ TEST(WriteFuelFile, WritesWhatReadsBackToTheSameNameValuesAndBytes) {
   WriteFuelFile(path, name, values);
   const std::string bytes = ReadBytes(path);
   EXPECT_EQ(bytes, FormatFuelFile(name, values));
-  EXPECT_EQ(dir.List(), std::vector<fs::path>{path});
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{path.filename().string()});
 
   const FuelFileContent read = ReadFuelFile(path, kRecordSize);
   EXPECT_EQ(read.name_line.name, name);
@@ -412,7 +386,7 @@ TEST(WriteFuelFile, FailureThrowsFileErrorAndLeavesTheOldFileWhole) {
   EXPECT_TRUE(threw);
 #endif
   EXPECT_EQ(ReadBytes(old_file), old_bytes);
-  EXPECT_EQ(dir.List().size(), 2u) << "a temporary file was left behind";
+  EXPECT_EQ(dir.Names().size(), 2u) << "a temporary file was left behind";
 }
 
 TEST(Cp1251, ConvertsTheWholeCodePageBothWays) {
@@ -441,6 +415,7 @@ TEST(Cp1251, ConvertsTheWholeCodePageBothWays) {
 
   EXPECT_EQ(Utf8ToCp1251("日本 é \xEF\xBF\xBD 😀"), "?? ? ? ?");
   EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");
+  EXPECT_EQ(Utf8ToCp1251("A\xD0"), "A?");  // cut at the end, not at the start
   EXPECT_EQ(Utf8ToCp1251("\xE2\x82"
                          "A\x80"),
             "??A?");

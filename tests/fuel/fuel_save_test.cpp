@@ -8,13 +8,11 @@
 #include <chrono>
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "fuel/fuel_file.h"
+#include "support/temp_dir.h"
 
 // The fuel test program is linked with --wrap=fsync and --wrap=rename: the fuel library's
 // calls come here, are recorded while a test listens, and are then made.
@@ -52,35 +50,14 @@ using Record = std::array<float, kRecordSize>;
 
 class FuelSaveTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    do {
-      dir_ = fs::temp_directory_path() / ("pyrana_fuel_save_" + std::to_string(random()));
-    } while (!fs::create_directory(dir_));
-    dir_ = fs::canonical(dir_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static std::string Read(const fs::path& path) { return test::ReadBytes(path); }
   static void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    test::WriteBytes(path, bytes);
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> Names() const { return temp_.Names(); }
 
-  fs::path dir_;
+  test::TempDir temp_;
+  const fs::path& dir_ = temp_.path();
 };
 
 TEST_F(FuelSaveTest, SavesThroughSymbolicLinks) {

@@ -85,8 +85,10 @@ TEST(SheetTest, ListCellShowsItemAndHoldsIndex) {
   sheet.SetInteger(1, 10, 1);
   EXPECT_EQ(sheet.Text(1, 10), "нет");
   EXPECT_TRUE(sheet.At(1, 10).IsList());
-  sheet.SetInteger(1, 10, 5);  // no such item: nothing shown
-  EXPECT_EQ(sheet.Text(1, 10), "");
+  for (const int none : {2, 5, -1}) {  // no such item: nothing shown
+    sheet.SetInteger(1, 10, none);
+    EXPECT_EQ(sheet.Text(1, 10), "") << none;
+  }
 }
 
 TEST(SheetTest, AddressesOutsideTheSheetAreRejected) {
@@ -99,6 +101,8 @@ TEST(SheetTest, AddressesOutsideTheSheetAreRejected) {
   EXPECT_THROW(sheet.Merge({.col = 2, .row = 0, .col_count = 3, .row_count = 1}),
                std::out_of_range);
   EXPECT_TRUE(sheet.MergedAreas().empty());
+  EXPECT_THROW(Sheet(0, 3), std::invalid_argument);
+  EXPECT_THROW(Sheet(3, 0), std::invalid_argument);
 }
 
 // One change as a listener hears it: (first col, first row, last col, last row, layout).
