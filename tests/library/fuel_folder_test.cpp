@@ -87,19 +87,18 @@ TEST_F(FuelFolderTest, ScanGivesFirstLineNamesTypesAndPathsInFileOrder) {
   Write("4.fll", std::string("\x01\x02", 2) + "\r\n");  // control bytes only, no numbers
   Write("5.fll", "No line end and no numbers");         // the name without its CR
   const std::vector<FuelEntry> entries = ScanFuelFolder(dir_, TypeFilters{});
-  ASSERT_EQ(entries.size(), 5u);
-  EXPECT_EQ(entries[0].name, "Уголь");
-  EXPECT_EQ(entries[0].type_value, 1.0f);
-  EXPECT_EQ(entries[0].path, dir_ / "1.fll");
-  EXPECT_EQ(entries[1].name, "Газ");
-  EXPECT_EQ(entries[1].type_value, 6.0f);
-  EXPECT_EQ(entries[2].name, "Уголь");  // two equal names, each with its own file
-  EXPECT_EQ(entries[2].path, dir_ / "3.fll");
-  EXPECT_EQ(entries[2].type_value, 2.5f);
-  EXPECT_EQ(entries[3].name, "");
-  EXPECT_EQ(entries[3].type_value, 0.0f);
-  EXPECT_EQ(entries[4].name, "No line end and no numbers");
-  EXPECT_EQ(entries[4].type_value, 0.0f);
+  // Two equal names, each with its own file.
+  const FuelEntry expected[] = {{"Уголь", dir_ / "1.fll", 1},
+                                {"Газ", dir_ / "2.fll", 6},
+                                {"Уголь", dir_ / "3.fll", 2.5f},
+                                {"", dir_ / "4.fll", 0},
+                                {"No line end and no numbers", dir_ / "5.fll", 0}};
+  ASSERT_EQ(entries.size(), std::size(expected));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(entries[i].path, expected[i].path) << i;
+    EXPECT_EQ(entries[i].name, expected[i].name) << i;
+    EXPECT_EQ(entries[i].type_value, expected[i].type_value) << i;
+  }
 }
 
 TEST_F(FuelFolderTest, ScanAppliesFiltersToTheTypeValueAsRead) {

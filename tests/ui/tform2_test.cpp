@@ -12,9 +12,6 @@
 #include <QToolTip>
 #include <memory>
 
-#include "calc/cycle.h"
-#include "calc/design.h"
-#include "calc/fuel_io.h"
 #include "test_support.h"
 #include "ui/all_data_page.h"
 #include "ui/ash_products_page.h"
@@ -33,7 +30,6 @@ class TForm2Test : public QObject {
   void init();
   void cleanup() { w_.reset(); }
   void LoadShowsTheFuelInTheLayoutOfItsKind();
-  void TypingIntoTheCompositionAndTheDesignGridRunsTheirCalculations();
   void SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing();
   void CaptionAndNameFollowTheDocument();
   void FailedSaveKeepsTheOldFileAndSaysWhy();
@@ -106,54 +102,6 @@ void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKind() {
   QCOMPARE(Messages()[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
   QCOMPARE(Messages()[0].icon, QMessageBox::Critical);
   QCOMPARE(Form().windowTitle(), Path("missing.fll"));
-}
-
-void TForm2Test::TypingIntoTheCompositionAndTheDesignGridRunsTheirCalculations() {
-  test::WriteCoal(Fuel("a.fll"));
-  QVERIFY(w_->Show());
-  QVERIFY(w_->Load("a.fll"));
-  const Doc& doc = w_->Doc();
-  ui::TXLGrid& grid = *Form().TabSheet2->XLGrid3;
-  QVERIFY(test::TypeIntoCell(grid, 1, 3, QStringLiteral("60")));
-  QVERIFY(Form().HasUnsavedEdits());
-  QCOMPARE(doc.XLSheet10.Text(2, 2), std::string("60"));
-  // The total is no longer 100: it turns red.
-  QCOMPARE(grid.model()->index(8, 1).data(Qt::ForegroundRole).value<QBrush>().color(),
-           QColor(Qt::red));
-  // Every result sheet, the design parameters included, shows what the cycle and the
-  // design run give for the same edit on their own.
-  Doc reference;
-  QVERIFY(calc::LoadLibraryFuel(reference, Fuel("a.fll")));
-  const std::string volume = reference.XLSheet2.Text(1, 2);
-  const std::string air_enthalpy = reference.XLSheet15.Text(1, 13);
-  reference.XLSheet3.SetText(1, 3, "60");
-  calc::XLGrid1EditModeChanged(reference);
-  calc::RecalcDesign(reference);
-  // The edit moves the volumes and the air enthalpy at 100 °C.
-  QVERIFY(reference.XLSheet2.Text(1, 2) != volume);
-  QVERIFY(reference.XLSheet15.Text(1, 13) != air_enthalpy);
-  const std::initializer_list<test::SheetOf> results = {&Doc::XLSheet2,  &Doc::XLSheet3,
-                                                        &Doc::XLSheet4,  &Doc::XLSheet6,
-                                                        &Doc::XLSheet10, &Doc::XLSheet15};
-  QCOMPARE(test::FirstDifference(doc, reference, results), QString());
-  // The automatic heating value box is a change of the fuel too.
-  Form().TabSheet2->CheckBox2->click();
-  reference.CheckBox2 = true;
-  calc::XLGrid1EditModeChanged(reference);
-  calc::RecalcDesign(reference);
-  QCOMPARE(test::FirstDifference(doc, reference, results), QString());
-
-  // The design grid runs the design calculation.
-  QVERIFY(test::TypeIntoCell(*Form().TabSheet6->XLGrid15, 1, 2, QStringLiteral("1.2")));
-  reference.XLSheet15.SetText(1, 2, "1.2");
-  calc::XLGrid15EditModeChanged(reference);
-  QVERIFY(!reference.XLSheet15.Text(1, 6).empty());
-  QCOMPARE(test::FirstDifference(doc, reference, {&Doc::XLSheet15}), QString());
-
-  // Letters do not parse: the cycle stores 0 and shows it.
-  QVERIFY(test::TypeIntoCell(grid, 1, 3, QStringLiteral("abc")));
-  QCOMPARE(test::Shown(grid, 1, 3), QStringLiteral("0"));
-  QCOMPARE(doc.XLSheet10.Text(2, 2), std::string("0"));
 }
 
 void TForm2Test::SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing() {
