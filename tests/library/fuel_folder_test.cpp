@@ -101,20 +101,6 @@ TEST_F(FuelFolderTest, ScanGivesFirstLineNamesTypesAndPathsInFileOrder) {
   }
 }
 
-TEST_F(FuelFolderTest, ScanAppliesFiltersToTheTypeValueAsRead) {
-  Write("a.fll", FuelBytes("peat", 3));
-  Write("b.fll", FuelBytes("shale", 4));
-  Write("c.fll", FuelBytes("oil", 5));
-  Write("d.fll", FuelBytes("half", 2.5f));
-  TypeFilters filters;
-  filters.peat = false;
-  filters.liquid = false;
-  EXPECT_EQ(Names(ScanFuelFolder(dir_, filters)), (std::vector<std::string>{"shale", "half"}));
-  filters = TypeFilters{};
-  filters.solid = false;
-  EXPECT_EQ(Names(ScanFuelFolder(dir_, filters)), std::vector<std::string>{"oil"});
-}
-
 TEST_F(FuelFolderTest, EnsureFolderCreatesOnlyTheLastLevel) {
   EXPECT_TRUE(EnsureFolder(dir_ / "Fuel"));
   EXPECT_TRUE(fs::is_directory(dir_ / "Fuel"));
