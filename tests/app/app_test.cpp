@@ -344,41 +344,66 @@ void AppTest::ListShowsTheFolderInFileOrderAndFollowsIt() {
 }
 
 void AppTest::FiltersAgreeInBothPlacesAndHideFuels() {
-  test::WriteFuel(Fuel("1.fll"), "Торф", 3);
-  test::WriteFuel(Fuel("2.fll"), "Сланец", 4);
-  test::WriteFuel(Fuel("3.fll"), "Мазут", 5);
-  test::WriteFuel(Fuel("4.fll"), "Газ", 6);
-  test::WriteFuel(Fuel("5.fll"), "Полуторный", 2.5f);
+  // A fuel of each type value, one between two types and one of a type without an entry.
+  const std::pair<QString, float> fuels[] = {
+      {QStringLiteral("Антрацит"), 0}, {QStringLiteral("Каменный"), 1},
+      {QStringLiteral("Бурый"), 2},    {QStringLiteral("Полуторный"), 2.5f},
+      {QStringLiteral("Торф"), 3},     {QStringLiteral("Сланец"), 4},
+      {QStringLiteral("Мазут"), 5},    {QStringLiteral("Газ"), 6},
+      {QStringLiteral("Седьмой"), 7}};
+  for (const auto& [name, type] : fuels) {
+    test::WriteFuel(Fuel(name.toStdString() + ".fll"), name.toStdString(), type);
+  }
   Start();
   app::TForm1& f = *app_->Form1;
+  const auto hidden = [&] {
+    QList<float> types;
+    for (const auto& [name, type] : fuels) {
+      if (!ListLines().contains(name)) types << type;
+    }
+    return types;
+  };
   QCOMPARE(FilterDisplays(), QList<bool>(8, true));
+  QVERIFY(hidden().isEmpty());
 
-  // Liquid off from the menu item, on again with one click on the button.
-  f.Liquid1->trigger();
-  QCOMPARE(FilterDisplays(), (QList<bool>{true, true, true, true, true, true, false, true}));
-  QVERIFY(!ListLines().contains(QStringLiteral("Мазут")));
-  QTest::mouseClick(Button(f.ToolBar4, f.LiquidButton), Qt::LeftButton);
-  QCOMPARE(FilterDisplays(), QList<bool>(8, true));
-  QVERIFY(ListLines().contains(QStringLiteral("Мазут")));
+  // Each filter in FilterDisplays order, off from one place and on again from the other,
+  // hides exactly its types: solid every value below 5, a subtype its own index alone.
+  struct Filter {
+    QAction* off;
+    QAction* on;
+    QList<float> types;
+  };
+  const Filter filters[] = {
+      {f.SolidButton, f.SolidButton, {0, 1, 2, 2.5f, 3, 4}},
+      {f.Anthracite1, f.Anthracite2, {0}},
+      {f.StoneCoal2, f.StoneCoal1, {1}},
+      {f.BrownCoal1, f.BrownCoal2, {2}},
+      {f.Peat2, f.Peat1, {3}},
+      {f.Shale1, f.Shale2, {4}},
+      {f.Liquid1, f.LiquidButton, {5}},
+      {f.GasButton, f.Gas1, {6}},
+  };
+  for (int i = 0; i < 8; ++i) {
+    filters[i].off->trigger();
+    QList<bool> states(8, true);
+    states[i] = false;
+    QCOMPARE(FilterDisplays(), states);
+    QCOMPARE(hidden(), filters[i].types);
+    filters[i].on->trigger();
+    QCOMPARE(FilterDisplays(), QList<bool>(8, true));
+    QVERIFY(hidden().isEmpty());
+  }
 
-  // Peat off from the context menu of "Т ", shale off from the menu.
-  f.Peat2->trigger();
-  f.Shale1->trigger();
-  QCOMPARE(FilterDisplays(), (QList<bool>{true, true, true, true, false, false, true, true}));
-  QCOMPARE(ListLines(), (QStringList{QStringLiteral("Мазут"), QStringLiteral("Газ"),
-                                     QStringLiteral("Полуторный")}));
-  f.Peat1->trigger();
-  f.Shale2->trigger();
-
-  // Solid off hides every value below 5, the subtype marks stay as they are.
-  f.StoneCoal1->trigger();
+  // Solid off (a click on "Т ") hides every solid fuel, the subtype marks stay as they
+  // are; on again, a subtype switched off meanwhile takes effect.
   QTest::mouseClick(Button(f.ToolBar4, f.SolidButton), Qt::LeftButton);
+  f.StoneCoal1->trigger();
   QCOMPARE(FilterDisplays(), (QList<bool>{false, true, false, true, true, true, true, true}));
-  QCOMPARE(ListLines(), (QStringList{QStringLiteral("Мазут"), QStringLiteral("Газ")}));
-  f.GasButton->trigger();
-  QCOMPARE(FilterDisplays(), (QList<bool>{false, true, false, true, true, true, true, false}));
-  QCOMPARE(ListLines(), QStringList{QStringLiteral("Мазут")});
-  QVERIFY(!app_->Filters.solid && !app_->Filters.gaseous && !app_->Filters.stone_coal);
+  QCOMPARE(hidden(), (QList<float>{0, 1, 2, 2.5f, 3, 4}));
+  QVERIFY(!app_->Filters.solid && !app_->Filters.stone_coal);
+  QTest::mouseClick(Button(f.ToolBar4, f.SolidButton), Qt::LeftButton);
+  QCOMPARE(hidden(), QList<float>{1});
+  QVERIFY(app_->Filters.solid && !app_->Filters.stone_coal);
 }
 
 void AppTest::ChoosingALineOpensTheFuelAndNewClearsTheChoice() {
