@@ -12,6 +12,7 @@
 #include <QTest>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "calc/cycle.h"
 #include "calc/design.h"
@@ -90,7 +91,7 @@ std::unique_ptr<Doc> EditingTest::Reference(char separator, Edit&& edit) {
   auto doc = std::make_unique<Doc>(separator);
   calc::LoadLibraryFuel(*doc, w_->Fuel("coal.fll"));
   edit(*doc);
-  calc::XLGrid1EditModeChanged(*doc);
+  calc::XLGrid13EditModeChanged(*doc);  // the fuel's cycle, the carry-over and the design run
   calc::XLGrid15EditModeChanged(*doc);
   return doc;
 }
@@ -127,8 +128,19 @@ void EditingTest::EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator() {
        Qt::Key_Return},
       {form.TabSheet3, form.TabSheet3->XLGrid13, &Doc::XLSheet13, 0, "0.8", Qt::Key_Return},
   };
-  auto reference = std::make_unique<Doc>(comma ? ',' : '.');
-  calc::LoadLibraryFuel(*reference, w_->Fuel("coal.fll"));
+  // After each commit every result sheet is what the calculation gives for the repaired
+  // texts typed so far.
+  std::vector<std::pair<const Case*, std::string>> typed_so_far;
+  bool automatic_heating_value = false;
+  const auto reference = [&] {
+    return Reference(comma ? ',' : '.', [&](Doc& doc) {
+      for (const auto& [c, text] : typed_so_far) (doc.*c->sheet).SetText(1, c->row, text);
+      doc.CheckBox2 = automatic_heating_value;
+    });
+  };
+  const std::initializer_list<test::SheetOf> results = {&Doc::XLSheet2,  &Doc::XLSheet3,
+                                                        &Doc::XLSheet4,  &Doc::XLSheet6,
+                                                        &Doc::XLSheet10, &Doc::XLSheet15};
   for (const Case& c : cases) {
     const QString typed = QString::fromLatin1(c.number).replace('.', other);
     const QString shown = QString::fromLatin1(c.number).replace('.', locale.decimalPoint());
@@ -140,7 +152,8 @@ void EditingTest::EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator() {
     }
     QCOMPARE((w_->Doc().*c.sheet).Text(1, c.row), shown.toStdString());
     QCOMPARE(Shown(*c.grid, 1, c.row), shown);
-    (reference.get()->*c.sheet).SetText(1, c.row, shown.toStdString());
+    typed_so_far.emplace_back(&c, shown.toStdString());
+    QCOMPARE(test::FirstDifference(Document(), *reference(), results), QString());
     if (c.commit == Qt::Key_Tab) {
       QCOMPARE(grid.currentIndex(), grid.model()->index(kCarbonRow, 1));  // the next input
       test::PressKey(*grid.viewport(), Qt::Key_Escape);
@@ -151,15 +164,8 @@ void EditingTest::EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator() {
   QCOMPARE(Shown(*form.TabSheet6->XLGrid15, 1, 4), Shown(*form.TabSheet3->XLGrid13, 1, 0));
   // The automatic heating value box is a change of the fuel too.
   form.TabSheet2->CheckBox2->click();
-  reference->CheckBox2 = true;
-  // Every result sheet is what the calculation gives for the repaired texts (the run for a
-  // carry-over edit is the fuel's cycle and the design run).
-  calc::XLGrid13EditModeChanged(*reference);
-  calc::XLGrid15EditModeChanged(*reference);
-  QCOMPARE(test::FirstDifference(Document(), *reference,
-                                 {&Doc::XLSheet2, &Doc::XLSheet3, &Doc::XLSheet4, &Doc::XLSheet6,
-                                  &Doc::XLSheet10, &Doc::XLSheet15}),
-           QString());
+  automatic_heating_value = true;
+  QCOMPARE(test::FirstDifference(Document(), *reference(), results), QString());
   const auto total_colour = [&] {
     return grid.model()->index(kTotalRow, 1).data(Qt::ForegroundRole).value<QBrush>().color();
   };
