@@ -1,5 +1,6 @@
 // The fuel document window against a temporary folder: loading a fuel into the layout of
-// its kind, the edit cycle, saving, closing and the tabs.
+// its kind, saving, the caption and the name, closing and the tabs. (Typing and the edit
+// cycle are tried in editing_test.)
 #include "ui/tform2.h"
 
 #include <QCheckBox>
