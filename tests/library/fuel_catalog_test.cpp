@@ -1,5 +1,4 @@
-// The fuels of a folder kept between scans: a rescan reads only what changed, and the
-// filters are applied to what was read without reading again.
+// The fuels of a folder kept between scans: a rescan reads only what changed.
 #include "library/fuel_catalog.h"
 
 #include <chrono>
@@ -25,7 +24,7 @@ class FuelCatalogTest : public test::TempFolderTest {
   }
 };
 
-TEST_F(FuelCatalogTest, RescanReadsOnlyChangedFilesAndFiltersWithoutReading) {
+TEST_F(FuelCatalogTest, RescanReadsOnlyChangedFiles) {
   Write("a.fll", "Coal", 1);
   Write("b.fll", "Gas", 6);
   Write("c.fll", "Oil", 5);
@@ -44,20 +43,7 @@ TEST_F(FuelCatalogTest, RescanReadsOnlyChangedFilesAndFiltersWithoutReading) {
   EXPECT_EQ(catalog.Scan(dir_), 2);
   EXPECT_EQ(Names(catalog, {}), (std::vector<std::string>{"Peat", "Gas", "Shale"}));
 
-  // The filters over the entries already read; IsExcluded's rules apply.
-  TypeFilters filters;
-  filters.peat = false;
-  EXPECT_EQ(Names(catalog, filters), (std::vector<std::string>{"Gas", "Shale"}));
-  filters.solid = false;
-  EXPECT_EQ(Names(catalog, filters), (std::vector<std::string>{"Gas"}));
-
-  // Another folder starts afresh.
-  const fs::path other = dir_ / "other";
-  fs::create_directory(other);
-  std::ofstream(other / "x.fll", std::ios::binary) << "X\r\n0 ";
-  EXPECT_EQ(catalog.Scan(other), 1);
-  EXPECT_EQ(catalog.Folder(), other);
-  EXPECT_EQ(catalog.Scan(dir_), 3);
+  // The filters and another folder are tried through the fuel list in app_test.
 }
 
 TEST_F(FuelCatalogTest, UnreadableFileIsLeftOutAndTriedAgain) {

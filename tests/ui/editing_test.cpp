@@ -12,6 +12,7 @@
 #include <QTest>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "calc/cycle.h"
 #include "calc/design.h"
@@ -47,10 +48,8 @@ class EditingTest : public QObject {
  private slots:
   void init();
   void cleanup();
-  void TypingOverACellReplacesItAndF2EditsAtTheEnd_data() { AddLocales(); }
-  void TypingOverACellReplacesItAndF2EditsAtTheEnd();
-  void EveryCommitRepairsTheOtherSeparator_data() { AddLocales(); }
-  void EveryCommitRepairsTheOtherSeparator();
+  void EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator_data() { AddLocales(); }
+  void EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator();
   void OnlyInputCellsTakeTypingAndEnterAndTabMoveBetweenThem();
   void OneEditTellsEachSheetOnce();
   void HeatBalanceInputsRecomputeTheTabAndAreNotSaved();
@@ -92,7 +91,7 @@ std::unique_ptr<Doc> EditingTest::Reference(char separator, Edit&& edit) {
   auto doc = std::make_unique<Doc>(separator);
   calc::LoadLibraryFuel(*doc, w_->Fuel("coal.fll"));
   edit(*doc);
-  calc::XLGrid1EditModeChanged(*doc);
+  calc::XLGrid13EditModeChanged(*doc);  // the fuel's cycle, the carry-over and the design run
   calc::XLGrid15EditModeChanged(*doc);
   return doc;
 }
@@ -103,75 +102,90 @@ void EditingTest::AddLocales() {
   QTest::newRow("decimal point") << QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
-void EditingTest::TypingOverACellReplacesItAndF2EditsAtTheEnd() {
+void EditingTest::EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator() {
   QFETCH(QLocale, locale);
   Open(locale);
-  const QString fraction = QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("8");
+  const bool comma = locale.decimalPoint() == QStringLiteral(",");
+  const QString other = comma ? QStringLiteral(".") : QStringLiteral(",");
+  ui::TForm2& form = *w_->form;
   ui::TXLGrid& grid = Composition();
-  // Every key typed over hydrogen is kept, the first included.
-  QVERIFY(test::TypeIntoCell(grid, 1, kHydrogenRow, QStringLiteral("59")));
-  QCOMPARE(Shown(grid, 1, kHydrogenRow), QStringLiteral("59"));
-  QCOMPARE(Document().XLSheet10.Text(2, 3), std::string("59"));
-  // The carry-over takes a fraction typed over it, and the design grid shows it.
-  ui::TXLGrid& carryover = *w_->form->TabSheet3->XLGrid13;
-  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet3);
-  QVERIFY(test::TypeIntoCell(carryover, 1, 0, fraction));
-  QCOMPARE(Shown(carryover, 1, 0), fraction);
-  QCOMPARE(Shown(*w_->form->TabSheet6->XLGrid15, 1, 4), fraction);
-  // F2 edits the old text with the cursor at its end.
-  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet2);
+  // Enter, Tab, an arrow key and leaving the grid each commit, and each repairs before the
+  // cycle reads; the first key typed over the old text is kept.
+  struct Case {
+    QWidget* page;
+    ui::TXLGrid* grid;
+    test::SheetOf sheet;
+    int row;
+    const char* number;
+    Qt::Key commit;  // Qt::Key_unknown: the focus leaves the grid with the editor open
+  };
+  const Case cases[] = {
+      {form.TabSheet2, &grid, &Doc::XLSheet3, kCarbonRow, "63.8", Qt::Key_Return},
+      {form.TabSheet2, &grid, &Doc::XLSheet3, kAshRow, "11.2", Qt::Key_Tab},
+      {form.TabSheet2, &grid, &Doc::XLSheet3, kMoistureRow, "9.5", Qt::Key_Down},
+      {form.TabSheet2, &grid, &Doc::XLSheet3, kHydrogenRow, "4.5", Qt::Key_unknown},
+      {form.TabSheet6, form.TabSheet6->XLGrid15, &Doc::XLSheet15, kExcessAirRow, "1.3",
+       Qt::Key_Return},
+      {form.TabSheet3, form.TabSheet3->XLGrid13, &Doc::XLSheet13, 0, "0.8", Qt::Key_Return},
+  };
+  // After each commit every result sheet is what the calculation gives for the repaired
+  // texts typed so far.
+  std::vector<std::pair<const Case*, std::string>> typed_so_far;
+  bool automatic_heating_value = false;
+  const auto reference = [&] {
+    return Reference(comma ? ',' : '.', [&](Doc& doc) {
+      for (const auto& [c, text] : typed_so_far) (doc.*c->sheet).SetText(1, c->row, text);
+      doc.CheckBox2 = automatic_heating_value;
+    });
+  };
+  const std::initializer_list<test::SheetOf> results = {&Doc::XLSheet2,  &Doc::XLSheet3,
+                                                        &Doc::XLSheet4,  &Doc::XLSheet6,
+                                                        &Doc::XLSheet10, &Doc::XLSheet15};
+  for (const Case& c : cases) {
+    const QString typed = QString::fromLatin1(c.number).replace('.', other);
+    const QString shown = QString::fromLatin1(c.number).replace('.', locale.decimalPoint());
+    form.PageControl1->setCurrentWidget(c.page);
+    if (c.commit == Qt::Key_unknown) {
+      QVERIFY(test::TypeAndLeave(*c.grid, 1, c.row, typed, *form.ComboBox1));
+    } else {
+      QVERIFY(test::TypeIntoCell(*c.grid, 1, c.row, typed, c.commit));
+    }
+    QCOMPARE((w_->Doc().*c.sheet).Text(1, c.row), shown.toStdString());
+    QCOMPARE(Shown(*c.grid, 1, c.row), shown);
+    typed_so_far.emplace_back(&c, shown.toStdString());
+    QCOMPARE(test::FirstDifference(Document(), *reference(), results), QString());
+    if (c.commit == Qt::Key_Tab) {
+      QCOMPARE(grid.currentIndex(), grid.model()->index(kCarbonRow, 1));  // the next input
+      test::PressKey(*grid.viewport(), Qt::Key_Escape);
+      QTRY_VERIFY(!grid.IsEditing());
+    }
+  }
+  // The design grid shows the carry-over typed on the other tab.
+  QCOMPARE(Shown(*form.TabSheet6->XLGrid15, 1, 4), Shown(*form.TabSheet3->XLGrid13, 1, 0));
+  // The automatic heating value box is a change of the fuel too.
+  form.TabSheet2->CheckBox2->click();
+  automatic_heating_value = true;
+  QCOMPARE(test::FirstDifference(Document(), *reference(), results), QString());
+  const auto total_colour = [&] {
+    return grid.model()->index(kTotalRow, 1).data(Qt::ForegroundRole).value<QBrush>().color();
+  };
+  QVERIFY(total_colour() != QColor(Qt::red));  // 100 %
+  // F2 edits the old text with the cursor at its end; letters do not parse, and the cycle
+  // stores 0 and shows it.
+  form.PageControl1->setCurrentWidget(form.TabSheet2);
   grid.setFocus();
-  grid.setCurrentIndex(grid.model()->index(kCarbonRow, 1));
+  grid.setCurrentIndex(grid.model()->index(kAshRow, 1));
   test::PressKey(*grid.viewport(), Qt::Key_F2);
   QVERIFY(grid.IsEditing());
   test::TypeKeys(*grid.viewport(), QStringLiteral("1"));
   test::PressKey(*grid.viewport(), Qt::Key_Return);
   QTRY_VERIFY(!grid.IsEditing());
-  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("551"));
-  QVERIFY(w_->dialogs.messages.isEmpty());
-}
-
-void EditingTest::EveryCommitRepairsTheOtherSeparator() {
-  QFETCH(QLocale, locale);
-  Open(locale);
-  const bool comma = locale.decimalPoint() == QStringLiteral(",");
-  const QString other = comma ? QStringLiteral(".") : QStringLiteral(",");
-  const auto typed = [&](const char* number) {
-    return QString::fromLatin1(number).replace('.', other);
-  };
-  const auto shown = [&](const char* number) {
-    return QString::fromLatin1(number).replace('.', locale.decimalPoint());
-  };
-  ui::TXLGrid& grid = Composition();
-  // Enter, Tab, an arrow key and leaving the grid each commit, and each repairs before the
-  // cycle reads.
-  QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, typed("63.8")));
-  QCOMPARE(Shown(grid, 1, kCarbonRow), shown("63.8"));
-  QVERIFY(test::TypeIntoCell(grid, 1, kAshRow, typed("11.2"), Qt::Key_Tab));
-  QCOMPARE(Shown(grid, 1, kAshRow), shown("11.2"));
-  QCOMPARE(grid.currentIndex(), grid.model()->index(kCarbonRow, 1));  // the next input
-  test::PressKey(*grid.viewport(), Qt::Key_Escape);
-  QTRY_VERIFY(!grid.IsEditing());
-  QVERIFY(test::TypeIntoCell(grid, 1, kMoistureRow, typed("9.5"), Qt::Key_Down));
-  QCOMPARE(Shown(grid, 1, kMoistureRow), shown("9.5"));
-  QVERIFY(test::TypeAndLeave(grid, 1, kHydrogenRow, typed("4.5"), *w_->form->ComboBox1));
-  QCOMPARE(Document().XLSheet10.Text(2, 3), shown("4.5").toStdString());
-  // The design grid's excess air too.
-  ui::TXLGrid& design = *w_->form->TabSheet6->XLGrid15;
-  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet6);
-  QVERIFY(test::TypeIntoCell(design, 1, kExcessAirRow, typed("1.3")));
-  QCOMPARE(Shown(design, 1, kExcessAirRow), shown("1.3"));
-  // The whole document is what the calculation gives for the repaired texts.
-  const auto reference = Reference(comma ? ',' : '.', [&](Doc& doc) {
-    doc.XLSheet3.SetText(1, kCarbonRow, shown("63.8").toStdString());
-    doc.XLSheet3.SetText(1, kAshRow, shown("11.2").toStdString());
-    doc.XLSheet3.SetText(1, kMoistureRow, shown("9.5").toStdString());
-    doc.XLSheet3.SetText(1, kHydrogenRow, shown("4.5").toStdString());
-    doc.XLSheet15.SetText(1, kExcessAirRow, shown("1.3").toStdString());
-  });
-  QCOMPARE(test::FirstDifference(Document(), *reference,
-                                 {&Doc::XLSheet3, &Doc::XLSheet6, &Doc::XLSheet15}),
-           QString());
+  QCOMPARE(Shown(grid, 1, kAshRow), QStringLiteral("11") + locale.decimalPoint() + "21");
+  QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("abc")));
+  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("0"));
+  QCOMPARE(Document().XLSheet10.Text(2, 2), std::string("0"));
+  // The total is no longer 100: it turns red.
+  QCOMPARE(total_colour(), QColor(Qt::red));
   QVERIFY(w_->dialogs.messages.isEmpty());
 }
 

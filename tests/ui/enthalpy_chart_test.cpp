@@ -167,31 +167,29 @@ void EnthalpyChartTest::CoalShowsLinesStateAndAxesAndNoStateOffTheTable() {
   QVERIFY(FuelDiagram(doc).gas != diagram.gas);
   QVERIFY(DrawsTheDiagram(chart, FuelDiagram(doc)));
 
-  // A flue-gas enthalpy beyond the table: the design tab shows "-".
-  doc.XLSheet15.SetInteger(0, 3, 2);
-  doc.XLSheet15.SetText(1, 3, "900000");
-  calc::XLGrid15EditModeChanged(doc);
-  QCOMPARE(doc.XLSheet15.Text(1, 12), std::string("-"));
-  chart.Refresh();
-  QCOMPARE(StatePoint(chart)->count(), 0);
-  for (QLineSeries* guide : Guides(chart)) QCOMPARE(guide->count(), 0);
-  QCOMPARE(chart.StateText(), QString());
-
-  // A temperature below the axis is not marked either.
-  doc.XLSheet15.SetInteger(0, 3, 0);
-  doc.XLSheet15.SetText(1, 3, "50");
-  calc::XLGrid15EditModeChanged(doc);
-  chart.Refresh();
-  QCOMPARE(StatePoint(chart)->count(), 0);
-
-  // Emptied state cells: nothing marked; then a valid state again.
-  doc.XLSheet15.SetText(1, 3, "700");
-  calc::XLGrid15EditModeChanged(doc);
-  chart.Refresh();
-  QCOMPARE(StatePoint(chart)->count(), 1);
-  doc.XLSheet15.SetText(1, 14, "");
-  chart.Refresh();
-  QCOMPARE(StatePoint(chart)->count(), 0);
+  // No state is marked for a flue-gas enthalpy beyond the table (the design tab shows
+  // "-"), nor for a temperature below the axis, nor for emptied state cells; a valid state
+  // between them is.
+  struct State {
+    int given;  // 0 temperature, 2 flue-gas enthalpy
+    const char* value;
+    bool marked;
+  };
+  for (const State& s : {State{2, "900000", false}, State{0, "50", false}, State{0, "700", true},
+                         State{0, "", false}}) {
+    if (*s.value != '\0') {
+      doc.XLSheet15.SetInteger(0, 3, s.given);
+      doc.XLSheet15.SetText(1, 3, s.value);
+      calc::XLGrid15EditModeChanged(doc);
+    } else {
+      doc.XLSheet15.SetText(1, 14, "");
+    }
+    if (s.given == 2) QCOMPARE(doc.XLSheet15.Text(1, 12), std::string("-"));
+    chart.Refresh();
+    QCOMPARE(StatePoint(chart)->count(), s.marked ? 1 : 0);
+    for (QLineSeries* guide : Guides(chart)) QCOMPARE(guide->count(), s.marked ? 2 : 0);
+    QCOMPARE(chart.StateText().isEmpty(), !s.marked);
+  }
 }
 
 void EnthalpyChartTest::GasHasCubicMetreUnitsAndNoAshLine() {

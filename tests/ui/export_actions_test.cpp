@@ -4,6 +4,7 @@
 #include "ui/export_actions.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
@@ -98,14 +99,19 @@ void ExportActionsTest::PdfReportCancelAndFailure() {
   QVERIFY(!e.actions.Export(ui::ExportActions::Format::kPdf, false));
   QVERIFY(e.dialogs.messages.isEmpty());
 
-  // A folder that does not exist: the reason is shown and the folder stays.
-  const QString missing = e.dir.filePath("нет/газ.csv");
-  e.dialogs.save_answers = {missing};
-  QVERIFY(!e.actions.Export(ui::ExportActions::Format::kCsv, false));
-  QCOMPARE(e.dialogs.messages.size(), 1);
-  QVERIFY(e.dialogs.messages.first().text.contains(missing));
+  // A folder that does not exist, for either format: nothing written, the reason shown,
+  // and the folder stays.
+  for (const auto format : {ui::ExportActions::Format::kPdf, ui::ExportActions::Format::kCsv}) {
+    const QString missing = e.dir.filePath("нет/газ");
+    e.dialogs.save_answers = {missing};
+    e.dialogs.messages.clear();
+    QVERIFY(!e.actions.Export(format, false));
+    QCOMPARE(e.dialogs.messages.size(), 1);
+    QVERIFY(e.dialogs.messages.first().text.startsWith(QStringLiteral("Не удалось")));
+    QVERIFY(e.dialogs.messages.first().text.contains(missing));
+    QVERIFY(!QDir(e.dir.filePath("нет")).exists());
+  }
   QCOMPARE(e.dialogs.messages.first().caption, QStringLiteral("Печать / экспорт"));
-  QVERIFY(!QFile::exists(missing));
   QCOMPARE(e.actions.Folder(), e.dir.path());
 }
 

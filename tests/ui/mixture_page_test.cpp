@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "calc/fuel_io.h"
@@ -30,7 +31,6 @@ class MixturePageTest : public QObject {
   void cleanup() { w_.reset(); }
   void SixtyFortyMixtureThroughBothPages();
   void InvalidTotalsAndCountChanges();
-  void ResultsPageLeadsBackToTheComponents();
 
  private:
   ui::MixturePage& Page() { return *w_->form->TabSheet7; }
@@ -173,13 +173,33 @@ void MixturePageTest::SixtyFortyMixtureThroughBothPages() {
   // The mixture is no part of the fuel: nothing asks to be saved.
   QVERIFY(!w_->form->HasUnsavedEdits());
 
-  // Back to the tab: the component page comes first again, the mixture as it was.
-  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet3);
-  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet7);
-  QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet21);
-  QCOMPARE(page.Edit2->text(), QStringLiteral("60"));
-  QVERIFY(ComponentsShowTheDocument());
-  QVERIFY(!Result(3).isEmpty());
+  // Each way back leads to the component page, the mixture as it was: another tab and
+  // back, a click on the mixture's own tab, "Компоненты смеси".
+  QTabBar& tabs = *w_->form->PageControl1->tabBar();
+  const std::function<void()> ways_back[] = {
+      [&] {
+        w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet3);
+        w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet7);
+      },
+      [&] {
+        QTest::mouseClick(&tabs, Qt::LeftButton, {},
+                          tabs.tabRect(w_->form->PageControl1->indexOf(&page)).center());
+      },
+      [&] {
+        QVERIFY(page.ComponentsButton->isVisible());
+        QTest::mouseClick(page.ComponentsButton, Qt::LeftButton);
+      },
+  };
+  for (const auto& back : ways_back) {
+    QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet22);
+    back();
+    QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet21);
+    QCOMPARE(Document().PageControl2, 0);
+    QCOMPARE(page.Edit2->text(), QStringLiteral("60"));
+    QVERIFY(ComponentsShowTheDocument());
+    QVERIFY(!Result(3).isEmpty());
+    QTest::mouseClick(page.SpeedButton13, Qt::LeftButton);
+  }
   QVERIFY(w_->dialogs.messages.isEmpty());
 }
 
@@ -253,29 +273,6 @@ void MixturePageTest::InvalidTotalsAndCountChanges() {
   QCOMPARE(Document().Edit1, std::string("2"));
   QVERIFY(!page.GSPages1->isTabVisible(2));
   QVERIFY(w_->dialogs.messages.isEmpty());
-}
-
-void MixturePageTest::ResultsPageLeadsBackToTheComponents() {
-  Open();
-  ui::MixturePage& page = Page();
-  const auto show_results = [&] {
-    w_->form->Document().PageControl2 = 1;
-    w_->form->ShowDocument();
-    return page.PageControl2->currentWidget() == page.TabSheet22;
-  };
-  // "Компоненты смеси" goes back.
-  QVERIFY(show_results());
-  QVERIFY(page.ComponentsButton->isVisible());
-  QTest::mouseClick(page.ComponentsButton, Qt::LeftButton);
-  QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet21);
-  QCOMPARE(Document().PageControl2, 0);
-  // A click on the mixture's own tab goes back too.
-  QVERIFY(show_results());
-  QTabBar& tabs = *w_->form->PageControl1->tabBar();
-  QTest::mouseClick(&tabs, Qt::LeftButton, {},
-                    tabs.tabRect(w_->form->PageControl1->indexOf(w_->form->TabSheet7)).center());
-  QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet21);
-  QCOMPARE(Document().PageControl2, 0);
 }
 
 QTEST_MAIN(MixturePageTest)

@@ -1,5 +1,6 @@
 // The fuel document window against a temporary folder: loading a fuel into the layout of
-// its kind, the edit cycle, saving, closing and the tabs.
+// its kind, saving, the caption and the name, closing and the tabs. (Typing and the edit
+// cycle are tried in editing_test.)
 #include "ui/tform2.h"
 
 #include <QCheckBox>
@@ -12,9 +13,6 @@
 #include <QToolTip>
 #include <memory>
 
-#include "calc/cycle.h"
-#include "calc/design.h"
-#include "calc/fuel_io.h"
 #include "test_support.h"
 #include "ui/all_data_page.h"
 #include "ui/ash_products_page.h"
@@ -33,10 +31,8 @@ class TForm2Test : public QObject {
   void init();
   void cleanup() { w_.reset(); }
   void LoadShowsTheFuelInTheLayoutOfItsKind();
-  void TypingIntoTheCompositionAndTheDesignGridRunsTheirCalculations();
-  void SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing();
+  void SavingAsksBeforeReplacingAndKeepsTheOldFileOnFailure();
   void CaptionAndNameFollowTheDocument();
-  void FailedSaveKeepsTheOldFileAndSaysWhy();
   void ClosingWithUnsavedInputAsksFirst();
   void TabsAndTheNormsSwitch();
 
@@ -108,55 +104,7 @@ void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKind() {
   QCOMPARE(Form().windowTitle(), Path("missing.fll"));
 }
 
-void TForm2Test::TypingIntoTheCompositionAndTheDesignGridRunsTheirCalculations() {
-  test::WriteCoal(Fuel("a.fll"));
-  QVERIFY(w_->Show());
-  QVERIFY(w_->Load("a.fll"));
-  const Doc& doc = w_->Doc();
-  ui::TXLGrid& grid = *Form().TabSheet2->XLGrid3;
-  QVERIFY(test::TypeIntoCell(grid, 1, 3, QStringLiteral("60")));
-  QVERIFY(Form().HasUnsavedEdits());
-  QCOMPARE(doc.XLSheet10.Text(2, 2), std::string("60"));
-  // The total is no longer 100: it turns red.
-  QCOMPARE(grid.model()->index(8, 1).data(Qt::ForegroundRole).value<QBrush>().color(),
-           QColor(Qt::red));
-  // Every result sheet, the design parameters included, shows what the cycle and the
-  // design run give for the same edit on their own.
-  Doc reference;
-  QVERIFY(calc::LoadLibraryFuel(reference, Fuel("a.fll")));
-  const std::string volume = reference.XLSheet2.Text(1, 2);
-  const std::string air_enthalpy = reference.XLSheet15.Text(1, 13);
-  reference.XLSheet3.SetText(1, 3, "60");
-  calc::XLGrid1EditModeChanged(reference);
-  calc::RecalcDesign(reference);
-  // The edit moves the volumes and the air enthalpy at 100 °C.
-  QVERIFY(reference.XLSheet2.Text(1, 2) != volume);
-  QVERIFY(reference.XLSheet15.Text(1, 13) != air_enthalpy);
-  const std::initializer_list<test::SheetOf> results = {&Doc::XLSheet2,  &Doc::XLSheet3,
-                                                        &Doc::XLSheet4,  &Doc::XLSheet6,
-                                                        &Doc::XLSheet10, &Doc::XLSheet15};
-  QCOMPARE(test::FirstDifference(doc, reference, results), QString());
-  // The automatic heating value box is a change of the fuel too.
-  Form().TabSheet2->CheckBox2->click();
-  reference.CheckBox2 = true;
-  calc::XLGrid1EditModeChanged(reference);
-  calc::RecalcDesign(reference);
-  QCOMPARE(test::FirstDifference(doc, reference, results), QString());
-
-  // The design grid runs the design calculation.
-  QVERIFY(test::TypeIntoCell(*Form().TabSheet6->XLGrid15, 1, 2, QStringLiteral("1.2")));
-  reference.XLSheet15.SetText(1, 2, "1.2");
-  calc::XLGrid15EditModeChanged(reference);
-  QVERIFY(!reference.XLSheet15.Text(1, 6).empty());
-  QCOMPARE(test::FirstDifference(doc, reference, {&Doc::XLSheet15}), QString());
-
-  // Letters do not parse: the cycle stores 0 and shows it.
-  QVERIFY(test::TypeIntoCell(grid, 1, 3, QStringLiteral("abc")));
-  QCOMPARE(test::Shown(grid, 1, 3), QStringLiteral("0"));
-  QCOMPARE(doc.XLSheet10.Text(2, 2), std::string("0"));
-}
-
-void TForm2Test::SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing() {
+void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnFailure() {
   const fs::path original = test::WriteFuel(Fuel("a.fll"), "Уголь Д", 1, {10, 20.5f, 55, 4, 1});
   const std::string original_bytes = test::ReadBytes(original);
   const std::string other_bytes = test::ReadBytes(test::WriteFuel(Fuel("b.fll"), "Другой", 2));
@@ -206,6 +154,20 @@ void TForm2Test::SaveWritesTheOwnFileAndSaveAsAsksBeforeReplacing() {
   QVERIFY(Form().SaveAs());
   QCOMPARE(test::ReadBytes(Fuel("b.fll")), test::ReadBytes(original));
   QCOMPARE(Form().FilePath(), Fuel("b.fll"));
+  // A record value that is not a number: nothing written, the reason said, the edit kept.
+  // (A folder that does not exist is tried in app_test, in Russian.)
+  QAbstractItemModel& record = *Form().TabSheet4->XLGrid10->model();
+  QVERIFY(record.setData(record.index(3, 2), QStringLiteral("abc")));
+  dialogs.save_answers = {Path("copy.fll")};
+  dialogs.answers = {QMessageBox::Yes};  // replace copy.fll
+  QVERIFY(!Form().SaveAs());
+  QCOMPARE(test::ReadBytes(Fuel("copy.fll")), test::ReadBytes(original));
+  QCOMPARE(Messages().size(), 4);
+  QCOMPARE(Messages()[3].text, QStringLiteral("'abc' is not a valid floating point value"));
+  QCOMPARE(Messages()[3].caption, QStringLiteral("Error"));
+  QCOMPARE(Form().FilePath(), Fuel("b.fll"));
+  QVERIFY(Form().HasUnsavedEdits());
+  QVERIFY(record.setData(record.index(3, 2), QStringLiteral("1")));
   // Cancelling writes nothing, but the end of the command is told all the same.
   const qsizetype before = finished.count();
   QVERIFY(!Form().SaveAs());
@@ -280,27 +242,6 @@ void TForm2Test::CaptionAndNameFollowTheDocument() {
   name.clear();
   QTest::keyClicks(&name, QString(60, QChar('x')));
   QCOMPARE(name.text().size(), 50);
-}
-
-void TForm2Test::FailedSaveKeepsTheOldFileAndSaysWhy() {
-  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
-  const std::string old_bytes = "old content";
-  { std::ofstream(Fuel("b.fll"), std::ios::binary) << old_bytes; }
-  QVERIFY(w_->Show());
-  QVERIFY(w_->Load("a.fll"));
-  // A record value that is not a number: nothing written, the reason said, the edit
-  // kept. (A folder that does not exist is tried in app_test, in Russian.)
-  QAbstractItemModel& record = *Form().TabSheet4->XLGrid10->model();
-  QVERIFY(record.setData(record.index(3, 2), QStringLiteral("abc")));
-  w_->dialogs.save_answers = {Path("b.fll")};
-  w_->dialogs.answers = {QMessageBox::Yes};  // replace b.fll
-  QVERIFY(!Form().SaveAs());
-  QCOMPARE(test::ReadBytes(Fuel("b.fll")), old_bytes);
-  QCOMPARE(Messages().size(), 2);
-  QCOMPARE(Messages()[1].text, QStringLiteral("'abc' is not a valid floating point value"));
-  QCOMPARE(Messages()[1].caption, QStringLiteral("Error"));
-  QCOMPARE(Form().FilePath(), Fuel("a.fll"));
-  QVERIFY(Form().HasUnsavedEdits());
 }
 
 void TForm2Test::ClosingWithUnsavedInputAsksFirst() {
