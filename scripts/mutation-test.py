@@ -11,6 +11,8 @@ mutant): run by hand, never in CI.
 
     scripts/mutation-test.py --count 40 --seed 17
     scripts/mutation-test.py --count 300 --seed 1 --list     # the sample only, no runs
+    scripts/mutation-test.py --count 300 --seed 1 --matrix kills.json   # which test kills what
+    scripts/mutation-test.py --cover kills.json               # tests no kill depends on
     scripts/mutation-test.py --count 120 --seed 1 --only-survivors before.txt
 
 --only-survivors runs, of the same sample, only the mutants that an earlier run's output
@@ -18,6 +20,7 @@ lists as survived: a quick check that new tests kill them.
 """
 
 import argparse
+import json
 import os
 import random
 import re
@@ -201,6 +204,50 @@ def run_test(build_dir, test, timeout):
             process.wait()
 
 
+def failing_tests(build_dir, test, timeout):
+    """The names of the tests of `test` that fail (all of them run); None when it passes."""
+    if test == "exit_status":
+        return None if run_test(build_dir, test, timeout) else ["exit_status"]
+    process = subprocess.Popen([str(build_dir / test), "--gtest_brief=1"], cwd=ROOT,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
+    try:
+        out, _ = process.communicate(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.communicate()
+        return [f"{Path(test).name} (out of time)"]
+    if process.returncode == 0:
+        return None
+    names = sorted(set(re.findall(r"^\[  FAILED  \] (\w+\.\w+)", out.decode(errors="replace"),
+                                  re.MULTILINE)))
+    return names or [f"{Path(test).name} (crashed)"]
+
+
+def cover(matrix_path):
+    """Prints, for the kills in a --matrix file, a smallest set of tests found greedily that
+    kills every killed mutant, and the tests outside it: no kill of the sample depends on them."""
+    kills = [entry for entry in json.loads(Path(matrix_path).read_text(encoding="utf-8"))
+             if entry["killers"]]
+    by_test = {}
+    for index, entry in enumerate(kills):
+        for name in entry["killers"]:
+            by_test.setdefault(name, set()).add(index)
+    left, chosen = set(range(len(kills))), []
+    while left:
+        name = max(sorted(by_test), key=lambda n: len(by_test[n] & left))
+        chosen.append(name)
+        left -= by_test[name]
+    only = {name: sum(1 for e in kills if e["killers"] == [name]) for name in by_test}
+    print(f"{len(kills)} killed mutants; {len(chosen)} tests kill them all:")
+    for name in chosen:
+        print(f"  {name}: kills {len(by_test[name])}, the only killer of {only[name]}")
+    print("tests that kill only what the tests above kill too:")
+    for name in sorted(set(by_test) - set(chosen)):
+        print(f"  {name}: kills {len(by_test[name])}, the only killer of {only[name]}")
+    return 0
+
+
 def interrupt(*_):
     raise KeyboardInterrupt
 
@@ -212,9 +259,14 @@ def main():
     parser.add_argument("--build-dir", default="build/debug", help="the configured debug build")
     parser.add_argument("--with-headers", action="store_true", help="mutate headers too")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
+    parser.add_argument("--matrix", metavar="FILE",
+                        help="run every test on each mutant and write which tests kill it")
+    parser.add_argument("--cover", metavar="FILE", help="analyse a --matrix file and stop")
     parser.add_argument("--only-survivors", metavar="FILE",
                         help="run only the mutants that survived in this earlier output")
     args = parser.parse_args()
+    if args.cover:
+        return cover(args.cover)
 
     sites = all_sites(args.with_headers)
     sample = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
@@ -254,6 +306,7 @@ def main():
         limits[test] = 30 + 5 * (time.monotonic() - began)
 
     results = []
+    matrix = []
     for index, mutant in enumerate(sample, 1):
         path = ROOT / mutant.path
         original = path.read_bytes()
@@ -263,6 +316,13 @@ def main():
             compiled, _ = build(build_dir)
             if not compiled:
                 outcome = "compile error"
+            elif args.matrix:
+                killers = []
+                for test in TESTS[mutant.module]:
+                    killers += failing_tests(build_dir, test, limits[test]) or []
+                outcome = f"killed by {len(killers)} tests" if killers else "survived"
+                matrix.append({"mutant": f"{mutant.where()} {mutant.kind}: '{mutant.original}'"
+                                         f" -> '{mutant.replacement}'", "killers": killers})
             else:
                 outcome = "survived"
                 for test in TESTS[mutant.module]:
@@ -278,6 +338,9 @@ def main():
               f"   ({time.monotonic() - began:.0f} s)", flush=True)
 
     build(build_dir)  # the build matches the sources again
+    if args.matrix:
+        Path(args.matrix).write_text(json.dumps(matrix, ensure_ascii=False, indent=1) + "\n",
+                                     encoding="utf-8")
 
     print("\nmodule   killed  survived  compile errors  score")
     for module in (*MODULES, "all"):
