@@ -185,6 +185,7 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
   const ReportRow heat = FindRow(bases, "Теплота сгорания");
   EXPECT_EQ(heat.value, Text(doc.XLSheet19, 1, hb::kDryHeatingValue));
   EXPECT_EQ(heat.value2, Text(doc.XLSheet19, 1, hb::kDafHeatingValue));
+  EXPECT_EQ(heat.unit, "кДж/кг");
 
   // The enthalpy table: a row per temperature of the table sheet.
   EXPECT_EQ(report.enthalpy.title, "Энтальпии воздуха и продуктов сгорания при α = 1, кДж/кг");
@@ -213,6 +214,11 @@ TEST(ReportBlocksTest, GasIsPerCubicMetreWithoutBasesOrNorms) {
   const ReportBlock* composition = FindBlock(report.bands, "Состав топлива");
   ASSERT_EQ(composition->rows.size(), 13U);
   EXPECT_EQ(composition->rows.front().label, "CH4");
+  for (int row = 1; row <= 13; ++row) {
+    const ReportRow& shown = composition->rows[static_cast<std::size_t>(row - 1)];
+    EXPECT_EQ(shown.label, Text(doc.XLSheet1_2, 0, row));
+    EXPECT_EQ(shown.value, Text(doc.XLSheet1_2, 1, row));
+  }
   EXPECT_TRUE(composition->rows.back().bold);
   // The heating value and the density; no higher heating value.
   const ReportBlock* properties = FindBlock(report.bands, "Характеристики");
