@@ -138,6 +138,7 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
       {"0x1 5", {0}},
       {std::string("1\0 2", 4), {1}},
       {"3.4e38 1e99 2", {3.4e38f}},
+      {"5 1e+99 2", {5}},
       {"1e-99 1e-40 2", {0, 1e-40f, 2}},
       {"0.1 1.00000005960464477550", {0.1f, std::bit_cast<float>(0x3F800001u)}},
       {zeros399 + "7 " + zeros399 + "07 1", {7}},
