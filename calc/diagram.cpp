@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sheets/errors.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -29,12 +28,7 @@ std::string Trimmed(std::string text) {
 // The excess air of (1, 2); nullopt when it is no number or too large for a single.
 std::optional<float> ReadExcessAirCell(const sheets::Sheet& design) {
   const auto value = ReadNumber(design, 1, 2);
-  if (!value) return std::nullopt;
-  try {
-    return sheets::ToSingle(*value);
-  } catch (const sheets::MathError&) {
-    return std::nullopt;
-  }
+  return value ? sheets::TrySingle(*value) : std::nullopt;
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ void ShowIfTyped(sheets::Sheet& sheet, int r, bool typed, const Value& value, co
 // that is not a number or does not fit a single.
 double ReadCarryover(const sheets::Sheet& sheet, int col, int r) {
   const std::optional<long double> value = sheet.ParsedNumber(col, r);
-  if (!value || !sheets::FitsSingle(*value)) return kDefaultCarryover;
+  if (!value || !sheets::TrySingle(*value)) return kDefaultCarryover;
   return std::clamp(Finite(*value).value_or(kDefaultCarryover), 0.0, 1.0);
 }
 

@@ -14,15 +14,6 @@ namespace {
 constexpr long kBisectionLimit = 1000000;
 constexpr long double kTolerancePercent = 0.005L;
 
-// A formula result in single precision; nullopt where it overflows.
-std::optional<float> TrySingle(long double value) {
-  try {
-    return sheets::ToSingle(value);
-  } catch (const sheets::MathError&) {
-    return std::nullopt;
-  }
-}
-
 void WriteState(sheets::Sheet& design, StateCells::At cell, float value) {
   design.SetText(cell.col, cell.row,
                  sheets::FormatPattern(value, ".##", design.DecimalSeparator()));
@@ -33,7 +24,7 @@ float GasEnthalpy(const DisplayedTable& table, float t, std::optional<int> j, fl
                   float air, float ash) {
   const auto gas = TryEnthalpyAtTemperature(table, DisplayedTable::kGasRow, t, j);
   if (!gas) return 0;
-  return TrySingle((static_cast<long double>(alpha) - 1) * air + *gas + ash).value_or(0);
+  return sheets::TrySingle((static_cast<long double>(alpha) - 1) * air + *gas + ash).value_or(0);
 }
 
 // The same text in the temperature, air enthalpy and flue-gas enthalpy cells.
@@ -48,7 +39,7 @@ void WriteAllStates(sheets::Sheet& design, const StateCells& cells, const std::s
 std::optional<float> StateGivenValue(const sheets::Sheet& design, const StateCells& cells) {
   const auto parsed = design.ParsedNumber(cells.given.col, cells.given.row);
   if (!parsed) return std::nullopt;
-  const auto given = TrySingle(*parsed);
+  const auto given = sheets::TrySingle(*parsed);
   if (!given || !(*given > 0)) return std::nullopt;
   return given;
 }
@@ -58,7 +49,8 @@ DisplayedTable::DisplayedTable(const sheets::Sheet& sheet) {
     for (int col = 0; col < kColumns; ++col) {
       const auto value = sheet.ParsedNumber(col, row);
       if (value)
-        values_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = TrySingle(*value);
+        values_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] =
+            sheets::TrySingle(*value);
     }
   }
 }
@@ -82,8 +74,8 @@ std::optional<float> TryEnthalpyAtTemperature(const DisplayedTable& table, int r
   const auto low = table.Read(row, *j);
   const auto high = table.Read(row, *j + 1);
   if (!low || !high) return std::nullopt;
-  return TrySingle(*low + (static_cast<long double>(*high) - *low) * 0.01L *
-                              (static_cast<long double>(t) - 100.0L * (*j + 1)));
+  return sheets::TrySingle(*low + (static_cast<long double>(*high) - *low) * 0.01L *
+                                      (static_cast<long double>(t) - 100.0L * (*j + 1)));
 }
 
 float EnthalpyAtTemperature(const DisplayedTable& table, int row, float t, std::optional<int> j) {
@@ -110,7 +102,8 @@ AirLookup TemperatureFromAirEnthalpy(const DisplayedTable& table, float i) {
   if (t && low && high) {
     const long double step = (static_cast<long double>(*high) - *low) * 0.01L;
     if (step != 0)
-      result.temperature = TrySingle(*t + (static_cast<long double>(i) - *low) / step).value_or(0);
+      result.temperature =
+          sheets::TrySingle(*t + (static_cast<long double>(i) - *low) / step).value_or(0);
   }
   return result;
 }

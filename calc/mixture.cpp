@@ -51,12 +51,7 @@ std::optional<int> ComponentCount(const FuelDocument& doc) {
 float Share(const FuelDocument& doc, int slot) {
   const auto value =
       sheets::ParseFloat(doc.Slots[static_cast<std::size_t>(slot)].share, doc.DecimalSeparator());
-  if (!value) return 0;
-  try {
-    return sheets::ToSingle(*value);
-  } catch (const sheets::MathError&) {
-    return 0;
-  }
+  return value ? sheets::TrySingle(*value).value_or(0) : 0;
 }
 
 Record ComponentRecord(const FuelDocument& doc, int slot) {

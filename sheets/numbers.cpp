@@ -370,8 +370,9 @@ float ToSingle(long double value) {
   return static_cast<float>(value);
 }
 
-bool FitsSingle(long double value) {
-  return !std::isnan(value) && std::fabs(value) < kSingleOverflow;
+std::optional<float> TrySingle(long double value) {
+  if (std::isnan(value) || std::fabs(value) >= kSingleOverflow) return std::nullopt;
+  return static_cast<float>(value);
 }
 
 long double Divide(long double a, long double b) {

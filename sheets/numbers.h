@@ -23,8 +23,8 @@ float TextToSingle(std::string_view text, char decimal_separator);
 // Narrows a wide result to single precision; throws MathError on overflow, infinity and NaN.
 float ToSingle(long double value);
 
-// True when ToSingle takes `value` without a failure.
-bool FitsSingle(long double value);
+// ToSingle without the failure: nullopt where ToSingle would throw.
+std::optional<float> TrySingle(long double value);
 
 // a / b in extended precision; throws MathError when b is 0.
 long double Divide(long double a, long double b);
