@@ -68,6 +68,15 @@ bool HasFuelExtension(std::string_view name) {
   });
 }
 
+// The name's code points with the case of Latin and Cyrillic letters folded.
+std::u32string Folded(std::string_view name) {
+  std::u32string folded;
+  folded.reserve(name.size());
+  for (std::size_t pos = 0; pos < name.size();)
+    folded.push_back(FoldCase(NextCodePoint(name, pos)));
+  return folded;
+}
+
 // The order of CompareFileNames as a key computed once per name: the folded code points,
 // then the bytes.
 struct FileNameKey {
@@ -82,25 +91,15 @@ struct FileNameKey {
 };
 
 FileNameKey KeyOf(std::filesystem::path path) {
-  FileNameKey key{{}, path.filename().string(), std::move(path)};
-  key.folded.reserve(key.bytes.size());
-  for (std::size_t pos = 0; pos < key.bytes.size();)
-    key.folded.push_back(FoldCase(NextCodePoint(key.bytes, pos)));
-  return key;
+  std::string bytes = path.filename().string();
+  std::u32string folded = Folded(bytes);
+  return {std::move(folded), std::move(bytes), std::move(path)};
 }
 
 }  // namespace
 
 int CompareFileNames(std::string_view a, std::string_view b) {
-  std::size_t i = 0;
-  std::size_t j = 0;
-  while (i < a.size() && j < b.size()) {
-    const char32_t x = FoldCase(NextCodePoint(a, i));
-    const char32_t y = FoldCase(NextCodePoint(b, j));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  if (i < a.size()) return 1;
-  if (j < b.size()) return -1;
+  if (const int order = Folded(a).compare(Folded(b)); order != 0) return order < 0 ? -1 : 1;
   return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 
