@@ -5,9 +5,7 @@
 
 #include <QApplication>
 
-namespace ui {
-class Dialogs;
-}
+#include "ui/qt_dialogs.h"
 
 namespace app {
 
@@ -23,9 +21,10 @@ class GuardedApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
  private:
-  void Report(const QString& text);
+  ui::Dialogs& ReportDialogs() { return dialogs_ != nullptr ? *dialogs_ : qt_dialogs_; }
 
   ui::Dialogs* dialogs_ = nullptr;
+  ui::QtDialogs qt_dialogs_;
 };
 
 }  // namespace app
