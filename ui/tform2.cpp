@@ -17,6 +17,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -84,6 +85,9 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent)
   layout->addWidget(GroupBox1);
   layout->addWidget(GroupBox2);
   layout->addWidget(PageControl1, 1);
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setSizeGripEnabled(false);
+  layout->addWidget(StatusBar1);
   // At least the size of the original layout; larger when the fonts need more room.
   resize(sizeHint().expandedTo(QSize(kClientWidth, kClientHeight)));
   ConnectHandlers();
@@ -515,6 +519,10 @@ void TForm2::ShowDocument() {
     TabSheet2->XLGrid3->SetSheetModel(pool_.ModelFor(sheet3));
   }
 }
+
+void TForm2::ShowStatus(const QString& text) { StatusBar1->showMessage(text); }
+
+QString TForm2::StatusText() const { return StatusBar1->currentMessage(); }
 
 void TForm2::ComboBox3Change(int index) {
   SetModified(true);

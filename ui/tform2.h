@@ -17,6 +17,7 @@ class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 class QPushButton;
+class QStatusBar;
 class QUndoStack;
 
 namespace ui {
@@ -96,6 +97,11 @@ class TForm2 : public QWidget {
   // Shows the document's name, type, caption and the controls that follow the document.
   void ShowDocument();
 
+  // A line for the user at the foot of the window: what an action refused, kept or changed
+  // (a refused number, a fallback used, a value rounded by a save). Stays until the next.
+  void ShowStatus(const QString& text);
+  QString StatusText() const;
+
   // Controls.
   QGroupBox* GroupBox1 = nullptr;       // "Месторождение, тип"
   QLineEdit* ComboBox1 = nullptr;       // the fuel name
@@ -115,6 +121,7 @@ class TForm2 : public QWidget {
   DesignParametersPage* TabSheet6 = nullptr;
   HeatBalancePage* TabSheet8 = nullptr;  // "Тепловой баланс"
   MixturePage* TabSheet7 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
 
  signals:
   // The window was closed (FormClose); it is not shown again.
