@@ -93,6 +93,7 @@ bool IsGasSheetShown(int type_index) { return type_index >= kGasType; }
 // The texts that name the basis of the single fuel's results: per kilogram of solid and
 // liquid fuel, per cubic metre of gas.
 void ShowUnitsOf(FuelDocument& doc, bool gas) {
+  SetVolumeUnits(doc.XLSheet2, gas);
   SetEnthalpyTitles(doc, gas);
   SetEnthalpyHeading(doc.XLSheet7, gas);
   SetDesignUnits(doc.XLSheet15, gas);
@@ -251,9 +252,10 @@ void ComboBox3Change(FuelDocument& doc, int type_index) {
   doc.ComboBox3 = type_index;
   doc.XLSheet10.SetInteger(kValueCol, fuel::record_row::kType, type_index);
   doc.GasSheetsShown = IsGasSheetShown(type_index);
-  ShowUnitsOf(doc, doc.GasSheetsShown);
+  // The record's values now read as the new kind's: every result is computed again, so
+  // nothing of the old kind stays on screen under the new kind's labels.
   ScatterAllData(doc);
-  MarkInputCells(doc);
+  XLGrid1EditModeChanged(doc);
 }
 
 void RadioButton1Click(FuelDocument& doc, bool norms_1973) {
@@ -317,7 +319,6 @@ void NewFuel(FuelDocument& doc) {
   // The type list shows anthracite, so the grids and the volume units follow it too.
   doc.ComboBox3 = 0;
   doc.GasSheetsShown = false;
-  for (int row = 2; row <= 5; ++row) doc.XLSheet2.SetText(2, row, "Нм3/кг");
   ScatterAllData(doc);
   CollectAllData(doc);
   RecalcFuel(doc);

@@ -32,8 +32,8 @@ void RecalcFuel(FuelDocument& doc);
 // The edit cycle of the input grids: collect, scatter, recalculate.
 void XLGrid1EditModeChanged(FuelDocument& doc);
 
-// A new fuel type picked: stored in record row 15, sheets of that kind shown, the
-// record scattered; nothing is converted or recalculated.
+// A new fuel type picked: stored in record row 15, sheets of that kind shown, the record
+// scattered (no value is converted) and the whole edit cycle run, units included.
 void ComboBox3Change(FuelDocument& doc, int type_index);
 
 // The norms switch: `norms_1973` is RadioButton1 checked. Scatters and recalculates.

@@ -65,7 +65,8 @@ void RunDesign(FuelDocument& doc, bool after_cycle) {
   GivenParameterSection(doc, alpha);
 
   if (alpha <= 0) {
-    for (int row = 6; row <= 10; ++row) design.SetText(1, row, "");
+    // No flue gas at all: nothing derived from it, the fly-ash share included.
+    for (int row = 6; row <= 11; ++row) design.SetText(1, row, "");
     return;
   }
   const ReadVolumes v = ReadVolumeTexts(doc.XLSheet2, 2);

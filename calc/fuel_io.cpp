@@ -42,8 +42,6 @@ void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
   const int type = fuel::TypeIndexOf(content.values[fuel::kTypeRow]);
   doc.ComboBox3 = (type >= 0 && type <= kGasType) ? type : -1;
   doc.GasSheetsShown = doc.ComboBox3 == kGasType;
-  const char* unit = doc.GasSheetsShown ? "м3/м3" : "Нм3/кг";
-  for (int row = 2; row <= 5; ++row) doc.XLSheet2.SetText(2, row, unit);
 }
 
 }  // namespace

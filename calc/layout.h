@@ -42,6 +42,9 @@ void SetEnthalpyHeading(sheets::Sheet& sheet, bool gas);
 // enthalpies of rows 13 and 14.
 void SetDesignUnits(sheets::Sheet& sheet, bool gas);
 
+// The units of the theoretical volumes (XLSheet2): per kilogram, or per cubic metre of gas.
+void SetVolumeUnits(sheets::Sheet& sheet, bool gas);
+
 // The unit (2, 3) of the given value of a design-parameter sheet after the kind chosen in
 // (0, 3); left as it is when the kind cannot be read.
 void SetGivenValueUnit(sheets::Sheet& sheet, bool gas);

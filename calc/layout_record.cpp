@@ -69,6 +69,10 @@ void LayoutRecordSheet(sheets::Sheet& sheet) {
   sheet.SetColumnWidth(3, 60);
 }
 
+void SetVolumeUnits(sheets::Sheet& sheet, bool gas) {
+  for (int row = 2; row <= 5; ++row) sheet.SetText(2, row, gas ? "м3/м3" : "Нм3/кг");
+}
+
 void LayoutVolumesSheet(sheets::Sheet& sheet) {
   sheet.SetText(0, 0, "Объемы теоретического количества воздуха и продуктов сгорания при а=1");
   sheet.Merge({.col = 0, .row = 0, .col_count = 3, .row_count = 2});
@@ -76,8 +80,8 @@ void LayoutVolumesSheet(sheets::Sheet& sheet) {
                                              " Водяные пары"};
   for (int i = 0; i < 4; ++i) {
     sheet.SetText(0, 2 + i, labels[static_cast<std::size_t>(i)]);
-    sheet.SetText(2, 2 + i, "Нм3/кг");
   }
+  SetVolumeUnits(sheet, false);
   sheet.SetColumnWidth(0, 200);
   sheet.SetColumnWidth(1, 80);
   sheet.SetColumnWidth(2, 60);

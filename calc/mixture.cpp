@@ -231,7 +231,8 @@ void XLGrid20EditModeChanged(FuelDocument& doc) {
   }
 
   if (alpha <= 0) {
-    for (int row = 5; row <= 9; ++row) design.SetText(1, row, "");
+    // No flue gas at all: nothing derived from it, the fly-ash share included.
+    for (int row = 5; row <= 10; ++row) design.SetText(1, row, "");
     return;
   }
   const ReadVolumes v = ReadVolumeTexts(doc.XLSheet14, 3);

@@ -287,7 +287,7 @@ void TForm2::ConnectHandlers() {
                        name_validator_->RefusalHint(), ComboBox1);
   });
   connect(ComboBox3, &QComboBox::activated, this, [this](int index) {
-    RunEdit(QStringLiteral("тип топлива"), [&] { ComboBox3Change(index); });
+    RunFuelEdit(QStringLiteral("тип топлива"), [&] { ComboBox3Change(index); });
   });
   for (QCheckBox* box : {TabSheet1->CheckBox1, TabSheet2->CheckBox2}) {
     connect(box, &QCheckBox::clicked, this, [this] {
@@ -524,10 +524,7 @@ void TForm2::ShowStatus(const QString& text) { StatusBar1->showMessage(text); }
 
 QString TForm2::StatusText() const { return StatusBar1->currentMessage(); }
 
-void TForm2::ComboBox3Change(int index) {
-  SetModified(true);
-  calc::ComboBox3Change(doc_, index);
-}
+void TForm2::ComboBox3Change(int index) { calc::ComboBox3Change(doc_, index); }
 
 void TForm2::CheckBox1Click() {
   doc_.CheckBox1 = TabSheet1->CheckBox1->isChecked();

@@ -150,7 +150,20 @@ TEST(CycleTest, GasHeatingValuePerCubicMetreTotalsAndTable) {
   EXPECT_EQ(doc.XLSheet1_2.Text(1, 15), "52813");
 }
 
-TEST(CycleTest, TypeChangeConvertsNothing) {
+// Texts of every result sheet of the single fuel, to compare two states of a document.
+std::vector<std::string> ResultTexts(const FuelDocument& doc) {
+  std::vector<std::string> texts;
+  for (const sheets::Sheet* sheet : {&doc.XLSheet1_2, &doc.XLSheet2, &doc.XLSheet3, &doc.XLSheet4,
+                                     &doc.XLSheet6, &doc.XLSheet7, &doc.XLSheet8, &doc.XLSheet19}) {
+    for (int row = 0; row < sheet->RowCount(); ++row)
+      for (int col = 0; col < sheet->ColCount(); ++col) texts.push_back(sheet->Text(col, row));
+  }
+  return texts;
+}
+
+// A type switch converts no value, but every result and unit is that of the new kind at
+// once: one more cycle changes nothing.
+TEST(CycleTest, TypeChangeConvertsNothingAndRecomputesEverything) {
   FuelDocument doc;
   TypeWorkedCoal(doc, false);
   doc.XLSheet3.SetText(1, 11, "25.4");  // bomb value, record row 16
@@ -158,21 +171,30 @@ TEST(CycleTest, TypeChangeConvertsNothing) {
   doc.XLSheet4.SetInteger(1, 10, 1);  // slagging "нет"
   XLGrid1EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet10.Text(2, 24), "0");
-  const std::string volumes_before = doc.XLSheet2.Text(1, 2);
+  const std::vector<std::string> coal = ResultTexts(doc);
+  const std::string coal_air = doc.XLSheet2.Text(1, 2);
 
   ComboBox3Change(doc, kGasType);
   EXPECT_EQ(doc.XLSheet1_2.Text(1, 1), "10");  // the moisture in the CH4 cell
   EXPECT_EQ(doc.XLSheet1_2.Text(1, 2), "20");
   EXPECT_EQ(doc.XLSheet4.Text(1, 4), "0");
   EXPECT_EQ(doc.XLSheet4.Text(1, 10), "нет");
-  EXPECT_EQ(doc.XLSheet2.Text(1, 2), volumes_before);  // nothing recalculated yet
+  EXPECT_NE(doc.XLSheet2.Text(1, 2), coal_air);  // recomputed as a gas
+  for (int row = 2; row <= 5; ++row) EXPECT_EQ(doc.XLSheet2.Text(2, row), "м3/м3");
+  const std::vector<std::string> gas = ResultTexts(doc);
   XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(ResultTexts(doc), gas);
+  EXPECT_NE(gas, coal);
   EXPECT_EQ(doc.XLSheet10.Text(2, 16), "25.4");  // gas collect leaves rows 16..32
 
   ComboBox3Change(doc, 2);
   EXPECT_FALSE(doc.GasSheetsShown);
   EXPECT_EQ(doc.XLSheet3.Text(1, 11), "25.4");
   EXPECT_EQ(doc.XLSheet8.Text(0, 3), " Энтальпия золы ,кДж/кг");
+  for (int row = 2; row <= 5; ++row) EXPECT_EQ(doc.XLSheet2.Text(2, row), "Нм3/кг");
+  const std::vector<std::string> brown = ResultTexts(doc);
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(ResultTexts(doc), brown);
   doc.XLSheet4.SetInteger(1, 10, 0);  // "да" is stored as 1
   XLGrid1EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet10.Text(2, 24), "1");
