@@ -53,6 +53,7 @@ class EditingTest : public QObject {
   void OnlyInputCellsTakeTypingAndEnterAndTabMoveBetweenThem();
   void OneEditTellsEachSheetOnce();
   void HeatBalanceInputsRecomputeTheTabAndAreNotSaved();
+  void TypeSwitchRecomputesEverythingAsOneStep();
   void UndoAndRedoRestoreAndRecompute();
   void CopyAndPasteRangesThroughTheClipboard();
 
@@ -294,6 +295,26 @@ void EditingTest::HeatBalanceInputsRecomputeTheTabAndAreNotSaved() {
           reference->XLSheet19.Text(1, row::kEfficiency));
 }
 
+// Coal typed as a gas: the record's values are taken as the gas's at once, every result
+// tab and unit with them, and one undo puts the coal back.
+void EditingTest::TypeSwitchRecomputesEverythingAsOneStep() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  ui::TForm2& form = *w_->form;
+  const auto results = {&Doc::XLSheet1_2, &Doc::XLSheet2,  &Doc::XLSheet6,
+                        &Doc::XLSheet8,   &Doc::XLSheet15, &Doc::XLSheet19};
+  QTest::keyClick(form.ComboBox3, Qt::Key_End);
+  QCOMPARE(form.ComboBox3->currentIndex(), calc::kGasType);
+  const auto gas = Reference(',', [](Doc& d) { calc::ComboBox3Change(d, calc::kGasType); });
+  QCOMPARE(test::FirstDifference(Document(), *gas, results), QString());
+  QCOMPARE(Document().XLSheet2.Text(2, 2), std::string("м3/м3"));
+  QCOMPARE(form.UndoStack().count(), 1);
+  QVERIFY(form.HasUnsavedEdits());
+
+  form.Undo();
+  QCOMPARE(test::FirstDifference(Document(), *Reference(',', [](Doc&) {}), results), QString());
+  QVERIFY(!form.HasUnsavedEdits());
+}
+
 void EditingTest::UndoAndRedoRestoreAndRecompute() {
   Open(QLocale(QLocale::Russian, QLocale::Russia));
   ui::TXLGrid& grid = Composition();
@@ -305,7 +326,7 @@ void EditingTest::UndoAndRedoRestoreAndRecompute() {
   QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("63")));
   QVERIFY(test::TypeIntoCell(grid, 1, kAshRow, QStringLiteral("12")));
   QTest::keyClicks(form.ComboBox1, QStringLiteral(" D"));
-  emit form.ComboBox3->activated(2);
+  QTest::keyClick(form.ComboBox3, Qt::Key_Down);  // the type, with the keyboard
   form.TabSheet2->CheckBox2->click();
   QCOMPARE(form.UndoStack().count(), 5);
   QVERIFY(doc.XLSheet3.Text(1, kHeatingValueRow) != "21861");
