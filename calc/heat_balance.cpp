@@ -296,11 +296,16 @@ struct InputRange {
   bool (*holds)(double value, const Inputs& in);
 };
 
-// Each loss below 100 %, and q3 + q4 + q5 too, so that η = 100 − Σq can stay above 0.
+// Each loss from 0 to below 100 %, and the sum of those that are, q3 + q4 + q5, too, so
+// that η = 100 − Σq can stay above 0.
 bool HoldsLoss(double q, const Inputs& in) {
+  const auto alone = [](double loss) { return loss >= 0 && loss < 100; };
+  if (!alone(q)) return false;
   Wide sum = 0;
-  for (const Value* loss : {&in.q3, &in.q4, &in.q5}) sum += loss->value_or(0);
-  return q >= 0 && q < 100 && sum < 100;
+  for (const Value* loss : {&in.q3, &in.q4, &in.q5}) {
+    if (*loss && alone(**loss)) sum += **loss;
+  }
+  return sum < 100;
 }
 
 // The enthalpy tables run to 2500 °C; air is taken in from −60 °C.
