@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "calc/composition_range.h"
 #include "calc/enthalpy.h"
 #include "calc/heat_balance.h"
 #include "calc/heating_value.h"
@@ -239,6 +240,7 @@ void RecalcFuel(FuelDocument& doc) {
   WriteTotal(doc, 0, 6, {{&doc.XLSheet1_1, 8}, {&doc.XLSheet3, 8}});
   WriteTotal(doc, 0, 11, {{&doc.XLSheet1_2, 13}});
   WriteTotal(doc, 25, 32, {{&doc.XLSheet5, 10}});
+  MarkCompositionRanges(doc);
   RecalcHeatBalance(doc);
 }
 

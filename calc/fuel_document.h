@@ -82,6 +82,8 @@ class FuelDocument {
   std::array<bool, kSlots> GSPageTabShown{};  // tabs " 1 " .. " 5 "
   int GSPagesActive = 0;                      // active slot page (0 is " 1 ")
   std::string Edit3;                          // total of the shares
+  // Why shares that total 100 still make no mixture (one out of 0..100 %), or empty.
+  std::string Edit3Hint;
   bool SpeedButton13 = false;           // "Зола и продукты сгорания" enabled
   int PageControl2 = 0;                 // 0 components (TabSheet21), 1 results (TabSheet22)
   sheets::Sheet XLFuel{6, 50};          // component records; (5, 49) all-gaseous flag

@@ -130,13 +130,53 @@ void Show(sheets::Sheet& sheet, int r, const Value& value, const char* pattern) 
                 value ? sheets::FormatPattern(*value, pattern, sheet.DecimalSeparator()) : "-");
 }
 
-// A quantity computed only when its input is typed: empty otherwise.
-void ShowIfTyped(sheets::Sheet& sheet, int r, bool typed, const Value& value, const char* pattern) {
-  if (typed) {
-    Show(sheet, r, value, pattern);
-  } else {
-    sheet.SetText(1, r, "");
+// The physical range of a result: what it must be, as the value reads back from its
+// text, and why it shows "-" otherwise.
+struct ResultRange {
+  bool (*holds)(double value);
+  const char* reason;
+};
+
+constexpr ResultRange kPositiveHeat = {[](double q) { return q > 0; },
+                                       "Располагаемое тепло должно быть больше 0"};
+constexpr ResultRange kLoss = {[](double q) { return q >= 0; },
+                               "Потеря тепла не может быть отрицательной"};
+constexpr ResultRange kLosses = {[](double q) { return q >= 0 && q < 100; },
+                                 "Сумма потерь должна быть от 0 до менее 100 %"};
+constexpr ResultRange kEfficiency = {[](double e) { return e > 0 && e < 100; },
+                                     "КПД должен быть больше 0 и меньше 100 %"};
+constexpr ResultRange kRetention = {[](double f) { return f > 0 && f <= 1; },
+                                    "Коэффициент сохранения тепла должен быть от 0 до 1"};
+constexpr ResultRange kConsumption = {[](double b) { return b >= 0; },
+                                      "Расход топлива не может быть отрицательным"};
+constexpr ResultRange kExcessAir = {[](double a) { return a >= 1; },
+                                    "Избыток воздуха не может быть меньше 1"};
+constexpr ResultRange kFurnaceRelease = {[](double q) { return q > 0; },
+                                         "Полезное тепловыделение в топке должно быть больше 0"};
+
+// Shows a result that must lie in `range`: "-" with the reason as the cell's hint when the
+// text it would show reads back outside it. Returns the value, nullopt when refused, so
+// what needs it shows "-" too.
+Value ShowInRange(sheets::Sheet& sheet, int r, const Value& value, const char* pattern,
+                  const ResultRange& range) {
+  Value kept = value;
+  if (value) {
+    const auto shown = sheets::ParseFloat(
+        sheets::FormatPattern(*value, pattern, sheet.DecimalSeparator()), sheet.DecimalSeparator());
+    if (!shown || !range.holds(static_cast<double>(*shown))) kept.reset();
   }
+  Show(sheet, r, kept, pattern);
+  sheet.SetHint(1, r, value && !kept ? range.reason : "");
+  return kept;
+}
+
+// A quantity computed only when its input is typed: empty otherwise.
+Value ShowIfTyped(sheets::Sheet& sheet, int r, bool typed, const Value& value, const char* pattern,
+                  const ResultRange& range) {
+  if (typed) return ShowInRange(sheet, r, value, pattern, range);
+  sheet.SetText(1, r, "");
+  sheet.SetHint(1, r, "");
+  return std::nullopt;
 }
 
 // The carry-over cell as the design calculation reads it: clamped to 0..1, 0.95 for a text
@@ -216,6 +256,7 @@ struct Inputs {
   Value leakage;           // Δαт
   Value t_hot;             // tгв
   Value o2, ro2;           // % of the dry flue gas
+  Value ro2_max;           // RO2max as shown, the bound of RO2
   bool output_typed = false;
   bool o2_typed = false;
   bool ro2_typed = false;
@@ -240,9 +281,84 @@ Inputs ReadInputs(sheets::Sheet& sheet) {
           .t_hot = in(row::kHotAirTemperature),
           .o2 = in(row::kO2),
           .ro2 = in(row::kRO2),
+          .ro2_max = std::nullopt,
           .output_typed = typed(row::kHeatOutput),
           .o2_typed = typed(row::kO2),
           .ro2_typed = typed(row::kRO2)};
+}
+
+// The physical range of an input, with its wording for the cell's hint and pyrana-calc. A
+// bound that another input sets is that input as typed.
+struct InputRange {
+  int row;
+  Value Inputs::*value;
+  const char* wording;
+  bool (*holds)(double value, const Inputs& in);
+};
+
+// Each loss from 0 to below 100 %, and the sum of those that are, q3 + q4 + q5, too, so
+// that η = 100 − Σq can stay above 0.
+bool HoldsLoss(double q, const Inputs& in) {
+  const auto alone = [](double loss) { return loss >= 0 && loss < 100; };
+  if (!alone(q)) return false;
+  Wide sum = 0;
+  for (const Value* loss : {&in.q3, &in.q4, &in.q5}) {
+    if (*loss && alone(**loss)) sum += **loss;
+  }
+  return sum < 100;
+}
+
+// The enthalpy tables run to 2500 °C; air is taken in from −60 °C.
+bool HoldsAirTemperature(double t, const Inputs&) { return t >= -60 && t <= kTopTemperature; }
+bool HoldsExcessAir(double alpha, const Inputs&) { return alpha >= 1; }
+bool HoldsHeat(double q, const Inputs&) { return q >= 0; }
+
+constexpr const char* kLossWording = "от 0 до менее 100 %, q3 + q4 + q5 менее 100 %";
+constexpr const char* kAirTemperatureWording = "от −60 до 2500 °С";
+
+constexpr InputRange kInputRanges[] = {
+    {row::kExitGasTemperature, &Inputs::t_exit,
+     "выше температуры холодного воздуха, не выше 2500 °С",
+     [](double t, const Inputs& in) {
+       return t <= kTopTemperature && (!in.t_cold || t > *in.t_cold);
+     }},
+    {row::kExitExcessAir, &Inputs::alpha_exit, "не менее 1", HoldsExcessAir},
+    {row::kColdAirTemperature, &Inputs::t_cold, kAirTemperatureWording, HoldsAirTemperature},
+    {row::kQ3, &Inputs::q3, kLossWording, HoldsLoss},
+    {row::kQ4, &Inputs::q4, kLossWording, HoldsLoss},
+    {row::kQ5, &Inputs::q5, kLossWording, HoldsLoss},
+    {row::kSlagTemperature, &Inputs::t_slag, "от 0 до 2500 °С",
+     [](double t, const Inputs&) { return t >= 0 && t <= kTopTemperature; }},
+    {row::kFuelHeat, &Inputs::fuel_heat, "не менее 0", HoldsHeat},
+    {row::kExternalAirHeat, &Inputs::outside_air_heat, "не менее 0", HoldsHeat},
+    {row::kHeatOutput, &Inputs::output, "не менее 0", HoldsHeat},
+    {row::kFurnaceExcessAir, &Inputs::alpha_furnace, "не менее 1", HoldsExcessAir},
+    {row::kFurnaceLeakage, &Inputs::leakage, "от 0 до менее избытка воздуха в топке",
+     [](double d, const Inputs& in) {
+       return d >= 0 && (!in.alpha_furnace || d < *in.alpha_furnace);
+     }},
+    {row::kHotAirTemperature, &Inputs::t_hot, kAirTemperatureWording, HoldsAirTemperature},
+    {row::kO2, &Inputs::o2, "от 0 до менее 21 %",
+     [](double o, const Inputs&) { return o >= 0 && o < 21; }},
+    {row::kRO2, &Inputs::ro2, "более 0, не более RO2max",
+     [](double r, const Inputs& in) { return in.ro2_max && r > 0 && r <= *in.ro2_max; }},
+};
+
+// Refuses each input outside its range: the cell turns red, its hint gives the range, and
+// the value is dropped, so every result that needs it shows "-".
+void RefuseOutOfRange(sheets::Sheet& sheet, Inputs& in) {
+  const Inputs typed = in;
+  for (const InputRange& range : kInputRanges) {
+    const Value& value = typed.*range.value;
+    const bool out = value && !range.holds(*value, typed);
+    std::string hint = HeatBalanceInputHint(range.row);
+    if (out) {
+      hint = hint + "\nДопустимо: " + range.wording;
+      (in.*range.value).reset();
+    }
+    sheet.SetFontColor(1, range.row, out ? sheets::kRed : sheets::kBlack);
+    sheet.SetHint(1, range.row, std::move(hint));
+  }
 }
 
 // What the later steps take from the balance.
@@ -260,7 +376,7 @@ Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs&
   // Qрр = Q + iтл + Qв.вн.
   b.available = Compute([](Wide q, Wide i, Wide e) { return q + i + e; }, fuel.heating_value,
                         in.fuel_heat, in.outside_air_heat);
-  Show(sheet, row::kAvailableHeat, b.available, "0.##");
+  b.available = ShowInRange(sheet, row::kAvailableHeat, b.available, "0.##", kPositiveHeat);
 
   // I0хв at tхв; Iух = I0g + (αух − 1)·I0air + Iash at ϑух.
   b.cold_air = AtTemperature(lines.air, in.t_cold);
@@ -276,7 +392,7 @@ Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs&
       Ratio(Compute([](Wide i, Wide a, Wide c, Wide q) { return (i - a * c) * (100 - q); },
                     exit_gas, in.alpha_exit, b.cold_air, in.q4),
             b.available);
-  Show(sheet, row::kQ2, q2, "0.##");
+  const Value q2_shown = ShowInRange(sheet, row::kQ2, q2, "0.##", kLoss);
 
   // q6 = (1 − aун)·(cϑ)шл·A / Qрр, (cϑ)шл from the built-in ash column at ϑшл.
   const double carryover = fuel.carryover;
@@ -285,19 +401,20 @@ Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs&
              : Ratio(Compute([carryover](Wide c, Wide a) { return (1 - carryover) * c * a; },
                              AtTemperature(SlagLine(doc), in.t_slag), fuel.ash),
                      b.available);
-  Show(sheet, row::kQ6, b.q6, "0.##");
+  b.q6 = ShowInRange(sheet, row::kQ6, b.q6, "0.##", kLoss);
 
-  // Σq, η = 100 − Σq, φ = 1 − q5 / (η + q5).
+  // Σq, η = 100 − Σq, φ = 1 − q5 / (η + q5); Σq of 100 % or more shows "-", and so does
+  // η, each with its reason.
   const Value losses =
-      Compute([](Wide a, Wide c, Wide d, Wide e, Wide f) { return a + c + d + e + f; }, q2, in.q3,
-              in.q4, in.q5, b.q6);
-  Show(sheet, row::kLosses, losses, "0.##");
-  b.efficiency = Compute([](Wide s) { return 100 - s; }, losses);
-  Show(sheet, row::kEfficiency, b.efficiency, "0.##");
+      Compute([](Wide a, Wide c, Wide d, Wide e, Wide f) { return a + c + d + e + f; }, q2_shown,
+              in.q3, in.q4, in.q5, b.q6);
+  ShowInRange(sheet, row::kLosses, losses, "0.##", kLosses);
+  b.efficiency = ShowInRange(sheet, row::kEfficiency,
+                             Compute([](Wide s) { return 100 - s; }, losses), "0.##", kEfficiency);
   const Value retention =
       Compute([](Wide r) { return 1 - r; },
               Ratio(in.q5, Compute([](Wide e, Wide q) { return e + q; }, b.efficiency, in.q5)));
-  Show(sheet, row::kRetention, retention, "0.####");
+  ShowInRange(sheet, row::kRetention, retention, "0.####", kRetention);
   return b;
 }
 
@@ -305,16 +422,19 @@ Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs&
 // no heat output is typed.
 void WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel,
                       const Balance& b) {
-  const Value consumption = Ratio(
-      in.output, Compute([](Wide q, Wide e) { return q * e / 100; }, b.available, b.efficiency));
-  ShowIfTyped(sheet, row::kFuelConsumption, in.output_typed, consumption, "0.####");
+  const Value consumption = ShowIfTyped(
+      sheet, row::kFuelConsumption, in.output_typed,
+      Ratio(in.output,
+            Compute([](Wide q, Wide e) { return q * e / 100; }, b.available, b.efficiency)),
+      "0.####", kConsumption);
   // kg/s to t/h; m3/s to m3/h.
   const Wide per_hour = fuel.per_cubic_metre ? 3600 : 3.6L;
   ShowIfTyped(sheet, row::kFuelConsumptionHourly, in.output_typed,
-              Compute([per_hour](Wide c) { return c * per_hour; }, consumption), "0.###");
+              Compute([per_hour](Wide c) { return c * per_hour; }, consumption), "0.###",
+              kConsumption);
   ShowIfTyped(sheet, row::kCalculatedFuelConsumption, in.output_typed,
               Compute([](Wide c, Wide q) { return c * (1 - q / 100); }, consumption, in.q4),
-              "0.####");
+              "0.####", kConsumption);
 }
 
 // Steps 7 and 8: I0гв, Qв = (αт − Δαт)·I0гв + Δαт·I0хв,
@@ -330,43 +450,51 @@ void WriteFurnace(sheets::Sheet& sheet, const Inputs& in, const Lines& lines, co
       Ratio(Compute([](Wide q, Wide a, Wide c, Wide d) { return q * (100 - a - c - d); },
                     b.available, in.q3, in.q4, b.q6),
             Compute([](Wide q) { return 100 - q; }, in.q4));
-  const Value furnace_heat = Compute([](Wide r, Wide air, Wide e) { return r + air - e; }, released,
-                                     air_heat, in.outside_air_heat);
-  Show(sheet, row::kFurnaceHeat, furnace_heat, "0.##");
+  const Value furnace_heat =
+      ShowInRange(sheet, row::kFurnaceHeat,
+                  Compute([](Wide r, Wide air, Wide e) { return r + air - e; }, released, air_heat,
+                          in.outside_air_heat),
+                  "0.##", kFurnaceRelease);
   Show(sheet, row::kAdiabaticTemperature,
        AdiabaticTemperature(lines, in.alpha_furnace, furnace_heat), "0.#");
 }
 
-// Step 9: RO2max = 100·VRO2 / (VRO2 + V0N2), and the excess air from a measured O2
-// (0 ≤ O2 < 21) or RO2 (0 < RO2 ≤ RO2max as shown, so the value shown may be typed).
-void WriteFlueGasAnalysis(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel) {
+// Step 9, first: RO2max = 100·VRO2 / (VRO2 + V0N2), returned as shown, so that the value
+// shown may be typed as RO2.
+Value WriteRO2Max(sheets::Sheet& sheet, const HeatBalanceFuel& fuel) {
   const Value dry_gas =
       Compute([](Wide r, Wide n) { return r + n; }, fuel.triatomic, fuel.nitrogen);
   Show(sheet, row::kRO2Max, Ratio(Compute([](Wide r) { return 100 * r; }, fuel.triatomic), dry_gas),
        "0.##");
-  Value o2 = in.o2;
-  if (o2 && !(*o2 >= 0 && *o2 < 21)) o2.reset();
+  return Displayed(sheet, 1, row::kRO2Max);
+}
+
+// Step 9: the excess air from a measured O2 or RO2, each in its range.
+void WriteFlueGasAnalysis(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel) {
+  const Value dry_gas =
+      Compute([](Wide r, Wide n) { return r + n; }, fuel.triatomic, fuel.nitrogen);
+  const Value& o2 = in.o2;
   const Value from_o2 =
       Compute([](Wide r) { return 1 + r; },
               Ratio(Compute([](Wide o, Wide g) { return o * g; }, o2, dry_gas),
                     Compute([](Wide v, Wide o) { return v * (21 - o); }, fuel.air, o2)));
-  ShowIfTyped(sheet, row::kExcessAirO2, in.o2_typed, from_o2, "0.###");
-  const Value ro2_max = Displayed(sheet, 1, row::kRO2Max);
-  Value ro2 = in.ro2;
-  if (ro2 && !(ro2_max && *ro2 > 0 && *ro2 <= *ro2_max)) ro2.reset();
+  ShowIfTyped(sheet, row::kExcessAirO2, in.o2_typed, from_o2, "0.###", kExcessAir);
+  const Value& ro2 = in.ro2;
   const Value from_ro2 =
       Compute([](Wide r) { return 1 + r; },
               Ratio(Compute([](Wide t, Wide r, Wide g) { return 100 * t / r - g; }, fuel.triatomic,
                             ro2, dry_gas),
                     fuel.air));
-  ShowIfTyped(sheet, row::kExcessAirRO2, in.ro2_typed, from_ro2, "0.###");
+  ShowIfTyped(sheet, row::kExcessAirRO2, in.ro2_typed, from_ro2, "0.###", kExcessAir);
 }
 
 }  // namespace
 
 void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatBalanceFuel& fuel,
                       const sheets::Sheet& table) {
-  const Inputs in = ReadInputs(sheet);
+  Inputs in = ReadInputs(sheet);
+  in.ro2_max = WriteRO2Max(sheet, fuel);
+  RefuseOutOfRange(sheet, in);
   SetHeatBalanceUnits(sheet, fuel.per_cubic_metre);
   const Lines lines = ReadLines(table);
   const Balance balance = WriteLosses(doc, sheet, in, fuel, lines);
@@ -415,6 +543,16 @@ bool HeatBalanceInputReads(const std::string& text, char decimal_separator) {
   cell.SetText(0, 0, text);
   FixDecimalSeparator(cell, 0, 0);
   return Displayed(cell, 0, 0).has_value();
+}
+
+std::vector<OutOfRangeInput> HeatBalanceOutOfRange(const sheets::Sheet& sheet) {
+  std::vector<OutOfRangeInput> refused;
+  for (const InputRange& range : kInputRanges) {
+    if (sheet.At(1, range.row).font_color == sheets::kRed) {
+      refused.push_back({range.row, sheet.Text(1, range.row), range.wording});
+    }
+  }
+  return refused;
 }
 
 HeatBalanceTexts FuelHeatBalanceTexts(const FuelDocument& doc) {

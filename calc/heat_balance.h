@@ -31,7 +31,10 @@ struct HeatBalanceFuel {
 // enthalpy of slag comes from the built-in table XLSheet11. The units follow the fuel kind.
 // A quantity that an unreadable input, a zero divisor or a temperature beyond 2500 °C keeps
 // from being formed shows "-"; the fuel consumption with no heat output typed, and the
-// excess air with no analysis typed, show an empty text. Never throws for bad numbers.
+// excess air with no analysis typed, show an empty text. An input outside its physical
+// range is red with the range in its hint and counts as unreadable; a result outside its
+// own (a loss below 0, an efficiency not between 0 and 100 %, a negative consumption, φ
+// above 1) shows "-" with the reason in its hint. Never throws for bad numbers.
 void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatBalanceFuel& fuel,
                       const sheets::Sheet& table);
 
@@ -53,6 +56,18 @@ int FuelHeatBalanceRows(const FuelDocument& doc);
 // Whether a text typed into an input of the heat balance gives it a number: after the
 // repair of the decimal separator it parses, with `decimal_separator`, to a finite value.
 bool HeatBalanceInputReads(const std::string& text, char decimal_separator);
+
+// An input that the last calculation found outside its physical range: its row, its text
+// and the range, as the cell's hint gives it.
+struct OutOfRangeInput {
+  int row;
+  std::string text;
+  std::string range;
+};
+
+// The inputs of a heat-balance sheet that its last calculation refused as out of range
+// (shown red), in row order.
+std::vector<OutOfRangeInput> HeatBalanceOutOfRange(const sheets::Sheet& sheet);
 
 // The displayed texts of a heat-balance sheet, named as reports name them.
 struct HeatBalanceTexts {

@@ -30,6 +30,10 @@ void LayoutMixtureHeatBalanceSheet(sheets::Sheet& sheet);  // XLSheet20
 // The units of a heat-balance sheet that follow the fuel kind: per cubic metre of a gas,
 // per kilogram otherwise.
 void SetHeatBalanceUnits(sheets::Sheet& sheet, bool per_cubic_metre);
+
+// The hint a heat-balance input of `row` is laid out with; empty for another row.
+const char* HeatBalanceInputHint(int row);
+
 // The given-parameter list cell (0, 3) of a design-parameter sheet, with its hint.
 void LayoutGivenKindCell(sheets::Sheet& sheet);
 

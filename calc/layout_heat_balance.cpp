@@ -152,6 +152,13 @@ void SetHeatBalanceUnits(sheets::Sheet& sheet, bool per_cubic_metre) {
   sheet.SetText(2, row::kFuelConsumptionHourly, per_cubic_metre ? "м3/ч" : "т/ч");
 }
 
+const char* HeatBalanceInputHint(int row) {
+  for (const Line& line : kInputLines) {
+    if (line.row == row) return line.hint;
+  }
+  return "";
+}
+
 void LayoutHeatBalanceSheet(sheets::Sheet& sheet) {
   LayoutBalanceRows(sheet);
   SetHeading(sheet, row::kBasisHeading, "Пересчет состава на сухую и горючую массу");

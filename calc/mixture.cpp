@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
@@ -53,6 +54,8 @@ float Share(const FuelDocument& doc, int slot) {
       sheets::ParseFloat(doc.Slots[static_cast<std::size_t>(slot)].share, doc.DecimalSeparator());
   return value ? sheets::TrySingle(*value).value_or(0) : 0;
 }
+
+bool ShareInRange(float share) { return share >= 0 && share <= 100; }
 
 Record ComponentRecord(const FuelDocument& doc, int slot) {
   Record record{};
@@ -142,7 +145,11 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
   for (int slot = 0; slot < counted; ++slot) {
     total = sheets::ToSingle(static_cast<long double>(total) + Share(doc, slot));
   }
-  bool valid = count.has_value() && total == 100.0f;
+  const std::optional<int> refused = ShareOutOfRange(doc);
+  doc.Edit3Hint = refused ? "Доля топлива " + std::to_string(*refused + 1) +
+                                " вне диапазона: допустимо " + kShareRange
+                          : "";
+  bool valid = count.has_value() && total == 100.0f && !refused;
   for (int slot = 0; valid && slot < counted; ++slot) valid = ComponentIsComplete(doc, slot);
   doc.Edit3 = sheets::FormatSingle(total, doc.DecimalSeparator());
 
@@ -163,6 +170,14 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
 }
 
 }  // namespace
+
+std::optional<int> ShareOutOfRange(const FuelDocument& doc) {
+  const int counted = ComponentCount(doc).value_or(kMinComponents);
+  for (int slot = 0; slot < counted; ++slot) {
+    if (!ShareInRange(Share(doc, slot))) return slot;
+  }
+  return std::nullopt;
+}
 
 void Edit1Change(FuelDocument& doc) {
   if (doc.Edit1.empty()) return;

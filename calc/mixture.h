@@ -3,6 +3,7 @@
 // table and its design parameters.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calc/fuel_document.h"
@@ -28,6 +29,12 @@ void PickComponent(FuelDocument& doc, int slot);
 // The share field of slot 1..5 changed (Edit2Change, Edit4Change .. Edit7Change); the
 // mixture is recomputed, so an emptied field clears the results.
 void ShareChange(FuelDocument& doc, int slot, const std::string& text);
+
+// The range of a share, as the mixture's page and pyrana-calc give it.
+inline constexpr char kShareRange[] = "от 0 до 100 %";
+
+// The first counted slot (0..4) whose share is a number outside 0..100 %, if any.
+std::optional<int> ShareOutOfRange(const FuelDocument& doc);
 
 // Validates the mixture and shows its total; a valid one is computed (results, enthalpy
 // table, all-gaseous flag, design parameters, heat balance, SpeedButton13 enabled), an

@@ -289,7 +289,7 @@ ReportHeader MixtureHeader(const FuelDocument& doc) {
   header.total_label = "Сумма долей по массе";
   header.total = doc.Edit3 + " %";
   const std::optional<long double> total = TypedNumber(doc.Edit3);
-  header.total_red = !total || !(std::fabs(*total - 100) < 1e-6);
+  header.total_red = !total || !(std::fabs(*total - 100) < 1e-6) || !doc.Edit3Hint.empty();
   return header;
 }
 

@@ -1,10 +1,15 @@
 // Driving the document as a user drives the window.
 #include "cli/fuel_run.h"
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
+#include "calc/composition_range.h"
 #include "calc/design.h"
 #include "calc/design_cells.h"
 #include "calc/fuel_io.h"
@@ -123,6 +128,28 @@ void CheckHeatBalanceResults(const calc::HeatBalanceTexts& texts, const std::str
   if (!missing.empty()) diagnostics.Warning(where, "no heat-balance result: " + missing);
 }
 
+// One warning per input out of its physical range: a heat-balance input by its option, a
+// content of the fuel by its record row. Returns whether a heat-balance input was, whose
+// missing results are then told already.
+bool CheckRanges(const sheets::Sheet& balance, const std::vector<calc::OutOfRangeContent>& contents,
+                 const std::string& where, Diagnostics& diagnostics) {
+  for (const calc::OutOfRangeContent& content : contents) {
+    diagnostics.Warning(where, "record row " + std::to_string(content.record_row) + " (" +
+                                   content.label + ") '" + content.text +
+                                   "' is out of range: " + content.range);
+  }
+  const std::vector<calc::OutOfRangeInput> inputs = calc::HeatBalanceOutOfRange(balance);
+  for (const calc::OutOfRangeInput& input : inputs) {
+    const auto* option =
+        std::find_if(std::begin(calc::kHeatBalanceInputs), std::end(calc::kHeatBalanceInputs),
+                     [&input](const calc::HeatBalanceInput& in) { return in.row == input.row; });
+    diagnostics.Warning(where, "--" + std::string(option->option) + " '" + input.text +
+                                   "' is out of range: " + input.range +
+                                   "; the heat-balance results that need it show \"-\"");
+  }
+  return !inputs.empty();
+}
+
 }  // namespace
 
 ResultChecks CheckNumberOptions(const Options& options, Diagnostics& diagnostics) {
@@ -181,6 +208,9 @@ bool ComputeFuel(const Options& options, const std::string& path, calc::FuelDocu
   if (checks.design) {
     CheckDesignResults(doc.XLSheet15, calc::kFuelDesignCells, path, diagnostics);
   }
+  if (CheckRanges(doc.XLSheet19, calc::CompositionOutOfRange(doc), path, diagnostics)) {
+    checks.heat_balance = false;
+  }
   if (checks.heat_balance)
     CheckHeatBalanceResults(calc::FuelHeatBalanceTexts(doc), path, diagnostics);
   return true;
@@ -201,6 +231,13 @@ bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics
     for (int slot = 1; slot <= count; ++slot) {
       calc::ShareChange(doc, slot, options.components[static_cast<std::size_t>(slot - 1)].share);
     }
+    if (const std::optional<int> slot = calc::ShareOutOfRange(doc)) {
+      const MixComponent& component = options.components[static_cast<std::size_t>(*slot)];
+      diagnostics.Warning("mixture", "the share of " + component.path + " '" + component.share +
+                                         "' is out of range: " + calc::kShareRange +
+                                         "; no results");
+      return true;
+    }
     if (!doc.SpeedButton13) {
       diagnostics.Warning("mixture",
                           doc.Edit3 != "100"
@@ -218,6 +255,7 @@ bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics
   if (checks.design) {
     CheckDesignResults(doc.XLSheet17, calc::kMixtureDesignCells, "mixture", diagnostics);
   }
+  if (CheckRanges(doc.XLSheet20, {}, "mixture", diagnostics)) checks.heat_balance = false;
   if (checks.heat_balance) {
     CheckHeatBalanceResults(calc::MixtureHeatBalanceTexts(doc), "mixture", diagnostics);
   }

@@ -218,6 +218,12 @@ void MixturePage::ShowDocument() {
     ShowText(*slots_[k].share, doc_.Slots[k].share);
   }
   ShowText(*Edit3, doc_.Edit3);
+  // A share out of range: the total turns red and tells why.
+  const QString refusal = QString::fromStdString(doc_.Edit3Hint);
+  if (Edit3->toolTip() != refusal) {
+    Edit3->setToolTip(refusal);
+    Edit3->setStyleSheet(refusal.isEmpty() ? QString() : QStringLiteral("color: #d00000"));
+  }
   SpeedButton13->setEnabled(doc_.SpeedButton13);
   PageControl2->setCurrentWidget(doc_.PageControl2 == 1 ? TabSheet22 : TabSheet21);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/composition_range.h"
 #include "calc/fuel_document.h"
 #include "sheets/cell.h"
 #include "typed_coal.h"
@@ -63,7 +64,7 @@ TEST(CycleTest, HeatingValueIsFlooredAndOnlyComputedUnderItsBox) {
   EXPECT_EQ(doc.XLSheet10.Text(2, 8), "21894");
 }
 
-TEST(CycleTest, TotalIsCheckedOnItsRoundedText) {
+TEST(CycleTest, TotalIsCheckedOnItsRoundedTextAndContentsOnTheirRange) {
   FuelDocument doc;
   TypeWorkedCoal(doc, false);
   doc.XLSheet3.SetText(1, 7, "7.994");  // 99.994
@@ -81,6 +82,36 @@ TEST(CycleTest, TotalIsCheckedOnItsRoundedText) {
   EXPECT_EQ(doc.XLSheet3.Text(1, 3), "0");
   EXPECT_EQ(doc.XLSheet3.Text(1, 8), "45");
   EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kRed);
+  // A content out of range turns its cell and the total red, even when they make 100.
+  for (const auto& [r, text] :
+       std::vector<std::pair<int, std::string>>{{1, "-5"}, {3, "55"}, {7, "23"}}) {
+    doc.XLSheet3.SetText(1, r, text);
+  }
+  XLGrid1EditModeChanged(doc);
+  EXPECT_EQ(doc.XLSheet3.Text(1, 8), "100");
+  EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kRed);
+  EXPECT_EQ(doc.XLSheet1_1.At(1, 8).font_color, sheets::kRed);
+  EXPECT_EQ(doc.XLSheet3.At(1, 1).font_color, sheets::kRed);
+  EXPECT_EQ(doc.XLSheet3.At(1, 1).hint, "Допустимо: от 0 до 100 %");
+  EXPECT_EQ(doc.XLSheet3.At(1, 2).font_color, sheets::kBlack);
+  const std::vector<OutOfRangeContent> refused = CompositionOutOfRange(doc);
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_EQ(refused[0].record_row, 0);
+  EXPECT_EQ(refused[0].label, "Влажность");
+  EXPECT_EQ(refused[0].text, "-5");
+  // W + A of 100 leaves no combustible mass: both are out of range; the others are not.
+  for (int r = 1; r <= 7; ++r) doc.XLSheet3.SetText(1, r, r == 1 ? "60" : r == 2 ? "40" : "0");
+  XLGrid1EditModeChanged(doc);
+  for (const int r : {1, 2}) {
+    EXPECT_EQ(doc.XLSheet3.At(1, r).font_color, sheets::kRed) << r;
+    EXPECT_EQ(doc.XLSheet3.At(1, r).hint, "Допустимо: W + A менее 100 %") << r;
+  }
+  EXPECT_EQ(doc.XLSheet3.At(1, 3).font_color, sheets::kBlack);
+  EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kRed);
+  doc.XLSheet3.SetText(1, 1, "59.99");
+  XLGrid1EditModeChanged(doc);
+  EXPECT_TRUE(CompositionOutOfRange(doc).empty());
+  EXPECT_EQ(doc.XLSheet3.At(1, 1).hint, "");
   // The ash oxides have their own total.
   for (int row = 2; row <= 9; ++row) doc.XLSheet5.SetText(1, row, "12.5");
   XLGrid1EditModeChanged(doc);

@@ -166,17 +166,17 @@ TEST(HeatBalanceTest, TemperaturesBelowAndBeyondTheTable) {
   EXPECT_EQ(hb.Text(1, row::kAdiabaticTemperature), "-");
   EXPECT_EQ(hb.Text(1, row::kQ6), "0.03");  // q6 does not need it: 0.05 · 560 · 20 / 21861
 
-  // ϑа below 100 °C: no air heat (tхв = tгв = 0), no q4, slag at 0 °C, and Qрр = 21861 −
-  // 21342 = 519 make Qт = 519, reached between 0 and Ig(100) = 870.03 + 0.2 · 763 + 15.35.
+  // ϑа below 100 °C: no air heat (tхв = tгв = 0), no q4, slag at 0 °C, and q3 = 97.6 make
+  // Qт = 21861 · 0.024 = 524.664, reached between 0 and Ig(100) = 870.03 + 0.2 · 763 + 15.35.
   Type(hb, {{row::kColdAirTemperature, "0"},
             {row::kHotAirTemperature, "0"},
             {row::kSlagTemperature, "0"},
-            {row::kFuelHeat, "-21342"}});
+            {row::kQ3, "97.6"}});
   RecalcHeatBalance(doc);
-  EXPECT_EQ(Values(hb, {row::kFurnaceHeat, row::kAdiabaticTemperature}), (Texts{"519", "50"}));
+  EXPECT_EQ(Values(hb, {row::kFurnaceHeat, row::kAdiabaticTemperature}), (Texts{"524.66", "50.5"}));
   // From 2100 °C the ash row shows "-", which counts as 0: Qт = 28000 lies between
   // Ig(2200) = 23476.87 + 0.2 · 19560.73 and Ig(2300) = 24660.73 + 0.2 · 20532.45.
-  Type(hb, {{row::kFuelHeat, "6139"}});
+  Type(hb, {{row::kQ3, "0"}, {row::kFuelHeat, "6139"}});
   RecalcHeatBalance(doc);
   EXPECT_EQ(Values(hb, {row::kFurnaceHeat, row::kAdiabaticTemperature}),
             (Texts{"28000", "2244.3"}));
@@ -200,6 +200,8 @@ TEST(HeatBalanceTest, FlueGasAnalysisOutOfRange) {
     Type(hb, {{row::kO2, o2}});
     RecalcHeatBalance(doc);
     EXPECT_EQ(hb.Text(1, row::kExcessAirO2), alpha) << o2;
+    // Out of range, not unreadable: red.
+    EXPECT_EQ(hb.At(1, row::kO2).font_color == sheets::kRed, o2 == "21" || o2 == "-1") << o2;
   }
   // α from RO2 = 1 + (100 · 1.0403 / RO2 − 5.5906) / 5.7498; up to RO2max as shown.
   Type(hb, {{row::kRO2, "14.886"}});
@@ -212,6 +214,7 @@ TEST(HeatBalanceTest, FlueGasAnalysisOutOfRange) {
     Type(hb, {{row::kRO2, beyond}});
     RecalcHeatBalance(doc);
     EXPECT_EQ(hb.Text(1, row::kExcessAirRO2), "-") << beyond;
+    EXPECT_EQ(hb.At(1, row::kRO2).font_color == sheets::kRed, beyond != std::string("abc"));
   }
 }
 
@@ -238,30 +241,6 @@ TEST(HeatBalanceTest, NonNumbersAndZeroDivisors) {
   EXPECT_EQ(Values(hb, {row::kQ2, row::kFuelConsumption, row::kCalculatedFuelConsumption}),
             (Texts{"5.93", "", ""}));
 
-  // Qрр = 0.
-  Type(hb, {{row::kFuelHeat, "-21861"}, {row::kHeatOutput, "100"}});
-  RecalcHeatBalance(doc);
-  EXPECT_EQ(Values(hb, {row::kAvailableHeat, row::kQ2, row::kQ6, row::kEfficiency,
-                        row::kFuelConsumption, row::kFurnaceHeat}),
-            (Texts{"0", "-", "-", "-", "-", "-"}));
-  // q4 = 100: q2 is 0, Qт has no divisor.
-  Type(hb, {{row::kFuelHeat, "0"}, {row::kQ4, "100"}});
-  RecalcHeatBalance(doc);
-  EXPECT_EQ(Values(hb, {row::kQ2, row::kFurnaceHeat}), (Texts{"0", "-"}));
-  // No exit-gas loss (ϑух = tхв = 0) and no slag loss (ϑшл = 0): q3 99.5 and q5 0.5 make
-  // η = 0, so B has no divisor; q3 100 makes η + q5 = 0, so φ has none.
-  Type(hb, {{row::kQ4, "0"},
-            {row::kExitGasTemperature, "0"},
-            {row::kColdAirTemperature, "0"},
-            {row::kSlagTemperature, "0"},
-            {row::kQ3, "99.5"}});
-  RecalcHeatBalance(doc);
-  EXPECT_EQ(Values(hb, {row::kLosses, row::kEfficiency, row::kRetention, row::kFuelConsumption}),
-            (Texts{"100", "0", "0", "-"}));
-  Type(hb, {{row::kQ3, "100"}});
-  RecalcHeatBalance(doc);
-  EXPECT_EQ(Values(hb, {row::kEfficiency, row::kRetention}), (Texts{"-0.5", "-"}));
-
   // Bases: W 100 leaves no dry mass; W 60 with A 40 no combustible mass.
   FuelDocument wet;
   for (const auto& [r, text] : std::vector<std::pair<int, std::string>>{
@@ -275,6 +254,110 @@ TEST(HeatBalanceTest, NonNumbersAndZeroDivisors) {
   wet.XLSheet3.SetText(1, 2, "0");
   XLGrid1EditModeChanged(wet);
   EXPECT_EQ(Values(wet.XLSheet19, {39, 44, row::kHigherHeatingValue}), (Texts{"-", "-", "3510"}));
+}
+
+// Each input at and beyond the bounds of its range, from the worked example: one outside
+// is red with its range in the hint, and `result`, which needs it, shows "-".
+TEST(HeatBalanceTest, InputsOutOfTheirRangeAreRefused) {
+  struct Case {
+    int row;
+    const char* text;
+    bool refused;
+    int result;
+  };
+  const Case cases[] = {
+      {row::kQ5, "-50", true, row::kEfficiency},
+      {row::kQ5, "0", false, row::kEfficiency},
+      {row::kQ3, "150", true, row::kAdiabaticTemperature},
+      {row::kQ3, "99", true, row::kEfficiency},  // q3 + q4 + q5 = 101
+      {row::kQ3, "97.99", false, row::kFurnaceHeat},
+      {row::kQ4, "100", true, row::kQ2},
+      {row::kExitGasTemperature, "0", true, row::kQ2},
+      {row::kExitGasTemperature, "30", true, row::kQ2},  // tхв
+      {row::kExitGasTemperature, "30.1", false, row::kQ2},
+      {row::kExitGasTemperature, "2500", false, row::kQ2},
+      {row::kExitGasTemperature, "2500.1", true, row::kQ2},
+      {row::kExitExcessAir, "0.99", true, row::kQ2},
+      {row::kExitExcessAir, "1", false, row::kQ2},
+      {row::kColdAirTemperature, "-60", false, row::kColdAirEnthalpy},
+      {row::kColdAirTemperature, "-60.1", true, row::kColdAirEnthalpy},
+      {row::kSlagTemperature, "-1", true, row::kQ6},
+      {row::kSlagTemperature, "0", false, row::kQ6},
+      {row::kFuelHeat, "-1e6", true, row::kAdiabaticTemperature},
+      {row::kFuelHeat, "0", false, row::kAvailableHeat},
+      {row::kExternalAirHeat, "-1", true, row::kAvailableHeat},
+      {row::kHeatOutput, "-1000", true, row::kFuelConsumption},
+      {row::kHeatOutput, "0", false, row::kFuelConsumption},
+      {row::kFurnaceExcessAir, "0.99", true, row::kAirHeat},
+      {row::kFurnaceExcessAir, "1", false, row::kAirHeat},
+      {row::kFurnaceLeakage, "-0.01", true, row::kAirHeat},
+      {row::kFurnaceLeakage, "1.2", true, row::kAirHeat},  // αт
+      {row::kFurnaceLeakage, "1.19", false, row::kAirHeat},
+      {row::kHotAirTemperature, "2500.1", true, row::kHotAirEnthalpy},
+  };
+  for (const Case& c : cases) {
+    FuelDocument doc;
+    Open(doc, "Каменный уголь.fll");
+    Type(doc.XLSheet19, kWorkedInputs);
+    Type(doc.XLSheet19, {{c.row, c.text}});
+    RecalcHeatBalance(doc);
+    const sheets::Cell& cell = doc.XLSheet19.At(1, c.row);
+    EXPECT_EQ(cell.font_color, c.refused ? sheets::kRed : sheets::kBlack) << c.row << " " << c.text;
+    EXPECT_EQ(cell.hint.find("\nДопустимо: ") != std::string::npos, c.refused) << cell.hint;
+    EXPECT_EQ(doc.XLSheet19.Text(1, c.result) == "-", c.refused) << c.row << " " << c.text;
+    // A sum of q3, q4 and q5 of 100 % or more refuses all three.
+    const std::vector<OutOfRangeInput> refused = HeatBalanceOutOfRange(doc.XLSheet19);
+    EXPECT_EQ(std::count_if(
+                  refused.begin(), refused.end(),
+                  [&c](const OutOfRangeInput& in) { return in.row == c.row && in.text == c.text; }),
+              c.refused ? 1 : 0)
+        << c.row << " " << c.text;
+  }
+  FuelDocument doc;
+  Open(doc, "Каменный уголь.fll");
+  Type(doc.XLSheet19, kWorkedInputs);
+  Type(doc.XLSheet19, {{row::kQ5, "-50"}});
+  RecalcHeatBalance(doc);
+  EXPECT_EQ(doc.XLSheet19.At(1, row::kQ5).hint,
+            "Потеря тепла от наружного охлаждения q5\nДопустимо: от 0 до менее 100 %, q3 + q4 + "
+            "q5 менее 100 %");
+  Type(doc.XLSheet19, {{row::kQ5, "0.5"}});
+  RecalcHeatBalance(doc);
+  EXPECT_EQ(doc.XLSheet19.At(1, row::kQ5).hint, "Потеря тепла от наружного охлаждения q5");
+}
+
+// Results that the formulas give outside their physical range show "-" with the reason.
+TEST(HeatBalanceTest, ResultsOutOfTheirRangeShowTheReason) {
+  FuelDocument doc;
+  Open(doc, "Каменный уголь.fll");
+  sheets::Sheet& hb = doc.XLSheet19;
+  // Every loss in range, but Σq = 5.93 + 97.99 + 1.5 + 0.5 + 0.03 is over 100 %.
+  Type(hb, kWorkedInputs);
+  Type(hb, {{row::kQ3, "97.99"}});
+  RecalcHeatBalance(doc);
+  EXPECT_EQ(Values(hb, {row::kQ2, row::kLosses, row::kEfficiency, row::kRetention,
+                        row::kFuelConsumption}),
+            (Texts{"5.93", "-", "-", "-", "-"}));
+  EXPECT_EQ(hb.At(1, row::kLosses).hint, "Сумма потерь должна быть от 0 до менее 100 %");
+  EXPECT_EQ(hb.At(1, row::kEfficiency).hint, "КПД должен быть больше 0 и меньше 100 %");
+  EXPECT_EQ(hb.At(1, row::kQ2).hint, "");
+  // A record with negative ash gives a negative slag loss; one with a heating value below
+  // 0 no available heat, and nothing that needs it.
+  doc.XLSheet10.SetText(2, 1, "-5");
+  RecalcFuel(doc);
+  EXPECT_EQ(hb.Text(1, row::kQ6), "-");
+  EXPECT_EQ(hb.At(1, row::kQ6).hint, "Потеря тепла не может быть отрицательной");
+  doc.XLSheet10.SetText(2, 8, "-10537.955");
+  RecalcFuel(doc);
+  EXPECT_EQ(Values(hb, {row::kAvailableHeat, row::kQ2, row::kEfficiency, row::kFurnaceHeat,
+                        row::kAdiabaticTemperature}),
+            (Texts{"-", "-", "-", "-", "-"}));
+  EXPECT_EQ(hb.At(1, row::kAvailableHeat).hint, "Располагаемое тепло должно быть больше 0");
+  doc.XLSheet10.SetText(2, 8, "21861");
+  Type(hb, {{row::kQ3, "0"}});
+  RecalcFuel(doc);
+  EXPECT_EQ(hb.Text(1, row::kAvailableHeat), "21861");
+  EXPECT_EQ(hb.At(1, row::kAvailableHeat).hint, "");
 }
 
 TEST(HeatBalanceTest, MixturePerKilogram) {

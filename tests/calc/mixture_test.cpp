@@ -122,6 +122,19 @@ TEST(MixtureTest, ValidityOfSharesSlotsAndCount) {
   ShareChange(doc, 1, "33.3");
   ShareChange(doc, 2, "0");
   EXPECT_EQ(doc.Edit3, "33.3");
+  EXPECT_EQ(doc.Edit3Hint, "");
+
+  // Shares that total 100 with one below 0 make no mixture, and the page says why.
+  ShareChange(doc, 1, "-900");
+  ShareChange(doc, 2, "1000");
+  EXPECT_EQ(doc.Edit3, "100");
+  EXPECT_FALSE(doc.SpeedButton13);
+  EXPECT_EQ(Results(doc), (Texts{"", "", "", "", ""}));
+  EXPECT_EQ(doc.Edit3Hint, "Доля топлива 1 вне диапазона: допустимо от 0 до 100 %");
+  ShareChange(doc, 1, "0");
+  ShareChange(doc, 2, "100");
+  EXPECT_TRUE(doc.SpeedButton13);
+  EXPECT_EQ(doc.Edit3Hint, "");
 
   doc.XLFuel.SetText(1, 30, "abc");  // a component value that is not a number
   ShareChange(doc, 1, "50");

@@ -11,6 +11,10 @@ trap 'rm -rf "$work"' EXIT
 mkfifo "$work/fifo.fll"
 coal="$examples/Каменный уголь.fll"
 gas="$examples/Природный газ.fll"
+# The example coal with a moisture of -5 % (and 5 % more oxygen, so the total stays 100).
+mkdir "$work/negative"
+negative="$work/negative/negative.fll"
+LC_ALL=C sed '2s/^10\.000 \(.*\) 8\.000 /-5.000 \1 23.000 /' "$coal" > "$negative"
 passed=0
 failed=0
 runner=()
@@ -22,6 +26,7 @@ expect() {
   # A FIFO opened for reading would wait for ever: the timeout turns that into a failure.
   timeout 60 "${runner[@]}" "$calc" "$@" > "$work/out" 2> "$work/err" < /dev/null
   local got=$?
+  local LC_ALL=C  # the prefix is compared byte for byte
   local why=""
   [ "$got" -eq "$status" ] || why="exit status $got, not $status"
   if [ -n "$prefix" ]; then
@@ -47,6 +52,9 @@ expect 0 "" yes --help
 expect 0 "" yes --decimal-separator . --format csv "$coal"
 expect 3 "pyrana-calc: mixture: the shares make 90 %" yes --mix "$coal=60" "$gas=30"
 expect 3 "pyrana-calc: --given 'abc' is not a number" yes --given abc "$coal"
+expect 3 "pyrana-calc: $coal: --q5 '-50' is out of range: от 0 до менее 100 %" yes --q5 -50 "$coal"
+expect 3 "pyrana-calc: mixture: the share of $coal '-900' is out of range: от 0 до 100 %" yes --mix "$coal=-900" "$gas=1000"
+expect 3 "pyrana-calc: $negative: record row 0 (Влажность) '-5' is out of range" yes "$negative"
 expect 3 "pyrana-calc: /etc/passwd: incomplete fuel file: no name line" yes /etc/passwd
 expect 3 "pyrana-calc: $calc: incomplete fuel file" yes "$calc"
 expect 1 "pyrana-calc: $work/fifo.fll: not a regular file (a FIFO)" no "$work/fifo.fll"
