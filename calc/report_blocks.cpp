@@ -11,6 +11,7 @@
 #include <span>
 #include <string_view>
 
+#include "calc/composition_range.h"
 #include "calc/design_cells.h"
 #include "calc/diagram.h"
 #include "calc/heat_balance.h"
@@ -135,6 +136,12 @@ Block CompositionBlock(const FuelDocument& doc) {
     AddRows(block, doc.RadioButton1 ? doc.XLSheet1_1 : doc.XLSheet3, {1, 2, 3, 4, 5, 6, 7, 8});
   }
   if (!block.rows.empty()) block.rows.back().bold = true;  // "Всего"
+  // A stored record may hold contents no fuel has: the report says which, and why.
+  for (const OutOfRangeContent& content : CompositionOutOfRange(doc)) {
+    Row note = Heading(content.label + " " + content.text + " вне диапазона: " + content.range);
+    note.red = true;
+    block.rows.push_back(std::move(note));
+  }
   return block;
 }
 

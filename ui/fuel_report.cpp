@@ -158,7 +158,7 @@ double DrawBlock(Page& page, double x, double y, double w, const Block& block) {
     if (row.heading) {
       const QFont font = page.Font(kRowFont, false, true);
       page.Text(x, y + 0.6, w, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter, row.label, font,
-                kMuted);
+                row.red ? kRed : kMuted);
       draw_values(x + kPad + label_w, y + 0.6, row, font, kMuted);
       y += kRowHeight + 0.6;
       shade = false;

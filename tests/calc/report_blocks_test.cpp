@@ -201,6 +201,14 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
   doc.XLSheet3.SetText(1, 3, "45");
   XLGrid1EditModeChanged(doc);
   EXPECT_TRUE(FindBlock(FuelReportBands(doc, false), "Состав топлива")->rows.back().red);
+
+  // A moisture of -5: the report names the value and its range under the total.
+  doc.XLSheet3.SetText(1, 1, "-5");
+  XLGrid1EditModeChanged(doc);
+  const auto bands = FuelReportBands(doc, false);
+  const ReportBlock* wet = FindBlock(bands, "Состав топлива");
+  EXPECT_EQ(wet->rows.back().label, "Влажность -5 вне диапазона: от 0 до 100 %");
+  EXPECT_TRUE(wet->rows.back().red);
 }
 
 TEST(ReportBlocksTest, GasIsPerCubicMetreWithoutBasesOrNorms) {
