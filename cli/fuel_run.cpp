@@ -128,16 +128,19 @@ void CheckHeatBalanceResults(const calc::HeatBalanceTexts& texts, const std::str
   if (!missing.empty()) diagnostics.Warning(where, "no heat-balance result: " + missing);
 }
 
-// One warning per input out of its physical range: a heat-balance input by its option, a
-// content of the fuel by its record row. Returns whether a heat-balance input was, whose
-// missing results are then told already.
-bool CheckRanges(const sheets::Sheet& balance, const std::vector<calc::OutOfRangeContent>& contents,
-                 const std::string& where, Diagnostics& diagnostics) {
-  for (const calc::OutOfRangeContent& content : contents) {
+// One warning per content of the open fuel out of its physical range, by its record row.
+void CheckContents(const calc::FuelDocument& doc, const std::string& where,
+                   Diagnostics& diagnostics) {
+  for (const calc::OutOfRangeContent& content : calc::CompositionOutOfRange(doc)) {
     diagnostics.Warning(where, "record row " + std::to_string(content.record_row) + " (" +
                                    content.label + ") '" + content.text +
                                    "' is out of range: " + content.range);
   }
+}
+
+// One warning per heat-balance input out of its physical range, by its option. Returns
+// whether there was one, whose missing results are then told already.
+bool CheckRanges(const sheets::Sheet& balance, const std::string& where, Diagnostics& diagnostics) {
   const std::vector<calc::OutOfRangeInput> inputs = calc::HeatBalanceOutOfRange(balance);
   for (const calc::OutOfRangeInput& input : inputs) {
     const auto* option =
@@ -208,9 +211,8 @@ bool ComputeFuel(const Options& options, const std::string& path, calc::FuelDocu
   if (checks.design) {
     CheckDesignResults(doc.XLSheet15, calc::kFuelDesignCells, path, diagnostics);
   }
-  if (CheckRanges(doc.XLSheet19, calc::CompositionOutOfRange(doc), path, diagnostics)) {
-    checks.heat_balance = false;
-  }
+  CheckContents(doc, path, diagnostics);
+  if (CheckRanges(doc.XLSheet19, path, diagnostics)) checks.heat_balance = false;
   if (checks.heat_balance)
     CheckHeatBalanceResults(calc::FuelHeatBalanceTexts(doc), path, diagnostics);
   return true;
@@ -221,9 +223,9 @@ bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics
   ApplySwitches(options, doc);
   const int count = static_cast<int>(options.components.size());
   for (int slot = 1; slot <= count; ++slot) {
-    if (!LoadFuel(doc, options.components[static_cast<std::size_t>(slot - 1)].path, diagnostics)) {
-      return false;
-    }
+    const std::string& path = options.components[static_cast<std::size_t>(slot - 1)].path;
+    if (!LoadFuel(doc, path, diagnostics)) return false;
+    CheckContents(doc, path, diagnostics);
     calc::PickComponent(doc, slot);
   }
   try {
@@ -255,7 +257,7 @@ bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics
   if (checks.design) {
     CheckDesignResults(doc.XLSheet17, calc::kMixtureDesignCells, "mixture", diagnostics);
   }
-  if (CheckRanges(doc.XLSheet20, {}, "mixture", diagnostics)) checks.heat_balance = false;
+  if (CheckRanges(doc.XLSheet20, "mixture", diagnostics)) checks.heat_balance = false;
   if (checks.heat_balance) {
     CheckHeatBalanceResults(calc::MixtureHeatBalanceTexts(doc), "mixture", diagnostics);
   }

@@ -55,6 +55,7 @@ expect 3 "pyrana-calc: --given 'abc' is not a number" yes --given abc "$coal"
 expect 3 "pyrana-calc: $coal: --q5 '-50' is out of range: от 0 до менее 100 %" yes --q5 -50 "$coal"
 expect 3 "pyrana-calc: mixture: the share of $coal '-900' is out of range: от 0 до 100 %" yes --mix "$coal=-900" "$gas=1000"
 expect 3 "pyrana-calc: $negative: record row 0 (Влажность) '-5' is out of range" yes "$negative"
+expect 3 "pyrana-calc: $negative: record row 0 (Влажность) '-5' is out of range" yes --mix "$negative=60" "$gas=40"
 expect 3 "pyrana-calc: /etc/passwd: incomplete fuel file: no name line" yes /etc/passwd
 expect 3 "pyrana-calc: $calc: incomplete fuel file" yes "$calc"
 expect 1 "pyrana-calc: $work/fifo.fll: not a regular file (a FIFO)" no "$work/fifo.fll"
