@@ -28,9 +28,9 @@ std::string NameFromFileName(const std::filesystem::path& path) {
   return name;
 }
 
-// Applies the file's content to the document; throws on a failure part way.
-void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
-  const fuel::FuelFileContent content = fuel::ReadFuelFile(path, fuel::kRecordSize);
+// Applies the file's content to the document and returns it; throws on a failure part way.
+fuel::FuelFileContent ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
+  fuel::FuelFileContent content = fuel::ReadFuelFile(path, fuel::kRecordSize);
   // A file without a complete name line (an empty one included) is named after itself,
   // so that a save never writes it under the name of the fuel loaded before.
   doc.ComboBox1 = content.name_line.complete ? fuel::Cp1251ToUtf8(content.name_line.name)
@@ -44,21 +44,24 @@ void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
   doc.GasSheetsShown = doc.ComboBox3 == kGasType;
   const char* unit = doc.GasSheetsShown ? "м3/м3" : "Нм3/кг";
   for (int row = 2; row <= 5; ++row) doc.XLSheet2.SetText(2, row, unit);
+  return content;
 }
 
 }  // namespace
 
-void ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
+fuel::FuelFileContent ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
   doc.Caption = path.string();
   std::exception_ptr failure;
+  fuel::FuelFileContent content;
   try {
-    ApplyFuelFile(doc, path);
+    content = ApplyFuelFile(doc, path);
   } catch (const fuel::FileError&) {
     failure = std::current_exception();
   }
   ScatterAllData(doc);
   RecalcFuel(doc);
   if (failure) std::rethrow_exception(failure);
+  return content;
 }
 
 bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
