@@ -244,7 +244,7 @@ void Application::DeleteSelectedFuel() {
     dialogs_.Message(Form1,
                      QStringLiteral("Не удалось удалить файл %1\n%2")
                          .arg(path ? library::ToQString(*path) : QString(), reason),
-                     QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
+                     QStringLiteral("Ошибка"), QMessageBox::Ok, QMessageBox::Critical);
   }
   if (!DocumentOpen || Form2 == nullptr || Form3->ListBox2.empty()) return;
   if (Form3->SelectedRow() < 0) Form3->SelectRow(0);

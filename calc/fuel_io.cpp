@@ -28,9 +28,9 @@ std::string NameFromFileName(const std::filesystem::path& path) {
   return name;
 }
 
-// Applies the file's content to the document; throws on a failure part way.
-void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
-  const fuel::FuelFileContent content = fuel::ReadFuelFile(path, fuel::kRecordSize);
+// Applies the file's content to the document and returns it; throws on a failure part way.
+fuel::FuelFileContent ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
+  fuel::FuelFileContent content = fuel::ReadFuelFile(path, fuel::kRecordSize);
   // A file without a complete name line (an empty one included) is named after itself,
   // so that a save never writes it under the name of the fuel loaded before.
   doc.ComboBox1 = content.name_line.complete ? fuel::Cp1251ToUtf8(content.name_line.name)
@@ -42,21 +42,24 @@ void ApplyFuelFile(FuelDocument& doc, const std::filesystem::path& path) {
   const int type = fuel::TypeIndexOf(content.values[fuel::kTypeRow]);
   doc.ComboBox3 = (type >= 0 && type <= kGasType) ? type : -1;
   doc.GasSheetsShown = doc.ComboBox3 == kGasType;
+  return content;
 }
 
 }  // namespace
 
-void ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
+fuel::FuelFileContent ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
   doc.Caption = path.string();
   std::exception_ptr failure;
+  fuel::FuelFileContent content;
   try {
-    ApplyFuelFile(doc, path);
+    content = ApplyFuelFile(doc, path);
   } catch (const fuel::FileError&) {
     failure = std::current_exception();
   }
   ScatterAllData(doc);
   RecalcFuel(doc);
   if (failure) std::rethrow_exception(failure);
+  return content;
 }
 
 bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {

@@ -16,8 +16,10 @@ namespace calc {
 // results are recomputed all the same.
 bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path);
 // The same, but a file that could not be read throws its fuel::FileError (what failed,
-// the file and the system's reason) once what was read has been recomputed.
-void ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path);
+// the file and the system's reason) once what was read has been recomputed. Returns what
+// the file gave: a file that is not a whole fuel (Complete() false) loads as far as it
+// goes, the missing values 0.
+fuel::FuelFileContent ReadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path);
 
 // The fifty record values converted for saving; throws sheets::ConvertError for a value
 // that is not a number, before anything is written.

@@ -48,12 +48,11 @@ bool CheckFuelFile(const std::string& path, Diagnostics& diagnostics) {
     diagnostics.Error(path, e.reason());
     return false;
   }
-  std::string missing;
-  if (!content.name_line.complete) missing = "no name line, ";
-  if (content.numbers_read < fuel::kRecordSize || !content.name_line.complete) {
-    missing += std::to_string(content.numbers_read) + " of " + std::to_string(fuel::kRecordSize) +
-               " numbers";
-    diagnostics.Warning(path, "incomplete fuel file: " + missing);
+  if (!content.Complete()) {
+    const std::string missing = content.name_line.complete ? "" : "no name line, ";
+    diagnostics.Warning(path, "incomplete fuel file: " + missing +
+                                  std::to_string(content.numbers_read) + " of " +
+                                  std::to_string(fuel::kRecordSize) + " numbers");
   }
   return true;
 }

@@ -1,4 +1,4 @@
-// Reading and writing ".fll" fuel files.
+// Reading and formatting ".fll" fuel files (the writing is fuel/atomic_file's).
 //
 // Reading follows scanf's "%f" with a few deliberate differences, all in the direction of
 // stopping early rather than storing something odd:
@@ -22,16 +22,14 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <functional>
-#include <random>
-#include <system_error>
 #include <utility>
+
+#include "fuel/atomic_file.h"
+#include "fuel/descriptor.h"
 
 namespace fuel {
 namespace {
@@ -196,94 +194,6 @@ void CheckCount(int count) {
   if (count < 0) throw std::invalid_argument("fuel: negative count of values to read");
 }
 
-namespace fs = std::filesystem;
-
-// A path for a message, in UTF-8 and quoted.
-std::string Quoted(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return "\"" + std::string(reinterpret_cast<const char*>(text.data()), text.size()) + "\"";
-}
-
-// The operating system's text for an error number.
-std::string Reason(int error) { return std::generic_category().message(error); }
-
-// Why a file of this type is not read as a fuel file.
-std::string NotRegularReason(mode_t mode) {
-  if (S_ISDIR(mode)) return Reason(EISDIR);
-  if (S_ISFIFO(mode)) return "not a regular file (a FIFO)";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "not a regular file (a device)";
-  if (S_ISSOCK(mode)) return "not a regular file (a socket)";
-  return "not a regular file";
-}
-
-// Closes a file descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  // Closes now; returns the errno of a failed close, 0 when it succeeded.
-  int Close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
-  }
-
- private:
-  int fd_;
-};
-
-// A name for a temporary file beside `target` that no file has yet. It is short, so a
-// target whose own name is near the file system's limit can still be written.
-fs::path TempPathBeside(const fs::path& target, const fs::path& path, const std::string& failed) {
-  static std::atomic<std::uint64_t> counter{0};
-  static const std::uint64_t seed = [] {
-    std::random_device device;
-    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
-  }();
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    // splitmix64 of seed, time and a counter.
-    std::uint64_t x = seed ^ static_cast<std::uint64_t>(
-                                 std::chrono::steady_clock::now().time_since_epoch().count());
-    x += 0x9E3779B97F4A7C15ULL * (counter.fetch_add(1) + 1);
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    x ^= x >> 31;
-    char hex[17];
-    for (int k = 0; k < 16; ++k) hex[k] = "0123456789abcdef"[(x >> (4 * k)) & 0xF];
-    hex[16] = '\0';
-    fs::path temp = target;
-    temp.replace_filename(std::string(".pyrana-") + hex + ".tmp");
-    std::error_code ec;
-    const auto status = fs::symlink_status(temp, ec);
-    if (!fs::exists(status)) return temp;
-  }
-  throw FileError(failed, path, "no free name for a temporary file");
-}
-
-// Removes the temporary file unless the rename has taken it.
-class TempFileGuard {
- public:
-  explicit TempFileGuard(fs::path path) : path_(std::move(path)) {}
-  TempFileGuard(const TempFileGuard&) = delete;
-  TempFileGuard& operator=(const TempFileGuard&) = delete;
-  ~TempFileGuard() {
-    if (armed_) {
-      std::error_code ignored;
-      fs::remove(path_, ignored);
-    }
-  }
-  void Release() { armed_ = false; }
-
- private:
-  fs::path path_;
-  bool armed_ = true;
-};
-
 // Hands out the next bytes of the content, at most `size` of them; 0 at its end.
 using ChunkReader = std::function<std::size_t(char* buffer, std::size_t size)>;
 
@@ -344,48 +254,7 @@ FuelFileContent ReadFuelChunks(const ChunkReader& read_some, int count, std::siz
   return content;
 }
 
-// The file a save replaces: `path`, or what the chain of symbolic links from it names.
-fs::path ResolveLinks(const fs::path& path, const std::string& failed) {
-  fs::path target = path;
-  for (int hops = 0;; ++hops) {
-    struct stat st {};
-    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target;
-    if (hops == 40) throw FileError(failed, path, Reason(ELOOP));
-    std::error_code ec;
-    const fs::path link = fs::read_symlink(target, ec);
-    if (ec) throw FileError(failed, path, ec.message());
-    target = link.is_absolute() ? link : target.parent_path() / link;
-  }
-}
-
-// Writes all of `content`; returns 0 or the errno of the failed write.
-int WriteAll(int fd, std::string_view content) {
-  while (!content.empty()) {
-    const ssize_t written = ::write(fd, content.data(), content.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    content.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
-}
-
-// Flushes a folder's entries (a rename just made) to the disk; file systems that cannot
-// are left as they are, since the file itself is already written.
-void SyncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  Descriptor dir(fd);
-  ::fsync(dir.get());
-}
-
 }  // namespace
-
-FileError::FileError(const std::string& action, std::filesystem::path path, std::string reason)
-    : std::runtime_error(action + " " + Quoted(path) + ": " + reason),
-      path_(std::move(path)),
-      reason_(std::move(reason)) {}
 
 NameLine ReadNameLine(std::string_view bytes) {
   NameLine line;
@@ -432,22 +301,27 @@ FuelFileContent ReadFuelFile(const std::filesystem::path& path, int count) {
   // The type is known before the file is opened, so a FIFO or a device is never opened
   // for reading; the open itself does not wait, and what it opened is checked again.
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) throw FileError(failed, path, Reason(errno));
-  if (!S_ISREG(st.st_mode)) throw FileError(failed, path, NotRegularReason(st.st_mode));
+  if (::stat(path.c_str(), &st) != 0) throw FileError(failed, path, errno);
+  if (!S_ISREG(st.st_mode)) throw FileError(failed, path, KindOfMode(st.st_mode));
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throw FileError(failed, path, Reason(errno));
+  if (fd < 0) throw FileError(failed, path, errno);
   Descriptor file(fd);
-  if (::fstat(file.get(), &st) != 0) throw FileError(failed, path, Reason(errno));
-  if (!S_ISREG(st.st_mode)) throw FileError(failed, path, NotRegularReason(st.st_mode));
+  if (::fstat(file.get(), &st) != 0) throw FileError(failed, path, errno);
+  if (!S_ISREG(st.st_mode)) throw FileError(failed, path, KindOfMode(st.st_mode));
   return ReadFuelChunks(
       [&file, &path](char* buffer, std::size_t size) {
         for (;;) {
           const ssize_t got = ::read(file.get(), buffer, size);
           if (got >= 0) return static_cast<std::size_t>(got);
-          if (errno != EINTR) throw FileError("Cannot read fuel file", path, Reason(errno));
+          if (errno != EINTR) throw FileError("Cannot read fuel file", path, errno);
         }
       },
       count, kReadChunkBytes);
+}
+
+void WriteFuelFile(const std::filesystem::path& path, std::string_view name_cp1251,
+                   const std::array<float, kRecordSize>& values) {
+  WriteFileAtomically(path, FormatFuelFile(name_cp1251, values));
 }
 
 std::string FormatFuelFile(std::string_view name_cp1251,
@@ -474,78 +348,6 @@ std::string FormatFuelFile(std::string_view name_cp1251,
     out.push_back(' ');
   }
   return out;
-}
-
-void WriteFuelFile(const std::filesystem::path& path, std::string_view name_cp1251,
-                   const std::array<float, kRecordSize>& values) {
-  const std::string content = FormatFuelFile(name_cp1251, values);
-  const std::string failed = "Cannot write fuel file";
-  const fs::path target = ResolveLinks(path, failed);
-
-  // An existing file must be one that this user may write; root may write any file, so
-  // for root a file without any write permission counts as read-only.
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists) {
-    if (!S_ISREG(old.st_mode)) throw FileError(failed, path, NotRegularReason(old.st_mode));
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-      throw FileError(failed, path, Reason(errno));
-    }
-    if (::geteuid() == 0 && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-      throw FileError(failed, path, Reason(EACCES));
-    }
-  }
-
-  const fs::path temp = TempPathBeside(target, path, failed);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) throw FileError(failed, path, Reason(errno));
-  TempFileGuard guard(temp);
-  Descriptor file(fd);
-  if (exists) {
-    // The new file takes the old one's permissions (and, for root, its owner) where it
-    // can; failing that, the defaults stay, and the file is still whole.
-    if (::fchmod(file.get(), old.st_mode & 07777) != 0 ||
-        (::geteuid() == 0 && ::fchown(file.get(), old.st_uid, old.st_gid) != 0)) {
-    }
-  }
-  if (const int error = WriteAll(file.get(), content)) throw FileError(failed, path, Reason(error));
-  if (::fsync(file.get()) != 0) throw FileError(failed, path, Reason(errno));
-  if (const int error = file.Close()) throw FileError(failed, path, Reason(error));
-  if (::rename(temp.c_str(), target.c_str()) != 0) throw FileError(failed, path, Reason(errno));
-  guard.Release();
-  SyncFolder(target.parent_path());
-  RemoveStaleTemporaries(target.parent_path().empty() ? fs::path(".") : target.parent_path());
-}
-
-bool IsSaveTemporaryName(std::string_view file_name) {
-  constexpr std::string_view kPrefix = ".pyrana-";
-  constexpr std::string_view kSuffix = ".tmp";
-  constexpr std::size_t kDigits = 16;
-  if (file_name.size() != kPrefix.size() + kDigits + kSuffix.size()) return false;
-  if (!file_name.starts_with(kPrefix) || !file_name.ends_with(kSuffix)) return false;
-  const std::string_view digits = file_name.substr(kPrefix.size(), kDigits);
-  return std::all_of(digits.begin(), digits.end(),
-                     [](char c) { return IsDigit(c) || (c >= 'a' && c <= 'f'); });
-}
-
-int RemoveStaleTemporaries(const std::filesystem::path& folder) noexcept {
-  try {
-    std::error_code ec;
-    std::vector<fs::path> stale;
-    const auto now = fs::file_time_type::clock::now();
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      if (!IsSaveTemporaryName(it->path().filename().string())) continue;
-      std::error_code entry_ec;
-      if (!fs::is_regular_file(it->symlink_status(entry_ec))) continue;
-      const auto written = it->last_write_time(entry_ec);
-      if (!entry_ec && now - written >= kStaleTemporaryAge) stale.push_back(it->path());
-    }
-    int removed = 0;
-    for (const fs::path& temp : stale) removed += fs::remove(temp, ec) ? 1 : 0;
-    return removed;
-  } catch (const std::exception&) {
-    return 0;  // out of memory while listing: the temporaries wait for the next time
-  }
 }
 
 int TypeIndexOf(float value15) {

@@ -3,14 +3,14 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <istream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "fuel/file_error.h"
 
 namespace fuel {
 
@@ -44,22 +44,6 @@ inline constexpr std::size_t kMaxNumberChars = 400;
 // How many bytes ReadFuelStream asks the stream for at a time.
 inline constexpr std::size_t kReadChunkBytes = 4096;
 
-// A file that cannot be opened, read or written: what failed, the file, and why (the
-// operating system's reason where there is one).
-class FileError : public std::runtime_error {
- public:
-  explicit FileError(const std::string& message) : std::runtime_error(message) {}
-  // The message is `action` "`path`": `reason`.
-  FileError(const std::string& action, std::filesystem::path path, std::string reason);
-
-  const std::filesystem::path& path() const { return path_; }
-  const std::string& reason() const { return reason_; }
-
- private:
-  std::filesystem::path path_;
-  std::string reason_;
-};
-
 // The name line of a fuel file.
 struct NameLine {
   std::string name;  // Windows-1251 bytes; bytes below 32 skipped
@@ -88,6 +72,11 @@ struct FuelFileContent {
   NameLine name_line;
   std::vector<float> values;  // exactly `count` values
   int numbers_read = 0;       // how many of them the file gave; the rest are 0
+
+  // Whether the file gave a whole fuel: its name line and every one of the values.
+  bool Complete() const {
+    return name_line.complete && numbers_read == static_cast<int>(values.size());
+  }
 };
 
 // Reads the name line and `count` numbers from a stream, reading no further than needed
@@ -111,28 +100,12 @@ FuelFileContent ReadFuelFile(const std::filesystem::path& path, int count);
 std::string FormatFuelFile(std::string_view name_cp1251,
                            const std::array<float, kRecordSize>& values);
 
-// Writes the complete file beside the target, flushes it to the disk and renames it over
-// the old one (then flushes the folder), so a failure or a crash leaves the old file whole.
-// A symbolic link is saved through: the file it points to is replaced, the link stays.
-// An existing file that this user may not write (no write permission at all, for root)
-// is refused and left as it is. The new file keeps the old one's permissions. Throws
-// FileError, with the operating system's reason, on any failure to write, and
-// std::invalid_argument (before touching any file) for a NaN or infinite value. After a
-// save, stale temporaries in the folder are removed (RemoveStaleTemporaries).
+// Writes the bytes of FormatFuelFile through WriteFileAtomically (fuel/atomic_file.h), so
+// a failure leaves the old file whole. Throws FileError, with the operating system's
+// reason, on any failure to write, and std::invalid_argument (before touching any file)
+// for a NaN or infinite value.
 void WriteFuelFile(const std::filesystem::path& path, std::string_view name_cp1251,
                    const std::array<float, kRecordSize>& values);
-
-// A temporary that a save left behind this long ago is stale: no save takes so long.
-inline constexpr std::chrono::minutes kStaleTemporaryAge{10};
-
-// Whether a file name is that of a save's temporary: ".pyrana-", 16 hexadecimal digits,
-// ".tmp".
-bool IsSaveTemporaryName(std::string_view file_name);
-
-// Removes from `folder` the regular files named as a save's temporaries that were last
-// written kStaleTemporaryAge or more ago: what a save killed half way leaves. Returns how
-// many were removed; never throws.
-int RemoveStaleTemporaries(const std::filesystem::path& folder) noexcept;
 
 // Fuel type index of record value 15: rounded half away from zero to a whole number;
 // -1 for a value that names no whole number in int range (NaN, huge).

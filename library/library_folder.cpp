@@ -5,6 +5,7 @@
 
 #include <system_error>
 
+#include "fuel/atomic_file.h"
 #include "fuel/fuel_file.h"
 #include "library/fuel_folder.h"
 

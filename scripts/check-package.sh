@@ -4,7 +4,8 @@
 # ordinary user under Xvfb with an installed example fuel on its command line, shows that
 # fuel's window, finds its library in the user's data folder, holding the examples, and
 # quits by its menu's Alt+X with status 0; then the build's screenshot tour walks every
-# window of the installed program's folder. Runs as root.
+# window of the installed program's folder; and a fuel saved onto a full disk stays whole.
+# Runs as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -63,6 +64,37 @@ chown "$user" "$shots"
 as_user() {
   (cd /tmp && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 "$@")
 }
+
+# A save onto a full disk leaves the old fuel file whole and says why: the window's save
+# (the build's fuel_save_probe) on a 64 KiB tmpfs that a filler has filled. Mounting needs
+# root and a system that allows it; without, the check is skipped, saying why.
+full="$work/full-disk"
+mkdir "$full"
+if mount -t tmpfs -o size=64k,mode=700 pyrana-full-disk "$full" 2> "$work/mount.txt"; then
+  echo "== saving a fuel onto a full disk"
+  cp "examples/Fuel/$fuel" "$full/fuel.fll"
+  cp "$full/fuel.fll" "$work/fuel-before.fll"
+  dd if=/dev/zero of="$full/filler" bs=1024 2> /dev/null || true
+  probe_status=0
+  QT_QPA_PLATFORM=offscreen build/release/tests/ui/fuel_save_probe "$full/fuel.fll" \
+    2> "$work/full-disk.txt" || probe_status=$?
+  cat "$work/full-disk.txt"
+  full_disk_ok=1
+  cmp "$work/fuel-before.fll" "$full/fuel.fll" || full_disk_ok=0
+  leftovers="$(ls -A "$full" | grep -vx -e fuel.fll -e filler || true)"
+  umount "$full"
+  if [ "$probe_status" -ne 2 ] || [ "$full_disk_ok" -ne 1 ] || [ -n "$leftovers" ] ||
+    ! grep -q "^Ошибка: Не удалось сохранить файл $full/fuel.fll" "$work/full-disk.txt" ||
+    ! grep -qx "No space left on device" "$work/full-disk.txt"; then
+    echo "a save onto a full disk: status $probe_status (2 expected), old file whole: $full_disk_ok," \
+      "left behind: ${leftovers:-nothing}" >&2
+    exit 1
+  fi
+  echo "the old fuel file is whole and the full disk was reported"
+else
+  echo "== full-disk check skipped: cannot mount a tmpfs: $(cat "$work/mount.txt")"
+fi
+rmdir "$full"
 
 # The installed program opens the fuel given to it: its window is titled with the file's
 # path. Alt+X in the main window (the first one shown) quits it.

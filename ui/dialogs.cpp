@@ -9,7 +9,7 @@
 namespace ui {
 
 void ReportError(Dialogs& dialogs, QWidget* parent, const QString& text) {
-  dialogs.Message(parent, text, QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
+  dialogs.Message(parent, text, QStringLiteral("Ошибка"), QMessageBox::Ok, QMessageBox::Critical);
 }
 
 void ReportFailure(Dialogs& dialogs, QWidget* parent, const std::exception& failure) {

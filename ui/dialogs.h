@@ -53,7 +53,7 @@ class Dialogs {
                             const std::function<void(QPrinter&)>& paint) = 0;
 };
 
-// The error report: the failure's own text in a message box captioned "Error".
+// The error report: the failure's own text in a message box captioned "Ошибка".
 void ReportError(Dialogs& dialogs, QWidget* parent, const QString& text);
 
 // The error report of a failure: its own text in the message box; where a calculation's

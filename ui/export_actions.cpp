@@ -7,11 +7,11 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <string>
 
 #include "calc/csv_export.h"
 #include "ui/dialogs.h"
+#include "ui/file_messages.h"
 #include "ui/fuel_report.h"
 
 namespace ui {
@@ -23,16 +23,7 @@ const QString kCaption = QStringLiteral("Печать / экспорт");
 }  // namespace
 
 QString WriteCsvFile(const calc::FuelDocument& doc, bool mixture, const QString& path) {
-  const std::string csv = mixture ? calc::MixtureCsv(doc) : calc::FuelCsv(doc);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return QStringLiteral("Не удалось создать файл %1: %2").arg(path, file.errorString());
-  }
-  const auto size = static_cast<qint64>(csv.size());
-  if (file.write(csv.data(), size) != size || !file.commit()) {
-    return QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
-  }
-  return {};
+  return WriteWholeFile(path, mixture ? calc::MixtureCsv(doc) : calc::FuelCsv(doc));
 }
 
 ExportActions::ExportActions(const calc::FuelDocument& doc, Dialogs& dialogs, QWidget* window)

@@ -2,6 +2,7 @@
 // enthalpy table in three blocks of temperatures, and the diagram drawn by EnthalpyChart.
 #include "ui/fuel_report.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QCoreApplication>
 #include <QDate>
@@ -12,13 +13,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/report_blocks.h"
 #include "ui/enthalpy_chart.h"
+#include "ui/file_messages.h"
 
 namespace ui {
 
@@ -358,12 +360,13 @@ QString PrintFuelReport(QPrinter& printer, const calc::FuelDocument& doc, bool m
 }
 
 QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return QStringLiteral("Не удалось создать файл %1: %2").arg(path, file.errorString());
-  }
+  // The whole document is made in memory, then written as one file through the writer of
+  // every file, so a failure leaves the old report whole.
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins,
                                      QPageLayout::Millimeter));
@@ -371,7 +374,6 @@ QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QS
     writer.setCreator(QStringLiteral("Pyrana"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-      file.cancelWriting();
       return QStringLiteral("Не удалось начать запись PDF в файл %1").arg(path);
     }
     const double dots_per_mm = writer.resolution() / 25.4;
@@ -379,10 +381,8 @@ QString WriteFuelReportPdf(const calc::FuelDocument& doc, bool mixture, const QS
     PaintFuelReport(painter, QRectF(QPointF(0, 0), area.size()), dots_per_mm, doc, mixture);
     painter.end();
   }
-  if (!file.commit()) {
-    return QStringLiteral("Не удалось записать файл %1: %2").arg(path, file.errorString());
-  }
-  return {};
+  return WriteWholeFile(path,
+                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace ui

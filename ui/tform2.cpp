@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -25,6 +24,7 @@
 #include <QToolTip>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "calc/cycle.h"
 #include "calc/decimal_fix.h"
@@ -38,9 +38,11 @@
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
 #include "ui/dialogs.h"
+#include "ui/document_file_watch.h"
 #include "ui/enthalpy_chart.h"
 #include "ui/enthalpy_data_page.h"
 #include "ui/export_actions.h"
+#include "ui/file_messages.h"
 #include "ui/fuel_name_validator.h"
 #include "ui/heat_balance_page.h"
 #include "ui/main_properties_page.h"
@@ -74,6 +76,9 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent)
       doc_(LocaleDecimalSeparator()) {
   undo_stack_ = new QUndoStack(this);
   undo_stack_->setUndoLimit(200);
+  file_watch_ = new DocumentFileWatch(this);
+  connect(file_watch_, &DocumentFileWatch::Changed, this, &TForm2::FileChangedOnDisk);
+  connect(file_watch_, &DocumentFileWatch::Deleted, this, &TForm2::FileDeletedOnDisk);
   connect(undo_stack_, &QUndoStack::indexChanged, this, [this] {
     SetModified(!undo_stack_->isClean());
     emit UndoStateChanged();
@@ -394,27 +399,44 @@ void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) 
 }
 
 bool TForm2::LoadFuel(const std::filesystem::path& path) {
-  bool read = false;
+  // Watched from before the reading, so that a change while it reads is not missed.
+  file_watch_->Watch(path);
+  std::optional<fuel::FuelFileContent> content;
+  std::optional<fuel::FileError> failure;
   // The edit cycle after the load stores the record as every later edit will (the
   // type as a whole number, say), so the first edit starts from the same values.
   RunFuelCycle([&] {
-    read = calc::LoadLibraryFuel(doc_, path);
+    try {
+      content = calc::ReadLibraryFuel(doc_, path);
+    } catch (const fuel::FileError& error) {
+      failure = error;
+    }
     calc::XLGrid1EditModeChanged(doc_);
   });
   // A fuel read only in part is saved under a name the user chooses.
-  file_path_ = read ? path : std::filesystem::path();
+  const bool whole = content && content->Complete();
+  file_path_ = whole ? path : std::filesystem::path();
+  if (!whole) file_watch_->Watch({});
   ForgetUndoSteps();
   ShowCaption();
-  if (!read) {
-    dialogs_.Message(this, QStringLiteral("Ошибка чтения !"), QStringLiteral("Error"),
-                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Critical);
+  if (failure) {
+    dialogs_.Message(this,
+                     QStringLiteral("Ошибка чтения !\n%1\n%2")
+                         .arg(QDir::toNativeSeparators(library::ToQString(failure->path())),
+                              FileErrorReason(*failure)),
+                     QStringLiteral("Ошибка"), QMessageBox::Ok | QMessageBox::Cancel,
+                     QMessageBox::Critical);
+  } else if (content && !whole) {
+    dialogs_.Message(this, IncompleteFuelText(*content), QStringLiteral("Внимание !"),
+                     QMessageBox::Ok, QMessageBox::Warning);
   }
-  return read;
+  return whole;
 }
 
 void TForm2::NewFuel() {
   RunFuelCycle([&] { calc::NewFuel(doc_); });
   file_path_.clear();
+  file_watch_->Watch({});
   doc_.Caption.clear();
   ForgetUndoSteps();
   ShowCaption();
@@ -464,32 +486,53 @@ QString TForm2::AskSavePath() {
 }
 
 bool TForm2::WriteFile(const QString& path) {
-  std::string bytes;
+  const std::filesystem::path target = library::ToPath(path);
   try {
-    bytes = fuel::FormatFuelFile(fuel::Utf8ToCp1251(doc_.ComboBox1), calc::RecordForSave(doc_));
+    calc::SaveFuel(doc_, target);
+  } catch (const fuel::FileError& error) {
+    // Nothing of the old file is touched; the edits stay unsaved.
+    dialogs_.Message(this,
+                     QStringLiteral("Не удалось сохранить файл %1\n%2")
+                         .arg(QDir::toNativeSeparators(path), FileErrorReason(error)),
+                     QStringLiteral("Ошибка"), QMessageBox::Ok, QMessageBox::Critical);
+    return false;
   } catch (const std::exception& error) {
     // A record value that is not a number: the conversion's own text; nothing is written.
     ReportFailure(dialogs_, this, error);
     return false;
   }
-  // The new file is written beside the old one and renamed over it, so a failure leaves
-  // the old file whole; Qt words the system's reason.
-  QSaveFile file(path);
-  const auto size = static_cast<qint64>(bytes.size());
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
-      !file.commit()) {
-    dialogs_.Message(this,
-                     QStringLiteral("Не удалось сохранить файл %1\n%2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString()),
-                     QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
-    return false;
-  }
-  file_path_ = library::ToPath(path);
+  file_path_ = target;
+  file_watch_->Watch(file_path_);  // what was just written is the document's
   doc_.Caption = file_path_.string();
   undo_stack_->setClean();
   SetModified(false);
   ShowCaption();
   return true;
+}
+
+void TForm2::FileChangedOnDisk() {
+  const QString file = QDir::toNativeSeparators(library::ToQString(file_path_));
+  if (modified_) {
+    const QMessageBox::StandardButton answer = dialogs_.Message(
+        this,
+        QStringLiteral("Файл %1 изменен на диске другой программой.\n"
+                       "Да — загрузить файл с диска (ваши изменения будут потеряны).\n"
+                       "Нет — оставить ваши изменения.")
+            .arg(file),
+        QStringLiteral("Внимание !"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    if (answer != QMessageBox::Yes) {
+      ShowStatus(QStringLiteral("Файл изменен на диске; ваши изменения оставлены"));
+      return;
+    }
+  }
+  const std::filesystem::path path = file_path_;  // the load sets file_path_ anew
+  if (LoadFuel(path)) {
+    ShowStatus(QStringLiteral("Файл изменен на диске и загружен заново"));
+  }
+}
+
+void TForm2::FileDeletedOnDisk() {
+  ShowStatus(QStringLiteral("Файл удален с диска; «Сохранить» запишет его снова"));
 }
 
 void TForm2::ShowDocument() {

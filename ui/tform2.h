@@ -26,6 +26,7 @@ class AllDataPage;
 class AshProductsPage;
 class DesignParametersPage;
 class Dialogs;
+class DocumentFileWatch;
 class EnthalpyDataPage;
 class ExportActions;
 class HeatBalancePage;
@@ -50,15 +51,22 @@ class TForm2 : public QWidget {
   void PlaceBelow(const QWidget& main_window, const QWidget& list_window);
 
   // Loads a fuel file into the document and computes it, design parameters included. A
-  // file that cannot be read is reported with "Ошибка чтения !". Returns whether a fuel
-  // was read. Unsaved edits are not asked about: see MayDiscardEdits().
+  // file that cannot be read is reported with "Ошибка чтения !", the file and the reason;
+  // one that is not a whole fuel loads as far as it goes, with a warning saying what was
+  // read, and is saved under a name the user chooses. Returns whether a whole fuel was
+  // read. Unsaved edits are not asked about: see MayDiscardEdits(). From then on, another
+  // program's change of the file reloads it (or, with unsaved edits, asks), and its
+  // deletion is told in the status bar.
+
   bool LoadFuel(const std::filesystem::path& path);
 
   // The empty fuel of "Новый": the name "Новое топливо", every record value 0, type 0.
   void NewFuel();
 
-  // "Сохранить": writes the record to the document's own file; a fuel that has none (a
-  // new one) asks for a name as SaveAs() does. Reports SaveFinished, also when nothing was
+  // "Сохранить": writes the record to the document's own file, also after it was deleted
+  // on disk; a fuel that has none (a new one, one read only in part) asks for a name as
+  // SaveAs() does. A file that cannot be written is left whole and the failure said, with
+  // the file and the reason; the edits stay unsaved. Reports SaveFinished, also when nothing was
   // written. Returns whether the file was written.
   bool Save();
   // "Сохранить как...": asks for a file name (the fuel's name in the save folder proposed),
@@ -168,6 +176,9 @@ class TForm2 : public QWidget {
   // Asks for the file to save to; empty when the user gives up.
   QString AskSavePath();
   bool WriteFile(const QString& path);
+  // Another program changed or deleted the document's file.
+  void FileChangedOnDisk();
+  void FileDeletedOnDisk();
   void ShowNormsPages(bool norms_1973);
   void ComboBox3Change(int index);
   void CheckBox1Click();
@@ -181,6 +192,7 @@ class TForm2 : public QWidget {
   calc::FuelDocument doc_;
   SheetModelPool pool_;
   std::filesystem::path file_path_;
+  DocumentFileWatch* file_watch_ = nullptr;  // watches file_path_
   bool modified_ = false;
   QUndoStack* undo_stack_ = nullptr;
   FuelInputs undo_base_;  // the input as the last undo step left it

@@ -1,16 +1,20 @@
-// Saving a fuel file: through symbolic links, never over a read-only file, flushed to the
-// disk before the rename and the folder after it, and no temporary left behind for good.
+// Saving a file: whole or not at all (a disk that fills part way leaves the old file), through
+// symbolic links, never over a read-only file, flushed to the disk before the rename and the
+// folder after it, and no temporary left behind for good.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "fuel/atomic_file.h"
 #include "fuel/fuel_file.h"
 #include "support/temp_dir.h"
 
@@ -42,6 +46,37 @@ extern "C" int __wrap_rename(const char* from, const char* to) {
   return __real_rename(from, to);
 }
 
+namespace {
+
+// A disk that takes `g_room` more bytes, at most `g_chunk` of them per call, and then
+// fails as a full disk does.
+std::size_t g_room = 0;
+std::size_t g_chunk = 0;
+
+ssize_t FillingDiskWrite(int fd, const void* buffer, std::size_t size) {
+  if (g_room == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const ssize_t written = ::write(fd, buffer, std::min({size, g_room, g_chunk}));
+  if (written > 0) g_room -= static_cast<std::size_t>(written);
+  return written;
+}
+
+// Puts the filling disk in for the writer while in scope.
+class FillingDisk {
+ public:
+  FillingDisk() : before_(fuel::SetWriteCallForTesting(FillingDiskWrite)) {}
+  ~FillingDisk() { fuel::SetWriteCallForTesting(before_); }
+  FillingDisk(const FillingDisk&) = delete;
+  FillingDisk& operator=(const FillingDisk&) = delete;
+
+ private:
+  fuel::WriteCall before_;
+};
+
+}  // namespace
+
 namespace fuel {
 namespace {
 
@@ -59,6 +94,41 @@ class FuelSaveTest : public ::testing::Test {
   test::TempDir temp_;
   const fs::path& dir_ = temp_.path();
 };
+
+TEST_F(FuelSaveTest, ADiskThatFillsPartWayLeavesTheOldFileWholeAndSaysWhy) {
+  const fs::path path = dir_ / "a.fll";
+  const std::string old_bytes = FormatFuelFile("old", Record{1, 2, 3});
+  Write(path, old_bytes);
+  const std::string new_bytes(3 * 4096 + 5, 'n');
+  const struct {
+    std::size_t room, chunk;
+  } full_disks[] = {
+      {0, 4096},                     // no room at all
+      {100, 4096},                   // cut inside the first write
+      {new_bytes.size() - 1, 4096},  // all but the last byte
+      {5000, 7},                     // short writes, then full
+  };
+  FillingDisk disk;
+  for (const auto& full : full_disks) {
+    g_room = full.room;
+    g_chunk = full.chunk;
+    try {
+      WriteFileAtomically(path, new_bytes);
+      ADD_FAILURE() << "a write onto a full disk succeeded, room " << full.room;
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.path(), path);
+      EXPECT_EQ(e.error_code(), ENOSPC);
+      EXPECT_EQ(e.reason(), "No space left on device");
+    }
+    EXPECT_EQ(Read(path), old_bytes) << "room " << full.room;
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.fll"}) << "room " << full.room;
+  }
+  // Short writes that all find room make the whole file.
+  g_room = new_bytes.size();
+  g_chunk = 7;
+  WriteFileAtomically(path, new_bytes);
+  EXPECT_EQ(Read(path), new_bytes);
+}
 
 TEST_F(FuelSaveTest, SavesThroughSymbolicLinks) {
   const fs::path real = dir_ / "real.fll";

@@ -10,12 +10,14 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <memory>
 #include <string>
 
 #include "calc/csv_export.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
+#include "fuel/atomic_file.h"
 #include "test_support.h"
 
 namespace {
@@ -99,9 +101,32 @@ void ExportActionsTest::PdfReportCancelAndFailure() {
   QVERIFY(!e.actions.Export(ui::ExportActions::Format::kPdf, false));
   QVERIFY(e.dialogs.messages.isEmpty());
 
-  // A folder that does not exist, for either format: nothing written, the reason shown,
-  // and the folder stays.
+  // A folder that does not exist, or a full disk, for either format: nothing written, the
+  // file and the reason shown, an old file and the folder as they were.
   for (const auto format : {ui::ExportActions::Format::kPdf, ui::ExportActions::Format::kCsv}) {
+    const QString old =
+        e.dir.filePath(format == ui::ExportActions::Format::kPdf ? QStringLiteral("старый.pdf")
+                                                                 : QStringLiteral("старый.csv"));
+    {
+      QFile file(old);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("old");
+    }
+    e.dialogs.save_answers = {old};
+    e.dialogs.messages.clear();
+    const fuel::WriteCall before =
+        fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
+          errno = ENOSPC;
+          return -1;
+        });
+    const bool exported = e.actions.Export(format, false);
+    fuel::SetWriteCallForTesting(before);
+    QVERIFY(!exported);
+    QCOMPARE(e.dialogs.messages.size(), 1);
+    QCOMPARE(e.dialogs.messages.first().text,
+             QStringLiteral("Не удалось записать файл %1\nNo space left on device").arg(old));
+    QCOMPARE(ReadAll(old), QByteArray("old"));
+
     const QString missing = e.dir.filePath("нет/газ");
     e.dialogs.save_answers = {missing};
     e.dialogs.messages.clear();

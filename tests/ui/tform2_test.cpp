@@ -1,7 +1,10 @@
 // The fuel document window against a temporary folder: loading a fuel into the layout of
-// its kind, saving, the caption and the name, closing and the tabs. (Typing and the edit
-// cycle are tried in editing_test.)
+// its kind, files that do not read or are not whole, saving (onto a full disk too), the
+// file changed by another program, the caption and the name, closing and the tabs.
+// (Typing and the edit cycle are tried in editing_test.)
 #include "ui/tform2.h"
+
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,13 +13,19 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
+#include <cerrno>
+#include <fstream>
 #include <memory>
+#include <random>
 
+#include "fuel/atomic_file.h"
 #include "test_support.h"
 #include "ui/all_data_page.h"
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
+#include "ui/document_file_watch.h"
 #include "ui/fuel_name_validator.h"
 #include "ui/main_properties_page.h"
 #include "ui/norms1973_page.h"
@@ -31,7 +40,9 @@ class TForm2Test : public QObject {
   void init();
   void cleanup() { w_.reset(); }
   void LoadShowsTheFuelInTheLayoutOfItsKind();
+  void AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName();
   void SavingAsksBeforeReplacingAndKeepsTheOldFileOnFailure();
+  void TheFileChangedOnDiskIsLoadedAgainOrAskedAbout();
   void CaptionAndNameFollowTheDocument();
   void ClosingWithUnsavedInputAsksFirst();
   void TabsAndTheNormsSwitch();
@@ -94,14 +105,92 @@ void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKind() {
   QTest::keyClick(Form().ComboBox3, Qt::Key_Home);  // "антрацит"
   QCOMPARE(composition(), &doc.XLSheet3);
 
-  // A file that does not read is said so; the caption names it.
-  QVERIFY(!w_->Load("missing.fll"));
-  QCOMPARE(Messages().size(), 1);
-  QCOMPARE(Messages()[0].text, QStringLiteral("Ошибка чтения !"));
-  QCOMPARE(Messages()[0].caption, QStringLiteral("Error"));
-  QCOMPARE(Messages()[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
-  QCOMPARE(Messages()[0].icon, QMessageBox::Critical);
-  QCOMPARE(Form().windowTitle(), Path("missing.fll"));
+  // A file that does not read is said so, with the file and why; the caption names it.
+  // (Without Qt's translation installed, the system's reason stays in English.)
+  fs::create_directory(Fuel("folder.fll"));
+  QCOMPARE(mkfifo(Fuel("fifo.fll").c_str(), 0600), 0);
+  const struct {
+    fs::path path;
+    QString reason;
+  } unreadable[] = {
+      {Fuel("missing.fll"), QStringLiteral("No such file or directory")},
+      {Fuel("folder.fll"), QStringLiteral("это папка, а не файл")},
+      {Fuel("fifo.fll"), QStringLiteral("это не обычный файл, а канал (FIFO)")},
+      {"/dev/zero", QStringLiteral("это не обычный файл, а устройство")},
+  };
+  for (const auto& [path, reason] : unreadable) {
+    Messages().clear();
+    QVERIFY(!Form().LoadFuel(path));
+    QCOMPARE(Messages().size(), 1);
+    QCOMPARE(Messages()[0].text,
+             QStringLiteral("Ошибка чтения !\n%1\n%2").arg(library::ToQString(path), reason));
+    QCOMPARE(Messages()[0].caption, QStringLiteral("Ошибка"));
+    QCOMPARE(Messages()[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(Messages()[0].icon, QMessageBox::Critical);
+    QCOMPARE(Form().windowTitle(), library::ToQString(path));
+    QVERIFY(Form().FilePath().empty());
+  }
+}
+
+void TForm2Test::AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName() {
+  std::string random(3000, '\0');
+  std::mt19937 engine(21);
+  for (char& c : random) {
+    c = static_cast<char>(engine());
+    if (c == '\r') c = ' ';  // no CR: no name line
+  }
+  const auto numbers = [](int count) {
+    std::string bytes = "Coal\r\n";
+    for (int i = 1; i <= count; ++i) bytes += std::to_string(i) + " ";
+    return bytes;
+  };
+  const QString no_name = QStringLiteral("Файл топлива неполный: нет строки с именем, ");
+  const QString named = QStringLiteral("Файл топлива неполный: ");
+  const struct {
+    std::string file;
+    std::string bytes;
+    QString text;
+  } cases[] = {
+      {"random.fll", random, no_name + QStringLiteral("прочитано 0 чисел из 50")},
+      {"empty.fll", "", no_name + QStringLiteral("прочитано 0 чисел из 50")},
+      {"huge.fll", "", no_name + QStringLiteral("прочитано 0 чисел из 50")},
+      {"name.fll", numbers(0), named + QStringLiteral("прочитано 0 чисел из 50")},
+      {"one.fll", numbers(1), named + QStringLiteral("прочитано 1 число из 50")},
+      {"three.fll", numbers(3), named + QStringLiteral("прочитано 3 числа из 50")},
+      {"twelve.fll", numbers(12), named + QStringLiteral("прочитано 12 чисел из 50")},
+      {"21.fll", numbers(21), named + QStringLiteral("прочитано 21 число из 50")},
+      {"22.fll", numbers(22), named + QStringLiteral("прочитано 22 числа из 50")},
+      {"49.fll", numbers(49), named + QStringLiteral("прочитано 49 чисел из 50")},
+  };
+  QVERIFY(w_->Show());
+  test::ScriptedDialogs& dialogs = w_->dialogs;
+  for (const auto& c : cases) {
+    const fs::path path = Fuel(c.file);
+    std::ofstream(path, std::ios::binary) << c.bytes;
+    if (c.file == "huge.fll") fs::resize_file(path, std::uintmax_t{4} << 30);  // no line end
+    const std::uintmax_t size = fs::file_size(path);
+    Messages().clear();
+    QVERIFY(!Form().LoadFuel(path));
+    QCOMPARE(Messages().size(), 1);
+    QCOMPARE(Messages()[0].text, c.text);
+    QCOMPARE(Messages()[0].caption, QStringLiteral("Внимание !"));
+    QCOMPARE(Messages()[0].icon, QMessageBox::Warning);
+    QCOMPARE(Form().windowTitle(), library::ToQString(path));
+    // "Сохранить" asks for a name (cancelled here) instead of writing over the file.
+    const qsizetype asked = dialogs.save_requests.size();
+    QVERIFY(!Form().Save());
+    QCOMPARE(dialogs.save_requests.size(), asked + 1);
+    QCOMPARE(fs::file_size(path), size);
+    if (size < 4096) QCOMPARE(test::ReadBytes(path), c.bytes);
+    fs::remove(path);
+  }
+  // Fifty numbers are a whole fuel: nothing said, saved to its own file.
+  const fs::path whole = Fuel("whole.fll");
+  std::ofstream(whole, std::ios::binary) << numbers(50);
+  Messages().clear();
+  QVERIFY(Form().LoadFuel(whole));
+  QVERIFY(Messages().isEmpty());
+  QCOMPARE(Form().FilePath(), whole);
 }
 
 void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnFailure() {
@@ -164,10 +253,29 @@ void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnFailure() {
   QCOMPARE(test::ReadBytes(Fuel("copy.fll")), test::ReadBytes(original));
   QCOMPARE(Messages().size(), 4);
   QCOMPARE(Messages()[3].text, QStringLiteral("'abc' is not a valid floating point value"));
-  QCOMPARE(Messages()[3].caption, QStringLiteral("Error"));
+  QCOMPARE(Messages()[3].caption, QStringLiteral("Ошибка"));
   QCOMPARE(Form().FilePath(), Fuel("b.fll"));
   QVERIFY(Form().HasUnsavedEdits());
   QVERIFY(record.setData(record.index(3, 2), QStringLiteral("1")));
+  // A full disk: the old file stays whole, the file and the reason are said, and the edits
+  // stay unsaved. (A disk that fills part way is tried at the writer, in fuel_save_test.)
+  const std::string b_bytes = test::ReadBytes(Fuel("b.fll"));
+  const fuel::WriteCall real_write =
+      fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+      });
+  const bool saved_on_full_disk = Form().Save();
+  fuel::SetWriteCallForTesting(real_write);
+  QVERIFY(!saved_on_full_disk);
+  QCOMPARE(Messages().size(), 5);
+  QCOMPARE(
+      Messages()[4].text,
+      QStringLiteral("Не удалось сохранить файл %1\nNo space left on device").arg(Path("b.fll")));
+  QCOMPARE(Messages()[4].caption, QStringLiteral("Ошибка"));
+  QCOMPARE(Messages()[4].icon, QMessageBox::Critical);
+  QCOMPARE(test::ReadBytes(Fuel("b.fll")), b_bytes);
+  QCOMPARE(Form().windowTitle(), Path("b.fll") + QStringLiteral("*"));
   // Cancelling writes nothing, but the end of the command is told all the same.
   const qsizetype before = finished.count();
   QVERIFY(!Form().SaveAs());
@@ -179,6 +287,75 @@ void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnFailure() {
   QVERIFY(Form().Save());
   QCOMPARE(dialogs.save_requests.last().folder, Path("Новое топливо.fll"));
   QCOMPARE(Form().FilePath(), Fuel("new.fll"));
+}
+
+void TForm2Test::TheFileChangedOnDiskIsLoadedAgainOrAskedAbout() {
+  const fs::path path = test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  // Another program writes the file in place.
+  const auto write_in_place = [&path](const std::string& name, float moisture) {
+    std::array<float, fuel::kRecordSize> values{moisture, 20, 55};
+    values[fuel::kTypeRow] = 1;
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << fuel::FormatFuelFile(fuel::Utf8ToCp1251(name), values);
+  };
+  QVERIFY(w_->Show());
+  QVERIFY(w_->Load("a.fll"));
+  test::ScriptedDialogs& dialogs = w_->dialogs;
+  const QString reloaded = QStringLiteral("Файл изменен на диске и загружен заново");
+
+  // Replaced by a rename, as editors save: without unsaved edits it is loaded again.
+  test::WriteFuel(path, "Уголь другой", 1, {11, 20, 55});
+  QTRY_COMPARE(Form().ComboBox1->text(), QStringLiteral("Уголь другой"));
+  QCOMPARE(Form().StatusText(), reloaded);
+  QCOMPARE(w_->Doc().XLSheet10.Text(2, 0), std::string("11"));
+  QVERIFY(!Form().HasUnsavedEdits());
+
+  // The window's own save is no change. With unsaved edits, another program's change asks:
+  // No keeps the edits.
+  // (Another file written in the folder makes the watch look again: it finds the saved
+  // file as the window left it.)
+  QTest::keyClicks(Form().ComboBox1, QStringLiteral(" 2"));
+  QSignalSpy looked(Form().findChild<ui::DocumentFileWatch*>()->findChild<QTimer*>(),
+                    &QTimer::timeout);
+  Form().ShowStatus(QString());
+  QVERIFY(Form().Save());
+  test::WriteFuel(Fuel("other.fll"), "Другое", 1);
+  QTRY_VERIFY(looked.count() > 0);
+  QVERIFY(Form().StatusText().isEmpty());
+  QTest::keyClicks(Form().ComboBox1, QStringLiteral(" 3"));
+  dialogs.answers = {QMessageBox::No};
+  write_in_place("Уголь с диска", 12);
+  QTRY_COMPARE(Messages().size(), 1);
+  QCOMPARE(Messages()[0].text,
+           QStringLiteral("Файл %1 изменен на диске другой программой.\n"
+                          "Да — загрузить файл с диска (ваши изменения будут потеряны).\n"
+                          "Нет — оставить ваши изменения.")
+               .arg(Path("a.fll")));
+  QCOMPARE(Messages()[0].caption, QStringLiteral("Внимание !"));
+  QCOMPARE(Messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+  QCOMPARE(Form().ComboBox1->text(), QStringLiteral("Уголь другой 2 3"));
+  QVERIFY(Form().HasUnsavedEdits());
+  QCOMPARE(Form().StatusText(), QStringLiteral("Файл изменен на диске; ваши изменения оставлены"));
+  // Yes takes the file's.
+  dialogs.answers = {QMessageBox::Yes};
+  write_in_place("Уголь с диска снова", 13);
+  QTRY_COMPARE(Messages().size(), 2);
+  QCOMPARE(Form().ComboBox1->text(), QStringLiteral("Уголь с диска снова"));
+  QCOMPARE(w_->Doc().XLSheet10.Text(2, 0), std::string("13"));
+  QVERIFY(!Form().HasUnsavedEdits());
+  QCOMPARE(Form().StatusText(), reloaded);
+
+  // Deleted: said in the status bar; "Сохранить" writes it again without asking, and the
+  // file is watched again.
+  fs::remove(path);
+  QTRY_COMPARE(Form().StatusText(),
+               QStringLiteral("Файл удален с диска; «Сохранить» запишет его снова"));
+  QVERIFY(Form().Save());
+  QCOMPARE(fuel::ReadFuelFile(path, 0).name_line.name, fuel::Utf8ToCp1251("Уголь с диска снова"));
+  QVERIFY(dialogs.save_requests.isEmpty());
+  test::WriteFuel(path, "Торф", 1, {40});
+  QTRY_COMPARE(Form().ComboBox1->text(), QStringLiteral("Торф"));
+  QCOMPARE(Messages().size(), 2);
 }
 
 void TForm2Test::CaptionAndNameFollowTheDocument() {
