@@ -73,12 +73,17 @@ constexpr std::array<Link, 14> kGas = {{{1, 0},
                                         {15, 12},
                                         {16, 13}}};
 
-void Collect(const sheets::Sheet& input, std::span<const Link> links, sheets::Sheet& record) {
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+void Collect(const sheets::Sheet& input, std::span<const Link> links, sheets::Sheet& record,
+             InputNotices& notices) {
   for (const Link& link : links) {
     if (input.IsNumber(1, link.sheet_row)) {
       record.SetValue(kValueCol, link.record_row, input.At(1, link.sheet_row).value);
-    } else {
+    } else if (std::string text = input.Text(1, link.sheet_row); IsBlank(text)) {
       record.SetInteger(kValueCol, link.record_row, 0);
+    } else {
+      notices.push_back({&input, 1, link.sheet_row, std::move(text), kValueKept});
     }
   }
 }
@@ -165,21 +170,23 @@ void MarkInputCells(FuelDocument& doc) {
   doc.XLSheet1_2.SetInput(1, 15, !(doc.CheckBox1 || doc.CheckBox2));
 }
 
-void CollectAllData(FuelDocument& doc) {
+InputNotices CollectAllData(FuelDocument& doc) {
+  InputNotices notices;
   sheets::Sheet& record = doc.XLSheet10;
   if (doc.ComboBox3 >= kGasType) {
-    Collect(doc.XLSheet1_2, kGas, record);
-    return;
+    Collect(doc.XLSheet1_2, kGas, record, notices);
+    return notices;
   }
   if (doc.RadioButton1) {
-    Collect(doc.XLSheet1_1, kSolid1973, record);
+    Collect(doc.XLSheet1_1, kSolid1973, record, notices);
   } else {
-    Collect(doc.XLSheet3, kSolid1998Composition, record);
-    Collect(doc.XLSheet4, kSolid1998Temperatures, record);
+    Collect(doc.XLSheet3, kSolid1998Composition, record, notices);
+    Collect(doc.XLSheet4, kSolid1998Temperatures, record, notices);
     record.SetInteger(kValueCol, kSlaggingRow, doc.XLSheet4.Integer(1, 10) == 0 ? 1 : 0);
-    Collect(doc.XLSheet5, kSolid1998Oxides, record);
+    Collect(doc.XLSheet5, kSolid1998Oxides, record, notices);
   }
   record.SetInteger(kValueCol, fuel::record_row::kType, doc.ComboBox3);
+  return notices;
 }
 
 void ScatterAllData(FuelDocument& doc) {
@@ -244,8 +251,14 @@ void RecalcFuel(FuelDocument& doc) {
   RecalcHeatBalance(doc);
 }
 
-void XLGrid1EditModeChanged(FuelDocument& doc) {
-  CollectAllData(doc);
+InputNotices XLGrid1EditModeChanged(FuelDocument& doc) {
+  InputNotices notices = CollectAllData(doc);
+  ScatterAllData(doc);
+  RecalcFuel(doc);
+  return notices;
+}
+
+void XLGrid10EditModeChanged(FuelDocument& doc) {
   ScatterAllData(doc);
   RecalcFuel(doc);
 }

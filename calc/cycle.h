@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/fuel_document.h"
+#include "calc/input_notice.h"
 #include "calc/volumes.h"
 
 namespace calc {
@@ -13,9 +14,10 @@ namespace calc {
 // ash temperatures and oxides of a gas.
 void MarkInputCells(FuelDocument& doc);
 
-// Copies the input cells of the layout in force into the record (XLSheet10 column 2);
-// a cell that does not parse stores the integer 0.
-void CollectAllData(FuelDocument& doc);
+// Copies the input cells of the layout in force into the record (XLSheet10 column 2); an
+// empty cell stores the integer 0. A text that is no number is refused: the record keeps
+// its value (the scatter shows it again in the cell) and a notice tells of the text.
+InputNotices CollectAllData(FuelDocument& doc);
 
 // Copies the record back into the input cells of the layout chosen by record row 15;
 // throws sheets::ConvertError when row 15 is not a whole number.
@@ -29,8 +31,13 @@ Record ReadRecord(const FuelDocument& doc);
 // composition totals and the heat balance, from the record.
 void RecalcFuel(FuelDocument& doc);
 
-// The edit cycle of the input grids: collect, scatter, recalculate.
-void XLGrid1EditModeChanged(FuelDocument& doc);
+// The edit cycle of the input grids: collect, scatter, recalculate; gives what the
+// collection refused.
+InputNotices XLGrid1EditModeChanged(FuelDocument& doc);
+
+// An edit in the record view: the record is the input itself, so it is scattered and
+// recalculated without a collection.
+void XLGrid10EditModeChanged(FuelDocument& doc);
 
 // A new fuel type picked: stored in record row 15, sheets of that kind shown, the record
 // scattered (no value is converted) and the whole edit cycle run, units included.

@@ -1,14 +1,31 @@
-// Repair of a number typed with the wrong decimal separator, run over fixed cell ranges
-// when the keyboard focus leaves a grid.
+// Repair of a typed number: digit-group spaces dropped and the wrong decimal separator
+// swapped, for a committed cell and over fixed cell ranges when the focus leaves a grid.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "calc/fuel_document.h"
+#include "calc/input_notice.h"
 
 namespace calc {
 
-// Leaves an empty cell and a cell that parses alone; otherwise swaps every "." and ","
-// of the text and keeps the result only when it parses. Never throws.
+// The text a typed number is kept as: the text itself when it parses; otherwise the text
+// without its digit-group spaces (U+0020, U+00A0 or U+202F between groups of three digits
+// of the whole part: "21 861"), and when that alone does not parse, with every "." and ","
+// swapped. nullopt when neither gives a number, an empty text included.
+std::optional<std::string> RepairNumberText(std::string_view text, char decimal_separator);
+
+// Leaves an empty cell and a cell that parses alone; otherwise writes the repaired text
+// when there is one (RepairNumberText). Never throws.
 void FixDecimalSeparator(sheets::Sheet& sheet, int col, int row);
+
+// A text typed into a cell that holds a record value itself (the record view): stored
+// repaired, or, when it is no number, refused: the cell keeps its value and the notice
+// says so.
+std::optional<InputNotice> CommitNumberText(sheets::Sheet& sheet, int col, int row,
+                                            const std::string& text);
 
 // The exit checks of the grids, each over its fixed range of value cells.
 void XLGrid1Exit(FuelDocument& doc);   // XLSheet1_1, then XLSheet1_2: column 1, rows 1..17

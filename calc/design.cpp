@@ -2,6 +2,8 @@
 #include "calc/design.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "calc/cycle.h"
 #include "calc/enthalpy.h"
@@ -38,6 +40,22 @@ void GivenParameterSection(FuelDocument& doc, float alpha) {
   } catch (const sheets::Error&) {
     // The section gives up; the derived parameters are still computed.
   }
+}
+
+// The carry-over a cell that is no number gives (ReadCarryoverCell).
+constexpr float kCarryoverFallback = 0.95f;
+
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+// Whether a typed input is read as itself: blank (the default), or a number a single holds.
+bool ReadsAsItself(const sheets::Sheet& sheet, int col, int row) {
+  if (IsBlank(sheet.Text(col, row))) return true;
+  const auto parsed = sheet.ParsedNumber(col, row);
+  return parsed && sheets::TrySingle(*parsed);
+}
+
+std::string CarryoverFallback(char decimal_separator) {
+  return "принят коэффициент уноса " + sheets::FormatSingle(kCarryoverFallback, decimal_separator);
 }
 
 // `after_cycle`: the fuel's cycle has just run, so it runs again only when the design's
@@ -110,6 +128,26 @@ ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first) {
           sheet.Number(1, first + 3)};
 }
 
+InputNotices DesignFallbacks(const sheets::Sheet& design, std::span<const DesignCell> cells) {
+  InputNotices notices;
+  for (const DesignCell& cell : cells) {
+    const std::string_view key = cell.key;
+    std::string done;
+    if (key == "excess_air") {
+      done = "принят коэффициент избытка воздуха 1";
+    } else if (key == "carryover") {
+      done = CarryoverFallback(design.DecimalSeparator());
+    } else if (key == "given") {
+      done = "параметры по заданной величине не рассчитаны";
+    } else {
+      continue;
+    }
+    if (ReadsAsItself(design, cell.col, cell.row)) continue;
+    notices.push_back({&design, cell.col, cell.row, design.Text(cell.col, cell.row), done});
+  }
+  return notices;
+}
+
 float ReadExcessAir(sheets::Sheet& design) {
   try {
     return design.Number(1, 2);
@@ -120,12 +158,16 @@ float ReadExcessAir(sheets::Sheet& design) {
   }
 }
 
-void XLGrid15EditModeChanged(FuelDocument& doc) {
+InputNotices XLGrid15EditModeChanged(FuelDocument& doc) {
+  // Without an excess air the run computes nothing, so it takes no fallback either.
+  InputNotices notices;
+  if (!doc.XLSheet15.Text(1, 2).empty()) notices = DesignFallbacks(doc.XLSheet15, kFuelDesignCells);
   try {
     RunDesign(doc, false);
   } catch (const sheets::Error&) {
     // The run ends quietly; what it had not written keeps its text.
   }
+  return notices;
 }
 
 void RecalcDesign(FuelDocument& doc) {
@@ -136,7 +178,12 @@ void RecalcDesign(FuelDocument& doc) {
   }
 }
 
-void XLGrid13EditModeChanged(FuelDocument& doc) {
+InputNotices XLGrid13EditModeChanged(FuelDocument& doc) {
+  InputNotices notices;
+  if (!ReadsAsItself(doc.XLSheet13, 1, 0)) {
+    notices.push_back({&doc.XLSheet13, 1, 0, doc.XLSheet13.Text(1, 0),
+                       CarryoverFallback(doc.DecimalSeparator())});
+  }
   CollectAllData(doc);
   ScatterAllData(doc);
   RecalcFuel(doc);
@@ -144,6 +191,7 @@ void XLGrid13EditModeChanged(FuelDocument& doc) {
   // The design run copies the carry-over back and runs the cycle once more only when its
   // own reading of the cell (clamped, or 0.95 for an empty one) differs.
   RecalcDesign(doc);
+  return notices;
 }
 
 }  // namespace calc

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
+#include "calc/design_cells.h"
 #include "calc/fuel_document.h"
+#include "calc/input_notice.h"
 
 namespace calc {
 
@@ -33,9 +36,14 @@ float ReadExcessAir(sheets::Sheet& design);
 // Volumes at excess air 1 from the texts of column 1, rows first..first + 3.
 ReadVolumes ReadVolumeTexts(const sheets::Sheet& sheet, int first);
 
+// What a design run takes instead of each typed input of `design` that is no number (or
+// too large for a single): excess air 1, carry-over 0.95, no state for the given value.
+// An empty input is the documented default and says nothing.
+InputNotices DesignFallbacks(const sheets::Sheet& design, std::span<const DesignCell> cells);
+
 // The whole design calculation of the single fuel; a failure ends it quietly, leaving
-// the cells not yet written as they were.
-void XLGrid15EditModeChanged(FuelDocument& doc);
+// the cells not yet written as they were. Gives the fallbacks it took for typed inputs.
+InputNotices XLGrid15EditModeChanged(FuelDocument& doc);
 
 // The design calculation right after the fuel's cycle, so that the design parameters
 // belong to the fuel as shown; the cycle is not run a second time unless the design's
@@ -43,7 +51,7 @@ void XLGrid15EditModeChanged(FuelDocument& doc);
 void RecalcDesign(FuelDocument& doc);
 
 // An edit of the carry-over on the enthalpy tab: the cycle, the copy into XLSheet15,
-// then the design calculation.
-void XLGrid13EditModeChanged(FuelDocument& doc);
+// then the design calculation. Gives the fallback taken for a carry-over that is no number.
+InputNotices XLGrid13EditModeChanged(FuelDocument& doc);
 
 }  // namespace calc

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/cycle.h"
+#include "fuel/atomic_file.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -79,9 +80,52 @@ std::array<float, fuel::kRecordSize> RecordForSave(const FuelDocument& doc) {
   return values;
 }
 
-void SaveFuel(const FuelDocument& doc, const std::filesystem::path& path) {
+std::optional<std::string> SaveBytes(const FuelDocument& doc) {
+  try {
+    return fuel::FormatFuelFile(fuel::Utf8ToCp1251(doc.ComboBox1), RecordForSave(doc));
+  } catch (const std::exception&) {
+    // A value that is no number or no finite single, or a name outside Windows-1251.
+    return std::nullopt;
+  }
+}
+
+std::vector<RoundedValue> RoundRecordAsSaved(FuelDocument& doc) {
   const auto values = RecordForSave(doc);
-  fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(doc.ComboBox1), values);
+  // The numbers as a load reads them back from the bytes a save writes.
+  const std::string bytes = fuel::FormatFuelFile({}, values);
+  const std::vector<float> saved =
+      fuel::ReadNumbers(bytes, fuel::ReadNameLine(bytes).numbers_start, fuel::kRecordSize);
+  std::vector<RoundedValue> changes;
+  sheets::Sheet& record = doc.XLSheet10;
+  for (int row = 0; row < fuel::kRecordSize; ++row) {
+    const std::size_t i = static_cast<std::size_t>(row);
+    const std::string before = record.Text(2, row);
+    record.SetSingle(2, row, saved[i]);
+    if (saved[i] == values[i]) continue;
+    std::string label = record.Text(1, row);
+    const auto first = label.find_first_not_of(' ');
+    label = first == std::string::npos ? std::string() : label.substr(first);
+    label.erase(label.find_last_not_of(' ') + 1);
+    changes.push_back({row, std::move(label), before, record.Text(2, row)});
+  }
+  ScatterAllData(doc);
+  RecalcFuel(doc);
+  return changes;
+}
+
+std::string RoundedValuesText(const std::vector<RoundedValue>& changes) {
+  std::string text;
+  for (const RoundedValue& change : changes) {
+    if (!text.empty()) text += "; ";
+    text += change.label + " " + change.before + " → " + change.after;
+  }
+  return text;
+}
+
+std::string SaveFuel(const FuelDocument& doc, const std::filesystem::path& path) {
+  std::string bytes = fuel::FormatFuelFile(fuel::Utf8ToCp1251(doc.ComboBox1), RecordForSave(doc));
+  fuel::WriteFileAtomically(path, bytes);
+  return bytes;
 }
 
 }  // namespace calc

@@ -3,7 +3,9 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/fuel_document.h"
 #include "fuel/fuel_file.h"
@@ -25,8 +27,31 @@ fuel::FuelFileContent ReadLibraryFuel(FuelDocument& doc, const std::filesystem::
 // that is not a number, before anything is written.
 std::array<float, fuel::kRecordSize> RecordForSave(const FuelDocument& doc);
 
-// Writes the record with the name of ComboBox1 to `path`; the old file stays whole when
-// a value does not convert or the write fails (sheets::ConvertError, fuel::FileError).
-void SaveFuel(const FuelDocument& doc, const std::filesystem::path& path);
+// The bytes a save would write now: the name of ComboBox1 and the record as RecordForSave
+// gives it; nullopt when the record or the name cannot be written. Two documents that give
+// the same bytes save the same file.
+std::optional<std::string> SaveBytes(const FuelDocument& doc);
+
+// A record value that the file's three decimals changed, with the label the record view
+// shows for its row (trimmed) and its text before and after, as the record view shows them.
+struct RoundedValue {
+  int row = 0;
+  std::string label;
+  std::string before;
+  std::string after;
+};
+
+// Puts into the record the values a fuel file holds for it (each written with three
+// decimals and read back as a load reads it), then scatters and recomputes, so that the
+// grids show what was saved. Gives the values that changed; throws as RecordForSave.
+std::vector<RoundedValue> RoundRecordAsSaved(FuelDocument& doc);
+
+// "Влажность 10,12345 → 10,123", the changes joined with "; ".
+std::string RoundedValuesText(const std::vector<RoundedValue>& changes);
+
+// Writes the record with the name of ComboBox1 to `path` and returns the bytes written;
+// the old file stays whole when a value does not convert or the write fails
+// (sheets::ConvertError, fuel::FileError).
+std::string SaveFuel(const FuelDocument& doc, const std::filesystem::path& path);
 
 }  // namespace calc

@@ -48,10 +48,11 @@ std::optional<int> ComponentCount(const FuelDocument& doc) {
   return static_cast<int>(*n);
 }
 
-// A share as typed; a text that is not a number counts as 0.
+// A share as typed, repaired as any typed number is; a text that is no number counts as 0.
 float Share(const FuelDocument& doc, int slot) {
-  const auto value =
-      sheets::ParseFloat(doc.Slots[static_cast<std::size_t>(slot)].share, doc.DecimalSeparator());
+  const char sep = doc.DecimalSeparator();
+  const auto text = RepairNumberText(doc.Slots[static_cast<std::size_t>(slot)].share, sep);
+  const auto value = text ? sheets::ParseFloat(*text, sep) : std::nullopt;
   return value ? sheets::TrySingle(*value).value_or(0) : 0;
 }
 
@@ -230,9 +231,10 @@ void SpeedButton13Click(FuelDocument& doc) {
   XLGrid20EditModeChanged(doc);
 }
 
-void XLGrid20EditModeChanged(FuelDocument& doc) {
+InputNotices XLGrid20EditModeChanged(FuelDocument& doc) {
   const std::optional<MixtureValues> mixture = RecalcMixtureValues(doc);
   sheets::Sheet& design = doc.XLSheet17;
+  InputNotices notices = DesignFallbacks(design, kMixtureDesignCells);
   const auto kind = design.Integer(0, 3);
   design.SetText(2, 3, GivenValueUnit(kind, false));  // the mixture is per kilogram
   const float alpha = ReadExcessAir(design);
@@ -248,17 +250,18 @@ void XLGrid20EditModeChanged(FuelDocument& doc) {
   if (alpha <= 0) {
     // No flue gas at all: nothing derived from it, the fly-ash share included.
     for (int row = 5; row <= 10; ++row) design.SetText(1, row, "");
-    return;
+    return notices;
   }
   const ReadVolumes v = ReadVolumeTexts(doc.XLSheet14, 3);
   WriteDerivedParameters(design, 5, v, alpha);
   if (doc.XLFuel.Integer(kFlagCol, kFlagRow) != 0) {
     design.SetInteger(1, 10, 0);
-    return;
+    return notices;
   }
   // Only a valid mixture has results to read the volumes from, so it is valid here.
   const float mu = FlyAshShare(mixture.value().ash, carryover, alpha, v.air);
   design.SetText(1, 10, sheets::FormatPattern(mu, "0.######", design.DecimalSeparator()));
+  return notices;
 }
 
 void XLGrid20Exit(FuelDocument& doc) {

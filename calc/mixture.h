@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/fuel_document.h"
+#include "calc/input_notice.h"
 
 namespace calc {
 
@@ -27,7 +28,8 @@ void SetComponentCount(FuelDocument& doc, const std::string& text);
 void PickComponent(FuelDocument& doc, int slot);
 
 // The share field of slot 1..5 changed (Edit2Change, Edit4Change .. Edit7Change); the
-// mixture is recomputed, so an emptied field clears the results.
+// mixture is recomputed, so an emptied field clears the results. The share is read as
+// every typed number is (RepairNumberText): either decimal separator, digit-group spaces.
 void ShareChange(FuelDocument& doc, int slot, const std::string& text);
 
 // The range of a share, as the mixture's page and pyrana-calc give it.
@@ -45,8 +47,9 @@ void RecalcMixture(FuelDocument& doc);
 // "Зола и продукты сгорания": the results page, then its design calculation.
 void SpeedButton13Click(FuelDocument& doc);
 
-// The mixture's design calculation; failures that no step handles are thrown.
-void XLGrid20EditModeChanged(FuelDocument& doc);
+// The mixture's design calculation; failures that no step handles are thrown. Gives the
+// fallbacks it took for typed inputs that are no number.
+InputNotices XLGrid20EditModeChanged(FuelDocument& doc);
 
 // The exit check of XLGrid20: excess air, given value and carry-over.
 void XLGrid20Exit(FuelDocument& doc);

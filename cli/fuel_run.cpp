@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/composition_range.h"
+#include "calc/decimal_fix.h"
 #include "calc/design.h"
 #include "calc/design_cells.h"
 #include "calc/fuel_io.h"
@@ -165,7 +166,9 @@ ResultChecks CheckNumberOptions(const Options& options, Diagnostics& diagnostics
   not_a_number(options.excess_air, "--excess-air", "1 is used");
   not_a_number(options.carryover, "--carryover", "0.95 is used");
   for (const MixComponent& component : options.components) {
-    if (!IsCellNumber(component.share, sep)) {
+    // A share is read as the mixture reads it: either separator, digit-group spaces.
+    const auto share = calc::RepairNumberText(component.share, sep);
+    if (!share || !IsCellNumber(*share, sep)) {
       diagnostics.Warning("--mix " + component.path + ": the share '" + component.share +
                           "' is not a number");
     }

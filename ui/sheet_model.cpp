@@ -85,10 +85,16 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
       return false;
     }
     sheet_.SetInteger(col, row, selected);
+  } else if (numbers_only_) {
+    if (const auto refused =
+            calc::CommitNumberText(sheet_, col, row, value.toString().toStdString())) {
+      emit CellRefused(QString::fromStdString(calc::NoticeText(*refused)));
+      return false;
+    }
   } else {
     sheet_.SetText(col, row, value.toString().toStdString());
-    // A number typed with the other decimal separator is repaired as it is committed,
-    // before anything reads it.
+    // A number typed with the other decimal separator or with digit-group spaces is
+    // repaired as it is committed, before anything reads it.
     calc::FixDecimalSeparator(sheet_, col, row);
   }
   emit CellEdited(col, row);

@@ -25,9 +25,13 @@ class SheetModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  // Stores an edited text as the input cell's text, its decimal separator repaired; for a
-  // list cell the edit value is the index of the chosen item. Other cells refuse edits.
+  // Stores an edited text as the input cell's text, repaired as a typed number; for a
+  // list cell the edit value is the index of the chosen item. Other cells refuse edits, and
+  // so does a numbers-only sheet a text that is no number (CellRefused).
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+  // Whether the sheet's cells are record values themselves (the record view), so a text
+  // that is no number is refused as it is typed: there is no other copy to restore it from.
+  void SetNumbersOnly(bool numbers_only) { numbers_only_ = numbers_only; }
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  signals:
@@ -35,6 +39,8 @@ class SheetModel : public QAbstractTableModel {
   void SheetLayoutChanged();
   // A view stored an edit into a cell (the user typed or chose something).
   void CellEdited(int col, int row);
+  // A typed text was refused; `text` says why, for the user.
+  void CellRefused(const QString& text);
 
  private:
   // One dataChanged per change of the sheet (a held batch is one change).
@@ -43,6 +49,7 @@ class SheetModel : public QAbstractTableModel {
 
   sheets::Sheet& sheet_;
   int listener_ = -1;
+  bool numbers_only_ = false;
 };
 
 }  // namespace ui

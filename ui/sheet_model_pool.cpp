@@ -11,6 +11,7 @@ SheetModel* SheetModelPool::ModelFor(sheets::Sheet& sheet) {
     model = std::make_unique<SheetModel>(sheet);
     connect(model.get(), &SheetModel::CellEdited, this,
             [this, &sheet] { emit CellEdited(&sheet); });
+    connect(model.get(), &SheetModel::CellRefused, this, &SheetModelPool::CellRefused);
   }
   return model.get();
 }

@@ -24,6 +24,8 @@ class SheetModelPool : public QObject {
  signals:
   // A view stored an edit into a cell of `sheet`, one of the pool's sheets.
   void CellEdited(const sheets::Sheet* sheet);
+  // A view's edit was refused; `text` says why.
+  void CellRefused(const QString& text);
 
  private:
   std::map<const sheets::Sheet*, std::unique_ptr<SheetModel>> models_;

@@ -80,7 +80,7 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent)
   connect(file_watch_, &DocumentFileWatch::Changed, this, &TForm2::FileChangedOnDisk);
   connect(file_watch_, &DocumentFileWatch::Deleted, this, &TForm2::FileDeletedOnDisk);
   connect(undo_stack_, &QUndoStack::indexChanged, this, [this] {
-    SetModified(!undo_stack_->isClean());
+    UpdateModified();
     emit UndoStateChanged();
   });
   BuildHeader();
@@ -171,6 +171,7 @@ void TForm2::Run(Handler&& handler) {
     const sheets::NotificationHold hold(doc_.Sheets());
     RunGuarded(dialogs_, this, std::forward<Handler>(handler));
   }
+  UpdateModified();
   ShowDocument();
 }
 
@@ -220,6 +221,8 @@ void TForm2::ForgetUndoSteps() {
   undo_stack_->clear();
   undo_base_ = TakeFuelInputs(doc_);
   ++name_session_;
+  // The document as it is now is what its file holds (or a new fuel's starting point).
+  file_bytes_ = calc::SaveBytes(doc_);
   SetModified(false);
   emit UndoStateChanged();
 }
@@ -244,7 +247,7 @@ void TForm2::NameEdited(const QString& text) {
   const std::string name = text.toStdString();
   if (name == doc_.ComboBox1) return;
   doc_.ComboBox1 = name;
-  SetModified(true);
+  UpdateModified();
   RecordUndoStep(QStringLiteral("имя топлива"), FuelEditCommand::kName);
   ShowCaption();
 }
@@ -253,6 +256,12 @@ void TForm2::SetModified(bool modified) {
   if (modified_ == modified) return;
   modified_ = modified;
   ShowCaption();
+}
+
+void TForm2::UpdateModified() { SetModified(calc::SaveBytes(doc_) != file_bytes_); }
+
+void TForm2::ShowNotices(const calc::InputNotices& notices) {
+  if (!notices.empty()) ShowStatus(QString::fromStdString(calc::NoticesText(notices)));
 }
 
 void TForm2::ShowCaption() {
@@ -307,13 +316,7 @@ void TForm2::ConnectHandlers() {
   connect(TabSheet4->RadioGroup1Items, &QButtonGroup::idClicked, this,
           [this](int item) { Run([&] { RadioGroup1Click(item); }); });
   connect(PageControl1, &QTabWidget::currentChanged, this, &TForm2::PageControl1Change);
-  // The mixture's design parameters and the heat-balance inputs are no part of the fuel
-  // and are never saved.
-  connect(&pool_, &SheetModelPool::CellEdited, this, [this](const sheets::Sheet* sheet) {
-    if (sheet != &doc_.XLSheet17 && sheet != &doc_.XLSheet19 && sheet != &doc_.XLSheet20) {
-      SetModified(true);
-    }
-  });
+  connect(&pool_, &SheetModelPool::CellRefused, this, &TForm2::ShowStatus);
 }
 
 void TForm2::ConnectGrids() {
@@ -321,13 +324,20 @@ void TForm2::ConnectGrids() {
   // design calculation after it; the carry-over and design grids run both themselves.
   for (TXLGrid* grid :
        {TabSheet1->XLGrid1, TabSheet2->XLGrid3, TabSheet2->XLGrid4, TabSheet3->XLGrid5}) {
-    connect(grid, &TXLGrid::EditModeChanged, this,
-            [this] { RunFuelEdit(kEditCell, [&] { calc::XLGrid1EditModeChanged(doc_); }); });
+    connect(grid, &TXLGrid::EditModeChanged, this, [this] {
+      RunFuelEdit(kEditCell, [&] { ShowNotices(calc::XLGrid1EditModeChanged(doc_)); });
+    });
   }
-  connect(TabSheet3->XLGrid13, &TXLGrid::EditModeChanged, this,
-          [this] { RunEdit(kEditCell, [&] { calc::XLGrid13EditModeChanged(doc_); }); });
-  connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this,
-          [this] { RunEdit(kEditCell, [&] { calc::XLGrid15EditModeChanged(doc_); }); });
+  // The record view holds the record itself: a text that is no number is refused as typed.
+  pool_.ModelFor(doc_.XLSheet10)->SetNumbersOnly(true);
+  connect(TabSheet4->XLGrid10, &TXLGrid::EditModeChanged, this,
+          [this] { RunFuelEdit(kEditCell, [&] { calc::XLGrid10EditModeChanged(doc_); }); });
+  connect(TabSheet3->XLGrid13, &TXLGrid::EditModeChanged, this, [this] {
+    RunEdit(kEditCell, [&] { ShowNotices(calc::XLGrid13EditModeChanged(doc_)); });
+  });
+  connect(TabSheet6->XLGrid15, &TXLGrid::EditModeChanged, this, [this] {
+    RunEdit(kEditCell, [&] { ShowNotices(calc::XLGrid15EditModeChanged(doc_)); });
+  });
   connect(TabSheet8->XLGrid21, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::RecalcHeatBalance(doc_); }); });
   // Leaving a grid repairs numbers typed with the other decimal separator.
@@ -375,7 +385,7 @@ void TForm2::ConnectMixture() {
     }
   });
   connect(page.XLGrid20, &TXLGrid::EditModeChanged, this,
-          [this] { Run([&] { calc::XLGrid20EditModeChanged(doc_); }); });
+          [this] { Run([&] { ShowNotices(calc::XLGrid20EditModeChanged(doc_)); }); });
   connect(page.XLGrid20, &TXLGrid::Exit, this, [this] { Run([&] { calc::XLGrid20Exit(doc_); }); });
   connect(page.XLGrid22, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::RecalcMixture(doc_); }); });
@@ -487,8 +497,9 @@ QString TForm2::AskSavePath() {
 
 bool TForm2::WriteFile(const QString& path) {
   const std::filesystem::path target = library::ToPath(path);
+  std::string bytes;
   try {
-    calc::SaveFuel(doc_, target);
+    bytes = calc::SaveFuel(doc_, target);
   } catch (const fuel::FileError& error) {
     // Nothing of the old file is touched; the edits stay unsaved.
     dialogs_.Message(this,
@@ -505,8 +516,7 @@ bool TForm2::WriteFile(const QString& path) {
   file_watch_->Watch(file_path_);  // what was just written is the document's
   doc_.Caption = file_path_.string();
   undo_stack_->setClean();
-  SetModified(false);
-  ShowCaption();
+  ShowSaved(bytes);
   return true;
 }
 
@@ -533,6 +543,15 @@ void TForm2::FileChangedOnDisk() {
 
 void TForm2::FileDeletedOnDisk() {
   ShowStatus(QStringLiteral("Файл удален с диска; «Сохранить» запишет его снова"));
+}
+
+void TForm2::ShowSaved(const std::string& bytes) {
+  file_bytes_ = bytes;
+  std::vector<calc::RoundedValue> rounded;
+  RunFuelCycle([&] { rounded = calc::RoundRecordAsSaved(doc_); });
+  // The rounding is no step of its own: the next edit starts from the values saved.
+  undo_base_ = TakeFuelInputs(doc_);
+  if (!rounded.empty()) ShowStatus(QString::fromStdString(calc::RoundedValuesText(rounded)));
 }
 
 void TForm2::ShowDocument() {

@@ -6,8 +6,11 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "calc/fuel_document.h"
+#include "calc/input_notice.h"
 #include "ui/fuel_undo.h"
 #include "ui/sheet_model_pool.h"
 
@@ -94,7 +97,9 @@ class TForm2 : public QWidget {
   // The file the document was loaded from or last saved to; empty for a new fuel.
   const std::filesystem::path& FilePath() const { return file_path_; }
 
-  // Whether the document holds input typed since it was loaded, created or saved.
+  // Whether a save would change the file: the name and record it would write differ from
+  // what the document held when it was loaded, created or saved. Inputs that are not
+  // saved (carry-over, design, mixture, heat balance) never count.
   bool HasUnsavedEdits() const { return modified_; }
 
   // Before the document's content is replaced or the window closes: with unsaved edits,
@@ -171,6 +176,13 @@ class TForm2 : public QWidget {
   void ForgetUndoSteps();
   void NameEdited(const QString& text);
   void SetModified(bool modified);
+  // "*" follows whether the bytes a save would write differ from file_bytes_.
+  void UpdateModified();
+  // What an edit refused or fell back on, on the status bar; nothing when all was read.
+  void ShowNotices(const calc::InputNotices& notices);
+  // After a successful write of `bytes`: the record as the file holds it, every grid
+  // recomputed from it, and what the three decimals changed on the status bar.
+  void ShowSaved(const std::string& bytes);
   // The file's path, or the fuel's name for a fuel without a file; "*" while modified.
   void ShowCaption();
   // Asks for the file to save to; empty when the user gives up.
@@ -194,6 +206,9 @@ class TForm2 : public QWidget {
   std::filesystem::path file_path_;
   DocumentFileWatch* file_watch_ = nullptr;  // watches file_path_
   bool modified_ = false;
+  // The bytes a save wrote or would have written when the document was loaded, created or
+  // saved; nullopt when they could not be formed.
+  std::optional<std::string> file_bytes_;
   QUndoStack* undo_stack_ = nullptr;
   FuelInputs undo_base_;  // the input as the last undo step left it
   bool applying_undo_ = false;

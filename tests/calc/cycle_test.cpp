@@ -11,6 +11,7 @@
 
 #include "calc/composition_range.h"
 #include "calc/fuel_document.h"
+#include "calc/input_notice.h"
 #include "sheets/cell.h"
 #include "typed_coal.h"
 
@@ -76,9 +77,9 @@ TEST(CycleTest, TotalIsCheckedOnItsRoundedTextAndContentsOnTheirRange) {
   XLGrid1EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet3.Text(1, 8), "100");
   EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kBlack);
-  // Letters in the carbon cell become 0 at the collect and the total turns red.
-  doc.XLSheet3.SetText(1, 3, "уголь");
-  XLGrid1EditModeChanged(doc);
+  // An emptied carbon cell is 0 at the collect and the total turns red.
+  doc.XLSheet3.SetText(1, 3, "");
+  EXPECT_TRUE(XLGrid1EditModeChanged(doc).empty());
   EXPECT_EQ(doc.XLSheet3.Text(1, 3), "0");
   EXPECT_EQ(doc.XLSheet3.Text(1, 8), "45");
   EXPECT_EQ(doc.XLSheet3.At(1, 8).font_color, sheets::kRed);
@@ -117,6 +118,57 @@ TEST(CycleTest, TotalIsCheckedOnItsRoundedTextAndContentsOnTheirRange) {
   XLGrid1EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet5.Text(1, 10), "100");
   EXPECT_EQ(doc.XLSheet5.At(1, 10).font_color, sheets::kBlack);
+}
+
+// A typed text that is no number is refused in every input sheet the collect reads: the
+// record keeps its value, the scatter shows it again, and the notice names the cell and
+// the text. Several refusals of one edit are told together.
+TEST(CycleTest, CollectRefusesATextThatIsNoNumber) {
+  struct Case {
+    int type;
+    bool norms_1973;
+    sheets::Sheet FuelDocument::*sheet;
+    int row;
+    int record_row;
+    const char* typed;
+  };
+  const Case cases[] = {
+      {1, false, &FuelDocument::XLSheet3, 3, 2, "abc"},         // carbon
+      {1, false, &FuelDocument::XLSheet3, 10, 8, "21 86"},      // heating value, bad grouping
+      {1, false, &FuelDocument::XLSheet4, 4, 11, "5%"},         // an ash temperature
+      {1, false, &FuelDocument::XLSheet5, 2, 25, "1,2,3"},      // SiO2
+      {1, true, &FuelDocument::XLSheet1_1, 11, 8, "abc"},       // 1973: the heating value
+      {kGasType, false, &FuelDocument::XLSheet1_2, 1, 0, "x"},  // CH4
+  };
+  for (const Case& c : cases) {
+    FuelDocument doc(',');
+    doc.ComboBox3 = c.type;
+    doc.RadioButton1 = c.norms_1973;
+    for (int row = 0; row < 50; ++row) doc.XLSheet10.SetSingle(2, row, 100.5f + row);
+    doc.XLSheet10.SetInteger(2, 15, c.type);
+    ScatterAllData(doc);
+    sheets::Sheet& input = doc.*c.sheet;
+    const std::string kept = input.Text(1, c.row);
+    input.SetText(1, c.row, c.typed);
+    const InputNotices notices = CollectAllData(doc);
+    ASSERT_EQ(notices.size(), 1u) << c.typed;
+    EXPECT_EQ(notices[0].sheet, &input);
+    EXPECT_EQ(notices[0].row, c.row);
+    EXPECT_EQ(NoticeText(notices[0]),
+              "«" + std::string(c.typed) + "» — не число, значение не изменено");
+    EXPECT_EQ(doc.XLSheet10.Text(2, c.record_row), kept);
+    ScatterAllData(doc);
+    EXPECT_EQ(input.Text(1, c.row), kept);
+  }
+  FuelDocument doc;
+  TypeWorkedCoal(doc);
+  XLGrid1EditModeChanged(doc);
+  doc.XLSheet3.SetText(1, 1, "abc");
+  doc.XLSheet3.SetText(1, 2, "21 861");  // repaired only as it is committed; here no number
+  EXPECT_EQ(NoticesText(XLGrid1EditModeChanged(doc)),
+            "«abc» — не число, значение не изменено; «21 861» — не число, значение не изменено");
+  EXPECT_EQ(doc.XLSheet3.Text(1, 1), "10");
+  EXPECT_EQ(doc.XLSheet3.Text(1, 2), "20");
 }
 
 TEST(CycleTest, CarryoverIsClampedOrDefaulted) {

@@ -9,6 +9,7 @@
 #include "calc/enthalpy.h"
 #include "calc/fuel_document.h"
 #include "calc/mixture.h"
+#include "sheets/numbers.h"
 
 namespace calc {
 namespace {
@@ -20,17 +21,59 @@ std::string Fixed(const std::string& typed, char sep) {
   return sheet.Text(1, 0);
 }
 
-TEST(DecimalFixTest, SwapsOnlyWhenThatMakesANumber) {
-  EXPECT_EQ(Fixed("12.5", ','), "12,5");
-  EXPECT_EQ(Fixed("12,5", '.'), "12.5");
-  EXPECT_EQ(Fixed("1.234,5", '.'), "1.234,5");  // 1,234.5 is no plain number either
-  EXPECT_EQ(Fixed("12.5.1", ','), "12.5.1");
-  EXPECT_EQ(Fixed("7", ','), "7");
-  EXPECT_EQ(Fixed("-3,5", ','), "-3,5");
-  EXPECT_EQ(Fixed(" 007,50 ", ','), " 007,50 ");  // a valid text is not normalised
-  EXPECT_EQ(Fixed("abc", '.'), "abc");
-  EXPECT_EQ(Fixed("   ", '.'), "   ");
-  EXPECT_EQ(Fixed("", '.'), "");
+// Digit-group spaces (space, no-break space, narrow no-break space) are dropped and the
+// other separator swapped, only when that makes a number; anything else stays as typed.
+TEST(DecimalFixTest, RepairsOnlyWhenThatMakesANumber) {
+  struct Case {
+    const char* typed;
+    char sep;
+    const char* kept;
+  };
+  const Case cases[] = {
+      {"12.5", ',', "12,5"},
+      {"12,5", '.', "12.5"},
+      {"1.234,5", '.', "1.234,5"},  // 1,234.5 is no plain number either
+      {"12.5.1", ',', "12.5.1"},
+      {"7", ',', "7"},
+      {"-3,5", ',', "-3,5"},
+      {" 007,50 ", ',', " 007,50 "},  // a valid text is not normalised
+      {"21 861", ',', "21861"},
+      {"21\u00A0861,5", ',', "21861,5"},
+      {"-1\u202F000\u202F000.25", ',', "-1000000,25"},
+      {" 21 861 ", '.', "21861"},
+      {"1 2", '.', "1 2"},  // not groups of three digits
+      {"1234 567", '.', "1234 567"},
+      {"21 86", '.', "21 86"},
+      {"0,123 456", ',', "0,123 456"},  // no groups in the fraction
+      {"21  861", '.', "21  861"},
+      {"abc", '.', "abc"},
+      {"5%", ',', "5%"},
+      {"1,2,3", ',', "1,2,3"},
+      {"   ", '.', "   "},
+      {"", '.', ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Fixed(c.typed, c.sep), c.kept) << "'" << c.typed << "' with '" << c.sep << "'";
+    const auto repaired = RepairNumberText(c.typed, c.sep);
+    const bool number = std::string(c.kept) != c.typed || sheets::ParseFloat(c.typed, c.sep);
+    EXPECT_EQ(repaired.has_value(), number) << c.typed;
+  }
+}
+
+// The record view takes only numbers: a text that is no number leaves the cell as it was
+// and says so.
+TEST(DecimalFixTest, CommitToARecordValueRefusesWhatIsNoNumber) {
+  sheets::Sheet sheet(3, 1, ',');
+  sheet.SetSingle(2, 0, 10.5f);
+  for (const char* refused : {"abc", "5%", "1,2,3", ""}) {
+    const auto notice = CommitNumberText(sheet, 2, 0, refused);
+    ASSERT_TRUE(notice.has_value()) << refused;
+    EXPECT_EQ(NoticeText(*notice),
+              "«" + std::string(refused) + "» — не число, значение не изменено");
+    EXPECT_EQ(sheet.Text(2, 0), "10,5");
+  }
+  EXPECT_FALSE(CommitNumberText(sheet, 2, 0, "21 861.5").has_value());
+  EXPECT_EQ(sheet.Text(2, 0), "21861,5");
 }
 
 // Leaving a grid repairs the typed cells of its range, the first and the last included,

@@ -96,6 +96,47 @@ TEST(DesignTest, FallbacksOfTheInputs) {
   EXPECT_EQ(doc.XLSheet13.Text(1, 0), "1");
 }
 
+// Each design input that is no number takes its fallback, and the run says which; an
+// empty input is the default and says nothing. The same for the carry-over typed on the
+// enthalpy tab and for the mixture's inputs.
+TEST(DesignTest, FallbacksAreTold) {
+  struct Case {
+    const char* alpha;
+    const char* given;
+    const char* carryover;
+    const char* told;
+  };
+  const Case cases[] = {
+      {"abc", "1000", "0,95", "«abc» — не число, принят коэффициент избытка воздуха 1"},
+      {"1e39", "1000", "0,95", "«1e39» — не число, принят коэффициент избытка воздуха 1"},
+      {"1,2", "5%", "0,95", "«5%» — не число, параметры по заданной величине не рассчитаны"},
+      {"1,2", "1000", "x", "«x» — не число, принят коэффициент уноса 0,95"},
+      {"1,2", "", "", ""},
+      {"", "abc", "abc", ""},  // no excess air: nothing is computed, nothing taken instead
+  };
+  for (const Case& c : cases) {
+    FuelDocument doc(',');
+    LoadCoal(doc);
+    doc.XLSheet15.SetText(1, 2, c.alpha);
+    doc.XLSheet15.SetText(1, 3, c.given);
+    doc.XLSheet15.SetText(1, 4, c.carryover);
+    EXPECT_EQ(NoticesText(XLGrid15EditModeChanged(doc)), c.told) << c.alpha << c.given;
+  }
+  FuelDocument doc(',');
+  LoadCoal(doc);
+  doc.XLSheet13.SetText(1, 0, "abc");
+  EXPECT_EQ(NoticesText(XLGrid13EditModeChanged(doc)),
+            "«abc» — не число, принят коэффициент уноса 0,95");
+  EXPECT_EQ(doc.XLSheet13.Text(1, 0), "0,95");
+  sheets::Sheet mixture(5, 11, '.');
+  mixture.SetText(1, 2, "a");
+  mixture.SetText(1, 3, "b");
+  mixture.SetText(4, 2, "c");
+  EXPECT_EQ(NoticesText(DesignFallbacks(mixture, kMixtureDesignCells)),
+            "«a» — не число, принят коэффициент избытка воздуха 1; «b» — не число, параметры по "
+            "заданной величине не рассчитаны; «c» — не число, принят коэффициент уноса 0.95");
+}
+
 // A given text that is empty, not a number (or too large for a single), 0 or negative
 // fixes no state: rows 12..14 are emptied, whatever they showed, and no lookup runs; the
 // derived parameters are computed and the unit follows the kind.

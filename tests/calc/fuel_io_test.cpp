@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "calc/fuel_document.h"
@@ -115,20 +116,37 @@ TEST_F(FuelIoTest, SaveWritesTheRecordAndReadsBackTheSame) {
   doc.XLSheet10.SetText(2, 0, "1234567,891");
   doc.XLSheet10.SetText(2, 1, "0,0004");
   doc.XLSheet10.SetText(2, 2, "-2,5");
+  doc.XLSheet10.SetText(2, 3, "4,12345");
   const fs::path path = dir_ / "out.fll";
   SaveFuel(doc, path);
   const std::string bytes = Read(path);
   EXPECT_EQ(bytes.substr(0, bytes.find('\r')),
             "\xC4\xEE\xED\xE5\xF6\xEA\xE8\xE9 \xF3\xE3\xEE\xEB\xFC \xC4");
-  EXPECT_NE(bytes.find("\r\n1234567.875 0.000 -2.500 0.000 "), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n1234567.875 0.000 -2.500 4.123 0.000 "), std::string::npos);
   EXPECT_EQ(bytes.back(), ' ');
+
+  // After the save the document holds what the file holds: the values the three decimals
+  // changed are named with the record view's label, the others are not (1234567,891 was
+  // already the single 1234567.875); the input grid shows what a load of the file shows,
+  // and a second save writes the same bytes.
+  EXPECT_EQ(RoundedValuesText(RoundRecordAsSaved(doc)),
+            "Зольность 0,0004 → 0; Водород 4,12345 → 4,123");
+  EXPECT_EQ(doc.XLSheet10.Text(2, 2), "-2,5");
+  EXPECT_EQ(doc.XLSheet3.Text(1, 1), "1234567,9");
+  EXPECT_EQ(doc.XLSheet3.Text(1, 4), "4,123");
+  EXPECT_EQ(SaveBytes(doc), bytes);
+  EXPECT_TRUE(RoundRecordAsSaved(doc).empty());
 
   FuelDocument loaded(',');
   ASSERT_TRUE(LoadLibraryFuel(loaded, path));
   EXPECT_EQ(loaded.ComboBox1, "Донецкий уголь Д");
+  for (int row = 0; row < fuel::kRecordSize; ++row) {
+    EXPECT_EQ(loaded.XLSheet10.Text(2, row), doc.XLSheet10.Text(2, row)) << "record row " << row;
+  }
   const fs::path again = dir_ / "again.fll";
   SaveFuel(loaded, again);
   EXPECT_EQ(Read(again), bytes);
+  EXPECT_EQ(SaveBytes(loaded), bytes);
 }
 
 TEST_F(FuelIoTest, ValueThatIsNotANumberLeavesTheOldFileWhole) {
@@ -142,6 +160,7 @@ TEST_F(FuelIoTest, ValueThatIsNotANumberLeavesTheOldFileWhole) {
     EXPECT_STREQ(e.what(), "'12,5' is not a valid floating point value");
   }
   EXPECT_EQ(Read(path), "old content");
+  EXPECT_EQ(SaveBytes(doc), std::nullopt);  // nothing a save could write
 }
 
 }  // namespace

@@ -159,7 +159,13 @@ TEST(MixtureTest, CommaSeparatorSharesAndTheirTotal) {
   EXPECT_TRUE(doc.SpeedButton13);
   SetComponentCount(doc, "2");
   ShareChange(doc, 2, "0");
-  ShareChange(doc, 1, "33.3");  // the other separator counts as 0
+  // A share is read as every typed number: the other separator and digit-group spaces are
+  // the same number; a text that is no number counts as 0.
+  ShareChange(doc, 1, "33.3");
+  EXPECT_EQ(doc.Edit3, "33,3");
+  ShareChange(doc, 1, "1 000");
+  EXPECT_EQ(doc.Edit3, "1000");
+  ShareChange(doc, 1, "5%");
   EXPECT_EQ(doc.Edit3, "0");
   ShareChange(doc, 1, "100");
   EXPECT_EQ(Results(doc), (Texts{"5,75", "4,55", "1,04", "0,661", "21861"}));

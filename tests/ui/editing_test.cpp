@@ -52,7 +52,7 @@ class EditingTest : public QObject {
   void EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator();
   void OnlyInputCellsTakeTypingAndEnterAndTabMoveBetweenThem();
   void OneEditTellsEachSheetOnce();
-  void HeatBalanceInputsRecomputeTheTabAndAreNotSaved();
+  void InputsThatAreNotSavedSetNoStarAndASaveShowsTheFile();
   void TypeSwitchRecomputesEverythingAsOneStep();
   void UndoAndRedoRestoreAndRecompute();
   void CopyAndPasteRangesThroughTheClipboard();
@@ -182,10 +182,22 @@ void EditingTest::EveryKeyIsKeptAndEveryCommitRepairsTheOtherSeparator() {
   test::PressKey(*grid.viewport(), Qt::Key_Return);
   QTRY_VERIFY(!grid.IsEditing());
   QCOMPARE(Shown(grid, 1, kAshRow), QStringLiteral("11") + locale.decimalPoint() + "21");
+  // Letters are no number: the cell keeps the carbon it had, and the status bar says why.
+  const QString carbon = Shown(grid, 1, kCarbonRow);
+  const std::string record_carbon = Document().XLSheet10.Text(2, 2);
   QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("abc")));
-  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("0"));
-  QCOMPARE(Document().XLSheet10.Text(2, 2), std::string("0"));
-  // The total is no longer 100: it turns red.
+  QCOMPARE(Shown(grid, 1, kCarbonRow), carbon);
+  QCOMPARE(Document().XLSheet10.Text(2, 2), record_carbon);
+  QCOMPARE(form.StatusText(), QStringLiteral("«abc» — не число, значение не изменено"));
+  // A design input takes its fallback and says which.
+  form.PageControl1->setCurrentWidget(form.TabSheet6);
+  QVERIFY(test::TypeIntoCell(*form.TabSheet6->XLGrid15, 1, kExcessAirRow, QStringLiteral("x")));
+  QCOMPARE(Shown(*form.TabSheet6->XLGrid15, 1, kExcessAirRow), QStringLiteral("1"));
+  QCOMPARE(form.StatusText(),
+           QStringLiteral("«x» — не число, принят коэффициент избытка воздуха 1"));
+  // Carbon 0: the total is no longer 100 and turns red.
+  form.PageControl1->setCurrentWidget(form.TabSheet2);
+  QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("0")));
   QCOMPARE(total_colour(), QColor(Qt::red));
   QVERIFY(w_->dialogs.messages.isEmpty());
 }
@@ -271,7 +283,9 @@ void EditingTest::OneEditTellsEachSheetOnce() {
   QVERIFY(touched >= 4);  // composition, record, volumes, enthalpy table, design
 }
 
-void EditingTest::HeatBalanceInputsRecomputeTheTabAndAreNotSaved() {
+// The heat balance, design and carry-over inputs are window state; "*" only tells that a
+// save would change the file, and after a save the grids show what the file holds.
+void EditingTest::InputsThatAreNotSavedSetNoStarAndASaveShowsTheFile() {
   namespace row = calc::heat_balance_row;
   Open(QLocale(QLocale::Russian, QLocale::Russia));
   w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet8);
@@ -286,13 +300,39 @@ void EditingTest::HeatBalanceInputsRecomputeTheTabAndAreNotSaved() {
   });
   QVERIFY(!reference->XLSheet19.Text(1, row::kFuelConsumption).empty());
   QCOMPARE(test::FirstDifference(Document(), *reference, {&Doc::XLSheet19}), QString());
-  QVERIFY(!w_->form->HasUnsavedEdits());
-  // A fuel edit recomputes the balance with the inputs kept.
-  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet2);
-  QVERIFY(test::TypeIntoCell(Composition(), 1, kCarbonRow, QStringLiteral("60")));
+  ui::TForm2& form = *w_->form;
+  QVERIFY(!form.HasUnsavedEdits());
+  // Neither the design inputs nor the carry-over are saved: no "*" either.
+  form.PageControl1->setCurrentWidget(form.TabSheet6);
+  QVERIFY(test::TypeIntoCell(*form.TabSheet6->XLGrid15, 1, kExcessAirRow, QStringLiteral("1,3")));
+  form.PageControl1->setCurrentWidget(form.TabSheet3);
+  QVERIFY(test::TypeIntoCell(*form.TabSheet3->XLGrid13, 1, 0, QStringLiteral("0,8")));
+  QVERIFY(!form.HasUnsavedEdits());
+  // F2 and Enter on a fuel cell change nothing a save would write.
+  form.PageControl1->setCurrentWidget(form.TabSheet2);
+  ui::TXLGrid& composition = Composition();
+  composition.setFocus();
+  composition.setCurrentIndex(composition.model()->index(kCarbonRow, 1));
+  test::PressKey(*composition.viewport(), Qt::Key_F2);
+  QVERIFY(composition.IsEditing());
+  test::PressKey(*composition.viewport(), Qt::Key_Return);
+  QTRY_VERIFY(!composition.IsEditing());
+  QVERIFY(!form.HasUnsavedEdits());
+  QVERIFY(!form.windowTitle().endsWith('*'));
+  // A fuel edit recomputes the balance with the inputs kept, and a save would change the file.
+  QVERIFY(test::TypeIntoCell(composition, 1, kCarbonRow, QStringLiteral("60")));
   QCOMPARE(Document().XLSheet19.Text(1, row::kQ4), std::string("1,5"));
   QVERIFY(Document().XLSheet19.Text(1, row::kEfficiency) !=
           reference->XLSheet19.Text(1, row::kEfficiency));
+  QVERIFY(form.HasUnsavedEdits());
+  QVERIFY(form.windowTitle().endsWith('*'));
+  // The save keeps three decimals: the grids then show what the file holds, and say so.
+  QVERIFY(test::TypeIntoCell(composition, 1, kMoistureRow, QStringLiteral("10,12345")));
+  QVERIFY(form.Save());
+  QCOMPARE(Shown(composition, 1, kMoistureRow), QStringLiteral("10,123"));
+  QCOMPARE(form.StatusText(), QStringLiteral("Влажность 10,12345 → 10,123"));
+  QVERIFY(!form.HasUnsavedEdits());
+  QVERIFY(!form.windowTitle().endsWith('*'));
 }
 
 // Coal typed as a gas: the record's values are taken as the gas's at once, every result
