@@ -459,6 +459,14 @@ void EditingTest::CopyAndPasteRangesThroughTheClipboard() {
   QCOMPARE(Shown(grid, 1, kHydrogenRow + 1), QStringLiteral("8"));
   QCOMPARE(Shown(grid, 2, kHydrogenRow), QStringLiteral("%"));
   QVERIFY(Shown(grid, 0, kHydrogenRow) != QStringLiteral("Метка"));
+  // A pasted text that is no number is refused as a typed one: the value stays, the
+  // status bar says why, the number beside it lands.
+  clipboard.setText(QStringLiteral("5%\n9"));
+  grid.setCurrentIndex(grid.model()->index(kHydrogenRow, 1));
+  test::PressKey(*grid.viewport(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(Shown(grid, 1, kHydrogenRow), QStringLiteral("7"));
+  QCOMPARE(Shown(grid, 1, kHydrogenRow + 1), QStringLiteral("9"));
+  QCOMPARE(w_->form->StatusText(), QStringLiteral("«5%» — не число, значение не изменено"));
   QVERIFY(w_->dialogs.messages.isEmpty());
 }
 
