@@ -110,9 +110,10 @@ void CheckDesignResults(const sheets::Sheet& design, std::span<const calc::Desig
   if (!missing.empty()) diagnostics.Warning(where, "no design result: " + missing);
 }
 
-// A warning naming the heat-balance results (by their report keys) that show "-".
-void CheckHeatBalanceResults(const calc::HeatBalanceTexts& texts, const std::string& where,
-                             Diagnostics& diagnostics) {
+// A warning naming the heat-balance results (by their report keys) that show "-", and the
+// reasons the sheet gives for those it refused as out of their physical range.
+void CheckHeatBalanceResults(const calc::HeatBalanceTexts& texts, const sheets::Sheet& sheet,
+                             const std::string& where, Diagnostics& diagnostics) {
   std::string missing;
   const auto check = [&missing](const std::string& key, const std::string& text) {
     if (text == "-") missing += (missing.empty() ? "" : ", ") + key;
@@ -125,7 +126,15 @@ void CheckHeatBalanceResults(const calc::HeatBalanceTexts& texts, const std::str
     check("dry_heating_value", texts.basis->dry_heating_value);
     check("daf_heating_value", texts.basis->daf_heating_value);
   }
-  if (!missing.empty()) diagnostics.Warning(where, "no heat-balance result: " + missing);
+  if (missing.empty()) return;
+  std::string reasons;
+  for (const calc::HeatBalanceCell& cell : calc::kHeatBalanceCells) {
+    const std::string& hint = sheet.At(1, cell.row).hint;
+    if (sheet.Text(1, cell.row) != "-" || hint.empty()) continue;
+    if (reasons.find(hint) == std::string::npos) reasons += (reasons.empty() ? "" : "; ") + hint;
+  }
+  diagnostics.Warning(
+      where, "no heat-balance result: " + missing + (reasons.empty() ? "" : " (" + reasons + ")"));
 }
 
 // One warning per content of the open fuel out of its physical range, by its record row.
@@ -216,7 +225,7 @@ bool ComputeFuel(const Options& options, const std::string& path, calc::FuelDocu
   CheckContents(doc, path, diagnostics);
   if (CheckRanges(doc.XLSheet19, path, diagnostics)) checks.heat_balance = false;
   if (checks.heat_balance)
-    CheckHeatBalanceResults(calc::FuelHeatBalanceTexts(doc), path, diagnostics);
+    CheckHeatBalanceResults(calc::FuelHeatBalanceTexts(doc), doc.XLSheet19, path, diagnostics);
   return true;
 }
 
@@ -261,7 +270,8 @@ bool ComputeMixture(const Options& options, calc::FuelDocument& doc, Diagnostics
   }
   if (CheckRanges(doc.XLSheet20, "mixture", diagnostics)) checks.heat_balance = false;
   if (checks.heat_balance) {
-    CheckHeatBalanceResults(calc::MixtureHeatBalanceTexts(doc), "mixture", diagnostics);
+    CheckHeatBalanceResults(calc::MixtureHeatBalanceTexts(doc), doc.XLSheet20, "mixture",
+                            diagnostics);
   }
   return true;
 }
