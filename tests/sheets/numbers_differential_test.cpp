@@ -94,8 +94,8 @@ class Agreement {
   int failures_ = 0;
 };
 
-// Every finite double and float comes through the short cuts; long doubles that are no
-// double take the general route in both.
+// Doubles and floats come through both short cuts (the rounded product, the value printed as
+// the double it is); long doubles that are no double through the first one only.
 TEST(NumbersDifferentialTest, FormatPatternAgreesWithTheGeneralRoute) {
   Agreement t(20240517);
   for (int i = 0; i < 5'500; ++i) {
