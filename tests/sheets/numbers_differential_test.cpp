@@ -192,12 +192,13 @@ TEST(NumbersDifferentialTest, ParseFloatAgreesWithTheGeneralRoute) {
     if (t.OneIn(10)) text.insert(t.Below(text.size() + 1), 1, junk[t.Below(junk.size())]);
     t.Parse(text, sep);
 
-    // Texts as the program prints them, and doubles with 0 to 25 digits.
+    // Texts as the program prints them, and doubles with 1 to 26 digits.
     const auto d = std::bit_cast<double>(t.Bits());
     const double moderate =
         std::ldexp(static_cast<double>(t.Bits() >> 11), static_cast<int>(t.Between(-93, 10)));
     t.Parse(FormatGeneral(d, sep), sep);
     t.Parse(FormatSingle(std::bit_cast<float>(static_cast<std::uint32_t>(t.Bits())), sep), sep);
+    t.Parse(FormatGeneral(moderate, sep), sep);
     t.Parse(FormatSingle(static_cast<float>(moderate), sep), sep);
     char printed[64];
     const auto end =
