@@ -122,7 +122,7 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
             "Тип топлива: каменный уголь;  нормы 1998 г.;  файл: Каменный уголь.fll");
   EXPECT_TRUE(report.header.components.empty());
   // No RO2 typed: the excess air by RO2 is not formed and left out of the flue-gas analysis.
-  EXPECT_EQ(Layout(report.bands),
+  ASSERT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Состав топлива 8 | Характеристики 6, Объемы при α = 1 4 | Расчетные параметры 14",
                 "Исходные данные 14 | Тепловой баланс котла 11, Теоретическая температура горения "
@@ -217,7 +217,7 @@ TEST(ReportBlocksTest, GasIsPerCubicMetreWithoutBasesOrNorms) {
   const FuelReport report = MakeFuelReport(doc, false);
   EXPECT_EQ(report.header.subtitle, "Тип топлива: газообразное топливо;  файл: Природный газ.fll");
   // No heat output typed: the consumption is not formed and left out.
-  EXPECT_EQ(Layout(report.bands),
+  ASSERT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Состав топлива 13 | Характеристики 2, Объемы при α = 1 4 | Расчетные параметры 14",
                 "Исходные данные 12 | Тепловой баланс котла 8, Теоретическая температура горения "
@@ -258,7 +258,7 @@ TEST(ReportBlocksTest, MixtureListsTheComponentsThatTakePart) {
   // The balance beside the design, headed as on the tab, its inputs under the tab's
   // inputs heading; its results under the tab's second heading.
   const std::string inputs_title = Text(doc.XLSheet20, 0, hb::kHeading);
-  EXPECT_EQ(Layout(report.bands),
+  ASSERT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Результаты расчета смеси 1, Объемы при α = 1 4 | Расчетные параметры 14 | " +
                     inputs_title + " 15",
