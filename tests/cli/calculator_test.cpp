@@ -201,17 +201,12 @@ TEST(CalculatorTest, ErrorLinesNameTheFileAndTheOperatingSystemsReason) {
   TempDir dir;
   const std::string fifo = dir / "fifo.fll";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // read, it would wait for a writer forever
-  fs::create_symlink("loop.fll", dir / "loop.fll");
   fs::create_symlink("/dev/zero", dir / "zero.fll");
-  fs::create_directory(dir / "folder.fll");
   const std::string coal = test::ExampleFuel("Каменный уголь.fll");
+  // The reasons are the fuel reader's (its tests hold each); here each is one line.
   const std::pair<std::string, std::string> failures[] = {
       {fifo, "not a regular file (a FIFO)"},
-      {"/dev/zero", "not a regular file (a device)"},
       {dir / "zero.fll", "not a regular file (a device)"},
-      {dir / "loop.fll", "Too many levels of symbolic links"},
-      {dir / "folder.fll", "Is a directory"},
-      {dir / "missing.fll", "No such file or directory"},
   };
   for (const auto& [path, reason] : failures) {
     const CalcRun run = Calc({"--mix", coal + "=50", path + "=50"});
