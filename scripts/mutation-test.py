@@ -14,12 +14,18 @@ mutant): run by hand, never in CI.
     scripts/mutation-test.py --count 300 --seed 1 --matrix kills.json   # which test kills what
     scripts/mutation-test.py --cover kills.json               # tests no kill depends on
     scripts/mutation-test.py --count 120 --seed 1 --only-survivors before.txt
+    scripts/mutation-test.py --count 40 --seed 17 --same-sample-as /tmp/old-tree
+
+--same-sample-as takes the sample from an earlier tree (a `git archive` of the commit the
+earlier run measured) and finds each mutant here, so that a score before and after a change
+of the mutated files is taken on the same faults.
 
 --only-survivors runs, of the same sample, only the mutants that an earlier run's output
 lists as survived: a quick check that new tests kill them.
 """
 
 import argparse
+import difflib
 import json
 import os
 import random
@@ -126,8 +132,8 @@ def literal_replacement(m):
     return f"{value}{fraction or ''}{exponent or ''}{suffix}"
 
 
-def sites_of(path):
-    text = (ROOT / path).read_text(encoding="utf-8")
+def sites_of(path, root=ROOT):
+    text = (root / path).read_text(encoding="utf-8")
     lines = text.split("\n")
     masked = mask(lines)
     found = []
@@ -160,15 +166,41 @@ def sites_of(path):
     return found
 
 
-def all_sites(with_headers):
+def all_sites(with_headers, root=ROOT):
     paths = []
     for module in MODULES:
         for pattern in ("*.cpp", "*.h") if with_headers else ("*.cpp",):
-            paths += sorted(str(p.relative_to(ROOT)) for p in (ROOT / module).glob(pattern))
+            paths += sorted(str(p.relative_to(root)) for p in (root / module).glob(pattern))
     sites = []
     for path in sorted(paths):
-        sites += sites_of(path)
+        sites += sites_of(path, root)
     return sites
+
+
+def same_mutants(earlier, earlier_root, sites):
+    """The sites of this tree that are the `earlier` mutants of the tree at `earlier_root`:
+    the same file, kind and change, on the line most like the earlier one (the text before
+    and after the change compared), so that a sample stays the same when code moves."""
+    found, lost = [], []
+    for old in earlier:
+        line = (earlier_root / old.path).read_text(encoding="utf-8").split("\n")[old.line]
+        before, after = line[:old.start].strip(), line[old.end:].strip()
+        best, best_score = None, 0.0
+        for site in sites:
+            if (site.path, site.kind, site.original, site.replacement) != (
+                    old.path, old.kind, old.original, old.replacement):
+                continue
+            text = (ROOT / site.path).read_text(encoding="utf-8").split("\n")[site.line]
+            score = (difflib.SequenceMatcher(None, before, text[:site.start].strip()).ratio() +
+                     difflib.SequenceMatcher(None, after, text[site.end:].strip()).ratio() -
+                     abs(site.line - old.line) * 1e-6)
+            if score > best_score:
+                best, best_score = site, score
+        if best is not None and best_score > 1.5:
+            found.append(best)
+        else:
+            lost.append(old)
+    return found, lost
 
 
 def apply(mutant, original_text):
@@ -264,13 +296,28 @@ def main():
     parser.add_argument("--cover", metavar="FILE", help="analyse a --matrix file and stop")
     parser.add_argument("--only-survivors", metavar="FILE",
                         help="run only the mutants that survived in this earlier output")
+    parser.add_argument("--same-sample-as", metavar="TREE",
+                        help="the sample (same --count and --seed) of this earlier source tree, "
+                             "each mutant found again here where its line moved")
     args = parser.parse_args()
     if args.cover:
         return cover(args.cover)
 
     sites = all_sites(args.with_headers)
-    sample = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
-    print(f"{len(sites)} mutation sites; sample of {len(sample)} with seed {args.seed}")
+    if args.same_sample_as:
+        earlier_root = Path(args.same_sample_as).resolve()
+        earlier_sites = all_sites(args.with_headers, earlier_root)
+        earlier = random.Random(args.seed).sample(earlier_sites,
+                                                  min(args.count, len(earlier_sites)))
+        sample, lost = same_mutants(earlier, earlier_root, sites)
+        print(f"the sample of {len(earlier)} with seed {args.seed} of {earlier_root}: "
+              f"{len(sample)} found here")
+        for mutant in lost:
+            print(f"  not found: {mutant.where()} {mutant.kind}: '{mutant.original}' -> "
+                  f"'{mutant.replacement}'")
+    else:
+        sample = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
+        print(f"{len(sites)} mutation sites; sample of {len(sample)} with seed {args.seed}")
     if args.only_survivors:
         survived = set()
         for line in Path(args.only_survivors).read_text(encoding="utf-8").splitlines():

@@ -21,7 +21,8 @@
 // Every conversion here goes through <charconv>, which ignores the C locale: the
 // application may run with ',' as the C decimal point. The common cases take exact short
 // cuts (a value that is a double printed as one, a short decimal read with one operation)
-// and give the very digits and values of the general route.
+// and give the very digits and values of the general route, which ParseFloatExact and
+// FormatPatternExact take alone.
 
 namespace sheets {
 namespace {
@@ -99,6 +100,32 @@ long long LeadingPower(const Decimal& d) {
   }
   const std::size_t first_fraction = d.fraction.find_first_not_of('0');
   return exponent - static_cast<long long>(first_fraction) - 1;
+}
+
+// The general reading of a decimal: from_chars, which reads a long double with strtold,
+// correctly rounded to nearest; beyond the long double range an infinity or zero.
+std::optional<long double> ReadDecimal(const Decimal& d) {
+  // Rebuilt in the one layout from_chars reads: no '+', '.' as the point.
+  std::string plain = d.negative ? "-" : "";
+  plain += d.whole.empty() ? std::string_view("0") : d.whole;
+  if (!d.fraction.empty()) {
+    plain += '.';
+    plain += d.fraction;
+  }
+  if (!d.exponent.empty()) {
+    plain += d.exponent_negative ? "e-" : "e";
+    plain += d.exponent;
+  }
+
+  long double value = 0;
+  const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Beyond the long double range: an infinity when too large, zero when too small.
+    value = LeadingPower(d) > 0 ? std::numeric_limits<long double>::infinity() : 0.0L;
+    return d.negative ? -value : value;
+  }
+  if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) return std::nullopt;
+  return value;
 }
 
 // 10^0 .. 10^27: 10^27 = 2^27 * 5^27 with 5^27 < 2^64, so each is exact in the 64-bit
@@ -309,6 +336,50 @@ void IncrementDigits(std::string& digits) {
   digits.insert(digits.begin(), '1');
 }
 
+// The digits of round(|value| * 10^max_fraction) from the value's 18-digit text, half
+// away from zero.
+std::string KeptDigits(const EighteenDigits& d, std::size_t max_fraction) {
+  constexpr auto kDigitCount = static_cast<long long>(std::tuple_size_v<decltype(d.digits)>);
+  const long long keep = d.exponent + static_cast<long long>(max_fraction) + 1;
+  std::string kept;
+  if (keep >= kDigitCount) {
+    kept.assign(d.digits.data(), d.digits.size());
+    kept.append(static_cast<std::size_t>(keep - kDigitCount), '0');
+  } else if (keep >= 0) {
+    kept.assign(d.digits.data(), static_cast<std::size_t>(keep));
+    if (d.digits[static_cast<std::size_t>(keep)] >= '5') IncrementDigits(kept);
+  }
+  return kept;
+}
+
+// Lays out the kept digits (the value times 10^max_fraction, rounded) as the pattern
+// asks; a value that rounds to 0 shows no minus sign.
+std::string LayOut(std::string kept, bool negative, const Pattern& p, char decimal_separator) {
+  const std::size_t nonzero = kept.find_first_not_of('0');
+  if (nonzero == std::string::npos) {
+    kept.clear();
+    negative = false;
+  } else {
+    kept.erase(0, nonzero);
+  }
+
+  if (kept.size() < p.max_fraction) kept.insert(0, p.max_fraction - kept.size(), '0');
+  const std::size_t whole = kept.size() - p.max_fraction;
+  std::size_t fraction = p.max_fraction;
+  while (fraction > p.min_fraction && kept[whole + fraction - 1] == '0') --fraction;
+
+  std::string out;
+  out.reserve(1 + std::max(whole, p.min_whole) + 1 + fraction);
+  if (negative) out += '-';
+  if (whole < p.min_whole) out.append(p.min_whole - whole, '0');
+  out.append(kept, 0, whole);
+  if (fraction > 0) {
+    out += decimal_separator;
+    out.append(kept, whole, fraction);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<long double> ParseFloat(std::string_view text, char decimal_separator) {
@@ -317,28 +388,13 @@ std::optional<long double> ParseFloat(std::string_view text, char decimal_separa
   // Built straight from the long double: copying an optional<long double> costs a
   // stalled store on x87.
   if (long double value = 0; ShortDecimal(*d, value)) return value;
+  return ReadDecimal(*d);
+}
 
-  // Rebuilt in the one layout from_chars reads: no '+', '.' as the point.
-  std::string plain = d->negative ? "-" : "";
-  plain += d->whole.empty() ? std::string_view("0") : d->whole;
-  if (!d->fraction.empty()) {
-    plain += '.';
-    plain += d->fraction;
-  }
-  if (!d->exponent.empty()) {
-    plain += d->exponent_negative ? "e-" : "e";
-    plain += d->exponent;
-  }
-
-  long double value = 0;
-  const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    // Beyond the long double range: an infinity when too large, zero when too small.
-    value = LeadingPower(*d) > 0 ? std::numeric_limits<long double>::infinity() : 0.0L;
-    return d->negative ? -value : value;
-  }
-  if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) return std::nullopt;
-  return value;
+std::optional<long double> ParseFloatExact(std::string_view text, char decimal_separator) {
+  const std::optional<Decimal> d = SplitDecimal(TrimBlanks(text), decimal_separator);
+  if (!d) return std::nullopt;
+  return ReadDecimal(*d);
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {
@@ -404,50 +460,22 @@ std::optional<std::uint64_t> RoundedScaled(long double magnitude, std::size_t ma
 std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator) {
   if (!std::isfinite(value)) throw MathError("Invalid floating point operation", "FormatPattern");
   const Pattern p = ParsePattern(pattern);
-
-  // `kept` becomes the digits of round(|value| * 10^max_fraction), rounded on the
-  // 18-digit text, half away from zero.
-  std::string kept;
-  bool negative = std::signbit(value);
   if (const std::optional<std::uint64_t> rounded =
           RoundedScaled(std::fabs(value), p.max_fraction)) {
-    kept = std::to_string(*rounded);
-  } else {
-    const EighteenDigits d = PatternDigits(value);
-    constexpr auto kDigitCount = static_cast<long long>(std::tuple_size_v<decltype(d.digits)>);
-    const long long keep = d.exponent + static_cast<long long>(p.max_fraction) + 1;
-    if (keep >= kDigitCount) {
-      kept.assign(d.digits.data(), d.digits.size());
-      kept.append(static_cast<std::size_t>(keep - kDigitCount), '0');
-    } else if (keep >= 0) {
-      kept.assign(d.digits.data(), static_cast<std::size_t>(keep));
-      if (d.digits[static_cast<std::size_t>(keep)] >= '5') IncrementDigits(kept);
-    }
-    negative = d.negative;
+    return LayOut(std::to_string(*rounded), std::signbit(value), p, decimal_separator);
   }
-  const std::size_t nonzero = kept.find_first_not_of('0');
-  if (nonzero == std::string::npos) {
-    kept.clear();
-    negative = false;
-  } else {
-    kept.erase(0, nonzero);
-  }
+  const EighteenDigits d = PatternDigits(value);
+  return LayOut(KeptDigits(d, p.max_fraction), d.negative, p, decimal_separator);
+}
 
-  if (kept.size() < p.max_fraction) kept.insert(0, p.max_fraction - kept.size(), '0');
-  const std::size_t whole = kept.size() - p.max_fraction;
-  std::size_t fraction = p.max_fraction;
-  while (fraction > p.min_fraction && kept[whole + fraction - 1] == '0') --fraction;
-
-  std::string out;
-  out.reserve(1 + std::max(whole, p.min_whole) + 1 + fraction);
-  if (negative) out += '-';
-  if (whole < p.min_whole) out.append(p.min_whole - whole, '0');
-  out.append(kept, 0, whole);
-  if (fraction > 0) {
-    out += decimal_separator;
-    out.append(kept, whole, fraction);
+std::string FormatPatternExact(long double value, std::string_view pattern,
+                               char decimal_separator) {
+  if (!std::isfinite(value)) {
+    throw MathError("Invalid floating point operation", "FormatPatternExact");
   }
-  return out;
+  const Pattern p = ParsePattern(pattern);
+  const EighteenDigits d = ScientificEighteen(value);
+  return LayOut(KeptDigits(d, p.max_fraction), d.negative, p, decimal_separator);
 }
 
 std::string FormatGeneral(double value, char decimal_separator) {

@@ -13,6 +13,11 @@ namespace sheets {
 // exponent, at least one digit; no thousands separators. nullopt when it does not parse.
 std::optional<long double> ParseFloat(std::string_view text, char decimal_separator);
 
+// ParseFloat by its general route alone: every text read by the C library's correctly
+// rounded reader. The reference ParseFloat's short cut for short decimals must agree
+// with, value for value; too slow for the grids.
+std::optional<long double> ParseFloatExact(std::string_view text, char decimal_separator);
+
 // Parses a whole number (optional sign, digits, blanks around); nullopt otherwise.
 std::optional<long long> ParseInteger(std::string_view text);
 
@@ -39,6 +44,11 @@ std::string NotAFloatMessage(std::string_view text);
 // taken to 18 significant digits and rounded half away from zero; a negative value
 // that rounds to 0 shows no minus sign.
 std::string FormatPattern(long double value, std::string_view pattern, char decimal_separator);
+
+// FormatPattern by its general route alone: the 18 digits printed from the long double
+// itself. The reference FormatPattern's short cuts (a rounded product, a value printed as
+// the double it is) must agree with, text for text; too slow for the grids.
+std::string FormatPatternExact(long double value, std::string_view pattern, char decimal_separator);
 
 // The general format of a double: up to 15 significant digits, trailing zeros dropped,
 // exponent form "1E-6", "1.5E20" outside 1E-5 .. 1E15.

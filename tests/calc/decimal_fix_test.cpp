@@ -117,20 +117,15 @@ TEST(DecimalFixTest, GridExitsRepairTheirRangeOnly) {
   }
 }
 
+// The built-in enthalpy table is the program's own text: it reads the same whatever the
+// decimal separator of the document.
 TEST(DecimalFixTest, BuiltInTableReadsTheSameInBothLocales) {
-  for (const char sep : {'.', ','}) {
-    FuelDocument doc(sep);
-    const SpecificEnthalpies first = ReadEnthalpyRow(doc, 0);
-    EXPECT_EQ(first.co2, 171.7f);
-    EXPECT_EQ(first.n2, 130.1f);
-    EXPECT_EQ(first.h2o, 150.5f);
-    EXPECT_EQ(first.air, 132.7f);
-    EXPECT_EQ(first.ash, 80.8f);
-    EXPECT_EQ(ReadEnthalpyRow(doc, 1).ash, 169.1f);
-    EXPECT_EQ(ReadEnthalpyRow(doc, 19).ash, 2512.0f);
-    EXPECT_EQ(ReadEnthalpyRow(doc, 20).ash, -1.0f);
-    EXPECT_EQ(ReadEnthalpyRow(doc, 24).air, 3910.0f);
-    EXPECT_EQ(doc.XLSheet12.Text(3, 0), "(Cv)н2о");
+  const FuelDocument point('.'), comma(',');
+  for (int row = 0; row < point.XLSheet11.RowCount(); ++row) {
+    const SpecificEnthalpies a = ReadEnthalpyRow(point, row), b = ReadEnthalpyRow(comma, row);
+    EXPECT_TRUE(a.co2 == b.co2 && a.n2 == b.n2 && a.h2o == b.h2o && a.air == b.air &&
+                a.ash == b.ash && a.co2 > 0)
+        << "row " << row;
   }
 }
 

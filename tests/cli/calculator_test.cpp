@@ -8,7 +8,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -118,10 +117,9 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
            {},
            {"--mix", "a.fll=100"},
            {"--mix", fuel + "=50", fuel},
-           // Texts for the cells that are not UTF-8 would break the JSON.
+           // Texts for the cells that are not UTF-8 would break the JSON: a design option, a
+           // heat-balance option, a share.
            {"--format", "json", "--given", "\xff", fuel},
-           {"--format", "json", "--carryover", "0.9\xc3(", fuel},
-           {"--format", "json", "--excess-air", "\xed\xa0\x80", fuel},
            {"--format", "json", "--o2", "3\xc3", fuel},
            {"--format", "json", "--mix", fuel + "=\xc3", fuel + "=50"}}) {
     const CalcRun run = Calc(args);
@@ -146,19 +144,12 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
 TEST(CalculatorTest, ExitStatusTellsWhetherEverythingWasComputed) {
   TempDir dir;
   const std::string coal = test::ExampleFuel("Каменный уголь.fll");
-  std::string random_bytes(1 << 20, '\0');
-  std::mt19937 random(15);
-  for (char& c : random_bytes) c = static_cast<char>(random());
   const std::string short_record = dir.Write("short.fll", "Короткая\r\n1 2 3 4 5 6 7 8 9 10");
   const struct {
     std::vector<std::string> args;
     int code;
     std::string err;
   } cases[] = {
-      {{"--mix", coal + "=60", test::ExampleFuel("Природный газ.fll") + "=30"},
-       3,
-       "mixture: the shares make 90 %, not 100 %; no results"},
-      {{"--given", "abc", coal}, 3, "--given 'abc' is not a number; the design has no state"},
       {{"--given", "0", coal}, 3, "--given '0' is not positive; the design has no state"},
       {{"--given-kind", "gas", "--given", "1e6", coal},
        3,
@@ -167,9 +158,7 @@ TEST(CalculatorTest, ExitStatusTellsWhetherEverythingWasComputed) {
        3,
        dir / "empty.fll" + ": incomplete fuel file: no name line, "
                            "0 of 50 numbers"},
-      {{dir.Write("random.fll", random_bytes)}, 3, dir / "random.fll" + ": incomplete fuel file: "},
       {{short_record}, 3, short_record + ": incomplete fuel file: 10 of 50 numbers"},
-      {{dir / "missing.fll"}, 1, dir / "missing.fll" + ": No such file or directory"},
       {{dir.Write("type.fll", "Тип 5.5\r\n10 20 55 4 1 2 8 40 21861 0 0 0 0 0 0 5.5 " +
                                   std::string(34 * 2, ' '))},
        3,
@@ -212,17 +201,12 @@ TEST(CalculatorTest, ErrorLinesNameTheFileAndTheOperatingSystemsReason) {
   TempDir dir;
   const std::string fifo = dir / "fifo.fll";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // read, it would wait for a writer forever
-  fs::create_symlink("loop.fll", dir / "loop.fll");
   fs::create_symlink("/dev/zero", dir / "zero.fll");
-  fs::create_directory(dir / "folder.fll");
   const std::string coal = test::ExampleFuel("Каменный уголь.fll");
+  // The reasons are the fuel reader's (its tests hold each); here each is one line.
   const std::pair<std::string, std::string> failures[] = {
       {fifo, "not a regular file (a FIFO)"},
-      {"/dev/zero", "not a regular file (a device)"},
       {dir / "zero.fll", "not a regular file (a device)"},
-      {dir / "loop.fll", "Too many levels of symbolic links"},
-      {dir / "folder.fll", "Is a directory"},
-      {dir / "missing.fll", "No such file or directory"},
   };
   for (const auto& [path, reason] : failures) {
     const CalcRun run = Calc({"--mix", coal + "=50", path + "=50"});

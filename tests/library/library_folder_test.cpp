@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <iterator>
 #include <string>
 
 #include "temp_folder.h"
@@ -17,21 +16,10 @@ namespace fs = std::filesystem;
 
 class LibraryFolderTest : public test::TempFolderTest {
  protected:
-  void SetUp() override {
-    TempFolderTest::SetUp();
-    program_ = dir_ / "program";
-    data_ = dir_ / "home" / ".local" / "share" / "Pyrana";
-  }
   // Gives back the write bits a test took away, so that the folder can be removed.
   void TearDown() override {
     std::error_code error;
     fs::permissions(dir_ / "program" / "Fuel", fs::perms::owner_all, fs::perm_options::add, error);
-    TempFolderTest::TearDown();
-  }
-
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   // An example library beside the program: two fuels and a file that is not one.
@@ -42,8 +30,8 @@ class LibraryFolderTest : public test::TempFolderTest {
     Write(program_ / "Fuel" / "readme.txt", "not a fuel");
   }
 
-  fs::path program_;
-  fs::path data_;
+  const fs::path program_ = dir_ / "program";
+  const fs::path data_ = dir_ / "home" / ".local" / "share" / "Pyrana";
 };
 
 TEST_F(LibraryFolderTest, WritableProgramFolderHoldsTheLibraryAndLosesStaleTemporaries) {
@@ -87,8 +75,9 @@ TEST_F(LibraryFolderTest, SeedingCopiesTheFuelsOnceAndLeavesAnExistingFolderAlon
   const fs::path library = data_ / "Fuel";
   ASSERT_TRUE(SeedLibraryFolder(library, program_ / "Fuel"));
   EXPECT_EQ(FileNames(library), (std::set<std::string>{"GAS.FLL", "Мазут.fll"}));
-  EXPECT_EQ(Read(library / "Мазут.fll"), Read(program_ / "Fuel" / "Мазут.fll"));
-  EXPECT_EQ(Read(library / "GAS.FLL"), "gas\r\n4 5 6");
+  EXPECT_EQ(::test::ReadBytes(library / "Мазут.fll"),
+            ::test::ReadBytes(program_ / "Fuel" / "Мазут.fll"));
+  EXPECT_EQ(::test::ReadBytes(library / "GAS.FLL"), "gas\r\n4 5 6");
   // A read-only example becomes a copy its owner can save over.
   EXPECT_NE(fs::status(library / "GAS.FLL").permissions() & fs::perms::owner_write,
             fs::perms::none);

@@ -1,34 +1,23 @@
-// What the library tests share: a fresh folder under the system's temporary folder for each
-// test, removed afterwards, and fuel files written into it byte for byte.
+// What the library tests share: a fresh folder of tests/support for each test, and fuel
+// files written into it byte for byte.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
+
+#include "support/temp_dir.h"
 
 namespace library::test {
 
 class TempFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const ::testing::TestInfo& info = *::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           (std::string("pyrana_") + info.test_suite_name() + "_" + info.name());
-    TearDown();
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code error;
-    std::filesystem::remove_all(dir_, error);
-  }
-
   // Writes `bytes` to `path`, taken within the test's folder when relative.
   std::filesystem::path Write(const std::filesystem::path& path, const std::string& bytes) {
-    const std::filesystem::path full = path.is_absolute() ? path : dir_ / path;
-    std::ofstream(full, std::ios::binary | std::ios::trunc) << bytes;
+    const std::filesystem::path full = dir_ / path;  // an absolute path stays as it is
+    ::test::WriteBytes(full, bytes);
     return full;
   }
 
@@ -48,7 +37,8 @@ class TempFolderTest : public ::testing::Test {
     return names;
   }
 
-  std::filesystem::path dir_;
+  ::test::TempDir temp_;
+  const std::filesystem::path dir_ = temp_.path();
 };
 
 }  // namespace library::test
