@@ -10,6 +10,25 @@
 
 namespace ui {
 
+namespace {
+
+// Wide enough for the Russian column titles; the names take the room the size, type and
+// date columns leave, each of which is as wide as its texts.
+void ShowFileNamesInFull(QFileDialog& dialog) {
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 480)));
+  for (auto* files : dialog.findChildren<QTreeView*>()) {
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int col = 1; col < header->count(); ++col) {
+      header->setSectionResizeMode(col, QHeaderView::ResizeToContents);
+    }
+  }
+}
+
+}  // namespace
+
 QMessageBox::StandardButton QtDialogs::Message(QWidget* parent, const QString& text,
                                                const QString& caption,
                                                QMessageBox::StandardButtons buttons,
@@ -24,14 +43,7 @@ QString QtDialogs::SaveFileName(QWidget* parent, const SaveDialogRequest& reques
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.default_suffix);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  // Wide enough for the Russian column titles of the file list.
-  dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
-  if (auto* files = dialog.findChild<QTreeView*>()) {
-    files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int col = 1; col < files->header()->count(); ++col) {
-      files->header()->setSectionResizeMode(col, QHeaderView::ResizeToContents);
-    }
-  }
+  ShowFileNamesInFull(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -40,6 +52,7 @@ QString QtDialogs::OpenFileName(QWidget* parent, const OpenDialogRequest& reques
   QFileDialog dialog(parent, request.title, request.folder, request.filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  ShowFileNamesInFull(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
