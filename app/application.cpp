@@ -8,12 +8,12 @@
 #include <QUrl>
 
 #include "app/app_settings.h"
-#include "app/frame_on_screen.h"
 #include "app/tform1.h"
 #include "app/tform4.h"
 #include "library/qt_paths.h"
 #include "library/tform3.h"
 #include "ui/dialogs.h"
+#include "ui/frame_on_screen.h"
 #include "ui/tform2.h"
 
 namespace app {
@@ -73,12 +73,12 @@ void Application::Start() {
   const auto place_list = [this] {
     if (Form3 != nullptr && !list_placed_) Form3->PlaceBelow(*Form1);
   };
-  new FrameOnScreen(*Form1, place_list);
+  new ui::FrameOnScreen(*Form1, place_list);
   Form1->show();
   Form3 = new library::TForm3(program_dir_, fallback_data_dir_, Filters, Form1);
   Form3->PlaceBelow(*Form1);
   list_placed_ = RestorePlace(*Form3, settings, kFuelList, false);
-  new FrameOnScreen(*Form3, place_list);
+  new ui::FrameOnScreen(*Form3, place_list);
   Form3->ShowTab(settings.Tab(kFuelList));
   Form3->show();
   ReportFolderProblem();
@@ -109,7 +109,7 @@ ui::TForm2* Application::OpenDocument(bool activate) {
   Form2->ShowMenus({Form1->File1, Form1->Edit1, Form1->Options1, Form1->HelpMenu1});
   Form2->PlaceBelow(*Form1, *Form3);
   RestoreDocumentPlace();
-  new FrameOnScreen(*Form2);
+  new ui::FrameOnScreen(*Form2);
   connect(Form2, &ui::TForm2::FormClosed, this, [this] {
     SaveDocumentPlace();
     DocumentOpen = false;

@@ -6,7 +6,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QTreeView>
+
+#include "ui/frame_on_screen.h"
 
 namespace ui {
 
@@ -16,15 +19,20 @@ namespace {
 // date columns leave, each of which is as wide as its texts.
 void ShowFileNamesInFull(QFileDialog& dialog) {
   dialog.setViewMode(QFileDialog::Detail);
-  dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 480)));
-  for (auto* files : dialog.findChildren<QTreeView*>()) {
-    QHeaderView* header = files->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int col = 1; col < header->count(); ++col) {
-      header->setSectionResizeMode(col, QHeaderView::ResizeToContents);
+  // Placed over its parent, the dialog is given its size and kept on the screen once the
+  // window manager has framed it.
+  new FrameOnScreen(dialog, {}, QSize(820, 480));
+  // The dialog makes its widgets, and restores the last columns, as it is shown.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    for (auto* files : dialog.findChildren<QTreeView*>()) {
+      QHeaderView* header = files->header();
+      header->setStretchLastSection(false);
+      header->setSectionResizeMode(0, QHeaderView::Stretch);
+      for (int col = 1; col < header->count(); ++col) {
+        header->setSectionResizeMode(col, QHeaderView::ResizeToContents);
+      }
     }
-  }
+  });
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // FrameOnScreen: a window's frame moved into the available screen area.
-#include "app/frame_on_screen.h"
+#include "ui/frame_on_screen.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -20,32 +20,29 @@ QMargins FrameMargins(const QWidget& window) {
 
 }  // namespace
 
-FrameOnScreen::FrameOnScreen(QWidget& window, std::function<void()> framed)
-    : QObject(&window), window_(window), framed_(std::move(framed)) {
+FrameOnScreen::FrameOnScreen(QWidget& window, std::function<void()> framed, QSize least)
+    : QObject(&window), window_(window), framed_(std::move(framed)), least_(least) {
   window.installEventFilter(this);
 }
 
-bool FrameOnScreen::Fit(QWidget& window) {
+bool FrameOnScreen::Fit(QWidget& window, QSize least) {
   if (window.isMaximized() || window.isFullScreen()) return false;
-  const QRect frame = window.frameGeometry();
-  QScreen* screen = QGuiApplication::screenAt(frame.center());
+  QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().center());
   if (screen == nullptr) screen = window.screen();
   if (screen == nullptr) return false;
-  const QRect area = screen->availableGeometry();
-  const QMargins margins = FrameMargins(window);
-  // Too large for the area: the client gives way, down to its minimum.
-  const QSize room = area.size().shrunkBy(margins);
-  const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
-  if (size != window.size()) window.resize(size);
-  const QRect sized = window.frameGeometry();
-  const int left = std::clamp(sized.left(), area.left(),
-                              std::max(area.left(), area.right() + 1 - sized.width()));
-  const int top =
-      std::clamp(sized.top(), area.top(), std::max(area.top(), area.bottom() + 1 - sized.height()));
-  // A window's position is that of its frame.
-  if (QPoint(left, top) == window.pos()) return false;
-  window.move(left, top);
-  return true;
+  // Where the client may lie so that its frame is inside the available area.
+  const QRect room = screen->availableGeometry().marginsRemoved(FrameMargins(window));
+  const QSize size =
+      window.size().expandedTo(least).boundedTo(room.size()).expandedTo(window.minimumSize());
+  QRect client(window.geometry().topLeft(), size);
+  client.moveLeft(std::clamp(client.left(), room.left(),
+                             std::max(room.left(), room.right() + 1 - size.width())));
+  client.moveTop(std::clamp(client.top(), room.top(),
+                            std::max(room.top(), room.bottom() + 1 - size.height())));
+  if (client == window.geometry()) return false;
+  const bool moved = client.topLeft() != window.geometry().topLeft();
+  window.setGeometry(client);
+  return moved;
 }
 
 bool FrameOnScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -61,7 +58,7 @@ bool FrameOnScreen::eventFilter(QObject* watched, QEvent* event) {
       margins_ = margins;
       // The window manager may carry a move out later: the followers wait for it.
       moving_ = true;
-      if (!Fit(window_) && moving_) {
+      if (!Fit(window_, least_) && moving_) {
         moving_ = false;
         if (framed_) framed_();
       }
@@ -73,4 +70,4 @@ bool FrameOnScreen::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace app
+}  // namespace ui
