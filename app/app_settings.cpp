@@ -59,6 +59,16 @@ void AppSettings::SetTab(const QString& window, int tab) {
   settings_->setValue(window + QStringLiteral("/tab"), tab);
 }
 
+QByteArray AppSettings::Dividers(const QString& window) const {
+  if (!readable_) return {};
+  const QVariant value = settings_->value(window + QStringLiteral("/dividers"));
+  return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+}
+
+void AppSettings::SetDividers(const QString& window, const QByteArray& state) {
+  settings_->setValue(window + QStringLiteral("/dividers"), state);
+}
+
 library::TypeFilters AppSettings::Filters() const {
   library::TypeFilters filters;
   if (!readable_) return filters;
@@ -80,10 +90,6 @@ void AppSettings::Sync() { settings_->sync(); }
 
 std::optional<QRect> FitToScreen(const QRect& saved, const QRect& screen) {
   if (!saved.isValid() || !screen.isValid()) return std::nullopt;
-  const QRect shown = saved.intersected(screen);
-  const qint64 shown_area = static_cast<qint64>(shown.width()) * shown.height();
-  const qint64 area = static_cast<qint64>(saved.width()) * saved.height();
-  if (shown.isEmpty() || shown_area * 4 < area) return std::nullopt;
   QRect fitted(saved.topLeft(), QSize(std::min(saved.width(), screen.width()),
                                       std::min(saved.height(), screen.height())));
   fitted.moveLeft(std::clamp(fitted.left(), screen.left(), screen.right() - fitted.width() + 1));

@@ -3,6 +3,7 @@
 // or a value of the wrong kind, gives the defaults.
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -29,6 +30,9 @@ class AppSettings {
   // The tab in front; -1 when none was kept.
   int Tab(const QString& window) const;
   void SetTab(const QString& window, int tab);
+  // The dividers of a window's pages as the window gave them; empty when none were kept.
+  QByteArray Dividers(const QString& window) const;
+  void SetDividers(const QString& window, const QByteArray& state);
   // The filters as kept, each missing or unreadable one on.
   library::TypeFilters Filters() const;
   void SetFilters(const library::TypeFilters& filters);
@@ -41,8 +45,8 @@ class AppSettings {
   bool readable_ = false;
 };
 
-// `saved` moved and, when needed, shrunk to lie inside `screen`; nothing when less than a
-// quarter of it lies on the screen, or it is empty.
+// `saved` moved and, when needed, shrunk to lie inside `screen` (a place kept from a larger
+// screen is moved in); nothing when it is empty.
 std::optional<QRect> FitToScreen(const QRect& saved, const QRect& screen);
 
 }  // namespace app

@@ -13,6 +13,7 @@
 #include "library/qt_paths.h"
 #include "library/tform3.h"
 #include "ui/dialogs.h"
+#include "ui/frame_on_screen.h"
 #include "ui/tform2.h"
 
 namespace app {
@@ -30,18 +31,20 @@ QRect AvailableArea(const QRect& rect) {
   return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
-// Puts `window` where the settings keep it, when that place is on a screen.
-void RestorePlace(QWidget& window, const AppSettings& settings, const QString& key,
+// Puts `window` where the settings keep it, moved onto the screen; false when they keep
+// no place.
+bool RestorePlace(QWidget& window, const AppSettings& settings, const QString& key,
                   bool keep_size) {
   const std::optional<QRect> saved = settings.Geometry(key);
-  if (!saved) return;
+  if (!saved) return false;
   const std::optional<QRect> fitted = FitToScreen(*saved, AvailableArea(*saved));
-  if (!fitted) return;
+  if (!fitted) return false;
   if (keep_size) {
     window.move(fitted->topLeft());
   } else {
     window.setGeometry(*fitted);
   }
+  return true;
 }
 
 }  // namespace
@@ -65,16 +68,26 @@ void Application::Start() {
   Form1 = form1_.get();
   Form1->move(0, 0);
   RestorePlace(*Form1, settings, kMainWindow, true);
+  // The frames come from the window manager after the windows are shown: each is moved
+  // onto the screen then, and the list follows the main window unless it has a place.
+  const auto place_list = [this] {
+    if (Form3 != nullptr && !list_placed_) Form3->PlaceBelow(*Form1);
+  };
+  new ui::FrameOnScreen(*Form1, place_list);
   Form1->show();
   Form3 = new library::TForm3(program_dir_, fallback_data_dir_, Filters, Form1);
   Form3->PlaceBelow(*Form1);
-  RestorePlace(*Form3, settings, kFuelList, false);
+  list_placed_ = RestorePlace(*Form3, settings, kFuelList, false);
+  new ui::FrameOnScreen(*Form3, place_list);
   Form3->ShowTab(settings.Tab(kFuelList));
   Form3->show();
+  ReportFolderProblem();
   connect(Form3, &library::TForm3::DeleteRequested, this,
           [this] { ui::RunGuarded(dialogs_, Form3, [this] { DeleteSelectedFuel(); }); });
   connect(Form3, &library::TForm3::FuelChosen, this,
           [this] { ui::RunGuarded(dialogs_, Form3, [this] { OpenChosenFuel(); }); });
+  connect(Form3, &library::TForm3::SelectionChanged, Form1, &TForm1::ShowDocumentState);
+  Form1->ShowDocumentState();
   connect(Form3, &library::TForm3::SelectionMoved, this,
           [this] { ui::RunGuarded(dialogs_, Form3, [this] { SelectionMoved(); }); });
 }
@@ -92,8 +105,11 @@ ui::TForm2* Application::OpenDocument(bool activate) {
   Form2->setAttribute(Qt::WA_DeleteOnClose);
   Form2->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   Form2->SetSaveFolder([this] { return Form3->ListedFolder(); });
+  // The same actions as the main window's: one enabled state, one shortcut each.
+  Form2->ShowMenus({Form1->File1, Form1->Edit1, Form1->Options1, Form1->HelpMenu1});
   Form2->PlaceBelow(*Form1, *Form3);
   RestoreDocumentPlace();
+  new ui::FrameOnScreen(*Form2);
   connect(Form2, &ui::TForm2::FormClosed, this, [this] {
     SaveDocumentPlace();
     DocumentOpen = false;
@@ -121,7 +137,9 @@ bool Application::CloseDocument() {
 bool Application::MayReplaceDocument() {
   if (!DocumentOpen || Form2 == nullptr) return true;
   if (Form2->MayDiscardEdits()) return true;
+  // The question took the focus; the list's keys go on working.
   Form3->SelectPath(Form2->FilePath());
+  Form3->TakeFocus();
   return false;
 }
 
@@ -135,7 +153,10 @@ void Application::LoadIntoDocument(const std::filesystem::path& path) {
 
 void Application::OpenChosenFuel() {
   const std::optional<std::filesystem::path> path = Form3->SelectedPath();
-  if (!path || !MayReplaceDocument()) return;
+  if (!path) return;
+  // The fuel already open stays as it is, edits and all.
+  if (DocumentOpen && Form2 != nullptr && Form2->FilePath() == *path) return;
+  if (!MayReplaceDocument()) return;
   LoadIntoDocument(*path);
 }
 
@@ -202,7 +223,15 @@ void Application::OpenHelp() {
 }
 
 void Application::RereadFolder() {
-  if (Form3 != nullptr) Form3->Reread();
+  if (Form3 == nullptr) return;
+  Form3->Reread();
+  ReportFolderProblem();
+}
+
+void Application::ReportFolderProblem() {
+  if (Form3->FolderProblem().isEmpty()) return;
+  dialogs_.Message(Form3, Form3->FolderProblem(), QStringLiteral("Ошибка"), QMessageBox::Ok,
+                   QMessageBox::Critical);
 }
 
 void Application::RestoreDocumentPlace() {
@@ -210,6 +239,7 @@ void Application::RestoreDocumentPlace() {
   RestorePlace(*Form2, settings, kDocument, false);
   const int tab = settings.Tab(kDocument);
   if (tab >= 0) Form2->ShowTab(tab);
+  Form2->RestoreDividers(settings.Dividers(kDocument));
 }
 
 void Application::SaveDocumentPlace() {
@@ -217,6 +247,7 @@ void Application::SaveDocumentPlace() {
   AppSettings settings(settings_file_);
   settings.SetGeometry(kDocument, Form2->geometry());
   settings.SetTab(kDocument, Form2->CurrentTab());
+  settings.SetDividers(kDocument, Form2->Dividers());
   settings.Sync();
 }
 
@@ -232,13 +263,12 @@ void Application::SaveSettings() {
 }
 
 void Application::DeleteSelectedFuel() {
-  const QString name = Form3->SelectedName();
-  if (name.isEmpty()) return;
-  const QMessageBox::StandardButton answer = dialogs_.Message(
-      Form1, QStringLiteral("Удалить файл ") + name, QStringLiteral("Внимание !"),
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
-  if (answer != QMessageBox::Yes) return;
   const std::optional<std::filesystem::path> path = Form3->SelectedPath();
+  if (!path) return;
+  const QMessageBox::StandardButton answer = dialogs_.Message(
+      Form1, QStringLiteral("Удалить файл «%1»?").arg(library::ToQString(path->filename())),
+      QStringLiteral("Внимание !"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning);
+  if (answer != QMessageBox::Yes) return;
   const QString reason = Form3->DeleteSelected();
   if (!reason.isEmpty()) {
     dialogs_.Message(Form1,

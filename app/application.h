@@ -40,7 +40,7 @@ class Application : public QObject {
   void SetSettingsFile(const QString& path) { settings_file_ = path; }
 
   // Start-up: the main window at the top left, then the fuel list window below it, each
-  // where the last run left it when that place is on the screen.
+  // where the last run left it (moved onto the screen), every frame inside the screen.
   void Start();
   // Keeps the places of the windows, the document's tab and the filters for the next run.
   void SaveSettings();
@@ -114,10 +114,13 @@ class Application : public QObject {
   // or the user's answer. On Cancel the list selects the document's line again.
   bool MayReplaceDocument();
   void LoadIntoDocument(const std::filesystem::path& path);
+  // A listed folder that could not be read, named with the reason in a message.
+  void ReportFolderProblem();
   void RestoreDocumentPlace();
   void SaveDocumentPlace();
 
   QString settings_file_;
+  bool list_placed_ = false;  // the list window stands where the last run left it
 
   std::unique_ptr<TForm1> form1_;
   std::filesystem::path last_open_folder_;

@@ -332,6 +332,8 @@ void TForm1::ShowDocumentState() {
   Undo1->setEnabled(app_.CanUndo());
   Redo1->setEnabled(app_.CanRedo());
   Help1->setEnabled(help_exists_);
+  // Something to delete: a line of the list is selected.
+  DeleteFuel1->setEnabled(app_.Form3 != nullptr && app_.Form3->SelectedRow() >= 0);
 }
 
 void TForm1::ToggleFilter(Filter filter) {

@@ -33,7 +33,7 @@ class TForm1 : public QWidget {
 
   // Shows the filter states on the buttons and in both menus.
   void ShowFilters();
-  // Applies the enabled rules of the document commands.
+  // Applies the enabled rules of the document commands and of "Удалить топливо".
   void ShowDocumentState();
 
   // Menu items (QActions); the icon buttons show the same actions.

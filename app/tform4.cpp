@@ -78,7 +78,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
   auto* links = new QGridLayout;
   links->addWidget(new QLabel(QStringLiteral("E-mail:"), this), 0, 0);
   links->addWidget(Label7, 0, 1);
-  links->addWidget(new QLabel(QStringLiteral("http:\\\\"), this), 1, 0);
+  links->addWidget(new QLabel(QStringLiteral("http://"), this), 1, 0);
   links->addWidget(Label8, 1, 1);
   links->setColumnStretch(1, 1);
   OKButton = new QPushButton(QStringLiteral("OK"), this);

@@ -32,6 +32,19 @@ bool SeedLibraryFolder(const fs::path& folder, const fs::path& examples) {
   return true;
 }
 
+std::string FolderProblem(const fs::path& folder) {
+  std::error_code error;
+  const fs::file_status link = fs::symlink_status(folder, error);
+  const fs::file_status target = fs::status(folder, error);
+  if (!fs::exists(target)) {
+    return fs::is_symlink(link) ? "ссылка указывает на несуществующий объект"
+                                : "папка не существует и не может быть создана";
+  }
+  if (!fs::is_directory(target)) return "на ее месте находится файл, а не папка";
+  if (::access(folder.c_str(), R_OK | X_OK) != 0) return "нет прав на чтение папки";
+  return {};
+}
+
 fs::path PrepareLibraryFolder(const fs::path& program_dir, const fs::path& data_dir) {
   const fs::path beside_program = program_dir / "Fuel";
   if (EnsureFolder(beside_program) && IsWritableFolder(beside_program)) {

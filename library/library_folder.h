@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace library {
 
@@ -14,6 +15,10 @@ bool IsWritableFolder(const std::filesystem::path& folder);
 // cannot be copied is left out. An existing `folder` is left as it is, so fuels the user
 // deleted stay deleted. Returns whether `folder` is a directory afterwards.
 bool SeedLibraryFolder(const std::filesystem::path& folder, const std::filesystem::path& examples);
+
+// Why the fuels of `folder` cannot be listed (nothing there, a dangling link, a file in
+// its place, no permission to read it), in words for the user; empty when they can.
+std::string FolderProblem(const std::filesystem::path& folder);
 
 // The library folder of a start-up: `program_dir`/Fuel when that folder exists or can be
 // created and can be written into; otherwise `data_dir`/Fuel, seeded by SeedLibraryFolder

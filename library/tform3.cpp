@@ -117,6 +117,7 @@ void TForm3::BuildListTab() {
     if (rebuilding_ || row < 0 || QApplication::mouseButtons() != Qt::NoButton) return;
     if (SelectedRow() >= 0) emit SelectionMoved();
   });
+  connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm3::SelectionChanged);
   const auto chosen = [this] {
     if (SelectedRow() >= 0) emit FuelChosen();
   };
@@ -180,6 +181,11 @@ void TForm3::PlaceBelow(const QWidget& main_window) {
 void TForm3::RefreshFuelList() {
   rescan_timer_->stop();
   catalog_.Scan(listed_folder_);
+  const std::string problem = library::FolderProblem(listed_folder_);
+  folder_problem_ = problem.empty()
+                        ? QString()
+                        : QStringLiteral("Папка базы топлива %1 не читается: %2.")
+                              .arg(ToQString(listed_folder_), QString::fromStdString(problem));
   FileListBox1.clear();
   for (const FuelEntry& entry : catalog_.Entries()) FileListBox1.push_back(entry.path);
   ShowList();
@@ -222,11 +228,13 @@ void TForm3::ShowList() {
   const bool filtered = ShownCount() < total;
   CountLabel->setText(filtered ? QStringLiteral("показано %1 из %2").arg(ShownCount()).arg(total)
                                : QStringLiteral("топлив в папке: %1").arg(total));
+  if (!folder_problem_.isEmpty()) CountLabel->setText(QStringLiteral("папка не читается"));
   QFont font = CountLabel->font();
   font.setBold(filtered);
   CountLabel->setFont(font);
-  CountLabel->setToolTip(filtered ? QStringLiteral("Часть топлив скрыта фильтрами сортировки")
-                                  : QString());
+  CountLabel->setToolTip(!folder_problem_.isEmpty() ? folder_problem_
+                         : filtered ? QStringLiteral("Часть топлив скрыта фильтрами сортировки")
+                                    : QString());
 }
 
 void TForm3::ShowFolderName() {

@@ -55,6 +55,9 @@ class TForm3 : public QWidget {
   static constexpr int kRescanDelayMs = 300;
 
   const std::filesystem::path& LibraryFolder() const { return library_folder_; }
+  // Why the listed folder could not be read at the last reading, naming the folder; empty
+  // when it was read.
+  const QString& FolderProblem() const { return folder_problem_; }
   const std::filesystem::path& ListedFolder() const { return listed_folder_; }
   // Lists another folder, as choosing it in the folder tree does.
   void SetListedFolder(const std::filesystem::path& folder);
@@ -98,6 +101,8 @@ class TForm3 : public QWidget {
   void FuelChosen();
   // The user moved the selection with the keyboard to another line.
   void SelectionMoved();
+  // Whether a line is selected may have changed, by the user or by the program.
+  void SelectionChanged();
   // The user pressed Delete in the list.
   void DeleteRequested();
 
@@ -121,6 +126,7 @@ class TForm3 : public QWidget {
   QFileSystemModel* folder_model_ = nullptr;
   std::unique_ptr<QAbstractFileIconProvider> folder_icons_;  // outlives folder_model_
   bool rebuilding_ = false;
+  QString folder_problem_;
   FuelCatalog catalog_;
   QFileSystemWatcher* watcher_ = nullptr;
   QTimer* rescan_timer_ = nullptr;  // one rescan for a burst of changes

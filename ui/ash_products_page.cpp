@@ -3,6 +3,7 @@
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "ui/enthalpy_chart.h"
@@ -25,11 +26,17 @@ AshProductsPage::AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, 
   XLGrid8->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   XLGrid8->horizontalHeader()->setStretchLastSection(true);  // the heading runs over the page
 
+  // The tables keep every row in sight; the diagram below takes what height is left.
+  for (TXLGrid* table : {XLGrid5, XLGrid7, XLGrid13, XLGrid9}) {
+    table->setSizePolicy(table->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+  }
+  auto* tables = new QWidget;
   auto* right = new QVBoxLayout;
   right->addWidget(XLGrid7, 0, Qt::AlignLeft);
   right->addWidget(XLGrid13, 0, Qt::AlignLeft);
   right->addStretch(1);
-  auto* layout = new QGridLayout(this);
+  auto* layout = new QGridLayout(tables);
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(XLGrid5, 0, 0, Qt::AlignTop);
   layout->addLayout(right, 0, 1);
   layout->addWidget(XLGrid8, 1, 0, 1, 3);
@@ -38,11 +45,18 @@ AshProductsPage::AshProductsPage(calc::FuelDocument& doc, SheetModelPool& pool, 
   table->addWidget(XLGrid9, 0, Qt::AlignTop);
   table->addWidget(XLGrid6, 1, Qt::AlignTop);
   layout->addLayout(table, 2, 0, 1, 3);
-  Chart = new EnthalpyChart(this);
-  Chart->ShowFuel(doc);
-  layout->addWidget(Chart, 3, 0, 1, 3);
-  layout->setRowStretch(3, 1);
   layout->setColumnStretch(2, 1);
+  Chart = new EnthalpyChart;
+  Chart->ShowFuel(doc);
+  Chart->setMinimumHeight(100);  // the axes and a few grid lines; the tables come first
+  Splitter1 = new QSplitter(Qt::Vertical, this);
+  Splitter1->setChildrenCollapsible(false);
+  Splitter1->addWidget(tables);
+  Splitter1->addWidget(Chart);
+  Splitter1->setStretchFactor(0, 0);
+  Splitter1->setStretchFactor(1, 1);
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(Splitter1);
 }
 
 }  // namespace ui

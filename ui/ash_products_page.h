@@ -7,6 +7,8 @@
 #include "calc/fuel_document.h"
 #include "ui/sheet_model_pool.h"
 
+class QSplitter;
+
 namespace ui {
 
 class EnthalpyChart;
@@ -25,6 +27,7 @@ class AshProductsPage : public QWidget {
   TXLGrid* XLGrid9 = nullptr;      // XLSheet8, its row titles
   TXLGrid* XLGrid6 = nullptr;      // XLSheet6, the enthalpy table, 100..2500 °C
   EnthalpyChart* Chart = nullptr;  // the I–θ diagram of the table and the design state
+  QSplitter* Splitter1 = nullptr;  // the tables above, the diagram below
 };
 
 }  // namespace ui

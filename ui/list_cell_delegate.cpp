@@ -1,11 +1,41 @@
 // ListCellDelegate: a combo box over the items of a list cell.
 #include "ui/list_cell_delegate.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "ui/sheet_model.h"
 
 namespace ui {
+
+bool ListCellDelegate::IsInputList(const QModelIndex& index) {
+  return (index.flags() & Qt::ItemIsEditable) &&
+         !index.data(SheetModel::kItemsRole).toStringList().isEmpty();
+}
+
+void ListCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+  if (!IsInputList(index)) {
+    QStyledItemDelegate::paint(painter, option, index);
+    return;
+  }
+  QStyleOptionViewItem cell = option;
+  initStyleOption(&cell, index);
+  QStyle* style = option.widget != nullptr ? option.widget->style() : QApplication::style();
+  style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, option.widget);
+  QStyleOptionComboBox box;
+  box.QStyleOption::operator=(option);
+  box.rect = option.rect.adjusted(1, 1, -1, -1);
+  box.state = (option.state & ~QStyle::State_Selected) | QStyle::State_Enabled;
+  box.currentText = cell.text.trimmed();
+  box.frame = true;
+  box.editable = false;
+  style->drawComplexControl(QStyle::CC_ComboBox, &box, painter, option.widget);
+  style->drawControl(QStyle::CE_ComboBoxLabel, &box, painter, option.widget);
+}
 
 QWidget* ListCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const {

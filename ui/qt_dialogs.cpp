@@ -6,9 +6,36 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QTreeView>
 
+#include "ui/frame_on_screen.h"
+
 namespace ui {
+
+namespace {
+
+// Wide enough for the Russian column titles; the names take the room the size, type and
+// date columns leave, each of which is as wide as its texts.
+void ShowFileNamesInFull(QFileDialog& dialog) {
+  dialog.setViewMode(QFileDialog::Detail);
+  // Placed over its parent, the dialog is given its size and kept on the screen once the
+  // window manager has framed it.
+  new FrameOnScreen(dialog, {}, QSize(820, 480));
+  // The dialog makes its widgets, and restores the last columns, as it is shown.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    for (auto* files : dialog.findChildren<QTreeView*>()) {
+      QHeaderView* header = files->header();
+      header->setStretchLastSection(false);
+      header->setSectionResizeMode(0, QHeaderView::Stretch);
+      for (int col = 1; col < header->count(); ++col) {
+        header->setSectionResizeMode(col, QHeaderView::ResizeToContents);
+      }
+    }
+  });
+}
+
+}  // namespace
 
 QMessageBox::StandardButton QtDialogs::Message(QWidget* parent, const QString& text,
                                                const QString& caption,
@@ -24,14 +51,7 @@ QString QtDialogs::SaveFileName(QWidget* parent, const SaveDialogRequest& reques
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.default_suffix);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  // Wide enough for the Russian column titles of the file list.
-  dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
-  if (auto* files = dialog.findChild<QTreeView*>()) {
-    files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int col = 1; col < files->header()->count(); ++col) {
-      files->header()->setSectionResizeMode(col, QHeaderView::ResizeToContents);
-    }
-  }
+  ShowFileNamesInFull(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -40,6 +60,7 @@ QString QtDialogs::OpenFileName(QWidget* parent, const OpenDialogRequest& reques
   QFileDialog dialog(parent, request.title, request.folder, request.filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  ShowFileNamesInFull(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

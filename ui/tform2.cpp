@@ -11,10 +11,13 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -390,6 +393,22 @@ void TForm2::ConnectMixture() {
   connect(page.XLGrid22, &TXLGrid::EditModeChanged, this,
           [this] { Run([&] { calc::RecalcMixture(doc_); }); });
   connect(page.XLGrid22, &TXLGrid::Exit, this, [this] { Run([&] { calc::XLGrid22Exit(doc_); }); });
+}
+
+QByteArray TForm2::Dividers() const { return TabSheet3->Splitter1->saveState(); }
+
+void TForm2::RestoreDividers(const QByteArray& state) {
+  if (!state.isEmpty()) TabSheet3->Splitter1->restoreState(state);
+}
+
+void TForm2::ShowMenus(const QList<QMenu*>& menus) {
+  if (MenuBar1 == nullptr) {
+    MenuBar1 = new QMenuBar(this);
+    MenuBar1->setNativeMenuBar(false);
+    layout()->setMenuBar(MenuBar1);
+  }
+  MenuBar1->clear();
+  for (QMenu* menu : menus) MenuBar1->addMenu(menu);
 }
 
 void TForm2::PlaceBelow(const QWidget& main_window, const QWidget& list_window) {

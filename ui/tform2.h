@@ -3,6 +3,8 @@
 // refresh the controls; they compute nothing themselves.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -17,6 +19,8 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QRadioButton;
 class QTabWidget;
 class QPushButton;
@@ -93,6 +97,9 @@ class TForm2 : public QWidget {
   // bringing one to the front; an index out of range is ignored.
   int CurrentTab() const;
   void ShowTab(int visible_index);
+  // Where the user put the dividers of the pages, to be given back by RestoreDividers().
+  QByteArray Dividers() const;
+  void RestoreDividers(const QByteArray& state);
 
   // The file the document was loaded from or last saved to; empty for a new fuel.
   const std::filesystem::path& FilePath() const { return file_path_; }
@@ -106,6 +113,11 @@ class TForm2 : public QWidget {
   // asks whether to save them (Yes saves first, No discards, Cancel keeps the document).
   // Returns whether the caller may go on.
   bool MayDiscardEdits();
+
+  // A menu bar above the fuel's name with `menus`, the program's own menus: a maximised
+  // window keeps its commands within reach.
+  void ShowMenus(const QList<QMenu*>& menus);
+  QMenuBar* MenuBar1 = nullptr;
 
   // Shows the document's name, type, caption and the controls that follow the document.
   void ShowDocument();

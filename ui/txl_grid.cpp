@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStringList>
+#include <QStyle>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/list_cell_delegate.h"
@@ -81,10 +85,24 @@ bool TXLGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
         line->deselect();
         line->end(false);
       }
+      // A list cell opens with its items in sight, once the click is over.
+      if (auto* combo = qobject_cast<QComboBox*>(indexWidget(index))) {
+        QTimer::singleShot(0, combo, &QComboBox::showPopup);
+      }
     }
     emit EditModeChanged();
   }
   return result;
+}
+
+void TXLGrid::mousePressEvent(QMouseEvent* event) {
+  QTableView::mousePressEvent(event);
+  // One click opens a list cell's drop-down, as it does a drop-down box.
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && !IsEditing() &&
+      ListCellDelegate::IsInputList(index) && index == currentIndex()) {
+    edit(index, DoubleClicked, event);
+  }
 }
 
 void TXLGrid::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
@@ -151,6 +169,11 @@ void TXLGrid::keyPressEvent(QKeyEvent* event) {
   }
   if (event->matches(QKeySequence::Paste)) {
     Paste();
+    event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && !IsEditing()) {
+    ClearSelection();
     event->accept();
     return;
   }
@@ -234,6 +257,25 @@ int TXLGrid::Paste() {
   return pasted;
 }
 
+int TXLGrid::ClearSelection() {
+  if (model_ == nullptr || selectionModel() == nullptr) return 0;
+  QModelIndexList indexes = selectionModel()->selectedIndexes();
+  if (indexes.isEmpty() && currentIndex().isValid()) indexes << currentIndex();
+  int cleared = 0;
+  for (const QModelIndex& index : indexes) {
+    // A list cell always holds one of its items.
+    if (!(model_->flags(index) & Qt::ItemIsEditable) ||
+        !index.data(SheetModel::kItemsRole).toStringList().isEmpty() ||
+        index.data(Qt::EditRole).toString().isEmpty()) {
+      continue;
+    }
+    if (model_->setData(index, QString())) ++cleared;
+  }
+  // One edit, as a paste is.
+  if (cleared > 0) emit EditModeChanged();
+  return cleared;
+}
+
 bool TXLGrid::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip && !show_hints_) return true;
   return QTableView::viewportEvent(event);
@@ -285,7 +327,11 @@ void TXLGrid::WidenForCell(int col, int row) {
   if (columnSpan(row, col) > 1 || rowSpan(row, col) > 1) return;
   const QString text = model_->index(row, col).data(Qt::DisplayRole).toString();
   if (text.isEmpty()) return;
-  const int needed = fontMetrics().horizontalAdvance(text) + kCellPadding;
+  int needed = fontMetrics().horizontalAdvance(text) + kCellPadding;
+  // A drop-down's arrow takes room beside its text.
+  if (ListCellDelegate::IsInputList(model_->index(row, col))) {
+    needed += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kCellPadding;
+  }
   if (needed > columnWidth(col)) {
     setColumnWidth(col, needed);
     updateGeometry();

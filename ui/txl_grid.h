@@ -41,6 +41,9 @@ class TXLGrid : public QTableView {
   // Each number is repaired as a typed one; the edit cycle then runs once
   // (EditModeChanged). Returns how many cells took a value.
   int Paste();
+  // Delete: empties the selected input cells (list cells keep their item); the edit cycle
+  // then runs once. Returns how many cells were emptied.
+  int ClearSelection();
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -65,9 +68,11 @@ class TXLGrid : public QTableView {
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   // Enter commits a cell editor and goes to the next input cell down.
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
-  // Copy and paste; Enter outside an editor goes to the next input cell down too.
+  // Copy, paste and Delete; Enter outside an editor goes to the next input cell down too.
   void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  // A click on a list cell opens its drop-down.
+  void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -87,6 +88,11 @@ class AppTest : public QObject {
   void UndoRedoSaveAsAndKeysOfTheMainWindow();
   void PlacesTabAndFiltersAreKeptBetweenRuns();
   void CorruptSettingsGiveTheDefaults();
+  void PlacesFromALargerScreenAreMovedIn();
+  void TheDocumentWindowCarriesTheMenus();
+  void TheListKeepsTheFocusAndTheOpenFuel();
+  void DeleteIsOfferedForASelectedFuelAndNamesItsFile();
+  void AnUnreadableLibraryFolderIsNamedWithTheReason();
 
  private:
   void Start(bool with_help = true);
@@ -114,6 +120,12 @@ class AppTest : public QObject {
   // The filter states in TypeFilters order as both their displays show them; an empty
   // list when the two displays of a state disagree.
   QList<bool> FilterDisplays();
+
+  void WriteThreeFuels() {
+    test::WriteFuel(Fuel("1.fll"), "Мазут", 5);
+    test::WriteFuel(Fuel("2.fll"), "Уголь", 1);
+    test::WriteFuel(Fuel("3.fll"), "Газ", 6);
+  }
 
   std::unique_ptr<QTemporaryDir> temp_;
   fs::path program_;
@@ -238,8 +250,7 @@ void AppTest::EnabledRulesFollowTheDocument() {
                        Button(f.ToolBar2, f.Close1)->isEnabled()};
   };
   QCOMPARE(document_items(), QList<bool>(5, false));
-  QVERIFY(f.New1->isEnabled() && f.Open1->isEnabled() && f.Exit1->isEnabled() &&
-          f.DeleteFuel1->isEnabled());
+  QVERIFY(f.New1->isEnabled() && f.Open1->isEnabled() && f.Exit1->isEnabled());
   // Ctrl+O asks for a file; cancelled, it opens nothing.
   QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
   QCOMPARE(dialogs_.open_requests.size(), 1);
@@ -578,18 +589,19 @@ void AppTest::PlacesTabAndFiltersAreKeptBetweenRuns() {
   QVERIFY(!app_->Form1->Liquid1->isChecked() && !app_->Form1->Peat2->isChecked());
   QCOMPARE(app_->Form3->geometry(), list_place);
   app_->Form3->ListBox1->setCurrentRow(0);
-  QCOMPARE(app_->Form2->geometry(), doc_place);
+  // The document is wider than the test's screen: its frame is pinned to the left edge.
+  QCOMPARE(app_->Form2->size(), doc_place.size());
+  QCOMPARE(app_->Form2->geometry().top(), doc_place.top());
   QCOMPARE(app_->Form2->CurrentTab(), 2);
   QCOMPARE(app_->Form2->PageControl1->currentWidget(),
            static_cast<QWidget*>(app_->Form2->TabSheet6));
 }
 
 void AppTest::CorruptSettingsGiveTheDefaults() {
-  // Garbage, and values of the wrong kind or off the screen: each gives the default.
+  // Garbage, and values of the wrong kind: each gives the default.
   for (const char* content :
        {"\x00\xff\xfe[[[\n=\n\x01\x02 garbage \xd0",
-        "[fuel_list]\ngeometry=not a rectangle\n[document]\ntab=-3\n[filters]\nliquid=maybe\n",
-        "[fuel_list]\ngeometry=@Rect(50000 50000 300 500)\n"}) {
+        "[fuel_list]\ngeometry=not a rectangle\n[document]\ntab=-3\n[filters]\nliquid=maybe\n"}) {
     { std::ofstream(library::ToPath(SettingsFile()), std::ios::binary) << content; }
     Start();
     QCOMPARE(FilterDisplays(), QList<bool>(8, true));
@@ -608,9 +620,7 @@ void AppTest::CorruptSettingsGiveTheDefaults() {
 }
 
 void AppTest::DeleteAsksDeletesAndReportsWhatCannotBeDeleted() {
-  test::WriteFuel(Fuel("1.fll"), "Мазут", 5);
-  test::WriteFuel(Fuel("2.fll"), "Уголь", 1);
-  test::WriteFuel(Fuel("3.fll"), "Газ", 6);
+  WriteThreeFuels();
   Start();
   app::TForm1& f = *app_->Form1;
   library::TForm3& list = *app_->Form3;
@@ -638,8 +648,10 @@ void AppTest::DeleteAsksDeletesAndReportsWhatCannotBeDeleted() {
   dialogs_.answers = {QMessageBox::Yes};
   QTest::mouseClick(Button(f.ToolBar3, f.DeleteFuel1), Qt::LeftButton);
   const test::ScriptedDialogs::MessageCall& asked = dialogs_.messages.last();
-  QCOMPARE(asked.text, QStringLiteral("Удалить файл Уголь"));
-  QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QCOMPARE(asked.text, QStringLiteral("Удалить файл «2.fll»?"));
+  QCOMPARE(asked.caption, QStringLiteral("Внимание !"));
+  QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+  QCOMPARE(asked.icon, QMessageBox::Warning);
   QVERIFY(!fs::exists(Fuel("2.fll")));
   QVERIFY(fs::exists(Fuel("1.fll")) && fs::exists(Fuel("3.fll")));
   QCOMPARE(ListLines(), QStringList{QStringLiteral("Газ")});
@@ -799,6 +811,156 @@ void AppTest::UndoRedoSaveAsAndKeysOfTheMainWindow() {
   QCOMPARE(app_->Form3->SelectedPath(), std::optional<fs::path>(Fuel("a.fll")));
   QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   QCOMPARE(dialogs_.save_requests.size(), 1);
+}
+
+void AppTest::PlacesFromALargerScreenAreMovedIn() {
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  // Kept on a screen larger than this one: right of it, and taller than it.
+  {
+    QSettings kept(SettingsFile(), QSettings::IniFormat);
+    kept.setValue(QStringLiteral("fuel_list/geometry"),
+                  QRect(screen.right() + 400, screen.top() + 50, 230, 400));
+    kept.setValue(QStringLiteral("document/geometry"),
+                  QRect(screen.left() + 300, screen.bottom() + 200, 700, screen.height() + 300));
+  }
+  Start();
+  // Flush with the right edge, frame and all, at the height and size kept.
+  const QRect list = app_->Form3->frameGeometry();
+  QCOMPARE(list.right(), screen.right());
+  QVERIFY(screen.contains(list));
+  QCOMPARE(app_->Form3->size(), QSize(230, 400));
+  QCOMPARE(app_->Form3->geometry().top(), screen.top() + 50);
+  app_->Form3->ListBox1->setCurrentRow(0);
+  // Below the screen and taller than it: moved up and shortened, the frame inside.
+  const QRect doc = app_->Form2->frameGeometry();
+  QCOMPARE(doc.top(), screen.top());
+  QCOMPARE(doc.bottom(), screen.bottom());
+  QVERIFY(screen.contains(app_->Form1->frameGeometry()));
+}
+
+void AppTest::TheDocumentWindowCarriesTheMenus() {
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  Start();
+  app::TForm1& f = *app_->Form1;
+  app_->Form3->ListBox1->setCurrentRow(0);
+  ui::TForm2& doc = *app_->Form2;
+  QVERIFY(doc.MenuBar1 != nullptr);
+  QCOMPARE(doc.MenuBar1->actions(),
+           (QList<QAction*>{f.File1->menuAction(), f.Edit1->menuAction(), f.Options1->menuAction(),
+                            f.HelpMenu1->menuAction()}));
+  // Maximised over the main window, the document offers the same commands by mouse: an
+  // edit there enables "Отменить" in both places, and "Закрыть" is reachable.
+  doc.showMaximized();
+  QApplication::setActiveWindow(&doc);
+  QVERIFY(QTest::qWaitForWindowActive(&doc));
+  QTest::keyClicks(doc.ComboBox1, QStringLiteral(" X"));
+  QTest::mouseClick(doc.MenuBar1, Qt::LeftButton, {},
+                    doc.MenuBar1->actionGeometry(f.Edit1->menuAction()).center());
+  QTRY_VERIFY(f.Edit1->isVisible());
+  QVERIFY(f.Undo1->isEnabled());
+  QTest::mouseClick(f.Edit1, Qt::LeftButton, {}, f.Edit1->actionGeometry(f.Undo1).center());
+  QTRY_COMPARE(doc.ComboBox1->text(), QStringLiteral("Уголь"));
+  QTest::mouseClick(doc.MenuBar1, Qt::LeftButton, {},
+                    doc.MenuBar1->actionGeometry(f.File1->menuAction()).center());
+  QTRY_VERIFY(f.File1->isVisible());
+  QTest::mouseClick(f.File1, Qt::LeftButton, {}, f.File1->actionGeometry(f.Close1).center());
+  QTRY_VERIFY(!app_->DocumentOpen);
+}
+
+void AppTest::TheListKeepsTheFocusAndTheOpenFuel() {
+  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+  test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94});
+  test::WriteFuel(Fuel("c.fll"), "Мазут", 5, {3});
+  Start();
+  library::TForm3& list = *app_->Form3;
+  QListWidget& lines = *list.ListBox1;
+  QApplication::setActiveWindow(&list);
+  QVERIFY(QTest::qWaitForWindowActive(&list));
+  const auto click = [&](int row) {
+    QTest::mouseClick(lines.viewport(), Qt::LeftButton, {},
+                      lines.visualItemRect(lines.item(row)).center());
+  };
+  click(0);
+  QTest::keyClicks(app_->Form2->ComboBox1, QStringLiteral("!"));
+  // A click on the fuel already open asks nothing and keeps the edits.
+  click(0);
+  QVERIFY(dialogs_.messages.isEmpty());
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Уголь!"));
+  // Cancel of the question on another fuel: the question took the focus to the main
+  // window, and the list gets it back, so the arrow keys go on working.
+  dialogs_.while_asking = [this] {
+    QApplication::setActiveWindow(app_->Form1);
+    app_->Form1->setFocus();
+  };
+  dialogs_.answers = {QMessageBox::Cancel};
+  click(2);
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QCOMPARE(list.SelectedRow(), 0);
+  QTRY_VERIFY(lines.hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  QCOMPARE(list.SelectedRow(), 1);
+  QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Уголь!"));
+}
+
+void AppTest::DeleteIsOfferedForASelectedFuelAndNamesItsFile() {
+  WriteThreeFuels();
+  Start();
+  app::TForm1& f = *app_->Form1;
+  library::TForm3& list = *app_->Form3;
+  QToolButton* button = Button(f.ToolBar3, f.DeleteFuel1);
+  QVERIFY(!f.DeleteFuel1->isEnabled() && !button->isEnabled());
+  QApplication::setActiveWindow(&list);
+  QVERIFY(QTest::qWaitForWindowActive(&list));
+  QListWidget& lines = *list.ListBox1;
+  QTest::mouseClick(lines.viewport(), Qt::LeftButton, {},
+                    lines.visualItemRect(lines.item(1)).center());
+  QVERIFY(f.DeleteFuel1->isEnabled() && button->isEnabled());
+  // "Нет" keeps the file; "Да" deletes it, and the line that took its place is selected.
+  dialogs_.answers = {QMessageBox::No};
+  QTest::mouseClick(button, Qt::LeftButton);
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Удалить файл «2.fll»?"));
+  QCOMPARE(dialogs_.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+  QVERIFY(fs::exists(Fuel("2.fll")));
+  // With nothing left to delete the command is off again.
+  app_->Form1->New1->trigger();
+  QVERIFY(!f.DeleteFuel1->isEnabled() && !button->isEnabled());
+}
+
+void AppTest::AnUnreadableLibraryFolderIsNamedWithTheReason() {
+  // A file where the library belongs, and the fallback's library a dangling link.
+  const fs::path data = library::ToPath(temp_->path()) / "data";
+  std::ofstream(program_ / "Fuel") << "x";
+  fs::create_directories(data);
+  fs::create_symlink(data / "gone", data / "Fuel");
+  Start();
+  QCOMPARE(dialogs_.messages.size(), 1);
+  const QString folder = library::ToQString(data / "Fuel");
+  QCOMPARE(dialogs_.messages[0].text,
+           QStringLiteral("Папка базы топлива %1 не читается: ссылка указывает на "
+                          "несуществующий объект.")
+               .arg(folder));
+  QCOMPARE(dialogs_.messages[0].icon, QMessageBox::Critical);
+  QCOMPARE(app_->Form3->CountLabel->text(), QStringLiteral("папка не читается"));
+  // F5 says it again; once the folder is there, the list reads it and nothing is said.
+  QTest::keyClick(app_->Form1, Qt::Key_F5);
+  QCOMPARE(dialogs_.messages.size(), 2);
+  fs::remove(data / "Fuel");
+  fs::create_directory(data / "Fuel");
+  test::WriteFuel(data / "Fuel" / "a.fll", "Уголь", 1);
+  QTest::keyClick(app_->Form1, Qt::Key_F5);
+  QCOMPARE(dialogs_.messages.size(), 2);
+  QCOMPARE(ListLines(), QStringList{QStringLiteral("Уголь")});
+  // A file in the library's place is named as such.
+  app_.reset();
+  fs::remove_all(data / "Fuel");
+  std::ofstream(data / "Fuel") << "x";
+  dialogs_.messages.clear();
+  Start();
+  QCOMPARE(dialogs_.messages.size(), 1);
+  QVERIFY(dialogs_.messages[0].text.endsWith(
+      QStringLiteral("не читается: на ее месте находится файл, а не папка.")));
 }
 
 int main(int argc, char** argv) {

@@ -56,6 +56,8 @@ class EditingTest : public QObject {
   void TypeSwitchRecomputesEverythingAsOneStep();
   void UndoAndRedoRestoreAndRecompute();
   void CopyAndPasteRangesThroughTheClipboard();
+  void DeleteEmptiesTheSelectedInputsAsOneStep();
+  void AListCellIsADropDownThatOneClickOpens();
 
  private:
   // The window over the worked coal, in `locale`.
@@ -472,3 +474,53 @@ void EditingTest::CopyAndPasteRangesThroughTheClipboard() {
 
 QTEST_MAIN(EditingTest)
 #include "editing_test.moc"
+
+void EditingTest::DeleteEmptiesTheSelectedInputsAsOneStep() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  ui::TXLGrid& grid = Composition();
+  const int steps = w_->form->UndoStack().count();
+  // Labels and values of three rows: the values go, the labels stay, the cycle runs once.
+  grid.setFocus();
+  grid.setCurrentIndex(grid.model()->index(kMoistureRow, 0));
+  QTest::keyClick(grid.viewport(), Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(grid.viewport(), Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(grid.viewport(), Qt::Key_Right, Qt::ShiftModifier);
+  test::PressKey(*grid.viewport(), Qt::Key_Delete);
+  QVERIFY(!grid.IsEditing());
+  QCOMPARE(Shown(grid, 0, kAshRow).trimmed(), QStringLiteral("Зольность"));
+  // An empty input counts as 0 in the cycle, as a typed-over empty cell does.
+  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("0"));
+  const auto reference = Reference(',', [](Doc& d) {
+    for (int row : {kMoistureRow, kAshRow, kCarbonRow}) d.XLSheet3.SetText(1, row, "");
+  });
+  QCOMPARE(test::FirstDifference(Document(), *reference, {&Doc::XLSheet3, &Doc::XLSheet15}),
+           QString());
+  QCOMPARE(w_->form->UndoStack().count(), steps + 1);
+  w_->form->Undo();
+  QCOMPARE(Shown(grid, 1, kMoistureRow), QStringLiteral("10"));
+  QCOMPARE(Shown(grid, 1, kCarbonRow), QStringLiteral("55"));
+  QVERIFY(!w_->form->HasUnsavedEdits());
+}
+
+void EditingTest::AListCellIsADropDownThatOneClickOpens() {
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  ui::TForm2& form = *w_->form;
+  form.PageControl1->setCurrentWidget(form.TabSheet6);
+  ui::TXLGrid& grid = *form.TabSheet6->XLGrid15;
+  const QModelIndex given = grid.model()->index(3, 0);  // what is given
+  QVERIFY(!given.data(ui::SheetModel::kItemsRole).toStringList().isEmpty());
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(given).center());
+  auto* combo = qobject_cast<QComboBox*>(grid.indexWidget(given));
+  QVERIFY(combo != nullptr);
+  QTRY_VERIFY(combo->view()->isVisible());
+  QTest::keyClick(combo->view(), Qt::Key_Down);
+  QTest::keyClick(combo->view(), Qt::Key_Return);
+  QTRY_VERIFY(!grid.IsEditing());
+  QCOMPARE(given.data(Qt::EditRole).toInt(), 1);
+  QCOMPARE(Shown(grid, 0, 3).trimmed(), QStringLiteral("Энтальпия воздуха"));
+  QCOMPARE(Shown(grid, 2, 3), QStringLiteral("кДж/кг"));
+  // A click on a cell that offers no choice opens nothing.
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                    grid.visualRect(grid.model()->index(8, 1)).center());
+  QVERIFY(!grid.IsEditing());
+}

@@ -15,6 +15,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <span>
@@ -46,6 +47,7 @@ class ScriptedDialogs : public ui::Dialogs {
                                       const QString& caption, QMessageBox::StandardButtons buttons,
                                       QMessageBox::Icon icon) override {
     messages.append({text, caption, buttons, icon});
+    if (while_asking) while_asking();
     return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
   }
 
@@ -79,6 +81,8 @@ class ScriptedDialogs : public ui::Dialogs {
   }
 
   QList<MessageCall> messages;
+  // Runs while a message box is up, as a real one moves the focus and the active window.
+  std::function<void()> while_asking;
   QList<ui::SaveDialogRequest> save_requests;
   QList<QMessageBox::StandardButton> answers;
   QStringList save_answers;  // an empty text cancels the dialog

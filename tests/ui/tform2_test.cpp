@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +27,7 @@
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
 #include "ui/document_file_watch.h"
+#include "ui/enthalpy_chart.h"
 #include "ui/fuel_name_validator.h"
 #include "ui/main_properties_page.h"
 #include "ui/norms1973_page.h"
@@ -46,6 +48,7 @@ class TForm2Test : public QObject {
   void CaptionAndNameFollowTheDocument();
   void ClosingWithUnsavedInputAsksFirst();
   void TabsAndTheNormsSwitch();
+  void AtTheSmallestSizeTheTablesKeepTheirRowsAndTheDividerIsKept();
 
  private:
   ui::TForm2& Form() { return *w_->form; }
@@ -493,6 +496,41 @@ void TForm2Test::TabsAndTheNormsSwitch() {
   QVERIFY(!w_->Doc().RadioButton1);
   QVERIFY(!shown(Form().TabSheet1));
   QCOMPARE(tabs.currentWidget(), Form().TabSheet2);
+}
+
+void TForm2Test::AtTheSmallestSizeTheTablesKeepTheirRowsAndTheDividerIsKept() {
+  test::WriteCoal(Fuel("coal.fll"));
+  QVERIFY(w_->Show());
+  QVERIFY(Form().LoadFuel(Fuel("coal.fll")));
+  ui::AshProductsPage& page = *Form().TabSheet3;
+  Form().PageControl1->setCurrentWidget(&page);
+  Form().resize(Form().minimumSize());
+  const auto rows_in_sight = [&page] {
+    for (ui::TXLGrid* table : {page.XLGrid5, page.XLGrid7, page.XLGrid13, page.XLGrid9}) {
+      if (table->height() < table->sizeHint().height()) return false;
+    }
+    return true;
+  };
+  QTRY_VERIFY(page.Chart->isVisible());
+  QVERIFY(rows_in_sight());
+  // The divider dragged down with the mouse: the diagram gives way, the tables stay whole.
+  QSplitterHandle* handle = page.Splitter1->handle(1);
+  const int chart_height = page.Chart->height();
+  const QPoint middle = handle->rect().center();
+  QTest::mousePress(handle, Qt::LeftButton, {}, middle);
+  QTest::mouseMove(handle, middle + QPoint(0, 30));
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, middle + QPoint(0, 30));
+  QTRY_VERIFY(page.Chart->height() < chart_height);
+  QVERIFY(rows_in_sight());
+  // Another window given the dividers puts the diagram where this one has it.
+  const QList<int> sizes = page.Splitter1->sizes();
+  const QByteArray kept = Form().Dividers();
+  test::DocumentWindow other;
+  QVERIFY(other.Show());
+  other.form->resize(Form().size());
+  other.form->RestoreDividers(kept);
+  other.form->PageControl1->setCurrentWidget(other.form->TabSheet3);
+  QTRY_COMPARE(other.form->TabSheet3->Splitter1->sizes(), sizes);
 }
 
 QTEST_MAIN(TForm2Test)
