@@ -102,8 +102,9 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
   EXPECT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Состав топлива | Характеристики, Объемы при α = 1 | Расчетные параметры",
-                "Исходные данные | Тепловой баланс котла, Теоретическая температура горения | "
-                "Анализ дымовых газов, Состав на сухую и горючую массу"}));
+                "Исходные данные, Конденсация водяных паров | Тепловой баланс котла, "
+                "Теоретическая температура горения, Условное топливо | Анализ дымовых газов, "
+                "Выбросы CO2 и SO2, Состав на сухую и горючую массу"}));
 
   // The composition of the 1998 sheet, labels trimmed, the total bold and black.
   const ReportBlock* composition = FindBlock(report.bands, "Состав топлива");
@@ -145,10 +146,10 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
   EXPECT_EQ(design->rows[6].value, Text(doc.XLSheet15, 1, 7));
   EXPECT_EQ(design->rows[6].unit, "Нм³/кг");
 
-  // The heat balance: inputs by their symbols, those left empty (RO2) left out; every
+  // The heat balance: inputs by their symbols, those left empty (RO2, tк) left out; every
   // result of the tab, the efficiency bold; the excess air by RO2 not formed.
   const ReportBlock* inputs = FindBlock(report.bands, "Исходные данные");
-  EXPECT_EQ(inputs->rows.size(), 14U);
+  EXPECT_EQ(inputs->rows.size(), 15U);
   EXPECT_EQ(FindRow(inputs, "q4").value, "1.5");
   EXPECT_EQ(FindRow(inputs, "Qка").unit, "кВт");
   EXPECT_EQ(FindRow(inputs, "RO2").label, "<нет строки>");
@@ -217,8 +218,8 @@ TEST(ReportBlocksTest, GasIsPerCubicMetreWithoutBasesOrNorms) {
   const FuelReport report = MakeFuelReport(doc, false);
   EXPECT_EQ(report.header.subtitle, "Тип топлива: газообразное топливо;  файл: Природный газ.fll");
   EXPECT_EQ(Layout(report.bands).back(),
-            "Исходные данные | Тепловой баланс котла, Теоретическая температура горения | "
-            "Анализ дымовых газов");
+            "Исходные данные, Конденсация водяных паров | Тепловой баланс котла, Теоретическая "
+            "температура горения, Условное топливо | Анализ дымовых газов, Выбросы CO2 и SO2");
   const ReportBlock* composition = FindBlock(report.bands, "Состав топлива");
   ASSERT_EQ(composition->rows.size(), 13U);
   EXPECT_EQ(composition->rows.front().label, "CH4");
@@ -276,7 +277,8 @@ TEST(ReportBlocksTest, MixtureListsTheComponentsThatTakePart) {
                                           Text(doc.XLSheet20, 0, hb::kHeading),
                                       Text(doc.XLSheet20, 0, hb::kBalanceHeading) + " | " +
                                           Text(doc.XLSheet20, 0, hb::kFurnaceHeading) +
-                                          ", Анализ дымовых газов"}));
+                                          ", Анализ дымовых газов | Выбросы CO2 и SO2, Условное "
+                                          "топливо, Конденсация водяных паров"}));
   const ReportBlock* inputs = FindBlock(report.bands, Text(doc.XLSheet20, 0, hb::kHeading));
   EXPECT_TRUE(inputs->rows.front().heading);
   EXPECT_EQ(FindRow(inputs, "q4").value, "1.5");
