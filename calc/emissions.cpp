@@ -2,6 +2,7 @@
 // precision.
 #include "calc/emissions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -211,7 +212,9 @@ std::optional<double> CondensedWater(const FlueGasVapour& vapour, double t) {
   const double saturation = iapws97::SaturationPressure(t + kZeroCelsius) * 1000;
   const double dry = vapour.gas - vapour.water;
   const double left = dry * saturation / (kAtmosphere - saturation);
-  return Finite((vapour.water - left) * kWater / kMolarVolume);
+  // Below 0 °C the two equations are carried on past their range and need not meet
+  // exactly at the dew point: no negative condensate.
+  return Finite(std::max(0.0, (vapour.water - left) * kWater / kMolarVolume));
 }
 
 double CondensationHeat(double water, double t) {
