@@ -364,6 +364,8 @@ FuelReport MakeFuelReport(const FuelDocument& doc, bool mixture) {
   report.enthalpy = mixture ? EnthalpyTable(doc.XLSheet16, doc.XLSheet18)
                             : EnthalpyTable(doc.XLSheet6, doc.XLSheet8);
   report.diagram_title = "I–ϑ диаграмма";
+  report.balance = BalanceBands(mixture ? doc.XLSheet20 : doc.XLSheet19);
+  report.balance_title = "Тепловой баланс, % от Qрр";
   return report;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/balance_bands.h"
 #include "calc/cycle.h"
 #include "calc/design.h"
 #include "calc/fuel_io.h"
@@ -175,6 +176,28 @@ TEST(EmissionsTest, HandCheckedCases) {
     RecalcFuel(doc);
     EXPECT_EQ(Values(doc.XLSheet19, c.rows), c.expected) << c.what;
   }
+}
+
+// The picture's bands: η and q2..q6 as the balance shows them, then the latent heat beside
+// them only while something condenses; none while η does not read.
+TEST(EmissionsTest, BalanceBandsOfTheWorkedExample) {
+  FuelDocument doc;
+  OpenWorkedCoal(doc);
+  const auto names = [&doc] {
+    std::vector<std::string> shown;
+    for (const BalanceBand& band : BalanceBands(doc.XLSheet19)) {
+      shown.push_back(band.name + " " + band.text + (band.recovered ? " +" : ""));
+    }
+    return shown;
+  };
+  EXPECT_EQ(names(),
+            (Texts{"η 92.05", "q2 5.93", "q3 0", "q4 1.5", "q5 0.5", "q6 0.03", "qк 3.22 +"}));
+  Type(doc.XLSheet19, {{row::kCondensingTemperature, "50"}});
+  RecalcHeatBalance(doc);
+  EXPECT_EQ(names().size(), 6u);
+  Type(doc.XLSheet19, {{row::kQ5, "x"}});
+  RecalcHeatBalance(doc);
+  EXPECT_TRUE(names().empty());
 }
 
 // 100 % CH4 with the heating value computed, 35818 kJ/m3: mCO2 = 44.009/22.414 kg/m3, its
