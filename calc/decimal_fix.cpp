@@ -107,7 +107,11 @@ void XLGrid11Exit(FuelDocument& doc) {
 }
 void XLGrid13Exit(FuelDocument& doc) { FixDecimalSeparator(doc.XLSheet13, 1, 0); }
 void XLGrid15Exit(FuelDocument& doc) { FixColumn(doc.XLSheet15, 1, 2, 12); }
-void XLGrid21Exit(FuelDocument& doc) { FixColumn(doc.XLSheet19, 1, 2, 16); }
-void XLGrid22Exit(FuelDocument& doc) { FixColumn(doc.XLSheet20, 1, 2, 16); }
+void XLGrid21Exit(FuelDocument& doc) {
+  FixColumn(doc.XLSheet19, 1, 2, heat_balance_row::kCondensingTemperature);
+}
+void XLGrid22Exit(FuelDocument& doc) {
+  FixColumn(doc.XLSheet20, 1, 2, heat_balance_row::kCondensingTemperature);
+}
 
 }  // namespace calc

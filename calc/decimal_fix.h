@@ -37,7 +37,7 @@ void XLGrid10Exit(FuelDocument& doc);  // XLSheet10: column 2, rows 0..49
 void XLGrid11Exit(FuelDocument& doc);  // XLSheet11: columns 0..5, rows 0..24
 void XLGrid13Exit(FuelDocument& doc);  // XLSheet13: cell (1, 0)
 void XLGrid15Exit(FuelDocument& doc);  // XLSheet15: column 1, rows 2..12
-void XLGrid21Exit(FuelDocument& doc);  // XLSheet19: column 1, rows 2..16 (heat balance)
-void XLGrid22Exit(FuelDocument& doc);  // XLSheet20: column 1, rows 2..16 (mixture's)
+void XLGrid21Exit(FuelDocument& doc);  // XLSheet19: column 1, rows 2..18 (heat balance)
+void XLGrid22Exit(FuelDocument& doc);  // XLSheet20: column 1, rows 2..18 (mixture's)
 
 }  // namespace calc

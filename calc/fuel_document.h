@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/heat_balance_cells.h"
 #include "sheets/sheet.h"
 
 namespace calc {
@@ -96,8 +97,8 @@ class FuelDocument {
   // Heat balance of the boiler, efficiency, fuel consumption and combustion temperature:
   // the single fuel's, with its dry and dry ash-free bases, and the mixture's. Their
   // inputs belong to the window: they are not part of the fuel record.
-  sheets::Sheet XLSheet19{3, 53};
-  sheets::Sheet XLSheet20{3, 38};
+  sheets::Sheet XLSheet19{3, heat_balance_row::kFuelRows};
+  sheets::Sheet XLSheet20{3, heat_balance_row::kMixtureRows};
 
   // Every sheet of the document.
   std::vector<sheets::Sheet*> Sheets();

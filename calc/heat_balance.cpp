@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "calc/decimal_fix.h"
@@ -239,6 +241,12 @@ HeatBalanceTexts TextsOf(const sheets::Sheet& sheet) {
   for (const HeatBalanceCell& cell : kHeatBalanceCells) {
     texts.values.emplace_back(cell.key, sheet.Text(1, cell.row));
   }
+  for (const HeatBalanceCell& cell : kEmissionCells) {
+    texts.emissions.emplace_back(cell.key, sheet.Text(1, cell.row));
+  }
+  for (const HeatBalanceCell& cell : kCondensationCells) {
+    texts.condensation.emplace_back(cell.key, sheet.Text(1, cell.row));
+  }
   return texts;
 }
 
@@ -257,7 +265,10 @@ struct Inputs {
   Value t_hot;             // tгв
   Value o2, ro2;           // % of the dry flue gas
   Value ro2_max;           // RO2max as shown, the bound of RO2
+  Value so2_binding;       // η′SO2
+  Value t_condensing;      // tк
   bool output_typed = false;
+  bool condensing_typed = false;
   bool o2_typed = false;
   bool ro2_typed = false;
 };
@@ -282,7 +293,10 @@ Inputs ReadInputs(sheets::Sheet& sheet) {
           .o2 = in(row::kO2),
           .ro2 = in(row::kRO2),
           .ro2_max = std::nullopt,
+          .so2_binding = in(row::kSO2AshBinding),
+          .t_condensing = in(row::kCondensingTemperature),
           .output_typed = typed(row::kHeatOutput),
+          .condensing_typed = typed(row::kCondensingTemperature),
           .o2_typed = typed(row::kO2),
           .ro2_typed = typed(row::kRO2)};
 }
@@ -342,7 +356,24 @@ constexpr InputRange kInputRanges[] = {
      [](double o, const Inputs&) { return o >= 0 && o < 21; }},
     {row::kRO2, &Inputs::ro2, "более 0, не более RO2max",
      [](double r, const Inputs& in) { return in.ro2_max && r > 0 && r <= *in.ro2_max; }},
+    {row::kSO2AshBinding, &Inputs::so2_binding, "от 0 до 1",
+     [](double eta, const Inputs&) { return eta >= 0 && eta <= 1; }},
+    {row::kCondensingTemperature, &Inputs::t_condensing, kAirTemperatureWording,
+     HoldsAirTemperature},
 };
+
+// Qка in kW from the value typed in the unit its list cell shows (kW when it shows none).
+Value OutputInKilowatts(const sheets::Sheet& sheet, const Value& output) {
+  std::int64_t unit = 0;
+  try {
+    unit = sheet.Integer(2, row::kHeatOutput);
+  } catch (const sheets::Error&) {
+    unit = 0;
+  }
+  if (unit < 0 || unit >= static_cast<std::int64_t>(std::size(kHeatOutputUnitKilowatts))) unit = 0;
+  const double kilowatts = kHeatOutputUnitKilowatts[static_cast<std::size_t>(unit)];
+  return Compute([kilowatts](Wide q) { return q * kilowatts; }, output);
+}
 
 // Refuses each input outside its range: the cell turns red, its hint gives the range, and
 // the value is dropped, so every result that needs it shows "-".
@@ -418,10 +449,16 @@ Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs&
   return b;
 }
 
+// B and Bр as the later steps take them.
+struct Consumption {
+  Value fuel;
+  Value calculated;
+};
+
 // Step 6: B = Qка / (Qрр·η / 100), per hour, and Bр = B·(1 − q4 / 100); empty texts when
 // no heat output is typed.
-void WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel,
-                      const Balance& b) {
+Consumption WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel,
+                             const Balance& b) {
   const Value consumption = ShowIfTyped(
       sheet, row::kFuelConsumption, in.output_typed,
       Ratio(in.output,
@@ -432,9 +469,11 @@ void WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceF
   ShowIfTyped(sheet, row::kFuelConsumptionHourly, in.output_typed,
               Compute([per_hour](Wide c) { return c * per_hour; }, consumption), "0.###",
               kConsumption);
-  ShowIfTyped(sheet, row::kCalculatedFuelConsumption, in.output_typed,
-              Compute([](Wide c, Wide q) { return c * (1 - q / 100); }, consumption, in.q4),
-              "0.####", kConsumption);
+  const Value calculated =
+      ShowIfTyped(sheet, row::kCalculatedFuelConsumption, in.output_typed,
+                  Compute([](Wide c, Wide q) { return c * (1 - q / 100); }, consumption, in.q4),
+                  "0.####", kConsumption);
+  return {consumption, calculated};
 }
 
 // Steps 7 and 8: I0гв, Qв = (αт − Δαт)·I0гв + Δαт·I0хв,
@@ -495,12 +534,28 @@ void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatB
   Inputs in = ReadInputs(sheet);
   in.ro2_max = WriteRO2Max(sheet, fuel);
   RefuseOutOfRange(sheet, in);
+  in.output = OutputInKilowatts(sheet, in.output);
   SetHeatBalanceUnits(sheet, fuel.per_cubic_metre);
   const Lines lines = ReadLines(table);
   const Balance balance = WriteLosses(doc, sheet, in, fuel, lines);
-  WriteConsumption(sheet, in, fuel, balance);
+  const Consumption consumption = WriteConsumption(sheet, in, fuel, balance);
   WriteFurnace(sheet, in, lines, balance);
   WriteFlueGasAnalysis(sheet, in, fuel);
+  WriteEmissions(sheet, {.fuel = fuel.emission,
+                         .heating_value = fuel.heating_value,
+                         .available = balance.available,
+                         .efficiency = balance.efficiency,
+                         .consumption = consumption.fuel,
+                         .calculated_consumption = consumption.calculated,
+                         .output_typed = in.output_typed,
+                         .so2_binding = in.so2_binding,
+                         .exit_excess_air = in.alpha_exit,
+                         .air = fuel.air,
+                         .nitrogen = fuel.nitrogen,
+                         .triatomic = fuel.triatomic,
+                         .water = fuel.water,
+                         .condensing_temperature = in.t_condensing,
+                         .condensing_typed = in.condensing_typed});
 }
 
 void RecalcHeatBalance(FuelDocument& doc) {
@@ -511,6 +566,10 @@ void RecalcHeatBalance(FuelDocument& doc) {
   fuel.air = Displayed(doc.XLSheet2, 1, 2);
   fuel.nitrogen = Displayed(doc.XLSheet2, 1, 3);
   fuel.triatomic = Displayed(doc.XLSheet2, 1, 4);
+  fuel.water = Displayed(doc.XLSheet2, 1, 5);
+  EmissionRecord record;
+  for (std::size_t r = 0; r < record.size(); ++r) record[r] = RecordValue(doc, static_cast<int>(r));
+  fuel.emission = FuelEmission(doc.ComboBox3, record);
   fuel.carryover = ReadCarryover(doc.XLSheet15, 1, 4);
   fuel.ashless = gas;
   fuel.per_cubic_metre = gas;
@@ -522,13 +581,16 @@ void RecalcHeatBalance(FuelDocument& doc) {
   }
 }
 
-void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash, bool all_gaseous) {
+void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash, bool all_gaseous,
+                              const EmissionFuel& emission) {
   HeatBalanceFuel fuel;
   fuel.heating_value = heating_value;
   fuel.ash = ash;
   fuel.air = Displayed(doc.XLSheet14, 1, 3);
   fuel.nitrogen = Displayed(doc.XLSheet14, 1, 4);
   fuel.triatomic = Displayed(doc.XLSheet14, 1, 5);
+  fuel.water = Displayed(doc.XLSheet14, 1, 6);
+  fuel.emission = emission;
   fuel.carryover = ReadCarryover(doc.XLSheet17, 4, 2);
   fuel.ashless = all_gaseous;
   WriteHeatBalance(doc, doc.XLSheet20, fuel, doc.XLSheet16);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/emissions.h"
 #include "calc/fuel_document.h"
 #include "calc/heat_balance_cells.h"
 
@@ -20,6 +21,8 @@ struct HeatBalanceFuel {
   std::optional<double> air;            // V0, m3 per kg (per m3 of a gas), as displayed
   std::optional<double> nitrogen;       // V0N2
   std::optional<double> triatomic;      // VRO2
+  std::optional<double> water;          // V0H2O
+  EmissionFuel emission;                // CO2 and SO2 per kg (m3), the reference factor
   double carryover = 0.95;              // aун, as the design calculation clamps it
   bool ashless = false;                 // no slag loss: q6 = 0
   bool per_cubic_metre = false;         // quantities per m3 of gas
@@ -44,10 +47,11 @@ void WriteHeatBalance(const FuelDocument& doc, sheets::Sheet& sheet, const HeatB
 // gas). Run at the end of every RecalcFuel.
 void RecalcHeatBalance(FuelDocument& doc);
 
-// The mixture's heat balance on XLSheet20, per kilogram of mixture: the mixed heating value
-// and ash content, the volumes as XLSheet14 shows them, the carry-over of XLSheet17 and the
-// table XLSheet16. Run by RecalcMixture for a valid mixture.
-void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash, bool all_gaseous);
+// The mixture's heat balance on XLSheet20, per kilogram of mixture: the mixed heating value,
+// ash content and emissions, the volumes as XLSheet14 shows them, the carry-over of
+// XLSheet17 and the table XLSheet16. Run by RecalcMixture for a valid mixture.
+void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash, bool all_gaseous,
+                              const EmissionFuel& emission);
 
 // The rows of XLSheet19 that reports show: a gas, having no bases, ends where the
 // mixture's sheet does.
@@ -72,7 +76,9 @@ std::vector<OutOfRangeInput> HeatBalanceOutOfRange(const sheets::Sheet& sheet);
 // The displayed texts of a heat-balance sheet, named as reports name them.
 struct HeatBalanceTexts {
   using Entries = std::vector<std::pair<std::string, std::string>>;
-  Entries values;  // the keys of kHeatBalanceCells, in that order
+  Entries values;        // the keys of kHeatBalanceCells, in that order
+  Entries emissions;     // the keys of kEmissionCells
+  Entries condensation;  // the keys of kCondensationCells
   struct Basis {
     Entries dry;  // C, H, N, S, O, A
     Entries daf;  // C, H, N, S, O

@@ -23,35 +23,57 @@ inline constexpr int kFurnaceLeakage = 13;     // Δαт
 inline constexpr int kHotAirTemperature = 14;  // tгв, °C
 inline constexpr int kO2 = 15;                 // % of the dry flue gas
 inline constexpr int kRO2 = 16;
-inline constexpr int kBalanceHeading = 17;
-inline constexpr int kAvailableHeat = 18;  // Qрр
-inline constexpr int kColdAirEnthalpy = 19;
-inline constexpr int kExitGasEnthalpy = 20;
-inline constexpr int kQ2 = 21;
-inline constexpr int kQ6 = 22;
-inline constexpr int kLosses = 23;
-inline constexpr int kEfficiency = 24;
-inline constexpr int kRetention = 25;  // φ
-inline constexpr int kFuelConsumption = 26;
-inline constexpr int kFuelConsumptionHourly = 27;
-inline constexpr int kCalculatedFuelConsumption = 28;
-inline constexpr int kFurnaceHeading = 29;
-inline constexpr int kHotAirEnthalpy = 30;
-inline constexpr int kAirHeat = 31;      // Qв
-inline constexpr int kFurnaceHeat = 32;  // Qт
-inline constexpr int kAdiabaticTemperature = 33;
-inline constexpr int kFlueGasHeading = 34;
-inline constexpr int kRO2Max = 35;
-inline constexpr int kExcessAirO2 = 36;
-inline constexpr int kExcessAirRO2 = 37;
-inline constexpr int kMixtureRows = 38;
-inline constexpr int kBasisHeading = 38;
-inline constexpr int kDryFirst = 39;  // C, H, N, S, O, A on the dry basis: rows 39..44
-inline constexpr int kDafFirst = 45;  // C, H, N, S, O on the dry ash-free basis: rows 45..49
-inline constexpr int kHigherHeatingValue = 50;
-inline constexpr int kDryHeatingValue = 51;
-inline constexpr int kDafHeatingValue = 52;
-inline constexpr int kFuelRows = 53;
+inline constexpr int kSO2AshBinding = 17;          // η′SO2, share of SO2 bound by fly ash
+inline constexpr int kCondensingTemperature = 18;  // tк, °C; empty: no condensation
+inline constexpr int kBalanceHeading = 19;
+inline constexpr int kAvailableHeat = 20;  // Qрр
+inline constexpr int kColdAirEnthalpy = 21;
+inline constexpr int kExitGasEnthalpy = 22;
+inline constexpr int kQ2 = 23;
+inline constexpr int kQ6 = 24;
+inline constexpr int kLosses = 25;
+inline constexpr int kEfficiency = 26;
+inline constexpr int kRetention = 27;  // φ
+inline constexpr int kFuelConsumption = 28;
+inline constexpr int kFuelConsumptionHourly = 29;
+inline constexpr int kCalculatedFuelConsumption = 30;
+inline constexpr int kFurnaceHeading = 31;
+inline constexpr int kHotAirEnthalpy = 32;
+inline constexpr int kAirHeat = 33;      // Qв
+inline constexpr int kFurnaceHeat = 34;  // Qт
+inline constexpr int kAdiabaticTemperature = 35;
+inline constexpr int kFlueGasHeading = 36;
+inline constexpr int kRO2Max = 37;
+inline constexpr int kExcessAirO2 = 38;
+inline constexpr int kExcessAirRO2 = 39;
+inline constexpr int kEmissionsHeading = 40;
+inline constexpr int kCO2PerUnit = 41;    // mCO2, kg/kg (kg/m3 of a gas)
+inline constexpr int kCO2Factor = 42;     // kg/GJ of the lower heating value
+inline constexpr int kCO2Reference = 43;  // the default factor of the fuel type, kg/GJ
+inline constexpr int kCO2Deviation = 44;  // %
+inline constexpr int kCO2Hourly = 45;     // t/h
+inline constexpr int kSO2PerUnit = 46;    // mSO2, kg/kg (kg/m3)
+inline constexpr int kSO2Factor = 47;     // kg/GJ
+inline constexpr int kSO2Hourly = 48;     // t/h
+inline constexpr int kStandardFuelHeading = 49;
+inline constexpr int kEquivalent = 50;               // Э
+inline constexpr int kStandardFuelConsumption = 51;  // Bу, kg/s
+inline constexpr int kStandardFuelHourly = 52;       // Bу, t/h
+inline constexpr int kStandardFuelPerGcal = 53;      // b, kg of standard fuel per Gcal
+inline constexpr int kStandardFuelPerGJ = 54;        // b, kg of standard fuel per GJ
+inline constexpr int kCondensationHeading = 55;
+inline constexpr int kDewPoint = 56;           // tр, °C
+inline constexpr int kCondensedWater = 57;     // Gк, kg/kg (kg/m3)
+inline constexpr int kCondensationHeat = 58;   // Qк, kJ/kg (kJ/m3)
+inline constexpr int kCondensationShare = 59;  // Qк / Qрр, %
+inline constexpr int kMixtureRows = 60;
+inline constexpr int kBasisHeading = 60;
+inline constexpr int kDryFirst = 61;  // C, H, N, S, O, A on the dry basis: rows 61..66
+inline constexpr int kDafFirst = 67;  // C, H, N, S, O on the dry ash-free basis: rows 67..71
+inline constexpr int kHigherHeatingValue = 72;
+inline constexpr int kDryHeatingValue = 73;
+inline constexpr int kDafHeatingValue = 74;
+inline constexpr int kFuelRows = 75;
 }  // namespace heat_balance_row
 
 // An input of the heat balance: its command-line option, row, the text a new document
@@ -80,6 +102,8 @@ inline constexpr HeatBalanceInput kHeatBalanceInputs[] = {
     {"hot-air-temperature", heat_balance_row::kHotAirTemperature, "30", "tгв"},
     {"o2", heat_balance_row::kO2, "", "O2"},
     {"ro2", heat_balance_row::kRO2, "", "RO2"},
+    {"so2-ash-binding", heat_balance_row::kSO2AshBinding, "0", "η′SO2"},
+    {"condensing-temperature", heat_balance_row::kCondensingTemperature, "", "tк"},
 };
 
 // A shown quantity: its name in reports and its row (column 1).
@@ -89,6 +113,13 @@ struct HeatBalanceCell {
 };
 
 // In report order; q3, q4 and q5 are the typed inputs.
+// The heat output's units, as its list cell beside it offers them (the cell's index), and
+// their worth in kW: 1 Гкал/ч = 4.1868·10⁶ kJ / 3600 s = 1163 kW exactly (the
+// international-table calorie).
+inline constexpr const char* kHeatOutputUnits[] = {"кВт", "МВт", "Гкал/ч"};
+inline constexpr const char* kHeatOutputUnitOptions[] = {"kW", "MW", "Gcal/h"};
+inline constexpr double kHeatOutputUnitKilowatts[] = {1, 1000, 1163};
+
 inline constexpr HeatBalanceCell kHeatBalanceCells[] = {
     {"available_heat", heat_balance_row::kAvailableHeat},
     {"cold_air_enthalpy", heat_balance_row::kColdAirEnthalpy},
@@ -111,6 +142,32 @@ inline constexpr HeatBalanceCell kHeatBalanceCells[] = {
     {"ro2_max", heat_balance_row::kRO2Max},
     {"excess_air_o2", heat_balance_row::kExcessAirO2},
     {"excess_air_ro2", heat_balance_row::kExcessAirRO2},
+};
+
+// The emissions and the standard fuel, as reports name them.
+inline constexpr HeatBalanceCell kEmissionCells[] = {
+    {"co2_per_unit", heat_balance_row::kCO2PerUnit},
+    {"co2_factor", heat_balance_row::kCO2Factor},
+    {"co2_reference", heat_balance_row::kCO2Reference},
+    {"co2_deviation", heat_balance_row::kCO2Deviation},
+    {"co2_hourly", heat_balance_row::kCO2Hourly},
+    {"so2_per_unit", heat_balance_row::kSO2PerUnit},
+    {"so2_factor", heat_balance_row::kSO2Factor},
+    {"so2_hourly", heat_balance_row::kSO2Hourly},
+    {"equivalent", heat_balance_row::kEquivalent},
+    {"standard_fuel_consumption", heat_balance_row::kStandardFuelConsumption},
+    {"standard_fuel_hourly", heat_balance_row::kStandardFuelHourly},
+    {"standard_fuel_per_gcal", heat_balance_row::kStandardFuelPerGcal},
+    {"standard_fuel_per_gj", heat_balance_row::kStandardFuelPerGJ},
+};
+
+// The condensation of the flue gas's water vapour; its temperature is the input.
+inline constexpr HeatBalanceCell kCondensationCells[] = {
+    {"dew_point", heat_balance_row::kDewPoint},
+    {"condensing_temperature", heat_balance_row::kCondensingTemperature},
+    {"condensed_water", heat_balance_row::kCondensedWater},
+    {"condensation_heat", heat_balance_row::kCondensationHeat},
+    {"condensation_share", heat_balance_row::kCondensationShare},
 };
 
 // The elements of the bases, in record order (rows 2..6, then the ash of row 1).

@@ -1,6 +1,8 @@
 // The window layout of the heat-balance sheets of the single fuel (XLSheet19) and of the
 // mixture (XLSheet20): labels, units, hints and the initial inputs.
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "calc/heat_balance_cells.h"
 #include "calc/layout.h"
@@ -49,6 +51,12 @@ constexpr Line kInputLines[] = {
     {row::kRO2, " Содержание RO2 в сухих газах",
      "Измеренное содержание трехатомных газов\nв сухих дымовых газах, не более RO2max.\n"
      "Пустая ячейка: не рассчитывается."},
+    {row::kSO2AshBinding, " Доля SO2, связываемая золой",
+     "Доля оксидов серы, связываемых летучей\nзолой в котле, η′SO2, от 0 до 1:\n около 0,1 для "
+     "углей,\n 0,02 для мазута,\n 0 для газа"},
+    {row::kCondensingTemperature, " Температура газов за конденсатором",
+     "Температура, до которой охлаждает дымовые газы\nконденсационный теплообменник, tк.\n"
+     "Пустая ячейка: конденсация не рассчитывается."},
 };
 
 struct Result {
@@ -75,6 +83,23 @@ constexpr Result kResultLines[] = {
     {row::kRO2Max, " Максимальное содержание RO2"},
     {row::kExcessAirO2, " Избыток воздуха по O2"},
     {row::kExcessAirRO2, " Избыток воздуха по RO2"},
+    {row::kCO2PerUnit, " Выход CO2"},
+    {row::kCO2Factor, " Удельный выброс CO2"},
+    {row::kCO2Reference, " Справочный удельный выброс CO2"},
+    {row::kCO2Deviation, " Отклонение от справочного"},
+    {row::kCO2Hourly, " Выброс CO2"},
+    {row::kSO2PerUnit, " Выход SO2"},
+    {row::kSO2Factor, " Удельный выброс SO2"},
+    {row::kSO2Hourly, " Выброс SO2 с учетом связывания золой"},
+    {row::kEquivalent, " Калорийный эквивалент"},
+    {row::kStandardFuelConsumption, " Расход условного топлива"},
+    {row::kStandardFuelHourly, " Расход условного топлива часовой"},
+    {row::kStandardFuelPerGcal, " Удельный расход условного топлива"},
+    {row::kStandardFuelPerGJ, " Удельный расход условного топлива"},
+    {row::kDewPoint, " Температура точки росы"},
+    {row::kCondensedWater, " Количество сконденсированной влаги"},
+    {row::kCondensationHeat, " Тепло конденсации"},
+    {row::kCondensationShare, " Доля тепла конденсации от Qрр"},
 };
 
 // Units that do not change with the fuel kind.
@@ -90,7 +115,6 @@ constexpr Unit kFixedUnits[] = {
     {row::kQ4, "%"},
     {row::kQ5, "%"},
     {row::kSlagTemperature, "°С"},
-    {row::kHeatOutput, "кВт"},
     {row::kHotAirTemperature, "°С"},
     {row::kO2, "%"},
     {row::kRO2, "%"},
@@ -100,6 +124,34 @@ constexpr Unit kFixedUnits[] = {
     {row::kEfficiency, "%"},
     {row::kAdiabaticTemperature, "°С"},
     {row::kRO2Max, "%"},
+    {row::kCondensingTemperature, "°С"},
+    {row::kCO2Factor, "кг/ГДж"},
+    {row::kCO2Reference, "кг/ГДж"},
+    {row::kCO2Deviation, "%"},
+    {row::kCO2Hourly, "т/ч"},
+    {row::kSO2Factor, "кг/ГДж"},
+    {row::kSO2Hourly, "т/ч"},
+    {row::kStandardFuelConsumption, "кг/с"},
+    {row::kStandardFuelHourly, "т/ч"},
+    {row::kStandardFuelPerGcal, "кг/Гкал"},
+    {row::kStandardFuelPerGJ, "кг/ГДж"},
+    {row::kDewPoint, "°С"},
+    {row::kCondensationShare, "%"},
+};
+
+// The hints of results whose meaning their label does not carry alone.
+constexpr Line kResultHints[] = {
+    {row::kCO2Factor, "", "Выброс CO2 на единицу низшей теплоты сгорания, кг/ГДж (т/ТДж)"},
+    {row::kCO2Reference, "",
+     "Коэффициент выброса CO2 по умолчанию для типа топлива:\nруководство IPCC 2006 г., т. 2, "
+     "гл. 2, табл. 2.2, т/ТДж"},
+    {row::kCO2Hourly, "",
+     "При расчетном расходе топлива: несгоревший углерод\nне выходит в виде CO2"},
+    {row::kStandardFuelConsumption, "", "Условное топливо: 29 307,6 кДж/кг (7000 ккал/кг)"},
+    {row::kStandardFuelPerGcal, "", "На 1 Гкал полезно использованного тепла"},
+    {row::kStandardFuelPerGJ, "", "На 1 ГДж полезно использованного тепла"},
+    {row::kDewPoint, "",
+     "Точка росы водяных паров уходящих газов при αух\n(IAPWS-IF97, область 4)"},
 };
 
 constexpr const char* kBasisNames[] = {" Углерод", " Водород", " Азот", " Сера", " Кислород"};
@@ -129,7 +181,17 @@ void LayoutBalanceRows(sheets::Sheet& sheet) {
   SetHeading(sheet, row::kBalanceHeading, "Тепловой баланс");
   SetHeading(sheet, row::kFurnaceHeading, "Теоретическая температура горения");
   SetHeading(sheet, row::kFlueGasHeading, "Избыток воздуха по анализу дымовых газов");
+  SetHeading(sheet, row::kEmissionsHeading, "Выбросы CO2 и SO2");
+  SetHeading(sheet, row::kStandardFuelHeading, "Условное топливо");
+  SetHeading(sheet, row::kCondensationHeading, "Конденсация водяных паров");
   for (const Result& result : kResultLines) sheet.SetText(0, result.row, result.label);
+  for (const Line& hint : kResultHints) sheet.SetHint(0, hint.row, hint.hint);
+  // The heat output's unit is chosen beside it.
+  sheet.SetItems(2, row::kHeatOutput,
+                 std::vector<std::string>(std::begin(kHeatOutputUnits), std::end(kHeatOutputUnits)),
+                 0);
+  sheet.SetHint(2, row::kHeatOutput, "Единица полезной мощности котла:\n 1 Гкал/ч = 1163 кВт");
+  sheet.SetInput(2, row::kHeatOutput, true);
   for (const Unit& unit : kFixedUnits) sheet.SetText(2, unit.row, unit.unit);
   SetHeatBalanceUnits(sheet, false);
   sheet.SetColumnWidth(0, 250);
@@ -150,6 +212,12 @@ void SetHeatBalanceUnits(sheets::Sheet& sheet, bool per_cubic_metre) {
   sheet.SetText(2, row::kFuelConsumption, flow);
   sheet.SetText(2, row::kCalculatedFuelConsumption, flow);
   sheet.SetText(2, row::kFuelConsumptionHourly, per_cubic_metre ? "м3/ч" : "т/ч");
+  const char* mass = per_cubic_metre ? "кг/м3" : "кг/кг";
+  for (const int r : {row::kCO2PerUnit, row::kSO2PerUnit, row::kCondensedWater}) {
+    sheet.SetText(2, r, mass);
+  }
+  sheet.SetText(2, row::kEquivalent, per_cubic_metre ? "кг/м3" : "кг/кг");
+  sheet.SetText(2, row::kCondensationHeat, heat);
 }
 
 const char* HeatBalanceInputHint(int row) {

@@ -2,8 +2,10 @@
 #include "calc/mixture.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/decimal_fix.h"
 #include "calc/design.h"
@@ -32,6 +34,7 @@ struct MixtureValues {
   float heating_value = 0;
   float ash = 0;
   bool all_gaseous = true;
+  EmissionFuel emission;  // in double precision, per kilogram of mixture
 };
 
 // What a component brings per kilogram of itself.
@@ -40,6 +43,7 @@ struct ComponentValues {
   float heating_value = 0;
   float ash = 0;
   bool gaseous = false;
+  EmissionFuel emission;  // per kilogram of the component
 };
 
 std::optional<int> ComponentCount(const FuelDocument& doc) {
@@ -79,6 +83,9 @@ bool ComponentIsComplete(const FuelDocument& doc, int slot) {
 ComponentValues ValuesOf(const Record& record) {
   ComponentValues c;
   c.gaseous = record[fuel::record_row::kType] >= kGasType;
+  EmissionRecord first_rows;
+  for (std::size_t r = 0; r < first_rows.size(); ++r) first_rows[r] = record[r];
+  c.emission = FuelEmission(static_cast<int>(record[fuel::record_row::kType]), first_rows);
   if (!c.gaseous) {
     c.volumes = ComputeTheoreticalVolumes(record, 0);
     c.heating_value = record[fuel::record_row::kHeatingValue];
@@ -92,6 +99,10 @@ ComponentValues ValuesOf(const Record& record) {
   c.volumes = {per_kg(per_m3.air), per_kg(per_m3.nitrogen), per_kg(per_m3.triatomic),
                per_kg(per_m3.water)};
   c.heating_value = per_kg(record[fuel::record_row::kGasHeatingValue]);
+  // Per kilogram through the density, as the volumes and the heating value are.
+  for (std::optional<double>* m : {&c.emission.co2, &c.emission.so2}) {
+    if (*m) *m = **m / density;
+  }
   return c;
 }
 
@@ -102,9 +113,11 @@ void AddShare(float& total, float value, float share) {
 
 MixtureValues Mix(const FuelDocument& doc, int count) {
   MixtureValues m;
+  std::vector<EmissionComponent> emissions;
   for (int slot = 0; slot < count; ++slot) {
     const ComponentValues c = ValuesOf(ComponentRecord(doc, slot));
     const float g = Share(doc, slot);
+    emissions.push_back({c.emission, c.heating_value, g});
     AddShare(m.volumes.air, c.volumes.air, g);
     AddShare(m.volumes.nitrogen, c.volumes.nitrogen, g);
     AddShare(m.volumes.triatomic, c.volumes.triatomic, g);
@@ -113,6 +126,7 @@ MixtureValues Mix(const FuelDocument& doc, int count) {
     AddShare(m.ash, c.ash, g);
     m.all_gaseous = m.all_gaseous && c.gaseous;
   }
+  m.emission = MixtureEmission(emissions);
   return m;
 }
 
@@ -166,7 +180,7 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
       m.all_gaseous ? CarryoverCell{} : CarryoverCell{&doc.XLSheet17, 4, 2};
   WriteEnthalpyTable(doc, doc.XLSheet16, m.volumes, m.ash, carryover);
   doc.XLFuel.SetInteger(kFlagCol, kFlagRow, m.all_gaseous ? 1 : 0);
-  RecalcMixtureHeatBalance(doc, m.heating_value, m.ash, m.all_gaseous);
+  RecalcMixtureHeatBalance(doc, m.heating_value, m.ash, m.all_gaseous, m.emission);
   return m;
 }
 

@@ -237,13 +237,19 @@ struct HeatBalanceBlocks {
   Block balance;
   Block furnace;
   Block flue_gas;
+  Block emissions;
+  Block standard_fuel;
+  Block condensation;  // left out with no flue gas
 };
 
 HeatBalanceBlocks HeatBalanceOf(const sheets::Sheet& sheet) {
   HeatBalanceBlocks blocks{.inputs = {Cell(sheet, 0, hb::kInputsHeading), {}},
                            .balance = {Cell(sheet, 0, hb::kHeading), {}},
                            .furnace = {Cell(sheet, 0, hb::kFurnaceHeading), {}},
-                           .flue_gas = {"Анализ дымовых газов", {}}};
+                           .flue_gas = {"Анализ дымовых газов", {}},
+                           .emissions = {Cell(sheet, 0, hb::kEmissionsHeading), {}},
+                           .standard_fuel = {Cell(sheet, 0, hb::kStandardFuelHeading), {}},
+                           .condensation = {Cell(sheet, 0, hb::kCondensationHeading), {}}};
   for (const HeatBalanceInput& input : kHeatBalanceInputs) {
     if (Cell(sheet, 1, input.row).empty()) continue;
     blocks.inputs.rows.push_back(SheetRow(sheet, input.row));
@@ -252,6 +258,9 @@ HeatBalanceBlocks HeatBalanceOf(const sheets::Sheet& sheet) {
   AddResultRows(blocks.balance, sheet, hb::kAvailableHeat, hb::kCalculatedFuelConsumption);
   AddResultRows(blocks.furnace, sheet, hb::kHotAirEnthalpy, hb::kAdiabaticTemperature);
   AddResultRows(blocks.flue_gas, sheet, hb::kRO2Max, hb::kExcessAirRO2);
+  AddResultRows(blocks.emissions, sheet, hb::kCO2PerUnit, hb::kSO2Hourly);
+  AddResultRows(blocks.standard_fuel, sheet, hb::kEquivalent, hb::kStandardFuelPerGJ);
+  AddResultRows(blocks.condensation, sheet, hb::kDewPoint, hb::kCondensationShare);
   return blocks;
 }
 
@@ -327,15 +336,20 @@ std::vector<ReportBand> FuelReportBands(const FuelDocument& doc, bool mixture) {
     return {{{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, 3)},
              {DesignBlock(doc.XLSheet17, kMixtureDesignCells)},
              {balance.inputs}},
-            {{balance.balance}, {balance.furnace, balance.flue_gas}}};
+            {{balance.balance},
+             {balance.furnace, balance.flue_gas},
+             {balance.emissions, balance.standard_fuel, balance.condensation}}};
   }
   HeatBalanceBlocks balance = HeatBalanceOf(doc.XLSheet19);
-  ReportColumn last = {balance.flue_gas};
+  ReportColumn last = {balance.flue_gas, balance.emissions};
   if (doc.ComboBox3 < kGasType) last.push_back(BasesBlock(doc.XLSheet19));
+  // The new blocks fill the columns under the balance so that the page keeps its diagram.
   return {{{CompositionBlock(doc)},
            {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, 2)},
            {DesignBlock(doc.XLSheet15, kFuelDesignCells)}},
-          {{balance.inputs}, {balance.balance, balance.furnace}, last}};
+          {{balance.inputs, balance.condensation},
+           {balance.balance, balance.furnace, balance.standard_fuel},
+           last}};
 }
 
 FuelReport MakeFuelReport(const FuelDocument& doc, bool mixture) {
@@ -350,6 +364,8 @@ FuelReport MakeFuelReport(const FuelDocument& doc, bool mixture) {
   report.enthalpy = mixture ? EnthalpyTable(doc.XLSheet16, doc.XLSheet18)
                             : EnthalpyTable(doc.XLSheet6, doc.XLSheet8);
   report.diagram_title = "I–ϑ диаграмма";
+  report.balance = BalanceBands(mixture ? doc.XLSheet20 : doc.XLSheet19);
+  report.balance_title = "Тепловой баланс, % от Qрр";
   return report;
 }
 

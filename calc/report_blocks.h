@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/balance_bands.h"
 #include "calc/fuel_document.h"
 
 namespace calc {
@@ -68,6 +69,8 @@ struct FuelReport {
   std::vector<ReportBand> bands;
   ReportEnthalpyTable enthalpy;
   std::string diagram_title;
+  std::vector<BalanceBand> balance;  // empty when the balance is not formed
+  std::string balance_title;
 };
 
 // Shown in a block that has no rows.

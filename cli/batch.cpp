@@ -13,6 +13,7 @@
 
 #include "calc/csv_export.h"
 #include "calc/design_cells.h"
+#include "calc/heat_balance_cells.h"
 #include "calc/mixture.h"
 #include "cli/fuel_run.h"
 #include "cli/report.h"
@@ -149,8 +150,9 @@ std::vector<std::filesystem::path> ExpandFuelPaths(const std::vector<std::string
 
 const std::vector<std::string>& BatchHeader() {
   static const std::vector<std::string> kHeader = {
-      "Топливо", "Тип",  "Теплотворность", "V0", "V0N2", "VRO2", "V0H2O", "Ед. объема", "VH2O",
-      "Vг",      "rRO2", "rH2O",           "rn", "μзл",  "T",    "I0в",   "Iг"};
+      "Топливо", "Тип",  "Теплотворность", "V0",        "V0N2", "VRO2", "V0H2O", "Ед. объема",
+      "VH2O",    "Vг",   "rRO2",           "rH2O",      "rn",   "μзл",  "T",     "I0в",
+      "Iг",      "mCO2", "kCO2",           "kCO2 спр.", "mSO2", "Э",    "tр"};
   return kHeader;
 }
 
@@ -160,6 +162,12 @@ std::vector<std::string> BatchRow(const calc::FuelDocument& doc) {
   for (int r = 2; r <= 5; ++r) row.push_back(doc.XLSheet2.Text(1, r));
   row.push_back(doc.XLSheet2.Text(2, 2));
   for (const char* key : kDesignKeys) row.push_back(DesignText(doc, key));
+  // The heat balance's emissions per unit of fuel and its dew point, as its tab shows them.
+  namespace hb = calc::heat_balance_row;
+  for (const int r : {hb::kCO2PerUnit, hb::kCO2Factor, hb::kCO2Reference, hb::kSO2PerUnit,
+                      hb::kEquivalent, hb::kDewPoint}) {
+    row.push_back(doc.XLSheet19.Text(1, r));
+  }
   return row;
 }
 

@@ -88,6 +88,9 @@ void TypeHeatBalanceInputs(const Options& options, sheets::Sheet& sheet) {
   for (const HeatBalanceOption& given : options.heat_balance) {
     sheet.SetText(1, given.input->row, given.text);
   }
+  if (options.heat_output_unit) {
+    sheet.SetInteger(2, calc::heat_balance_row::kHeatOutput, *options.heat_output_unit);
+  }
 }
 
 // The switches of the document window that the options set.

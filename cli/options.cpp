@@ -66,6 +66,9 @@ const std::vector<ValueOption>& SettingOptions() {
   return kOptions;
 }
 
+// The list cell beside the heat output.
+constexpr const char* kHeatOutputUnit = "--heat-output-unit";
+
 // What CLI11 fills in; the Options are made from it.
 struct RawOptions {
   std::map<std::string, std::string> values;  // by option name
@@ -104,6 +107,10 @@ void Describe(CLI::App& app, RawOptions& raw, Options& options) {
         ->check(Utf8Text())
         ->group("Heat balance (the cells of its tab)");
   }
+  app.add_option(kHeatOutputUnit, raw.values[kHeatOutputUnit], "unit of --heat-output, default kW")
+      ->check(CLI::IsMember(std::vector<std::string>(std::begin(calc::kHeatOutputUnitOptions),
+                                                     std::end(calc::kHeatOutputUnitOptions))))
+      ->group("Heat balance (the cells of its tab)");
   app.add_flag("--auto-heating-value", options.auto_heating_value,
                "compute the heating value from the composition");
   for (const ValueOption& option : SettingOptions()) add(option);
@@ -165,6 +172,13 @@ Options ParseOptions(const std::vector<std::string>& args) {
     if (given(std::string("--") + input.option)) {
       options.heat_balance.push_back({&input, raw.heat_balance[i]});
     }
+  }
+
+  if (given(kHeatOutputUnit)) {
+    const auto* units = std::begin(calc::kHeatOutputUnitOptions);
+    options.heat_output_unit = static_cast<int>(
+        std::find(units, std::end(calc::kHeatOutputUnitOptions), raw.values[kHeatOutputUnit]) -
+        units);
   }
 
   if (raw.mix) {

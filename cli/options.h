@@ -37,6 +37,7 @@ struct Options {
   std::optional<int> given_kind;  // 0 temperature, 1 air enthalpy, 2 flue-gas enthalpy
   std::optional<std::string> given;
   std::vector<HeatBalanceOption> heat_balance;  // in the order of calc::kHeatBalanceInputs
+  std::optional<int> heat_output_unit;          // index of calc::kHeatOutputUnits
   bool auto_heating_value = false;
   bool norms_1973 = false;
   char decimal_separator = '.';

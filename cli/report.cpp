@@ -140,6 +140,8 @@ Json HeatBalanceJson(const calc::HeatBalanceTexts& texts) {
     basis["daf_heating_value"] = texts.basis->daf_heating_value;
     json["basis"] = std::move(basis);
   }
+  for (const auto& [key, text] : texts.emissions) json["emissions"][key] = text;
+  for (const auto& [key, text] : texts.condensation) json["condensation"][key] = text;
   return json;
 }
 

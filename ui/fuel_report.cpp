@@ -21,6 +21,7 @@
 #include "calc/report_blocks.h"
 #include "ui/enthalpy_chart.h"
 #include "ui/file_messages.h"
+#include "ui/heat_balance_picture.h"
 
 namespace ui {
 
@@ -294,10 +295,17 @@ double DrawEnthalpyTable(Page& page, double y, const calc::ReportEnthalpyTable& 
   return bottom;
 }
 
-// The diagram drawn by the chart widget into the rest of the page.
-void DrawDiagram(Page& page, double y, double h, const std::string& title,
+// The heat balance's bar beside the diagram, painted for print.
+void DrawBalance(Page& page, double x, double y, double w, double h, const std::string& title,
+                 const std::vector<calc::BalanceBand>& bands) {
+  y = DrawTitle(page, x, y, w, title);
+  page.Painter().setFont(page.Font(kRowFont));
+  PaintBalanceBands(page.Painter(), page.Rect(x, y + 1, w, h - kTitleHeight - 1), bands, true);
+}
+
+// The diagram drawn by the chart widget into the rest of the page, `w` wide.
+void DrawDiagram(Page& page, double y, double w, double h, const std::string& title,
                  const calc::FuelDocument& doc, bool mixture) {
-  const double w = page.Width();
   y = DrawTitle(page, 0, y, w, title);
   h -= kTitleHeight + 1;
   EnthalpyChart chart;
@@ -338,7 +346,15 @@ void PaintFuelReport(QPainter& painter, const QRectF& area, double dots_per_mm,
   }
   y = DrawEnthalpyTable(page, y, report.enthalpy);
   y += kGap;
-  DrawDiagram(page, y, std::min(page.Height() - y, 120.0), report.diagram_title, doc, mixture);
+  const double h = std::min(page.Height() - y, 120.0);
+  // The balance, when formed, takes the right part beside the diagram.
+  const double balance_width = report.balance.empty() ? 0 : page.Width() * 0.36;
+  const double diagram_width = page.Width() - (balance_width > 0 ? balance_width + kGap : 0);
+  DrawDiagram(page, y, diagram_width, h, report.diagram_title, doc, mixture);
+  if (balance_width > 0) {
+    DrawBalance(page, diagram_width + kGap, y, balance_width, h, report.balance_title,
+                report.balance);
+  }
   painter.restore();
 }
 

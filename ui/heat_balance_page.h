@@ -10,6 +10,7 @@
 
 namespace ui {
 
+class HeatBalancePicture;
 class TXLGrid;
 
 class HeatBalancePage : public QWidget {
@@ -18,10 +19,14 @@ class HeatBalancePage : public QWidget {
  public:
   HeatBalancePage(calc::FuelDocument& doc, SheetModelPool& pool, QWidget* parent = nullptr);
 
-  TXLGrid* XLGrid21 = nullptr;  // XLSheet19
+  TXLGrid* XLGrid21 = nullptr;            // XLSheet19
+  HeatBalancePicture* Picture = nullptr;  // the balance beside it
 };
 
 // A grid over a heat-balance sheet that scrolls inside the room its page gives it.
 TXLGrid* NewHeatBalanceGrid(sheets::Sheet& sheet, SheetModelPool& pool, QWidget* parent);
+// The picture of a heat-balance sheet, repainted with every change its model tells.
+HeatBalancePicture* NewHeatBalancePicture(sheets::Sheet& sheet, SheetModelPool& pool,
+                                          QWidget* parent);
 
 }  // namespace ui

@@ -16,6 +16,7 @@
 #include "sheets/numbers.h"
 #include "ui/enthalpy_chart.h"
 #include "ui/heat_balance_page.h"
+#include "ui/heat_balance_picture.h"
 #include "ui/txl_grid.h"
 #include "ui/up_down.h"
 
@@ -200,6 +201,8 @@ void MixturePage::BuildResultsPage(SheetModelPool& pool) {
   XLGrid22 = NewHeatBalanceGrid(doc_.XLSheet20, pool, ResultTabs);
   ResultTabs->addTab(Chart, QStringLiteral("Диаграмма I–ϑ"));
   ResultTabs->addTab(XLGrid22, QStringLiteral("Тепловой баланс"));
+  BalancePicture = NewHeatBalancePicture(doc_.XLSheet20, pool, ResultTabs);
+  ResultTabs->addTab(BalancePicture, QStringLiteral("Баланс тепла"));
   layout->addWidget(ResultTabs, 1);
 }
 

@@ -18,6 +18,7 @@ class QTabWidget;
 namespace ui {
 
 class EnthalpyChart;
+class HeatBalancePicture;
 class TXLGrid;
 class UpDown;
 
@@ -78,12 +79,13 @@ class MixturePage : public QWidget {
   TXLGrid* XLGrid14 = nullptr;           // XLSheet14, the mixture's results
   QPushButton* SpeedButton13 = nullptr;  // "Зола и продукты сгорания"
 
-  TXLGrid* XLGrid16 = nullptr;              // XLSheet7Mixture, heading of the enthalpy table
-  TXLGrid* XLGrid17 = nullptr;              // XLSheet18, its row titles
-  TXLGrid* XLGrid19 = nullptr;              // XLSheet16, the enthalpy table, 100..2500 °C
-  TXLGrid* XLGrid20 = nullptr;              // XLSheet17, design parameters
-  QTabWidget* ResultTabs = nullptr;         // the diagram and the heat balance
-  TXLGrid* XLGrid22 = nullptr;              // XLSheet20, the mixture's heat balance
+  TXLGrid* XLGrid16 = nullptr;                   // XLSheet7Mixture, heading of the enthalpy table
+  TXLGrid* XLGrid17 = nullptr;                   // XLSheet18, its row titles
+  TXLGrid* XLGrid19 = nullptr;                   // XLSheet16, the enthalpy table, 100..2500 °C
+  TXLGrid* XLGrid20 = nullptr;                   // XLSheet17, design parameters
+  QTabWidget* ResultTabs = nullptr;              // the diagram and the heat balance
+  HeatBalancePicture* BalancePicture = nullptr;  // the heat balance as a picture
+  TXLGrid* XLGrid22 = nullptr;                   // XLSheet20, the mixture's heat balance
   QPushButton* ComponentsButton = nullptr;  // "Компоненты смеси": back to the components
   EnthalpyChart* Chart = nullptr;           // the I–θ diagram of the mixture
 

@@ -72,8 +72,8 @@ TEST(CsvExportTest, HeatBalanceEndsTheFuelAndTheMixture) {
   // A gas has no bases; the mixture's sheet has none either.
   doc.ComboBox3 = 6;
   EXPECT_EQ(FuelCsv(doc).find("Пересчет состава"), std::string::npos);
-  EXPECT_TRUE(EndsWith(FuelCsv(doc), "\r\nИзбыток воздуха по RO2;;\r\n"));
-  EXPECT_TRUE(EndsWith(MixtureCsv(doc), "\r\nИзбыток воздуха по RO2;;\r\n"));
+  EXPECT_TRUE(EndsWith(FuelCsv(doc), "\r\nДоля тепла конденсации от Qрр;;%\r\n"));
+  EXPECT_TRUE(EndsWith(MixtureCsv(doc), "\r\nДоля тепла конденсации от Qрр;;%\r\n"));
 }
 
 TEST(CsvExportTest, MixtureListsItsComponentsBeforeItsOwnCells) {

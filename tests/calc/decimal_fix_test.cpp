@@ -96,8 +96,8 @@ TEST(DecimalFixTest, GridExitsRepairTheirRangeOnly) {
       {XLGrid11Exit, &FuelDocument::XLSheet11, 5, 0, 24},
       {XLGrid13Exit, &FuelDocument::XLSheet13, 1, 0, 0},
       {XLGrid15Exit, &FuelDocument::XLSheet15, 1, 2, 12},
-      {XLGrid21Exit, &FuelDocument::XLSheet19, 1, 2, 16},
-      {XLGrid22Exit, &FuelDocument::XLSheet20, 1, 2, 16},
+      {XLGrid21Exit, &FuelDocument::XLSheet19, 1, 2, 18},
+      {XLGrid22Exit, &FuelDocument::XLSheet20, 1, 2, 18},
       {XLGrid20Exit, &FuelDocument::XLSheet17, 1, 2, 3},
   };
   for (const Range& range : ranges) {

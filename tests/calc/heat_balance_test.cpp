@@ -80,9 +80,11 @@ TEST(HeatBalanceTest, WorkedExampleOfTheExampleCoal) {
     EXPECT_EQ(Values(doc.XLSheet19, {row::kRO2Max, row::kExcessAirO2, row::kExcessAirRO2}),
               With(sep, {"18.61", "1.2", ""}));
     // Bases: K_d = 100 / 90, K_daf = 100 / 70; Q_d and Q_daf from Q + 25·W = 22111.
-    EXPECT_EQ(Values(doc.XLSheet19, {39, 40, 41, 42, 43, 44}),
+    EXPECT_EQ(Values(doc.XLSheet19, {row::kDryFirst, row::kDryFirst + 1, row::kDryFirst + 2,
+                                     row::kDryFirst + 3, row::kDryFirst + 4, row::kDryFirst + 5}),
               With(sep, {"61.11", "4.44", "1.11", "2.22", "8.89", "22.22"}));
-    EXPECT_EQ(Values(doc.XLSheet19, {45, 46, 47, 48, 49}),
+    EXPECT_EQ(Values(doc.XLSheet19, {row::kDafFirst, row::kDafFirst + 1, row::kDafFirst + 2,
+                                     row::kDafFirst + 3, row::kDafFirst + 4}),
               With(sep, {"78.57", "5.71", "1.43", "2.86", "11.43"}));
     EXPECT_EQ(Values(doc.XLSheet19,
                      {row::kHigherHeatingValue, row::kDryHeatingValue, row::kDafHeatingValue}),
@@ -121,7 +123,8 @@ TEST(HeatBalanceTest, EveryCycleKeepsItCurrentAndLoadingKeepsTheInputs) {
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kQ4), "1.5");
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kHeatOutput), "37494");
   EXPECT_EQ(doc.XLSheet19.Text(1, row::kAvailableHeat), "36000");  // record row 12 of a gas
-  EXPECT_EQ(Values(doc.XLSheet19, {39, 44, row::kDafHeatingValue}), (Texts{"", "", ""}));
+  EXPECT_EQ(Values(doc.XLSheet19, {row::kDryFirst, row::kDryFirst + 5, row::kDafHeatingValue}),
+            (Texts{"", "", ""}));
 }
 
 TEST(HeatBalanceTest, NaturalGasPerCubicMetre) {
@@ -146,7 +149,8 @@ TEST(HeatBalanceTest, NaturalGasPerCubicMetre) {
   }
   EXPECT_EQ(doc.XLSheet19.Text(2, row::kFuelConsumption), "м3/с");
   EXPECT_EQ(doc.XLSheet19.Text(2, row::kFuelConsumptionHourly), "м3/ч");
-  EXPECT_EQ(Values(doc.XLSheet19, {39, 44, row::kDafHeatingValue}), (Texts{"", "", ""}));
+  EXPECT_EQ(Values(doc.XLSheet19, {row::kDryFirst, row::kDryFirst + 5, row::kDafHeatingValue}),
+            (Texts{"", "", ""}));
   EXPECT_FALSE(FuelHeatBalanceTexts(doc).basis.has_value());
 }
 
@@ -248,12 +252,14 @@ TEST(HeatBalanceTest, NonNumbersAndZeroDivisors) {
     wet.XLSheet3.SetText(1, r, text);
   }
   XLGrid1EditModeChanged(wet);
-  EXPECT_EQ(Values(wet.XLSheet19, {44, 45, row::kDryHeatingValue, row::kDafHeatingValue}),
+  EXPECT_EQ(Values(wet.XLSheet19, {row::kDryFirst + 5, row::kDafFirst, row::kDryHeatingValue,
+                                   row::kDafHeatingValue}),
             (Texts{"100", "-", "6250", "-"}));
   wet.XLSheet3.SetText(1, 1, "100");
   wet.XLSheet3.SetText(1, 2, "0");
   XLGrid1EditModeChanged(wet);
-  EXPECT_EQ(Values(wet.XLSheet19, {39, 44, row::kHigherHeatingValue}), (Texts{"-", "-", "3510"}));
+  EXPECT_EQ(Values(wet.XLSheet19, {row::kDryFirst, row::kDryFirst + 5, row::kHigherHeatingValue}),
+            (Texts{"-", "-", "3510"}));
 }
 
 // Each input at and beyond the bounds of its range, from the worked example: one outside

@@ -125,8 +125,9 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
   ASSERT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Состав топлива 8 | Характеристики 6, Объемы при α = 1 4 | Расчетные параметры 14",
-                "Исходные данные 14 | Тепловой баланс котла 11, Теоретическая температура горения "
-                "4 | Анализ дымовых газов 2, Состав на сухую и горючую массу 8"}));
+                "Исходные данные 15, Конденсация водяных паров 1 | Тепловой баланс котла 11, "
+                "Теоретическая температура горения 4, Условное топливо 5 | Анализ дымовых газов "
+                "2, Выбросы CO2 и SO2 8, Состав на сухую и горючую массу 8"}));
   ExpectRowsShowTheirCells(
       report.bands, {&doc.XLSheet3, &doc.XLSheet4, &doc.XLSheet2, &doc.XLSheet15, &doc.XLSheet19},
       {"Исходные данные", "Состав на сухую и горючую массу"});
@@ -220,8 +221,9 @@ TEST(ReportBlocksTest, GasIsPerCubicMetreWithoutBasesOrNorms) {
   ASSERT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Состав топлива 13 | Характеристики 2, Объемы при α = 1 4 | Расчетные параметры 14",
-                "Исходные данные 12 | Тепловой баланс котла 8, Теоретическая температура горения "
-                "4 | Анализ дымовых газов 1"}));
+                "Исходные данные 13, Конденсация водяных паров 1 | Тепловой баланс котла 8, "
+                "Теоретическая температура горения 4, Условное топливо 3 | Анализ дымовых газов "
+                "1, Выбросы CO2 и SO2 6"}));
   ExpectRowsShowTheirCells(report.bands,
                            {&doc.XLSheet1_2, &doc.XLSheet2, &doc.XLSheet15, &doc.XLSheet19},
                            {"Исходные данные"});
@@ -261,9 +263,11 @@ TEST(ReportBlocksTest, MixtureListsTheComponentsThatTakePart) {
   ASSERT_EQ(Layout(report.bands),
             (std::vector<std::string>{
                 "Результаты расчета смеси 1, Объемы при α = 1 4 | Расчетные параметры 14 | " +
-                    inputs_title + " 15",
+                    inputs_title + " 16",
                 Text(doc.XLSheet20, 0, hb::kBalanceHeading) + " 11 | " +
-                    Text(doc.XLSheet20, 0, hb::kFurnaceHeading) + " 4, Анализ дымовых газов 2"}));
+                    Text(doc.XLSheet20, 0, hb::kFurnaceHeading) +
+                    " 4, Анализ дымовых газов 2 | Выбросы CO2 и SO2 8, Условное топливо 5, "
+                    "Конденсация водяных паров 1"}));
   ExpectRowsShowTheirCells(report.bands, {&doc.XLSheet14, &doc.XLSheet17, &doc.XLSheet20},
                            {inputs_title});
   const ReportBlock* inputs = FindBlock(report.bands, inputs_title);

@@ -62,15 +62,16 @@ TEST(CalculatorTest, GoldenRunsOfTheExamples) {
   const std::vector<std::string> every_input = {
       "--exit-gas-temperature", "150", "--exit-excess-air", "1,4", "--cold-air-temperature", "20",
       "--q3", "0,1", "--q4", "2", "--q5", "0.6", "--slag-temperature", "1300", "--fuel-heat", "10",
-      "--external-air-heat", "20", "--heat-output", "50000", "--furnace-excess-air", "1,15",
-      "--furnace-leakage", "0,07", "--hot-air-temperature", "250", "--o2", "4", "--ro2", "15"};
+      "--external-air-heat", "20", "--heat-output", "50", "--heat-output-unit", "MW",
+      "--furnace-excess-air", "1,15", "--furnace-leakage", "0,07", "--hot-air-temperature", "250",
+      "--o2", "4", "--ro2", "15", "--so2-ash-binding", "0,1", "--condensing-temperature", "35"};
   const auto with = [](std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
   };
   const std::vector<std::vector<std::string>> runs = {
       with(worked, {coal}),
-      with(worked, {"--format", "json", coal}),
+      with(worked, {"--format", "json", "--condensing-temperature", "30", coal}),
       with(every_input, {"--format", "csv", "--decimal-separator", ",", "--excess-air", "1,2",
                          "--given-kind", "gas", "--given", "11642,29", "--carryover", "0,9", coal}),
       {"--o2", "25", gas},

@@ -18,10 +18,12 @@
 #include "calc/design.h"
 #include "calc/fuel_io.h"
 #include "calc/heat_balance_cells.h"
+#include "calc/report_blocks.h"
 #include "test_support.h"
 #include "ui/ash_products_page.h"
 #include "ui/design_parameters_page.h"
 #include "ui/heat_balance_page.h"
+#include "ui/heat_balance_picture.h"
 #include "ui/main_properties_page.h"
 #include "ui/tform2.h"
 
@@ -53,6 +55,7 @@ class EditingTest : public QObject {
   void OnlyInputCellsTakeTypingAndEnterAndTabMoveBetweenThem();
   void OneEditTellsEachSheetOnce();
   void InputsThatAreNotSavedSetNoStarAndASaveShowsTheFile();
+  void CondensingTemperatureFillsItsBlockAndTheReport();
   void TypeSwitchRecomputesEverythingAsOneStep();
   void UndoAndRedoRestoreAndRecompute();
   void CopyAndPasteRangesThroughTheClipboard();
@@ -335,6 +338,36 @@ void EditingTest::InputsThatAreNotSavedSetNoStarAndASaveShowsTheFile() {
   QCOMPARE(form.StatusText(), QStringLiteral("Влажность 10,12345 → 10,123"));
   QVERIFY(!form.HasUnsavedEdits());
   QVERIFY(!form.windowTitle().endsWith('*'));
+}
+
+// tк typed on the tab fills the condensation block as the calculation alone does, and the
+// report shows the block with the texts of the tab.
+void EditingTest::CondensingTemperatureFillsItsBlockAndTheReport() {
+  namespace row = calc::heat_balance_row;
+  Open(QLocale(QLocale::Russian, QLocale::Russia));
+  w_->form->PageControl1->setCurrentWidget(w_->form->TabSheet8);
+  ui::TXLGrid& grid = *w_->form->TabSheet8->XLGrid21;
+  QCOMPARE(Document().XLSheet19.Text(1, row::kCondensedWater), std::string());
+  QVERIFY(test::TypeIntoCell(grid, 1, row::kCondensingTemperature, QStringLiteral("30")));
+  const auto reference =
+      Reference(',', [](Doc& d) { d.XLSheet19.SetText(1, row::kCondensingTemperature, "30"); });
+  QCOMPARE(test::FirstDifference(Document(), *reference, {&Doc::XLSheet19}), QString());
+  const std::string water = Document().XLSheet19.Text(1, row::kCondensedWater);
+  QVERIFY(!water.empty() && water != "-");
+  // The picture beside the grid reads the same sheet: the latent heat is its last band.
+  const std::vector<calc::BalanceBand> bands = w_->form->TabSheet8->Picture->Bands();
+  QVERIFY(!bands.empty() && bands.back().recovered);
+  const calc::FuelReport report = calc::MakeFuelReport(Document(), false);
+  bool shown = false;
+  for (const calc::ReportBand& band : report.bands) {
+    for (const calc::ReportColumn& column : band) {
+      for (const calc::ReportBlock& block : column) {
+        if (block.title != "Конденсация водяных паров") continue;
+        for (const calc::ReportRow& r : block.rows) shown = shown || r.value == water;
+      }
+    }
+  }
+  QVERIFY(shown);
 }
 
 // Coal typed as a gas: the record's values are taken as the gas's at once, every result
