@@ -69,9 +69,13 @@ void Application::Start() {
   Form1->move(0, 0);
   RestorePlace(*Form1, settings, kMainWindow, true);
   // The frames come from the window manager after the windows are shown: each is moved
-  // onto the screen then, and the list follows the main window unless it has a place.
+  // onto the screen then, and the list and a fuel window opened at start follow the main
+  // window unless they have a place of their own.
   const auto place_list = [this] {
     if (Form3 != nullptr && !list_placed_) Form3->PlaceBelow(*Form1);
+    if (Form3 != nullptr && Form2 != nullptr && DocumentOpen && !document_placed_) {
+      Form2->PlaceBelow(*Form1, *Form3);
+    }
   };
   new ui::FrameOnScreen(*Form1, place_list);
   Form1->show();
@@ -236,7 +240,7 @@ void Application::ReportFolderProblem() {
 
 void Application::RestoreDocumentPlace() {
   const AppSettings settings(settings_file_);
-  RestorePlace(*Form2, settings, kDocument, false);
+  document_placed_ = RestorePlace(*Form2, settings, kDocument, false);
   const int tab = settings.Tab(kDocument);
   if (tab >= 0) Form2->ShowTab(tab);
   Form2->RestoreDividers(settings.Dividers(kDocument));

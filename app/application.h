@@ -120,7 +120,8 @@ class Application : public QObject {
   void SaveDocumentPlace();
 
   QString settings_file_;
-  bool list_placed_ = false;  // the list window stands where the last run left it
+  bool list_placed_ = false;      // the list window stands where the last run left it
+  bool document_placed_ = false;  // so does the fuel window
 
   std::unique_ptr<TForm1> form1_;
   std::filesystem::path last_open_folder_;
