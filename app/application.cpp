@@ -218,7 +218,11 @@ bool Application::CanRedo() const { return DocumentOpen && Form2 != nullptr && F
 
 void Application::OpenHelp() {
   const QString page = library::ToQString(HelpPage());
-  if (QDesktopServices::openUrl(QUrl::fromLocalFile(page))) return;
+  QUrl url = QUrl::fromLocalFile(page);
+  if (DocumentOpen && Form2 != nullptr && Form2->isActiveWindow()) {
+    url.setFragment(Form2->HelpSection());
+  }
+  if (QDesktopServices::openUrl(url)) return;
   dialogs_.Message(Form1,
                    QStringLiteral("Не удалось открыть страницу помощи %1.\nВ системе не найдена "
                                   "программа для просмотра веб-страниц (браузер).")

@@ -79,7 +79,8 @@ class Application : public QObject {
   void Redo();
   bool CanUndo() const;
   bool CanRedo() const;
-  // "Помощь": opens the help page in the browser; says so when that cannot be done.
+  // "Помощь": opens the help page in the browser, at the section of the fuel window's tab
+  // in front when that window is active; says so when that cannot be done.
   void OpenHelp();
   // "Обновить список": reads the listed folder again, keeping the selected fuel.
   void RereadFolder();

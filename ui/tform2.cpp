@@ -295,6 +295,15 @@ void TForm2::ShowTab(int visible_index) {
   }
 }
 
+QString TForm2::HelpSection() const {
+  const QWidget* page = PageControl1->currentWidget();
+  if (page == TabSheet3 || page == TabSheet5) return QStringLiteral("tab-ash");
+  if (page == TabSheet6) return QStringLiteral("tab-design");
+  if (page == TabSheet8) return QStringLiteral("tab-balance");
+  if (page == TabSheet7) return QStringLiteral("tab-mixture");
+  return QStringLiteral("tab-main");
+}
+
 void TForm2::ConnectHandlers() {
   // The field's own undo (Ctrl+Z while typing in it) changes the name too.
   connect(ComboBox1, &QLineEdit::textChanged, this, &TForm2::NameEdited);

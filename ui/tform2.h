@@ -97,6 +97,9 @@ class TForm2 : public QWidget {
   // bringing one to the front; an index out of range is ignored.
   int CurrentTab() const;
   void ShowTab(int visible_index);
+  // The id of the help page's section on the tab in front ("tab-main", "tab-ash",
+  // "tab-design", "tab-balance", "tab-mixture").
+  QString HelpSection() const;
   // Where the user put the dividers of the pages, to be given back by RestoreDividers().
   QByteArray Dividers() const;
   void RestoreDividers(const QByteArray& state);

@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -74,6 +76,7 @@ class AppTest : public QObject {
   void cleanup();
   void StartUpCreatesTheLibraryAndPlacesTheWindows();
   void HelpOpensThePageOrSaysWhyNot();
+  void F1OpensTheSectionOfTheActiveFuelWindowsTab();
   void EnabledRulesFollowTheDocument();
   void ListShowsTheFolderInFileOrderAndFollowsIt();
   void FiltersAgreeInBothPlacesAndHideFuels();
@@ -239,6 +242,35 @@ void AppTest::HelpOpensThePageOrSaysWhyNot() {
       dialogs_.messages[0].text.startsWith(QStringLiteral("Не удалось открыть страницу помощи ") +
                                            library::ToQString(program_ / "Help" / "Help.htm")));
   QCOMPARE(urls_.urls.size(), 1);
+}
+
+void AppTest::F1OpensTheSectionOfTheActiveFuelWindowsTab() {
+  StartWithCoalOpen();
+  ui::TForm2& doc = *app_->Form2;
+  const QUrl page = QUrl::fromLocalFile(library::ToQString(program_ / "Help" / "Help.htm"));
+  const auto section = [&page](const QString& id) {
+    QUrl url = page;
+    url.setFragment(id);
+    return url;
+  };
+  Activate(doc);
+  doc.ShowTab(3);  // "Тепловой баланс"
+  QTest::keyClick(&doc, Qt::Key_F1);
+  doc.ShowTab(4);  // "Смесь топлива"
+  QTest::keyClick(&doc, Qt::Key_F1);
+  // The main window active: the page's top, whatever tab the fuel window shows.
+  Activate(*app_->Form1);
+  QTest::keyClick(app_->Form1, Qt::Key_F1);
+  QCOMPARE(urls_.urls, (QList<QUrl>{section(QStringLiteral("tab-balance")),
+                                    section(QStringLiteral("tab-mixture")), page}));
+  // Each section the fuel window names is on the page the program ships.
+  std::ifstream in(std::string(PYRANA_SOURCE_DIR) + "/Help/Help.htm", std::ios::binary);
+  const std::string shipped((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (int tab = 0; tab < 5; ++tab) {
+    doc.ShowTab(tab);
+    const std::string id = doc.HelpSection().toStdString();
+    QVERIFY2(shipped.find("id=\"" + id + "\"") != std::string::npos, id.c_str());
+  }
 }
 
 void AppTest::EnabledRulesFollowTheDocument() {
