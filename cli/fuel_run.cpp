@@ -73,14 +73,24 @@ bool LoadFuel(calc::FuelDocument& doc, const std::string& path, Diagnostics& dia
   return true;
 }
 
-// Types the design options into their cells; the carry-over sits at (1, 4) in the
-// single fuel's sheet and at (4, 2) in the mixture's.
+// A design option as its cell keeps it once committed: a number with the other decimal
+// separator or digit-group spaces repaired, any other text as it is.
+std::string CommittedText(const std::string& text, char decimal_separator) {
+  return calc::RepairNumberText(text, decimal_separator).value_or(text);
+}
+
+// Types the design options into their cells, each repaired as a committed cell is; the
+// carry-over sits at (1, 4) in the single fuel's sheet and at (4, 2) in the mixture's.
 void TypeDesignInputs(const Options& options, sheets::Sheet& design, int carryover_col,
                       int carryover_row) {
-  if (options.excess_air) design.SetText(1, 2, *options.excess_air);
+  const auto type = [&design](int col, int row, const std::string& text) {
+    design.SetText(col, row, text);
+    calc::FixDecimalSeparator(design, col, row);
+  };
+  if (options.excess_air) type(1, 2, *options.excess_air);
   if (options.given_kind) design.SetInteger(0, 3, *options.given_kind);
-  if (options.given) design.SetText(1, 3, *options.given);
-  if (options.carryover) design.SetText(carryover_col, carryover_row, *options.carryover);
+  if (options.given) type(1, 3, *options.given);
+  if (options.carryover) type(carryover_col, carryover_row, *options.carryover);
 }
 
 // Types the heat-balance options into column 1 of XLSheet19 or XLSheet20.
@@ -171,7 +181,7 @@ ResultChecks CheckNumberOptions(const Options& options, Diagnostics& diagnostics
   const char sep = options.decimal_separator;
   const auto not_a_number = [&](const std::optional<std::string>& text, const char* name,
                                 const char* instead) {
-    if (!text || IsCellNumber(*text, sep)) return false;
+    if (!text || IsCellNumber(CommittedText(*text, sep), sep)) return false;
     diagnostics.Warning(std::string(name) + " '" + *text + "' is not a number; " + instead);
     return true;
   };
@@ -200,7 +210,7 @@ ResultChecks CheckNumberOptions(const Options& options, Diagnostics& diagnostics
   }
   // A given value of 0 or less skips the state: the design sheet itself tells.
   calc::FuelDocument doc(sep);
-  doc.XLSheet15.SetText(1, 3, *options.given);
+  doc.XLSheet15.SetText(1, 3, CommittedText(*options.given, sep));
   if (calc::StateGivenValue(doc.XLSheet15, calc::kFuelStateCells)) return checks;
   diagnostics.Warning("--given '" + *options.given + "' is not positive; the design has no state");
   checks.design = false;

@@ -48,6 +48,10 @@ expect 0 "" yes --format json "$coal"
 expect 0 "" yes "$examples"
 expect 3 "pyrana-calc: mixture: the shares make 90 %, not 100 %; no results" yes --mix "$coal=60" "$gas=30"
 expect 3 "pyrana-calc: --given 'abc' is not a number; the design has no state" yes --given abc "$coal"
+# The design options take the other decimal separator as their cells do; a text stays refused.
+expect 0 "" yes --format json --excess-air 1,3 --carryover 0,9 --given 1250,5 "$coal"
+grep -q '"excess_air": "1.3"' "$work/out" || { failed=$((failed + 1)); echo "FAILED: --excess-air 1,3 not read as 1.3"; }
+expect 3 "pyrana-calc: --excess-air 'abc' is not a number; 1 is used" yes --excess-air abc "$coal"
 expect 3 "pyrana-calc: $coal: --q5 '-50' is out of range: от 0 до менее 100 %" yes --q5 -50 "$coal"
 expect 3 "pyrana-calc: mixture: the share of $coal '-900' is out of range: от 0 до 100 %" yes --mix "$coal=-900" "$gas=1000"
 expect 3 "pyrana-calc: $negative: record row 0 (Влажность) '-5' is out of range" yes "$negative"
