@@ -17,6 +17,7 @@
 #include "calc/mixture.h"
 #include "cli/fuel_run.h"
 #include "cli/report.h"
+#include "cli/terminal_text.h"
 #include "library/fuel_folder.h"
 
 namespace cli {
@@ -114,6 +115,7 @@ struct FuelJob {
         break;
       case Format::kText:
         result.row = BatchRow(doc);
+        for (std::string& text : result.row) text = TerminalText(text);
         break;
     }
     return result;

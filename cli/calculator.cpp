@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "cli/report.h"
 #include "cli/status.h"
+#include "cli/terminal_text.h"
 
 namespace cli {
 
@@ -69,11 +70,12 @@ int RunCalculator(const std::vector<std::string>& args, std::ostream& out, std::
   try {
     options = ParseOptions(args);
   } catch (const UsageError& e) {
-    std::string line = std::string("pyrana-calc: ") + e.what();
-    for (char& c : line) {
+    // The parser's message may span lines; a value in it is written out.
+    std::string what = e.what();
+    for (char& c : what) {
       if (c == '\n' || c == '\r') c = ' ';
     }
-    err << line << '\n';
+    err << "pyrana-calc: " << TerminalText(what) << '\n';
     return kExitUsage;
   }
   if (options.help) {

@@ -9,6 +9,7 @@
 
 #include "calc/design_cells.h"
 #include "calc/enthalpy.h"
+#include "cli/terminal_text.h"
 
 namespace cli {
 
@@ -67,14 +68,14 @@ std::string SheetText(const sheets::Sheet& sheet, int row_count) {
     for (int col = 0; col < sheet.ColCount(); ++col) {
       if (spans_columns(col, row)) continue;
       auto& width = widths[static_cast<std::size_t>(col)];
-      width = std::max(width, DisplayWidth(sheet.DisplayText(col, row)));
+      width = std::max(width, DisplayWidth(TerminalText(sheet.DisplayText(col, row))));
     }
   }
   std::string out;
   for (int row = 0; row < row_count; ++row) {
     std::string line;
     for (int col = 0; col < sheet.ColCount(); ++col) {
-      const std::string text = sheet.DisplayText(col, row);
+      const std::string text = TerminalText(sheet.DisplayText(col, row));
       line += text;
       if (spans_columns(col, row)) break;
       if (col + 1 < sheet.ColCount()) {
@@ -176,8 +177,8 @@ std::string MixtureText(const calc::FuelDocument& doc) {
   const int count = std::stoi(doc.Edit1);
   for (int slot = 0; slot < count; ++slot) {
     const auto& s = doc.Slots[static_cast<std::size_t>(slot)];
-    out += " " + std::to_string(slot + 1) + ". " + s.name + " (" + s.type_name + "): " + s.share +
-           " %\n";
+    out += " " + std::to_string(slot + 1) + ". " + TerminalText(s.name) + " (" + s.type_name +
+           "): " + TerminalText(s.share) + " %\n";
   }
   out += "Процентов смеси составлено: " + doc.Edit3 + "\n\n";
   out += SheetText(doc.XLSheet14) + "\n";
@@ -211,7 +212,7 @@ Json SingleFuelJson(const calc::FuelDocument& doc) {
 }
 
 std::string SingleFuelText(const calc::FuelDocument& doc) {
-  std::string out = "Месторождение, тип: " + doc.ComboBox1 + "\n";
+  std::string out = "Месторождение, тип: " + TerminalText(doc.ComboBox1) + "\n";
   out += "Тип топлива: " + std::to_string(doc.ComboBox3) + "\n\n";
   if (doc.GasSheetsShown) {
     out += SheetText(doc.XLSheet1_2) + "\n";

@@ -1,15 +1,13 @@
 // Errors and warnings of a calculator run.
 #include "cli/status.h"
 
+#include "cli/terminal_text.h"
+
 namespace cli {
 
 void Diagnostics::Line(const std::string& text) {
-  std::string line = "pyrana-calc: " + text;
-  // One line each, whatever a path or a reason holds.
-  for (char& c : line) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  err_ << line << '\n';
+  // One line each, whatever a path, a value or a reason holds.
+  err_ << "pyrana-calc: " << TerminalText(text) << '\n';
 }
 
 void Diagnostics::Error(const std::string& where, const std::string& reason) {

@@ -59,6 +59,14 @@ expect 3 "pyrana-calc: $negative: record row 0 (Влажность) '-5' is out 
 expect 3 "pyrana-calc: /etc/passwd: incomplete fuel file: no name line" yes /etc/passwd
 expect 3 "pyrana-calc: $calc: incomplete fuel file" yes "$calc"
 expect 1 "pyrana-calc: $work/missing.fll: No such file or directory" yes --format json "$coal" "$work/missing.fll" "$gas"
+# An ESC in a file name and in the fuel's name reaches the terminal written out, never raw.
+escaped="$work/a$(printf '\033')[31mb.fll"
+printf 'x\033[31m\r\n1 ' > "$escaped"
+expect 3 "pyrana-calc: $work/a\\x1b[31mb.fll: incomplete fuel file" yes "$escaped"
+if grep -q "$(printf '\033')" "$work/err" "$work/out"; then
+  failed=$((failed + 1))
+  echo "FAILED: a raw ESC reached the terminal"
+fi
 expect 2 "pyrana-calc: a mixture takes 2 to 5 components" no --mix "$coal=20" "$coal=20" "$coal=20" "$coal=20" "$gas=10" "$gas=10"
 
 # What the operating system refuses an ordinary user: an unreadable file, a file in a
