@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 #include <system_error>
 
 #include "app/application.h"
@@ -193,15 +194,15 @@ void TForm1::ConnectCommands() {
   Connect(Open1, &TForm1::Open1Click);
   Connect(Save1, &TForm1::Save1Click);
   Connect(SaveAs1, &TForm1::SaveAs1Click);
-  const std::pair<QAction*, void (Application::*)()> app_commands[] = {
-      {Undo1, &Application::Undo},
-      {Redo1, &Application::Redo},
-      {Refresh1, &Application::RereadFolder},
+  Application& app = app_;
+  const std::pair<QAction*, std::function<void()>> app_commands[] = {
+      {Undo1, [&app] { app.Undo(); }},
+      {Redo1, [&app] { app.Redo(); }},
+      {Refresh1, [&app] { app.RereadFolder(); }},
   };
   for (const auto& [action, command] : app_commands) {
-    connect(action, &QAction::triggered, this, [this, command = command] {
-      ui::RunGuarded(app_.Dialogs(), this, [this, command] { (app_.*command)(); });
-    });
+    connect(action, &QAction::triggered, this,
+            [this, command = command] { ui::RunGuarded(app_.Dialogs(), this, command); });
   }
   Connect(Close1, &TForm1::Close1Click);
   Connect(Exit1, &TForm1::Exit1Click);
