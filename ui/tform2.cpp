@@ -652,7 +652,7 @@ bool TForm2::MayDiscardEdits() {
   if (!modified_) return true;
   const QMessageBox::StandardButton answer = dialogs_.Message(
       this,
-      QStringLiteral("Сохранить изменения топлива \"%1\" ?")
+      QStringLiteral("Сохранить изменения топлива \"%1\"?")
           .arg(QString::fromStdString(doc_.ComboBox1)),
       QStringLiteral("Внимание !"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
       QMessageBox::Warning);

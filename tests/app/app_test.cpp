@@ -484,7 +484,7 @@ void AppTest::UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced() {
   dialogs_.answers = {QMessageBox::Cancel};
   QTest::keyClick(&lines, Qt::Key_Return);
   QCOMPARE(dialogs_.messages.size(), 1);
-  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Сохранить изменения топлива \"Уголь!\" ?"));
+  QCOMPARE(dialogs_.messages[0].text, QStringLiteral("Сохранить изменения топлива \"Уголь!\"?"));
   QCOMPARE(name(), QStringLiteral("Уголь!"));
   QCOMPARE(list.SelectedRow(), 0);
   // A click asks too; No loads the chosen fuel, and the focus stays in the list.
