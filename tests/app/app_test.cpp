@@ -124,6 +124,12 @@ class AppTest : public QObject {
   // list when the two displays of a state disagree.
   QList<bool> FilterDisplays();
 
+  void WriteCoalGasAndOil() {
+    test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
+    test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94});
+    test::WriteFuel(Fuel("c.fll"), "Мазут", 5, {3});
+  }
+
   void WriteThreeFuels() {
     test::WriteFuel(Fuel("1.fll"), "Мазут", 5);
     test::WriteFuel(Fuel("2.fll"), "Уголь", 1);
@@ -454,9 +460,7 @@ void AppTest::ChoosingALineOpensTheFuelAndNewClearsTheChoice() {
 }
 
 void AppTest::UnsavedEditsAreAskedAboutBeforeTheDocumentIsReplaced() {
-  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
-  test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94});
-  test::WriteFuel(Fuel("c.fll"), "Мазут", 5, {3});
+  WriteCoalGasAndOil();
   Start();
   library::TForm3& list = *app_->Form3;
   QListWidget& lines = *list.ListBox1;
@@ -901,9 +905,7 @@ void AppTest::TheDocumentWindowCarriesTheMenus() {
 }
 
 void AppTest::TheListKeepsTheFocusAndTheOpenFuel() {
-  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
-  test::WriteFuel(Fuel("b.fll"), "Газ", 6, {94});
-  test::WriteFuel(Fuel("c.fll"), "Мазут", 5, {3});
+  WriteCoalGasAndOil();
   Start();
   library::TForm3& list = *app_->Form3;
   QListWidget& lines = *list.ListBox1;
