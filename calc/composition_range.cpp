@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "calc/text.h"
 #include "fuel/fuel_file.h"
 #include "sheets/cell.h"
 
@@ -23,11 +24,6 @@ constexpr char kMoistureAshRange[] = "W + A менее 100 %";
 
 // The input sheet row of a content is its record row + 1 on every composition sheet.
 int SheetRow(int record_row) { return record_row + 1; }
-
-std::string Trimmed(std::string text) {
-  text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
-  return text;
-}
 
 bool IsGas(const FuelDocument& doc) { return doc.ComboBox3 >= kGasType; }
 
@@ -70,7 +66,7 @@ std::vector<OutOfRangeContent> CompositionOutOfRange(const FuelDocument& doc) {
     }
     if (range) {
       refused.push_back(
-          {r, Trimmed(shown.Text(0, SheetRow(r))), doc.XLSheet10.Text(kValueCol, r), range});
+          {r, SpacesTrimmed(shown.Text(0, SheetRow(r))), doc.XLSheet10.Text(kValueCol, r), range});
     }
   }
   return refused;

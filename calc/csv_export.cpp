@@ -6,18 +6,13 @@
 
 #include "calc/heat_balance.h"
 #include "calc/mixture.h"
+#include "calc/text.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
 
 namespace calc {
 
 namespace {
-
-std::string Trimmed(std::string text) {
-  text.erase(0, text.find_first_not_of(' '));
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
-}
 
 // The kinds of the given parameter as the hint of its cell lists them.
 constexpr const char* kGivenKinds[] = {"температура", "энтальпия воздуха",
@@ -32,7 +27,7 @@ std::string GivenLabel(const sheets::Sheet& design, const DesignCell& cell) {
   } catch (const sheets::Error&) {
     // Not a kind: the cell's own text names the row.
   }
-  if (kind < 0 || kind > 2) return Trimmed(design.Text(cell.col - 1, cell.row));
+  if (kind < 0 || kind > 2) return SpacesTrimmed(design.Text(cell.col - 1, cell.row));
   return std::string("Задающий параметр: ") + kGivenKinds[kind];
 }
 
@@ -41,10 +36,10 @@ std::string CompositionCsv(const FuelDocument& doc, char sep) {
   const sheets::Sheet& sheet =
       doc.GasSheetsShown ? doc.XLSheet1_2 : (doc.RadioButton1 ? doc.XLSheet1_1 : doc.XLSheet3);
   const int total_row = doc.GasSheetsShown ? 13 : 8;
-  std::string out = CsvRow({CsvText(Trimmed(sheet.Text(0, 0)))}, sep);
+  std::string out = CsvRow({CsvText(SpacesTrimmed(sheet.Text(0, 0)))}, sep);
   for (int row = 1; row <= total_row; ++row) {
     out += CsvRow(
-        {CsvText(Trimmed(sheet.Text(0, row))),
+        {CsvText(SpacesTrimmed(sheet.Text(0, row))),
          CsvValue(sheet.Text(1, row), sheet.DecimalSeparator()), CsvText(sheet.Text(2, row))},
         sep);
   }
@@ -96,7 +91,7 @@ std::string EnthalpyDesignCsv(const sheets::Sheet& titles, const sheets::Sheet& 
   const char point = table.DecimalSeparator();
   const char sep = CsvSeparator(point);
   std::vector<std::string> header;
-  for (int row = 0; row < 4; ++row) header.push_back(CsvText(Trimmed(titles.Text(0, row))));
+  for (int row = 0; row < 4; ++row) header.push_back(CsvText(SpacesTrimmed(titles.Text(0, row))));
   std::string out = CsvRow(header, sep);
   for (int col = 0; col < table.ColCount(); ++col) {
     std::vector<std::string> line;
@@ -108,7 +103,7 @@ std::string EnthalpyDesignCsv(const sheets::Sheet& titles, const sheets::Sheet& 
   for (const DesignCell& cell : cells) {
     const std::string label = std::string_view(cell.key) == "given"
                                   ? GivenLabel(design, cell)
-                                  : Trimmed(design.Text(cell.col - 1, cell.row));
+                                  : SpacesTrimmed(design.Text(cell.col - 1, cell.row));
     const std::string unit =
         cell.col + 1 < design.ColCount() ? design.Text(cell.col + 1, cell.row) : "";
     out += CsvRow({CsvText(label), CsvValue(design.Text(cell.col, cell.row), point), CsvText(unit)},
@@ -122,7 +117,7 @@ std::string HeatBalanceCsv(const sheets::Sheet& sheet, int row_count) {
   const char sep = CsvSeparator(point);
   std::string out;
   for (int row = 0; row < std::min(row_count, sheet.RowCount()); ++row) {
-    const std::string label = CsvText(Trimmed(sheet.Text(0, row)));
+    const std::string label = CsvText(SpacesTrimmed(sheet.Text(0, row)));
     const sheets::MergedArea* heading = sheet.AreaAt(0, row);
     if (heading != nullptr && heading->col_count > 1) {
       out += CsvRow({label}, sep);

@@ -10,6 +10,7 @@
 #include "calc/heat_balance.h"
 #include "calc/heating_value.h"
 #include "calc/layout.h"
+#include "calc/text.h"
 #include "fuel/fuel_file.h"
 #include "sheets/numbers.h"
 
@@ -72,8 +73,6 @@ constexpr std::array<Link, 14> kGas = {{{1, 0},
                                         {12, 11},
                                         {15, 12},
                                         {16, 13}}};
-
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 void Collect(const sheets::Sheet& input, std::span<const Link> links, sheets::Sheet& record,
              InputNotices& notices) {

@@ -9,6 +9,7 @@
 #include "calc/enthalpy.h"
 #include "calc/layout.h"
 #include "calc/lookup.h"
+#include "calc/text.h"
 #include "fuel/fuel_file.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
@@ -44,8 +45,6 @@ void GivenParameterSection(FuelDocument& doc, float alpha) {
 
 // The carry-over a cell that is no number gives (ReadCarryoverCell).
 constexpr float kCarryoverFallback = 0.95f;
-
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // Whether a typed input is read as itself: blank (the default), or a number a single holds.
 bool ReadsAsItself(const sheets::Sheet& sheet, int col, int row) {

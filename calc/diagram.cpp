@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/text.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -16,13 +17,6 @@ std::optional<double> ReadNumber(const sheets::Sheet& sheet, int col, int row) {
   const auto value = sheets::ParseFloat(sheet.Text(col, row), sheet.DecimalSeparator());
   if (!value || !std::isfinite(static_cast<double>(*value))) return std::nullopt;
   return static_cast<double>(*value);
-}
-
-std::string Trimmed(std::string text) {
-  text.erase(0, text.find_first_not_of(' '));
-  const auto last = text.find_last_not_of(' ');
-  text.erase(last == std::string::npos ? 0 : last + 1);
-  return text;
 }
 
 // The excess air of (1, 2); nullopt when it is no number or too large for a single.
@@ -69,14 +63,14 @@ std::optional<DiagramPoint> DiagramState(const sheets::Sheet& design, const Stat
 std::string EnthalpyUnit(const sheets::Sheet& titles) {
   const std::string title = titles.Text(0, DisplayedTable::kAirRow);
   const auto comma = title.rfind(',');
-  return comma == std::string::npos ? std::string() : Trimmed(title.substr(comma + 1));
+  return comma == std::string::npos ? std::string() : SpacesTrimmed(title.substr(comma + 1));
 }
 
 Diagram MakeDiagram(const sheets::Sheet& table, const sheets::Sheet& titles,
                     const sheets::Sheet& design, const StateCells& cells) {
   const auto alpha = ReadExcessAirCell(design);
   Diagram diagram = DiagramLines(table, alpha.value_or(1));
-  diagram.excess_air_text = alpha ? Trimmed(design.Text(1, 2)) : "1";
+  diagram.excess_air_text = alpha ? SpacesTrimmed(design.Text(1, 2)) : "1";
   diagram.state = DiagramState(design, cells);
   diagram.unit = EnthalpyUnit(titles);
   return diagram;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/cycle.h"
+#include "calc/text.h"
 #include "fuel/atomic_file.h"
 #include "sheets/numbers.h"
 
@@ -102,11 +103,7 @@ std::vector<RoundedValue> RoundRecordAsSaved(FuelDocument& doc) {
     const std::string before = record.Text(2, row);
     record.SetSingle(2, row, saved[i]);
     if (saved[i] == values[i]) continue;
-    std::string label = record.Text(1, row);
-    const auto first = label.find_first_not_of(' ');
-    label = first == std::string::npos ? std::string() : label.substr(first);
-    label.erase(label.find_last_not_of(' ') + 1);
-    changes.push_back({row, std::move(label), before, record.Text(2, row)});
+    changes.push_back({row, SpacesTrimmed(record.Text(1, row)), before, record.Text(2, row)});
   }
   ScatterAllData(doc);
   RecalcFuel(doc);
