@@ -58,6 +58,15 @@ Texts With(char sep, Texts texts) {
   return texts;
 }
 
+// The example coal, opened and computed; `hb` is its heat-balance sheet.
+class ExampleCoalTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Open(doc, "Каменный уголь.fll"); }
+
+  FuelDocument doc;
+  sheets::Sheet& hb = doc.XLSheet19;
+};
+
 TEST(HeatBalanceTest, WorkedExampleOfTheExampleCoal) {
   for (const char sep : {'.', ','}) {
     FuelDocument doc(sep);
@@ -104,9 +113,7 @@ TEST(HeatBalanceTest, WorkedExampleOfTheExampleCoal) {
   }
 }
 
-TEST(HeatBalanceTest, EveryCycleKeepsItCurrentAndLoadingKeepsTheInputs) {
-  FuelDocument doc;
-  Open(doc, "Каменный уголь.fll");
+TEST_F(ExampleCoalTest, EveryCycleKeepsItCurrentAndLoadingKeepsTheInputs) {
   Type(doc.XLSheet19, kWorkedInputs);
   doc.XLSheet15.SetText(1, 4, "0.5");  // carry-over on the design tab
   XLGrid15EditModeChanged(doc);
@@ -154,10 +161,7 @@ TEST(HeatBalanceTest, NaturalGasPerCubicMetre) {
   EXPECT_FALSE(FuelHeatBalanceTexts(doc).basis.has_value());
 }
 
-TEST(HeatBalanceTest, TemperaturesBelowAndBeyondTheTable) {
-  FuelDocument doc;
-  Open(doc, "Каменный уголь.fll");
-  sheets::Sheet& hb = doc.XLSheet19;
+TEST_F(ExampleCoalTest, TemperaturesBelowAndBeyondTheTable) {
   // Below 100 °C the air enthalpy runs on the line from 0 at 0 °C to 763 at 100 °C.
   for (const auto& [t, air] : std::vector<std::pair<std::string, std::string>>{
            {"50", "381.5"}, {"0", "0"}, {"-20", "-152.6"}, {"2500", "22481.62"}, {"2500.1", "-"}}) {
@@ -194,10 +198,7 @@ TEST(HeatBalanceTest, TemperaturesBelowAndBeyondTheTable) {
   EXPECT_EQ(Values(hb, {row::kQ6, row::kLosses, row::kFurnaceHeat}), (Texts{"-", "-", "-"}));
 }
 
-TEST(HeatBalanceTest, FlueGasAnalysisOutOfRange) {
-  FuelDocument doc;
-  Open(doc, "Каменный уголь.fll");
-  sheets::Sheet& hb = doc.XLSheet19;
+TEST_F(ExampleCoalTest, FlueGasAnalysisOutOfRange) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"0", "1"}, {"21", "-"}, {"-1", "-"}, {"abc", "-"}, {"", ""}};
   for (const auto& [o2, alpha] : cases) {
@@ -222,10 +223,7 @@ TEST(HeatBalanceTest, FlueGasAnalysisOutOfRange) {
   }
 }
 
-TEST(HeatBalanceTest, NonNumbersAndZeroDivisors) {
-  FuelDocument doc;
-  Open(doc, "Каменный уголь.fll");
-  sheets::Sheet& hb = doc.XLSheet19;
+TEST_F(ExampleCoalTest, NonNumbersAndZeroDivisors) {
   Type(hb, kWorkedInputs);
   Type(hb, {{row::kExitGasTemperature, "abc"}});
   RecalcHeatBalance(doc);
@@ -333,10 +331,7 @@ TEST(HeatBalanceTest, InputsOutOfTheirRangeAreRefused) {
 }
 
 // Results that the formulas give outside their physical range show "-" with the reason.
-TEST(HeatBalanceTest, ResultsOutOfTheirRangeShowTheReason) {
-  FuelDocument doc;
-  Open(doc, "Каменный уголь.fll");
-  sheets::Sheet& hb = doc.XLSheet19;
+TEST_F(ExampleCoalTest, ResultsOutOfTheirRangeShowTheReason) {
   // Every loss in range, but Σq = 5.93 + 97.99 + 1.5 + 0.5 + 0.03 is over 100 %.
   Type(hb, kWorkedInputs);
   Type(hb, {{row::kQ3, "97.99"}});
@@ -366,9 +361,7 @@ TEST(HeatBalanceTest, ResultsOutOfTheirRangeShowTheReason) {
   EXPECT_EQ(hb.At(1, row::kAvailableHeat).hint, "");
 }
 
-TEST(HeatBalanceTest, MixturePerKilogram) {
-  FuelDocument doc;
-  Open(doc, "Каменный уголь.fll");
+TEST_F(ExampleCoalTest, MixturePerKilogram) {
   PickComponent(doc, 1);
   ASSERT_TRUE(LoadLibraryFuel(doc, test::ExampleFuel("Природный газ.fll")));
   PickComponent(doc, 2);

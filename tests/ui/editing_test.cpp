@@ -505,9 +505,6 @@ void EditingTest::CopyAndPasteRangesThroughTheClipboard() {
   QVERIFY(w_->dialogs.messages.isEmpty());
 }
 
-QTEST_MAIN(EditingTest)
-#include "editing_test.moc"
-
 void EditingTest::DeleteEmptiesTheSelectedInputsAsOneStep() {
   Open(QLocale(QLocale::Russian, QLocale::Russia));
   ui::TXLGrid& grid = Composition();
@@ -557,3 +554,6 @@ void EditingTest::AListCellIsADropDownThatOneClickOpens() {
                     grid.visualRect(grid.model()->index(8, 1)).center());
   QVERIFY(!grid.IsEditing());
 }
+
+QTEST_MAIN(EditingTest)
+#include "editing_test.moc"
