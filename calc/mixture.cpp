@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,7 +86,11 @@ ComponentValues ValuesOf(const Record& record) {
   c.gaseous = record[fuel::record_row::kType] >= kGasType;
   EmissionRecord first_rows;
   for (std::size_t r = 0; r < first_rows.size(); ++r) first_rows[r] = record[r];
-  c.emission = FuelEmission(static_cast<int>(record[fuel::record_row::kType]), first_rows);
+  // The type list's index; a damaged type row matches no type (no reference factor) but
+  // keeps the kind the volumes were taken for.
+  int type = fuel::TypeIndexOf(record[fuel::record_row::kType]);
+  if ((type >= kGasType) != c.gaseous) type = c.gaseous ? std::numeric_limits<int>::max() : -1;
+  c.emission = FuelEmission(type, first_rows);
   if (!c.gaseous) {
     c.volumes = ComputeTheoreticalVolumes(record, 0);
     c.heating_value = record[fuel::record_row::kHeatingValue];

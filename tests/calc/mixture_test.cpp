@@ -207,6 +207,12 @@ TEST(MixtureTest, GasesOnlyCarryNoAsh) {
   EXPECT_EQ(doc.PageControl2, 1);
   EXPECT_EQ(doc.XLSheet17.Text(1, 10), "0");
 
+  // A damaged type row far beyond the list still mixes as a gas.
+  const Texts as_gas = Results(doc);
+  doc.XLSheet10.SetSingle(2, 15, 3e38f);
+  PickComponent(doc, 2);
+  EXPECT_EQ(Results(doc), as_gas);
+
   LoadGas(doc, 0);  // a gas without a density cannot be brought to a kilogram
   PickComponent(doc, 2);
   EXPECT_FALSE(doc.SpeedButton13);
