@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "calc/sheet_cells.h"
 #include "calc/text.h"
 #include "fuel/fuel_file.h"
 #include "sheets/cell.h"
@@ -13,7 +14,6 @@ namespace calc {
 
 namespace {
 
-constexpr int kValueCol = 2;       // value column of the record sheet
 constexpr int kSolidContents = 7;  // W, A, C, H, N, S, O: record rows 0..6
 constexpr int kGasContents = 12;   // CH4 .. CnHm: record rows 0..11
 constexpr int kSolidTotalRow = 8;
@@ -46,7 +46,7 @@ std::vector<OutOfRangeContent> CompositionOutOfRange(const FuelDocument& doc) {
   const sheets::Sheet& shown = gas                ? doc.XLSheet1_2
                                : doc.RadioButton1 ? doc.XLSheet1_1
                                                   : doc.XLSheet3;
-  const auto content = [&doc](int r) { return doc.XLSheet10.ParsedNumber(kValueCol, r); };
+  const auto content = [&doc](int r) { return doc.XLSheet10.ParsedNumber(kRecordValueCol, r); };
   std::optional<long double> moisture_ash;
   if (!gas) {
     const auto w = content(fuel::record_row::kMoisture);
@@ -65,8 +65,8 @@ std::vector<OutOfRangeContent> CompositionOutOfRange(const FuelDocument& doc) {
       range = kMoistureAshRange;
     }
     if (range) {
-      refused.push_back(
-          {r, SpacesTrimmed(shown.Text(0, SheetRow(r))), doc.XLSheet10.Text(kValueCol, r), range});
+      refused.push_back({r, SpacesTrimmed(shown.Text(0, SheetRow(r))),
+                         doc.XLSheet10.Text(kRecordValueCol, r), range});
     }
   }
   return refused;

@@ -6,6 +6,7 @@
 
 #include "calc/heat_balance.h"
 #include "calc/mixture.h"
+#include "calc/sheet_cells.h"
 #include "calc/text.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
@@ -13,10 +14,6 @@
 namespace calc {
 
 namespace {
-
-// The kinds of the given parameter as the hint of its cell lists them.
-constexpr const char* kGivenKinds[] = {"температура", "энтальпия воздуха",
-                                       "энтальпия дымовых газов"};
 
 // The given parameter's row label: the kind's name alone would repeat the heading of the
 // state row below it.
@@ -28,14 +25,14 @@ std::string GivenLabel(const sheets::Sheet& design, const DesignCell& cell) {
     // Not a kind: the cell's own text names the row.
   }
   if (kind < 0 || kind > 2) return SpacesTrimmed(design.Text(cell.col - 1, cell.row));
-  return std::string("Задающий параметр: ") + kGivenKinds[kind];
+  return std::string("Задающий параметр: ") + kGivenKindNames[kind];
 }
 
 // The working-mass composition of the input sheet in force: label, value, unit.
 std::string CompositionCsv(const FuelDocument& doc, char sep) {
   const sheets::Sheet& sheet =
       doc.GasSheetsShown ? doc.XLSheet1_2 : (doc.RadioButton1 ? doc.XLSheet1_1 : doc.XLSheet3);
-  const int total_row = doc.GasSheetsShown ? 13 : 8;
+  const int total_row = doc.GasSheetsShown ? sheet_row::kGasTotal : sheet_row::kCompositionTotal;
   std::string out = CsvRow({CsvText(SpacesTrimmed(sheet.Text(0, 0)))}, sep);
   for (int row = 1; row <= total_row; ++row) {
     out += CsvRow(

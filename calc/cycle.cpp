@@ -10,6 +10,7 @@
 #include "calc/heat_balance.h"
 #include "calc/heating_value.h"
 #include "calc/layout.h"
+#include "calc/sheet_cells.h"
 #include "calc/text.h"
 #include "fuel/fuel_file.h"
 #include "sheets/numbers.h"
@@ -18,7 +19,6 @@ namespace calc {
 
 namespace {
 
-constexpr int kValueCol = 2;  // value column of the record sheet
 constexpr int kSlaggingRow = fuel::record_row::kSlagging;
 
 // One input cell (column 1 of its sheet) and the record row it maps to.
@@ -78,9 +78,9 @@ void Collect(const sheets::Sheet& input, std::span<const Link> links, sheets::Sh
              InputNotices& notices) {
   for (const Link& link : links) {
     if (input.IsNumber(1, link.sheet_row)) {
-      record.SetValue(kValueCol, link.record_row, input.At(1, link.sheet_row).value);
+      record.SetValue(kRecordValueCol, link.record_row, input.At(1, link.sheet_row).value);
     } else if (std::string text = input.Text(1, link.sheet_row); IsBlank(text)) {
-      record.SetInteger(kValueCol, link.record_row, 0);
+      record.SetInteger(kRecordValueCol, link.record_row, 0);
     } else {
       notices.push_back({&input, 1, link.sheet_row, std::move(text), kValueKept});
     }
@@ -89,7 +89,7 @@ void Collect(const sheets::Sheet& input, std::span<const Link> links, sheets::Sh
 
 void Scatter(const sheets::Sheet& record, std::span<const Link> links, sheets::Sheet& input) {
   for (const Link& link : links) {
-    input.SetValue(1, link.sheet_row, record.At(kValueCol, link.record_row).value);
+    input.SetValue(1, link.sheet_row, record.At(kRecordValueCol, link.record_row).value);
   }
 }
 
@@ -118,7 +118,7 @@ void WriteTotal(const FuelDocument& doc, int first, int last,
   const char sep = doc.DecimalSeparator();
   float sum = 0;
   for (int row = first; row <= last; ++row) {
-    if (const auto value = doc.XLSheet10.ParsedNumber(kValueCol, row)) {
+    if (const auto value = doc.XLSheet10.ParsedNumber(kRecordValueCol, row)) {
       sum = sheets::ToSingle(static_cast<long double>(sum) + sheets::ToSingle(*value));
     }
   }
@@ -138,11 +138,12 @@ void WriteReducedValues(FuelDocument& doc, const Record& record) {
     const float moisture =
         sheets::ToSingle(sheets::Divide(1000.0L * record[fuel::record_row::kMoisture], q));
     const float ash = sheets::ToSingle(sheets::Divide(1000.0L * record[fuel::record_row::kAsh], q));
-    doc.XLSheet4.SetText(1, 1, sheets::FormatPattern(moisture, "0.####", sep));
-    doc.XLSheet4.SetText(1, 2, sheets::FormatPattern(ash, "0.####", sep));
+    doc.XLSheet4.SetText(1, sheet_row::kReducedMoisture,
+                         sheets::FormatPattern(moisture, "0.####", sep));
+    doc.XLSheet4.SetText(1, sheet_row::kReducedAsh, sheets::FormatPattern(ash, "0.####", sep));
   } else {
-    doc.XLSheet4.SetInteger(1, 1, 0);
-    doc.XLSheet4.SetInteger(1, 2, 0);
+    doc.XLSheet4.SetInteger(1, sheet_row::kReducedMoisture, 0);
+    doc.XLSheet4.SetInteger(1, sheet_row::kReducedAsh, 0);
   }
 }
 
@@ -159,14 +160,14 @@ void MarkInputCells(FuelDocument& doc) {
   // A gas has no ash: its temperatures, slagging and oxides show 0 and are not typed.
   const bool solid = doc.ComboBox3 < kGasType;
   MarkLinked(doc.XLSheet4, kSolid1998Temperatures, solid);
-  doc.XLSheet4.SetInput(1, 10, solid);  // slagging, a list cell
+  doc.XLSheet4.SetInput(1, sheet_row::kSlagging, solid);  // a list cell
   MarkLinked(doc.XLSheet5, kSolid1998Oxides, solid);
   for (int row = 0; row < doc.XLSheet10.RowCount(); ++row)
-    doc.XLSheet10.SetInput(kValueCol, row, true);
+    doc.XLSheet10.SetInput(kRecordValueCol, row, true);
   // A heating value that the program computes is not typed.
-  doc.XLSheet1_1.SetInput(1, 11, !doc.CheckBox1);
-  doc.XLSheet3.SetInput(1, 10, !doc.CheckBox2);
-  doc.XLSheet1_2.SetInput(1, 15, !(doc.CheckBox1 || doc.CheckBox2));
+  doc.XLSheet1_1.SetInput(1, sheet_row::kHeatingValue1973, !doc.CheckBox1);
+  doc.XLSheet3.SetInput(1, sheet_row::kHeatingValue1998, !doc.CheckBox2);
+  doc.XLSheet1_2.SetInput(1, sheet_row::kGasHeatingValue, !(doc.CheckBox1 || doc.CheckBox2));
 }
 
 InputNotices CollectAllData(FuelDocument& doc) {
@@ -181,20 +182,21 @@ InputNotices CollectAllData(FuelDocument& doc) {
   } else {
     Collect(doc.XLSheet3, kSolid1998Composition, record, notices);
     Collect(doc.XLSheet4, kSolid1998Temperatures, record, notices);
-    record.SetInteger(kValueCol, kSlaggingRow, doc.XLSheet4.Integer(1, 10) == 0 ? 1 : 0);
+    record.SetInteger(kRecordValueCol, kSlaggingRow,
+                      doc.XLSheet4.Integer(1, sheet_row::kSlagging) == 0 ? 1 : 0);
     Collect(doc.XLSheet5, kSolid1998Oxides, record, notices);
   }
-  record.SetInteger(kValueCol, fuel::record_row::kType, doc.ComboBox3);
+  record.SetInteger(kRecordValueCol, fuel::record_row::kType, doc.ComboBox3);
   return notices;
 }
 
 void ScatterAllData(FuelDocument& doc) {
   const sheets::Sheet& record = doc.XLSheet10;
-  if (record.Integer(kValueCol, fuel::record_row::kType) >= kGasType) {
+  if (record.Integer(kRecordValueCol, fuel::record_row::kType) >= kGasType) {
     Scatter(record, kGas, doc.XLSheet1_2);
     for (int row : {1, 2, 4, 5, 6, 7, 8, 9}) doc.XLSheet4.SetInteger(1, row, 0);
     for (int row = 2; row <= 9; ++row) doc.XLSheet5.SetInteger(1, row, 0);
-    doc.XLSheet4.SetInteger(1, 10, 1);
+    doc.XLSheet4.SetInteger(1, sheet_row::kSlagging, 1);
     return;
   }
   if (doc.RadioButton1) {
@@ -202,8 +204,8 @@ void ScatterAllData(FuelDocument& doc) {
   } else {
     Scatter(record, kSolid1998Composition, doc.XLSheet3);
     Scatter(record, kSolid1998Temperatures, doc.XLSheet4);
-    const auto slagging = record.ParsedNumber(kValueCol, kSlaggingRow);
-    doc.XLSheet4.SetInteger(1, 10, slagging && *slagging > 0 ? 0 : 1);
+    const auto slagging = record.ParsedNumber(kRecordValueCol, kSlaggingRow);
+    doc.XLSheet4.SetInteger(1, sheet_row::kSlagging, slagging && *slagging > 0 ? 0 : 1);
     Scatter(record, kSolid1998Oxides, doc.XLSheet5);
   }
 }
@@ -211,7 +213,7 @@ void ScatterAllData(FuelDocument& doc) {
 Record ReadRecord(const FuelDocument& doc) {
   Record record{};
   for (int row = 0; row < static_cast<int>(record.size()); ++row) {
-    record[static_cast<std::size_t>(row)] = doc.XLSheet10.Number(kValueCol, row);
+    record[static_cast<std::size_t>(row)] = doc.XLSheet10.Number(kRecordValueCol, row);
   }
   return record;
 }
@@ -224,11 +226,11 @@ void RecalcFuel(FuelDocument& doc) {
 
   if (!gas && (doc.RadioButton1 ? doc.CheckBox1 : doc.CheckBox2)) {
     const double q = MendeleevHeatingValue(record);
-    doc.XLSheet10.SetDouble(kValueCol, fuel::record_row::kHeatingValue, q);
+    doc.XLSheet10.SetDouble(kRecordValueCol, fuel::record_row::kHeatingValue, q);
     record[fuel::record_row::kHeatingValue] = static_cast<float>(q);
   } else if (gas && (doc.CheckBox1 || doc.CheckBox2)) {
     const double q = GasHeatingValue(record);
-    doc.XLSheet10.SetDouble(kValueCol, fuel::record_row::kGasHeatingValue, q);
+    doc.XLSheet10.SetDouble(kRecordValueCol, fuel::record_row::kGasHeatingValue, q);
     record[fuel::record_row::kGasHeatingValue] = static_cast<float>(q);
   }
 
@@ -243,9 +245,11 @@ void RecalcFuel(FuelDocument& doc) {
     WriteEnthalpyTable(doc, doc.XLSheet6, volumes, record[fuel::record_row::kAsh], carryover);
   }
 
-  WriteTotal(doc, 0, 6, {{&doc.XLSheet1_1, 8}, {&doc.XLSheet3, 8}});
-  WriteTotal(doc, 0, 11, {{&doc.XLSheet1_2, 13}});
-  WriteTotal(doc, 25, 32, {{&doc.XLSheet5, 10}});
+  WriteTotal(doc, 0, 6,
+             {{&doc.XLSheet1_1, sheet_row::kCompositionTotal},
+              {&doc.XLSheet3, sheet_row::kCompositionTotal}});
+  WriteTotal(doc, 0, 11, {{&doc.XLSheet1_2, sheet_row::kGasTotal}});
+  WriteTotal(doc, 25, 32, {{&doc.XLSheet5, sheet_row::kOxideTotal}});
   MarkCompositionRanges(doc);
   RecalcHeatBalance(doc);
 }
@@ -264,7 +268,7 @@ void XLGrid10EditModeChanged(FuelDocument& doc) {
 
 void ComboBox3Change(FuelDocument& doc, int type_index) {
   doc.ComboBox3 = type_index;
-  doc.XLSheet10.SetInteger(kValueCol, fuel::record_row::kType, type_index);
+  doc.XLSheet10.SetInteger(kRecordValueCol, fuel::record_row::kType, type_index);
   doc.GasSheetsShown = IsGasSheetShown(type_index);
   // The record's values now read as the new kind's: every result is computed again, so
   // nothing of the old kind stays on screen under the new kind's labels.
@@ -329,7 +333,7 @@ void RadioGroup1Click(FuelDocument& doc, int item) {
 void NewFuel(FuelDocument& doc) {
   doc.ComboBox1 = "Новое топливо";
   for (int row = 0; row < doc.XLSheet10.RowCount(); ++row)
-    doc.XLSheet10.SetInteger(kValueCol, row, 0);
+    doc.XLSheet10.SetInteger(kRecordValueCol, row, 0);
   // The type list shows anthracite, so the grids and the volume units follow it too.
   doc.ComboBox3 = 0;
   doc.GasSheetsShown = false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/sheet_cells.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -97,11 +98,11 @@ void XLGrid1Exit(FuelDocument& doc) {
   FixColumn(doc.XLSheet1_1, 1, 1, 17);
   FixColumn(doc.XLSheet1_2, 1, 1, 17);
 }
-void XLGrid2Exit(FuelDocument& doc) { FixColumn(doc.XLSheet2, 1, 2, 5); }
+void XLGrid2Exit(FuelDocument& doc) { FixColumn(doc.XLSheet2, 1, sheet_row::kVolumes, sheet_row::kVolumes + 3); }
 void XLGrid3Exit(FuelDocument& doc) { FixColumn(doc.XLSheet3, 1, 1, 17); }
 void XLGrid4Exit(FuelDocument& doc) { FixColumn(doc.XLSheet4, 1, 1, 9); }
 void XLGrid5Exit(FuelDocument& doc) { FixColumn(doc.XLSheet5, 1, 2, 10); }
-void XLGrid10Exit(FuelDocument& doc) { FixColumn(doc.XLSheet10, 2, 0, 49); }
+void XLGrid10Exit(FuelDocument& doc) { FixColumn(doc.XLSheet10, kRecordValueCol, 0, 49); }
 void XLGrid11Exit(FuelDocument& doc) {
   for (int col = 0; col <= 5; ++col) FixColumn(doc.XLSheet11, col, 0, 24);
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/cycle.h"
+#include "calc/sheet_cells.h"
 #include "calc/text.h"
 #include "fuel/atomic_file.h"
 #include "sheets/numbers.h"
@@ -37,9 +38,10 @@ fuel::FuelFileContent ApplyFuelFile(FuelDocument& doc, const std::filesystem::pa
   // so that a save never writes it under the name of the fuel loaded before.
   doc.ComboBox1 = content.name_line.complete ? fuel::Cp1251ToUtf8(content.name_line.name)
                                              : NameFromFileName(path);
-  for (int row = 0; row < fuel::kRecordSize; ++row) doc.XLSheet10.SetInteger(2, row, 0);
+  for (int row = 0; row < fuel::kRecordSize; ++row)
+    doc.XLSheet10.SetInteger(kRecordValueCol, row, 0);
   for (int row = 0; row < fuel::kRecordSize; ++row) {
-    doc.XLSheet10.SetSingle(2, row, content.values[static_cast<std::size_t>(row)]);
+    doc.XLSheet10.SetSingle(kRecordValueCol, row, content.values[static_cast<std::size_t>(row)]);
   }
   const int type = fuel::TypeIndexOf(content.values[fuel::kTypeRow]);
   doc.ComboBox3 = (type >= 0 && type <= kGasType) ? type : -1;
@@ -76,7 +78,7 @@ bool LoadLibraryFuel(FuelDocument& doc, const std::filesystem::path& path) {
 std::array<float, fuel::kRecordSize> RecordForSave(const FuelDocument& doc) {
   std::array<float, fuel::kRecordSize> values{};
   for (int row = 0; row < fuel::kRecordSize; ++row) {
-    values[static_cast<std::size_t>(row)] = doc.XLSheet10.Number(2, row);
+    values[static_cast<std::size_t>(row)] = doc.XLSheet10.Number(kRecordValueCol, row);
   }
   return values;
 }

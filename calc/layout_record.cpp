@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/layout.h"
+#include "calc/sheet_cells.h"
 
 namespace calc {
 
@@ -70,7 +71,8 @@ void LayoutRecordSheet(sheets::Sheet& sheet) {
 }
 
 void SetVolumeUnits(sheets::Sheet& sheet, bool gas) {
-  for (int row = 2; row <= 5; ++row) sheet.SetText(2, row, gas ? "м3/м3" : "Нм3/кг");
+  using sheet_row::kVolumes;
+  for (int row = kVolumes; row < kVolumes + 4; ++row) sheet.SetText(2, row, gas ? "м3/м3" : "Нм3/кг");
 }
 
 void LayoutVolumesSheet(sheets::Sheet& sheet) {

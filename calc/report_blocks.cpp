@@ -15,6 +15,7 @@
 #include "calc/design_cells.h"
 #include "calc/diagram.h"
 #include "calc/heat_balance.h"
+#include "calc/sheet_cells.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -151,9 +152,9 @@ Block PropertiesBlock(const FuelDocument& doc) {
   if (doc.GasSheetsShown) {
     AddRows(block, doc.XLSheet1_2, {15, 16});
   } else if (doc.RadioButton1) {
-    AddRows(block, doc.XLSheet1_1, {11, 10});
+    AddRows(block, doc.XLSheet1_1, {sheet_row::kHeatingValue1973, sheet_row::kVolatiles1973});
   } else {
-    AddRows(block, doc.XLSheet3, {10, 14});
+    AddRows(block, doc.XLSheet3, {sheet_row::kHeatingValue1998, sheet_row::kVolatiles1998});
   }
   if (doc.ComboBox3 < kGasType) {
     // Beside the lower heating value: the higher one, from the heat-balance tab.
@@ -162,7 +163,7 @@ Block PropertiesBlock(const FuelDocument& doc) {
   }
   if (!doc.GasSheetsShown && !doc.RadioButton1) {
     block.rows.push_back(Heading("Приведенные значения"));
-    AddRows(block, doc.XLSheet4, {1, 2});
+    AddRows(block, doc.XLSheet4, {sheet_row::kReducedMoisture, sheet_row::kReducedAsh});
   }
   return block;
 }
@@ -175,19 +176,20 @@ Block VolumesBlock(const sheets::Sheet& sheet, int first) {
 
 Block MixtureResultsBlock(const FuelDocument& doc) {
   Block block{"Результаты расчета смеси", {}};
-  AddRows(block, doc.XLSheet14, {8});
+  AddRows(block, doc.XLSheet14, {sheet_row::kMixtureHeatingValue});
   return block;
 }
 
 Block DesignBlock(const sheets::Sheet& design, std::span<const DesignCell> cells) {
   Block block{"Расчетные параметры", {}};
   block.rows.push_back(Heading("Исходные данные"));
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const DesignCell& cell = cells[i];
-    if (i == 3) block.rows.push_back(Heading("Продукты сгорания"));
+  for (const DesignCell& cell : cells) {
+    const std::string_view key = cell.key;
+    // The inputs end where the products of combustion begin.
+    if (key == "water_volume") block.rows.push_back(Heading("Продукты сгорания"));
     Row row{Cell(design, cell.col - 1, cell.row), Cell(design, cell.col, cell.row),
             Unit(Cell(design, cell.col + 1, cell.row))};
-    if (i == 1) row.label = "Задано: " + Lowered(row.label);
+    if (key == "given") row.label = "Задано: " + Lowered(row.label);
     block.rows.push_back(row);
   }
   return block;
@@ -333,7 +335,7 @@ std::vector<ReportBand> FuelReportBands(const FuelDocument& doc, bool mixture) {
     balance.inputs.rows.insert(balance.inputs.rows.begin(),
                                Heading(Cell(doc.XLSheet20, 0, hb::kInputsHeading)));
     balance.balance.title = Cell(doc.XLSheet20, 0, hb::kBalanceHeading);
-    return {{{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, 3)},
+    return {{{MixtureResultsBlock(doc), VolumesBlock(doc.XLSheet14, sheet_row::kMixtureVolumes)},
              {DesignBlock(doc.XLSheet17, kMixtureDesignCells)},
              {balance.inputs}},
             {{balance.balance},
@@ -345,7 +347,7 @@ std::vector<ReportBand> FuelReportBands(const FuelDocument& doc, bool mixture) {
   if (doc.ComboBox3 < kGasType) last.push_back(BasesBlock(doc.XLSheet19));
   // The new blocks fill the columns under the balance so that the page keeps its diagram.
   return {{{CompositionBlock(doc)},
-           {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, 2)},
+           {PropertiesBlock(doc), VolumesBlock(doc.XLSheet2, sheet_row::kVolumes)},
            {DesignBlock(doc.XLSheet15, kFuelDesignCells)}},
           {{balance.inputs, balance.condensation},
            {balance.balance, balance.furnace, balance.standard_fuel},

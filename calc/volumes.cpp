@@ -2,6 +2,7 @@
 // double and stored through the checked narrowing.
 #include "calc/volumes.h"
 
+#include "calc/sheet_cells.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -43,7 +44,8 @@ void WriteVolumes(FuelDocument& doc, const TheoreticalVolumes& volumes) {
   const char sep = doc.DecimalSeparator();
   const float values[] = {volumes.air, volumes.nitrogen, volumes.triatomic, volumes.water};
   for (int i = 0; i < 4; ++i)
-    doc.XLSheet2.SetText(1, 2 + i, sheets::FormatPattern(values[i], "0.####", sep));
+    doc.XLSheet2.SetText(1, sheet_row::kVolumes + i,
+                         sheets::FormatPattern(values[i], "0.####", sep));
 }
 
 }  // namespace calc

@@ -15,6 +15,7 @@
 #include "calc/design_cells.h"
 #include "calc/heat_balance_cells.h"
 #include "calc/mixture.h"
+#include "calc/sheet_cells.h"
 #include "cli/fuel_run.h"
 #include "cli/report.h"
 #include "cli/terminal_text.h"
@@ -161,8 +162,9 @@ const std::vector<std::string>& BatchHeader() {
 std::vector<std::string> BatchRow(const calc::FuelDocument& doc) {
   std::vector<std::string> row = {doc.ComboBox1, calc::FuelTypeName(doc.ComboBox3),
                                   HeatingValueText(doc)};
-  for (int r = 2; r <= 5; ++r) row.push_back(doc.XLSheet2.Text(1, r));
-  row.push_back(doc.XLSheet2.Text(2, 2));
+  using calc::sheet_row::kVolumes;
+  for (int r = kVolumes; r < kVolumes + 4; ++r) row.push_back(doc.XLSheet2.Text(1, r));
+  row.push_back(doc.XLSheet2.Text(2, kVolumes));
   for (const char* key : kDesignKeys) row.push_back(DesignText(doc, key));
   // The heat balance's emissions per unit of fuel and its dew point, as its tab shows them.
   namespace hb = calc::heat_balance_row;
@@ -179,7 +181,7 @@ Json BatchJson(const calc::FuelDocument& doc) {
   json["type"] = doc.ComboBox3;
   json["heating_value"] = HeatingValueText(doc);
   json["volumes"] = VolumesJson(doc.XLSheet2, 2);
-  json["volume_unit"] = doc.XLSheet2.Text(2, 2);
+  json["volume_unit"] = doc.XLSheet2.Text(2, calc::sheet_row::kVolumes);
   json["design"] = DesignJson(doc.XLSheet15);
   json["heat_balance"] = HeatBalanceJson(calc::FuelHeatBalanceTexts(doc));
   return json;

@@ -9,6 +9,7 @@
 
 #include "calc/design_cells.h"
 #include "calc/enthalpy.h"
+#include "calc/sheet_cells.h"
 #include "cli/terminal_text.h"
 
 namespace cli {
@@ -112,8 +113,10 @@ Json DesignCellsJson(const sheets::Sheet& design, std::span<const calc::DesignCe
 }  // namespace
 
 std::string HeatingValueText(const calc::FuelDocument& doc) {
-  if (doc.GasSheetsShown) return doc.XLSheet1_2.Text(1, 15);
-  return doc.RadioButton1 ? doc.XLSheet1_1.Text(1, 11) : doc.XLSheet3.Text(1, 10);
+  using calc::sheet_row::kHeatingValue1973, calc::sheet_row::kHeatingValue1998;
+  if (doc.GasSheetsShown) return doc.XLSheet1_2.Text(1, calc::sheet_row::kGasHeatingValue);
+  return doc.RadioButton1 ? doc.XLSheet1_1.Text(1, kHeatingValue1973)
+                          : doc.XLSheet3.Text(1, kHeatingValue1998);
 }
 
 Json VolumesJson(const sheets::Sheet& sheet, int first) {
@@ -161,10 +164,10 @@ Json MixtureJson(const calc::FuelDocument& doc) {
     components.push_back(std::move(component));
   }
   json["components"] = std::move(components);
-  json["volumes"] = VolumesJson(doc.XLSheet14, 3);
-  json["heating_value"] = doc.XLSheet14.Text(1, 8);
+  json["volumes"] = VolumesJson(doc.XLSheet14, calc::sheet_row::kMixtureVolumes);
+  json["heating_value"] = doc.XLSheet14.Text(1, calc::sheet_row::kMixtureHeatingValue);
   json["enthalpy"] = EnthalpyJson(doc.XLSheet16);
-  json["all_gaseous"] = static_cast<int>(doc.XLFuel.Integer(5, 49));
+  json["all_gaseous"] = static_cast<int>(doc.XLFuel.Integer(calc::kAllGaseousCol, calc::kAllGaseousRow));
   if (doc.SpeedButton13) {
     json["design"] = DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells);
     json["heat_balance"] = HeatBalanceJson(calc::MixtureHeatBalanceTexts(doc));
@@ -193,17 +196,17 @@ Json SingleFuelJson(const calc::FuelDocument& doc) {
   Json json;
   json["name"] = doc.ComboBox1;
   json["type"] = doc.ComboBox3;
-  json["record"] = ColumnTexts(doc.XLSheet10, 2, 0, 49);
+  json["record"] = ColumnTexts(doc.XLSheet10, calc::kRecordValueCol, 0, 49);
   json["heating_value"] = HeatingValueText(doc);
-  json["composition_total"] = Total(doc.XLSheet3, 8);
-  json["gas_total"] = Total(doc.XLSheet1_2, 13);
-  json["oxide_total"] = Total(doc.XLSheet5, 10);
+  json["composition_total"] = Total(doc.XLSheet3, calc::sheet_row::kCompositionTotal);
+  json["gas_total"] = Total(doc.XLSheet1_2, calc::sheet_row::kGasTotal);
+  json["oxide_total"] = Total(doc.XLSheet5, calc::sheet_row::kOxideTotal);
   Json reduced;
-  reduced["moisture"] = doc.XLSheet4.Text(1, 1);
-  reduced["ash"] = doc.XLSheet4.Text(1, 2);
+  reduced["moisture"] = doc.XLSheet4.Text(1, calc::sheet_row::kReducedMoisture);
+  reduced["ash"] = doc.XLSheet4.Text(1, calc::sheet_row::kReducedAsh);
   json["reduced"] = std::move(reduced);
-  json["volumes"] = VolumesJson(doc.XLSheet2, 2);
-  json["volume_unit"] = doc.XLSheet2.Text(2, 2);
+  json["volumes"] = VolumesJson(doc.XLSheet2, calc::sheet_row::kVolumes);
+  json["volume_unit"] = doc.XLSheet2.Text(2, calc::sheet_row::kVolumes);
   json["enthalpy"] = EnthalpyJson(doc.XLSheet6);
   json["carryover"] = doc.XLSheet13.Text(1, 0);
   json["design"] = DesignJson(doc.XLSheet15);
