@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/enthalpy_table.h"
 #include "calc/text.h"
 #include "sheets/numbers.h"
 
@@ -40,7 +41,7 @@ Diagram DiagramLines(const sheets::Sheet& table, float alpha) {
     if (ash_goes_on) diagram.ash.push_back({*t, *ash});
     if (!t || !air || !gas) continue;
     diagram.air.push_back({*t, *air});
-    diagram.gas.push_back({*t, (static_cast<double>(alpha) - 1) * *air + *gas + ash.value_or(0)});
+    diagram.gas.push_back({*t, FlueGasEnthalpy<double>(*gas, alpha, *air, ash.value_or(0))});
   }
   if (std::all_of(diagram.ash.begin(), diagram.ash.end(),
                   [](const DiagramPoint& p) { return p.enthalpy == 0; })) {

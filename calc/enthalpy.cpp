@@ -9,17 +9,13 @@
 
 namespace calc {
 
-namespace {
-constexpr float kDefaultCarryover = 0.95f;
-}
-
 SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row) {
   const sheets::Sheet& t = doc.XLSheet11;
   return {t.Number(1, row), t.Number(2, row), t.Number(3, row), t.Number(4, row), t.Number(5, row)};
 }
 
 float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row) {
-  float carryover = kDefaultCarryover;
+  auto carryover = static_cast<float>(kDefaultCarryover);
   try {
     carryover = std::clamp(sheet.Number(col, row), 0.0f, 1.0f);
   } catch (const sheets::Error&) {

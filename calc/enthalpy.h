@@ -2,12 +2,11 @@
 // 100..2500 °C from the theoretical volumes and the built-in table of gases and ash.
 #pragma once
 
+#include "calc/enthalpy_table.h"
 #include "calc/fuel_document.h"
 #include "calc/volumes.h"
 
 namespace calc {
-
-inline constexpr int kTemperatureColumns = 25;  // 100, 200 .. 2500 °C
 
 // Specific enthalpies (cθ) of one temperature row of the built-in table.
 struct SpecificEnthalpies {

@@ -9,7 +9,10 @@
 #include <limits>
 
 #include "calc/decimal_fix.h"
+#include "calc/enthalpy_table.h"
 #include "calc/layout.h"
+#include "calc/sheet_cells.h"
+#include "fuel/fuel_file.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
 
@@ -22,10 +25,7 @@ namespace row = heat_balance_row;
 using Value = std::optional<double>;
 using Wide = long double;
 
-constexpr int kColumns = 25;              // 100, 200 .. 2500 °C
-constexpr double kTopTemperature = 2500;  // no enthalpy above it
-constexpr double kDefaultCarryover = 0.95;
-constexpr int kValueCol = 2;  // value column of the record sheet
+constexpr int kColumns = kTemperatureColumns;
 
 // A double from a wide result; nullopt for an infinity, a NaN or a value beyond doubles.
 Value Finite(Wide value) {
@@ -103,8 +103,7 @@ Line SlagLine(const FuelDocument& doc) {
 
 // Ig = I0g + (α − 1)·I0air + Iash at column i.
 Value GasEnthalpy(const Lines& lines, std::size_t i, const Value& alpha) {
-  return Compute([](Wide gas, Wide a, Wide air, Wide ash) { return gas + (a - 1) * air + ash; },
-                 lines.gas[i], alpha, lines.air[i], lines.ash[i]);
+  return Compute(FlueGasEnthalpy<Wide>, lines.gas[i], alpha, lines.air[i], lines.ash[i]);
 }
 
 // The temperature at which Ig at excess air α reaches `heat`: the first column from 100 °C
@@ -189,7 +188,9 @@ double ReadCarryover(const sheets::Sheet& sheet, int col, int r) {
   return std::clamp(Finite(*value).value_or(kDefaultCarryover), 0.0, 1.0);
 }
 
-Value RecordValue(const FuelDocument& doc, int r) { return Displayed(doc.XLSheet10, kValueCol, r); }
+Value RecordValue(const FuelDocument& doc, int r) {
+  return Displayed(doc.XLSheet10, kRecordValueCol, r);
+}
 
 // 100 / divisor; nullopt when the divisor is 0 or negative.
 Value BasisFactor(const Value& divisor) {
@@ -197,29 +198,39 @@ Value BasisFactor(const Value& divisor) {
   return Ratio(100.0, divisor);
 }
 
+// Heat of the water vapour in the products per per cent of water in the fuel, kJ/kg:
+// 2510 kJ/kg, the latent heat the boiler thermal calculation takes between the higher and
+// the lower heating value (Qs = Qi + 25.1·(9H + W), 9H the water formed from hydrogen).
+constexpr long double kVapourHeatBoiler = 25.1L;
+// The same for the moisture alone as the conversion of a heating value between the bases
+// of analysis takes it: 2500 kJ/kg, 0.025 MJ/kg per per cent (Qi,d = (Qi + 25·W)·Kd).
+constexpr long double kVapourHeatBases = 25;
+
 // The bases of a solid or liquid fuel from its record: K_d = 100 / (100 − W),
-// K_daf = 100 / (100 − W − A).
+// K_daf = 100 / (100 − W − A); contents in %, heating values in kJ/kg.
 void WriteBases(const FuelDocument& doc, sheets::Sheet& sheet) {
-  const Value w = RecordValue(doc, 0);
-  const Value a = RecordValue(doc, 1);
-  const Value q = RecordValue(doc, 8);
+  namespace rec = fuel::record_row;
+  const Value w = RecordValue(doc, rec::kMoisture);
+  const Value a = RecordValue(doc, rec::kAsh);
+  const Value q = RecordValue(doc, rec::kHeatingValue);
   const Value dry = BasisFactor(Compute([](Wide m) { return 100 - m; }, w));
   const Value daf = BasisFactor(Compute([](Wide m, Wide ash) { return 100 - m - ash; }, w, a));
   auto times = [](const Value& x, const Value& k) {
     return Compute([](Wide v, Wide f) { return v * f; }, x, k);
   };
   for (int i = 0; i < 5; ++i) {
-    const Value element = RecordValue(doc, 2 + i);
+    const Value element = RecordValue(doc, rec::kCarbon + i);
     Show(sheet, row::kDryFirst + i, times(element, dry), "0.##");
     Show(sheet, row::kDafFirst + i, times(element, daf), "0.##");
   }
   Show(sheet, row::kDryFirst + 5, times(a, dry), "0.##");
-  const Value h = RecordValue(doc, 3);
+  const Value h = RecordValue(doc, rec::kHydrogen);
   Show(sheet, row::kHigherHeatingValue,
-       Compute([](Wide lower, Wide hydrogen, Wide m) { return lower + 25.1L * (9 * hydrogen + m); },
+       Compute([](Wide lower, Wide hydrogen,
+                  Wide m) { return lower + kVapourHeatBoiler * (9 * hydrogen + m); },
                q, h, w),
        "0.##");
-  const Value moist = Compute([](Wide lower, Wide m) { return lower + 25 * m; }, q, w);
+  const Value moist = Compute([](Wide lower, Wide m) { return lower + kVapourHeatBases * m; }, q, w);
   Show(sheet, row::kDryHeatingValue, times(moist, dry), "0.##");
   Show(sheet, row::kDafHeatingValue, times(moist, daf), "0.##");
 }
@@ -413,8 +424,7 @@ Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs&
   b.cold_air = AtTemperature(lines.air, in.t_cold);
   Show(sheet, row::kColdAirEnthalpy, b.cold_air, "0.##");
   const Value exit_gas =
-      Compute([](Wide gas, Wide a, Wide air, Wide ash) { return gas + (a - 1) * air + ash; },
-              AtTemperature(lines.gas, in.t_exit), in.alpha_exit,
+      Compute(FlueGasEnthalpy<Wide>, AtTemperature(lines.gas, in.t_exit), in.alpha_exit,
               AtTemperature(lines.air, in.t_exit), AtTemperature(lines.ash, in.t_exit));
   Show(sheet, row::kExitGasEnthalpy, exit_gas, "0.##");
 

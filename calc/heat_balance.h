@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/emissions.h"
+#include "calc/enthalpy_table.h"
 #include "calc/fuel_document.h"
 #include "calc/heat_balance_cells.h"
 
@@ -16,16 +17,16 @@ namespace calc {
 
 // What the heat balance takes from a fuel or a mixture; nullopt where a value does not read.
 struct HeatBalanceFuel {
-  std::optional<double> heating_value;  // lower heating value Q, kJ/kg (kJ/m3 for a gas)
-  std::optional<double> ash;            // A, % of the working mass
-  std::optional<double> air;            // V0, m3 per kg (per m3 of a gas), as displayed
-  std::optional<double> nitrogen;       // V0N2
-  std::optional<double> triatomic;      // VRO2
-  std::optional<double> water;          // V0H2O
-  EmissionFuel emission;                // CO2 and SO2 per kg (m3), the reference factor
-  double carryover = 0.95;              // aун, as the design calculation clamps it
-  bool ashless = false;                 // no slag loss: q6 = 0
-  bool per_cubic_metre = false;         // quantities per m3 of gas
+  std::optional<double> heating_value;   // lower heating value Q, kJ/kg (kJ/m3 for a gas)
+  std::optional<double> ash;             // A, % of the working mass
+  std::optional<double> air;             // V0, m3 per kg (per m3 of a gas), as displayed
+  std::optional<double> nitrogen;        // V0N2
+  std::optional<double> triatomic;       // VRO2
+  std::optional<double> water;           // V0H2O
+  EmissionFuel emission;                 // CO2 and SO2 per kg (m3), the reference factor
+  double carryover = kDefaultCarryover;  // aун, as the design calculation clamps it
+  bool ashless = false;                  // no slag loss: q6 = 0
+  bool per_cubic_metre = false;          // quantities per m3 of gas
 };
 
 // Fills column 1 of the results of a heat-balance sheet (XLSheet19 or XLSheet20) in double

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/enthalpy_table.h"
 #include "sheets/errors.h"
 #include "sheets/numbers.h"
 
@@ -24,7 +25,7 @@ float GasEnthalpy(const DisplayedTable& table, float t, std::optional<int> j, fl
                   float air, float ash) {
   const auto gas = TryEnthalpyAtTemperature(table, DisplayedTable::kGasRow, t, j);
   if (!gas) return 0;
-  return sheets::TrySingle((static_cast<long double>(alpha) - 1) * air + *gas + ash).value_or(0);
+  return sheets::TrySingle(FlueGasEnthalpy<long double>(*gas, alpha, air, ash)).value_or(0);
 }
 
 // The same text in the temperature, air enthalpy and flue-gas enthalpy cells.
@@ -111,14 +112,14 @@ AirLookup TemperatureFromAirEnthalpy(const DisplayedTable& table, float i) {
 std::optional<GasLookup> TemperatureFromGasEnthalpy(const DisplayedTable& table, float i_given,
                                                     float alpha, bool literal) {
   float lo = 0;
-  float hi = 2500;
+  float hi = kTopTemperature;
   for (long n = 1; n <= kBisectionLimit; ++n) {
     const float mid = sheets::ToSingle((static_cast<long double>(lo) + hi) * 0.5L);
     const auto j = FindTemperatureInterval(mid);
     const float air = EnthalpyAtTemperature(table, DisplayedTable::kAirRow, mid, j);
     const float ash = EnthalpyAtTemperature(table, DisplayedTable::kAshRow, mid, j);
     const float gas = EnthalpyAtTemperature(table, DisplayedTable::kGasRow, mid, j);
-    const float i = sheets::ToSingle((static_cast<long double>(alpha) - 1) * air + gas + ash);
+    const float i = sheets::ToSingle(FlueGasEnthalpy<long double>(gas, alpha, air, ash));
     const float e = sheets::ToSingle(
         sheets::Divide(std::fabs(static_cast<long double>(i_given) - i), i_given) * 100);
     const float old_lo = lo;

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "calc/enthalpy_table.h"
 #include "sheets/sheet.h"
 
 namespace calc {
@@ -15,7 +16,7 @@ namespace calc {
 // a failed read.
 class DisplayedTable {
  public:
-  static constexpr int kColumns = 25;
+  static constexpr int kColumns = kTemperatureColumns;
   static constexpr int kTemperatureRow = 0;
   static constexpr int kAirRow = 1;
   static constexpr int kGasRow = 2;

@@ -21,6 +21,8 @@ inline constexpr int kTypeRow = 15;     // record row of the fuel type index
 namespace record_row {
 inline constexpr int kMoisture = 0;          // W, %
 inline constexpr int kAsh = 1;               // A, %
+inline constexpr int kCarbon = 2;            // C, %, then H, N, S, O in rows 3..6
+inline constexpr int kHydrogen = 3;          // H, %
 inline constexpr int kHeatingValue = 8;      // Q of a solid or liquid fuel, kJ/kg
 inline constexpr int kGasHeatingValue = 12;  // Q of a gas, kJ/m3
 inline constexpr int kGasDensity = 13;       // ρ of a gas, kg/m3

@@ -13,12 +13,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/enthalpy_table.h"
+
 namespace ui {
 
 namespace {
 
 constexpr double kFirstTemperature = 100;
-constexpr double kLastTemperature = 2500;
+constexpr double kLastTemperature = calc::kTopTemperature;
 // Room left and right of the table's temperatures, so a state point at 100 or 2500 °C is
 // drawn whole.
 constexpr double kTemperatureMargin = 40;
