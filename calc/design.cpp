@@ -9,6 +9,7 @@
 #include "calc/enthalpy.h"
 #include "calc/layout.h"
 #include "calc/lookup.h"
+#include "calc/sheet_cells.h"
 #include "calc/text.h"
 #include "fuel/fuel_file.h"
 #include "sheets/errors.h"
@@ -43,9 +44,6 @@ void GivenParameterSection(FuelDocument& doc, float alpha) {
   }
 }
 
-// The carry-over a cell that is no number gives (ReadCarryoverCell).
-constexpr float kCarryoverFallback = 0.95f;
-
 // Whether a typed input is read as itself: blank (the default), or a number a single holds.
 bool ReadsAsItself(const sheets::Sheet& sheet, int col, int row) {
   if (IsBlank(sheet.Text(col, row))) return true;
@@ -54,7 +52,8 @@ bool ReadsAsItself(const sheets::Sheet& sheet, int col, int row) {
 }
 
 std::string CarryoverFallback(char decimal_separator) {
-  return "принят коэффициент уноса " + sheets::FormatSingle(kCarryoverFallback, decimal_separator);
+  return "принят коэффициент уноса " +
+         sheets::FormatSingle(static_cast<float>(kDefaultCarryover), decimal_separator);
 }
 
 // `after_cycle`: the fuel's cycle has just run, so it runs again only when the design's
@@ -86,17 +85,17 @@ void RunDesign(FuelDocument& doc, bool after_cycle) {
     for (int row = 6; row <= 11; ++row) design.SetText(1, row, "");
     return;
   }
-  const ReadVolumes v = ReadVolumeTexts(doc.XLSheet2, 2);
+  const ReadVolumes v = ReadVolumeTexts(doc.XLSheet2, sheet_row::kVolumes);
   WriteDerivedParameters(design, 6, v, alpha);
 
   if (doc.ComboBox3 >= kGasType) {
     design.SetInteger(1, 11, 0);
     return;
   }
-  WriteFormatted(
-      design, 11,
-      FlyAshShare(doc.XLSheet10.Number(2, fuel::record_row::kAsh), carryover, alpha, v.air),
-      "0.######");
+  WriteFormatted(design, 11,
+                 FlyAshShare(doc.XLSheet10.Number(kRecordValueCol, fuel::record_row::kAsh),
+                             carryover, alpha, v.air),
+                 "0.######");
 }
 
 }  // namespace
@@ -185,6 +184,9 @@ InputNotices XLGrid13EditModeChanged(FuelDocument& doc) {
   }
   CollectAllData(doc);
   ScatterAllData(doc);
+  // The heat balance at the end of the cycle reads the carry-over from the design sheet:
+  // it gets the new one before, and the one the enthalpy table clamped after.
+  doc.XLSheet15.SetValue(1, 4, doc.XLSheet13.At(1, 0).value);
   RecalcFuel(doc);
   doc.XLSheet15.SetValue(1, 4, doc.XLSheet13.At(1, 0).value);
   // The design run copies the carry-over back and runs the cycle once more only when its
