@@ -12,6 +12,11 @@ struct DesignCell {
   int row;
 };
 
+// The kinds of the given value (the list cell left of it holds 0, 1 or 2), as the cell's
+// hint and the exported table name them.
+inline constexpr const char* kGivenKindNames[] = {"температура", "энтальпия воздуха",
+                                                  "энтальпия дымовых газов"};
+
 inline constexpr DesignCell kFuelDesignCells[] = {
     {"excess_air", 1, 2},   {"given", 1, 3},         {"carryover", 1, 4},
     {"water_volume", 1, 6}, {"gas_volume", 1, 7},    {"triatomic_share", 1, 8},

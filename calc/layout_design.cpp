@@ -1,4 +1,7 @@
 // The window layout of the design-parameter sheet XLSheet15.
+#include <string>
+
+#include "calc/design_cells.h"
 #include "calc/layout.h"
 #include "sheets/errors.h"
 
@@ -26,9 +29,9 @@ void SetGivenValueUnit(sheets::Sheet& sheet, bool gas) {
 
 void LayoutGivenKindCell(sheets::Sheet& sheet) {
   sheet.SetItems(0, 3, {" Температура", " Энтальпия воздуха", " Энтальпия дымовых газов"}, 0);
-  sheet.SetHint(0, 3,
-                "Задающий параметр:\n 1. температура\n 2. энтальпия воздуха\n 3. энтальпия "
-                "дымовых газов");
+  std::string hint = "Задающий параметр:";
+  for (int k = 0; k < 3; ++k) hint += "\n " + std::to_string(k + 1) + ". " + kGivenKindNames[k];
+  sheet.SetHint(0, 3, hint);
   sheet.SetInput(0, 3, true);
 }
 

@@ -15,6 +15,7 @@
 #include "calc/heat_balance_cells.h"
 #include "calc/layout.h"
 #include "calc/lookup.h"
+#include "calc/sheet_cells.h"
 #include "calc/volumes.h"
 #include "fuel/fuel_file.h"
 #include "sheets/errors.h"
@@ -24,10 +25,6 @@ namespace calc {
 
 namespace {
 
-constexpr int kMinComponents = 2;
-constexpr int kMaxComponents = 5;
-constexpr int kFlagCol = 5;  // XLFuel (5, 49): 1 when every counted component is a gas
-constexpr int kFlagRow = 49;
 
 // Mixed values per kilogram of mixture.
 struct MixtureValues {
@@ -139,13 +136,16 @@ void WriteResults(FuelDocument& doc, const MixtureValues& m) {
   const char sep = doc.DecimalSeparator();
   const float volumes[] = {m.volumes.air, m.volumes.nitrogen, m.volumes.triatomic, m.volumes.water};
   for (int i = 0; i < 4; ++i)
-    doc.XLSheet14.SetText(1, 3 + i, sheets::FormatPattern(volumes[i], "0.###", sep));
-  doc.XLSheet14.SetText(1, 8, sheets::FormatPattern(m.heating_value, "0.#", sep));
+    doc.XLSheet14.SetText(1, sheet_row::kMixtureVolumes + i,
+                          sheets::FormatPattern(volumes[i], "0.###", sep));
+  doc.XLSheet14.SetText(1, sheet_row::kMixtureHeatingValue,
+                        sheets::FormatPattern(m.heating_value, "0.#", sep));
 }
 
 // An invalid mixture shows no result anywhere, and its results page is closed.
 void ClearResults(FuelDocument& doc) {
-  for (const int row : {3, 4, 5, 6, 8}) doc.XLSheet14.SetText(1, row, "");
+  for (int i = 0; i < 4; ++i) doc.XLSheet14.SetText(1, sheet_row::kMixtureVolumes + i, "");
+  doc.XLSheet14.SetText(1, sheet_row::kMixtureHeatingValue, "");
   for (int row = 1; row < doc.XLSheet16.RowCount(); ++row) {
     for (int col = 0; col < doc.XLSheet16.ColCount(); ++col) doc.XLSheet16.SetText(col, row, "");
   }
@@ -184,7 +184,7 @@ std::optional<MixtureValues> RecalcMixtureValues(FuelDocument& doc) {
   const CarryoverCell carryover =
       m.all_gaseous ? CarryoverCell{} : CarryoverCell{&doc.XLSheet17, 4, 2};
   WriteEnthalpyTable(doc, doc.XLSheet16, m.volumes, m.ash, carryover);
-  doc.XLFuel.SetInteger(kFlagCol, kFlagRow, m.all_gaseous ? 1 : 0);
+  doc.XLFuel.SetInteger(kAllGaseousCol, kAllGaseousRow, m.all_gaseous ? 1 : 0);
   RecalcMixtureHeatBalance(doc, m.heating_value, m.ash, m.all_gaseous, m.emission);
   return m;
 }
@@ -205,7 +205,7 @@ void Edit1Change(FuelDocument& doc) {
   const int n = ComponentCount(doc).value_or(kMinComponents);
   doc.GSPagesActive = 0;
   for (int slot = 0; slot < FuelDocument::kSlots; ++slot) {
-    doc.GSPageTabShown[static_cast<std::size_t>(slot)] = slot < 2 || slot < n;
+    doc.GSPageTabShown[static_cast<std::size_t>(slot)] = slot < kMinComponents || slot < n;
   }
 }
 
@@ -232,7 +232,8 @@ void PickComponent(FuelDocument& doc, int slot) {
   auto& s = doc.Slots.at(static_cast<std::size_t>(col));
   s.name = doc.ComboBox1;
   s.type_name = FuelTypeName(doc.ComboBox3);
-  for (int row = 0; row < 50; ++row) doc.XLFuel.SetValue(col, row, doc.XLSheet10.At(2, row).value);
+  for (int row = 0; row < 50; ++row)
+    doc.XLFuel.SetValue(col, row, doc.XLSheet10.At(kRecordValueCol, row).value);
   RecalcMixture(doc);
 }
 
@@ -271,9 +272,9 @@ InputNotices XLGrid20EditModeChanged(FuelDocument& doc) {
     for (int row = 5; row <= 10; ++row) design.SetText(1, row, "");
     return notices;
   }
-  const ReadVolumes v = ReadVolumeTexts(doc.XLSheet14, 3);
+  const ReadVolumes v = ReadVolumeTexts(doc.XLSheet14, sheet_row::kMixtureVolumes);
   WriteDerivedParameters(design, 5, v, alpha);
-  if (doc.XLFuel.Integer(kFlagCol, kFlagRow) != 0) {
+  if (doc.XLFuel.Integer(kAllGaseousCol, kAllGaseousRow) != 0) {
     design.SetInteger(1, 10, 0);
     return notices;
   }

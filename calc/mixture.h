@@ -11,6 +11,10 @@
 
 namespace calc {
 
+// A mixture has two to five components.
+inline constexpr int kMinComponents = 2;
+inline constexpr int kMaxComponents = 5;
+
 // The count text changed: corrects it when out of range and shows the tabs of the
 // counted slots. An empty text waits until the field is left.
 void Edit1Change(FuelDocument& doc);

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <map>
 
+#include "calc/mixture.h"
 #include "cli/json.h"
 
 namespace cli {
@@ -182,7 +183,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
   }
 
   if (raw.mix) {
-    if (raw.positional.size() < 2 || raw.positional.size() > 5) {
+    const auto count = static_cast<int>(raw.positional.size());
+    if (count < calc::kMinComponents || count > calc::kMaxComponents) {
       throw UsageError("a mixture takes 2 to 5 components");
     }
     for (const std::string& arg : raw.positional) {

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "calc/mixture.h"
 #include "sheets/numbers.h"
 #include "ui/enthalpy_chart.h"
 #include "ui/heat_balance_page.h"
@@ -24,8 +25,6 @@ namespace ui {
 
 namespace {
 
-constexpr int kMinComponents = 2;
-constexpr int kMaxComponents = 5;
 
 QLabel* PlainLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -69,7 +68,7 @@ void MixturePage::BuildComponentPage(SheetModelPool& pool) {
   Edit1 = new QLineEdit(TabSheet21);
   Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
   Edit1->installEventFilter(this);
-  UpDown1 = new UpDown(kMinComponents, kMaxComponents, TabSheet21);
+  UpDown1 = new UpDown(calc::kMinComponents, calc::kMaxComponents, TabSheet21);
   UpDown1->setFixedHeight(Edit1->sizeHint().height());
   auto* count = new QHBoxLayout;
   count->setSpacing(2);
