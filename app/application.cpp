@@ -63,7 +63,7 @@ Application::~Application() {
 
 void Application::Start() {
   const AppSettings settings(settings_file_);
-  Filters = settings.Filters();
+  filters_ = settings.Filters();
   form1_ = std::make_unique<TForm1>(*this);
   Form1 = form1_.get();
   Form1->move(0, 0);
@@ -73,13 +73,13 @@ void Application::Start() {
   // window unless they have a place of their own.
   const auto place_list = [this] {
     if (Form3 != nullptr && !list_placed_) Form3->PlaceBelow(*Form1);
-    if (Form3 != nullptr && Form2 != nullptr && DocumentOpen && !document_placed_) {
+    if (Form3 != nullptr && DocumentOpen() && !document_placed_) {
       Form2->PlaceBelow(*Form1, *Form3);
     }
   };
   new ui::FrameOnScreen(*Form1, place_list);
   Form1->show();
-  Form3 = new library::TForm3(program_dir_, fallback_data_dir_, Filters, Form1);
+  Form3 = new library::TForm3(program_dir_, fallback_data_dir_, filters_, Form1);
   Form3->PlaceBelow(*Form1);
   list_placed_ = RestorePlace(*Form3, settings, kFuelList, false);
   new ui::FrameOnScreen(*Form3, place_list);
@@ -96,8 +96,12 @@ void Application::Start() {
           [this] { ui::RunGuarded(dialogs_, Form3, [this] { SelectionMoved(); }); });
 }
 
+bool Application::DocumentOpen() const { return Form2 != nullptr; }
+
+bool Application::AboutOpen() const { return Form4 != nullptr; }
+
 ui::TForm2* Application::OpenDocument(bool activate) {
-  if (Form2 != nullptr && DocumentOpen) {
+  if (DocumentOpen()) {
     Form2->show();
     if (activate) {
       Form2->raise();
@@ -116,7 +120,8 @@ ui::TForm2* Application::OpenDocument(bool activate) {
   new ui::FrameOnScreen(*Form2);
   connect(Form2, &ui::TForm2::FormClosed, this, [this] {
     SaveDocumentPlace();
-    DocumentOpen = false;
+    // Closed, though deleted only later.
+    Form2 = nullptr;
     emit DocumentOpenChanged(false);
     emit UndoStateChanged();
   });
@@ -125,7 +130,6 @@ ui::TForm2* Application::OpenDocument(bool activate) {
     Form3->RefreshFuelList();
     if (Form2 != nullptr) Form3->SelectPath(Form2->FilePath());
   });
-  DocumentOpen = true;
   emit DocumentOpenChanged(true);
   Form2->show();
   if (activate) Form2->activateWindow();
@@ -134,12 +138,12 @@ ui::TForm2* Application::OpenDocument(bool activate) {
 }
 
 bool Application::CloseDocument() {
-  if (!DocumentOpen || Form2 == nullptr) return true;
+  if (!DocumentOpen()) return true;
   return Form2->close();
 }
 
 bool Application::MayReplaceDocument() {
-  if (!DocumentOpen || Form2 == nullptr) return true;
+  if (!DocumentOpen()) return true;
   if (Form2->MayDiscardEdits()) return true;
   // The question took the focus; the list's keys go on working.
   Form3->SelectPath(Form2->FilePath());
@@ -159,13 +163,13 @@ void Application::OpenChosenFuel() {
   const std::optional<std::filesystem::path> path = Form3->SelectedPath();
   if (!path) return;
   // The fuel already open stays as it is, edits and all.
-  if (DocumentOpen && Form2 != nullptr && Form2->FilePath() == *path) return;
+  if (DocumentOpen() && Form2->FilePath() == *path) return;
   if (!MayReplaceDocument()) return;
   LoadIntoDocument(*path);
 }
 
 void Application::SelectionMoved() {
-  if (DocumentOpen && Form2 != nullptr && Form2->HasUnsavedEdits()) return;
+  if (DocumentOpen() && Form2->HasUnsavedEdits()) return;
   OpenChosenFuel();
 }
 
@@ -197,29 +201,29 @@ void Application::OpenFile(const std::filesystem::path& path) {
 }
 
 void Application::SaveDocument() {
-  if (DocumentOpen && Form2 != nullptr) Form2->Save();
+  if (DocumentOpen()) Form2->Save();
 }
 
 void Application::SaveDocumentAs() {
-  if (DocumentOpen && Form2 != nullptr) Form2->SaveAs();
+  if (DocumentOpen()) Form2->SaveAs();
 }
 
 void Application::Undo() {
-  if (DocumentOpen && Form2 != nullptr) Form2->Undo();
+  if (DocumentOpen()) Form2->Undo();
 }
 
 void Application::Redo() {
-  if (DocumentOpen && Form2 != nullptr) Form2->Redo();
+  if (DocumentOpen()) Form2->Redo();
 }
 
-bool Application::CanUndo() const { return DocumentOpen && Form2 != nullptr && Form2->CanUndo(); }
+bool Application::CanUndo() const { return DocumentOpen() && Form2->CanUndo(); }
 
-bool Application::CanRedo() const { return DocumentOpen && Form2 != nullptr && Form2->CanRedo(); }
+bool Application::CanRedo() const { return DocumentOpen() && Form2->CanRedo(); }
 
 void Application::OpenHelp() {
   const QString page = library::ToQString(HelpPage());
   QUrl url = QUrl::fromLocalFile(page);
-  if (DocumentOpen && Form2 != nullptr && Form2->isActiveWindow()) {
+  if (DocumentOpen() && Form2->isActiveWindow()) {
     url.setFragment(Form2->HelpSection());
   }
   if (QDesktopServices::openUrl(url)) return;
@@ -228,6 +232,16 @@ void Application::OpenHelp() {
                                   "программа для просмотра веб-страниц (браузер).")
                        .arg(QDir::toNativeSeparators(page)),
                    QStringLiteral("Внимание !"), QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void Application::SetFilters(const library::TypeFilters& filters) {
+  filters_ = filters;
+  // The fuels already read are filtered again; no file is read.
+  if (Form3 != nullptr) Form3->ApplyFilters();
+}
+
+void Application::ToggleList() {
+  if (Form3 != nullptr) Form3->setVisible(!Form3->isVisible());
 }
 
 void Application::RereadFolder() {
@@ -261,12 +275,12 @@ void Application::SaveDocumentPlace() {
 
 void Application::SaveSettings() {
   if (Form1 == nullptr) return;
-  if (DocumentOpen) SaveDocumentPlace();
+  if (DocumentOpen()) SaveDocumentPlace();
   AppSettings settings(settings_file_);
   settings.SetGeometry(kMainWindow, Form1->geometry());
   settings.SetGeometry(kFuelList, Form3->geometry());
   settings.SetTab(kFuelList, Form3->CurrentTab());
-  settings.SetFilters(Filters);
+  settings.SetFilters(filters_);
   settings.Sync();
 }
 
@@ -284,22 +298,21 @@ void Application::DeleteSelectedFuel() {
                          .arg(path ? library::ToQString(*path) : QString(), reason),
                      QStringLiteral("Ошибка"), QMessageBox::Ok, QMessageBox::Critical);
   }
-  if (!DocumentOpen || Form2 == nullptr || Form3->ListBox2.empty()) return;
+  if (!DocumentOpen() || Form3->ShownCount() == 0) return;
   if (Form3->SelectedRow() < 0) Form3->SelectRow(0);
   const std::optional<std::filesystem::path> next = Form3->SelectedPath();
   if (next && MayReplaceDocument()) Form2->LoadFuel(*next);
 }
 
 void Application::ShowAbout() {
-  if (AboutOpen && Form4 != nullptr) {
+  if (AboutOpen()) {
     Form4->show();
     Form4->raise();
     Form4->activateWindow();
     return;
   }
   Form4 = new TForm4(Form1);
-  AboutOpen = true;
-  connect(Form4, &TForm4::finished, this, [this] { AboutOpen = false; });
+  connect(Form4, &TForm4::finished, this, [this] { Form4 = nullptr; });
   Form4->show();
 }
 

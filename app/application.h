@@ -1,6 +1,5 @@
-// The application object: the four windows, the application-wide flags DocumentOpen
-// and AboutOpen and the type filters, and every flow that crosses windows (choosing a
-// fuel, new, delete, save then refresh the list, close, the About window). The windows
+// The application object: the four windows, the type filters, and every flow that crosses windows
+// (choosing a fuel, new, delete, save then refresh the list, close, the About window). The windows
 // offer verbs; only this object strings them together.
 #pragma once
 
@@ -49,7 +48,7 @@ class Application : public QObject {
   std::filesystem::path HelpPage() const { return program_dir_ / "Help" / "Help.htm"; }
   ui::Dialogs& Dialogs() { return dialogs_; }
 
-  // Creates the document window when none is open (setting DocumentOpen), otherwise
+  // Creates the document window when none is open, otherwise
   // shows the open one; `activate` brings it to the front and gives it the focus.
   ui::TForm2* OpenDocument(bool activate = true);
   // Closes the document window when one is open; false when the user keeps it open.
@@ -90,10 +89,14 @@ class Application : public QObject {
   // "О программе": creates the About window, or brings the open one to the front.
   void ShowAbout();
 
-  // Application-wide state.
-  bool DocumentOpen = false;
-  bool AboutOpen = false;
-  library::TypeFilters Filters;
+  // Whether the fuel window, the About window is open: it exists and has not been closed.
+  bool DocumentOpen() const;
+  bool AboutOpen() const;
+  // The type filters the list obeys; new ones filter the fuels already read again.
+  const library::TypeFilters& Filters() const { return filters_; }
+  void SetFilters(const library::TypeFilters& filters);
+  // "Показать/скрыть список".
+  void ToggleList();
 
   // The windows; Form2 and Form4 exist only while they are open.
   TForm1* Form1 = nullptr;
@@ -102,7 +105,7 @@ class Application : public QObject {
   QPointer<TForm4> Form4;
 
  signals:
-  // DocumentOpen changed.
+  // DocumentOpen() changed.
   void DocumentOpenChanged(bool open);
   // Whether undo or redo is possible may have changed.
   void UndoStateChanged();
@@ -111,6 +114,7 @@ class Application : public QObject {
   std::filesystem::path program_dir_;
   std::filesystem::path fallback_data_dir_;
   ui::Dialogs& dialogs_;
+  library::TypeFilters filters_;
   // Whether the open document's content may be replaced: no document, no unsaved edits,
   // or the user's answer. On Cancel the list selects the document's line again.
   bool MayReplaceDocument();

@@ -292,8 +292,7 @@ void TForm1::ConnectFilter(QAction* action, Filter filter) {
   });
 }
 
-bool& TForm1::FilterState(Filter filter) {
-  library::TypeFilters& filters = app_.Filters;
+bool& TForm1::FilterState(library::TypeFilters& filters, Filter filter) {
   switch (filter) {
     case Filter::kSolid:
       return filters.solid;
@@ -316,7 +315,7 @@ bool& TForm1::FilterState(Filter filter) {
 }
 
 void TForm1::ShowFilters() {
-  const library::TypeFilters& filters = app_.Filters;
+  const library::TypeFilters& filters = app_.Filters();
   SolidButton->setChecked(filters.solid);
   Solid1->menuAction()->setChecked(filters.solid);
   for (QAction* action : {Anthracite1, Anthracite2}) action->setChecked(filters.anthracite);
@@ -329,7 +328,7 @@ void TForm1::ShowFilters() {
 }
 
 void TForm1::ShowDocumentState() {
-  for (QAction* action : {Save1, SaveAs1, Close1}) action->setEnabled(app_.DocumentOpen);
+  for (QAction* action : {Save1, SaveAs1, Close1}) action->setEnabled(app_.DocumentOpen());
   Undo1->setEnabled(app_.CanUndo());
   Redo1->setEnabled(app_.CanRedo());
   Help1->setEnabled(help_exists_);
@@ -338,11 +337,11 @@ void TForm1::ShowDocumentState() {
 }
 
 void TForm1::ToggleFilter(Filter filter) {
-  bool& state = FilterState(filter);
+  library::TypeFilters filters = app_.Filters();
+  bool& state = FilterState(filters, filter);
   state = !state;
+  app_.SetFilters(filters);
   ShowFilters();
-  // The fuels already read are filtered again; no file is read.
-  if (app_.Form3 != nullptr) app_.Form3->ApplyFilters();
 }
 
 void TForm1::New1Click() { app_.NewFuel(); }
@@ -369,7 +368,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::DeleteFuel1Click() { app_.DeleteSelectedFuel(); }
 
-void TForm1::ShowList1Click() { app_.Form3->setVisible(!app_.Form3->isVisible()); }
+void TForm1::ShowList1Click() { app_.ToggleList(); }
 
 void TForm1::Help1Click() { app_.OpenHelp(); }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "library/type_filters.h"
+
 class QAction;
 class QMenu;
 class QToolBar;
@@ -114,7 +116,7 @@ class TForm1 : public QWidget {
   void BuildToolBars();
   void Connect(QAction* action, void (TForm1::*handler)());
   void ConnectFilter(QAction* action, Filter filter);
-  bool& FilterState(Filter filter);
+  static bool& FilterState(library::TypeFilters& filters, Filter filter);
 
   Application& app_;
   bool help_exists_ = false;

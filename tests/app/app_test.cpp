@@ -214,8 +214,8 @@ void AppTest::StartUpCreatesTheLibraryAndPlacesTheWindows() {
   QVERIFY(app_->Form3->width() >= 218);
   QVERIFY(app_->Form3->isVisible());
   QVERIFY(app_->Form2 == nullptr);
-  QVERIFY(!app_->DocumentOpen);
-  QVERIFY(!app_->AboutOpen);
+  QVERIFY(!app_->DocumentOpen());
+  QVERIFY(!app_->AboutOpen());
 
   // A program folder that cannot hold the library: it moves to the data folder.
   app_.reset();
@@ -295,10 +295,10 @@ void AppTest::EnabledRulesFollowTheDocument() {
   QVERIFY(app_->Form2 == nullptr);
   // Ctrl+N opens a document.
   QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
-  QVERIFY(app_->DocumentOpen && app_->Form2 != nullptr);
+  QVERIFY(app_->DocumentOpen() && app_->Form2 != nullptr);
   QCOMPARE(document_items(), QList<bool>(5, true));
   f.Close1->trigger();
-  QVERIFY(!app_->DocumentOpen);
+  QVERIFY(!app_->DocumentOpen());
   QCOMPARE(document_items(), QList<bool>(5, false));
   QTRY_VERIFY(app_->Form2 == nullptr);  // a closed document window is gone for good
   f.Save1->trigger();
@@ -410,10 +410,10 @@ void AppTest::FiltersAgreeInBothPlacesAndHideFuels() {
   f.StoneCoal1->trigger();
   QCOMPARE(FilterDisplays(), (QList<bool>{false, true, false, true, true, true, true, true}));
   QCOMPARE(hidden(), (QList<float>{0, 1, 2, 2.5f, 3, 4}));
-  QVERIFY(!app_->Filters.solid && !app_->Filters.stone_coal);
+  QVERIFY(!app_->Filters().solid && !app_->Filters().stone_coal);
   QTest::mouseClick(Button(f.ToolBar4, f.SolidButton), Qt::LeftButton);
   QCOMPARE(hidden(), QList<float>{1});
-  QVERIFY(app_->Filters.solid && !app_->Filters.stone_coal);
+  QVERIFY(app_->Filters().solid && !app_->Filters().stone_coal);
 }
 
 void AppTest::ChoosingALineOpensTheFuelAndNewClearsTheChoice() {
@@ -425,7 +425,7 @@ void AppTest::ChoosingALineOpensTheFuelAndNewClearsTheChoice() {
   Activate(list);
   const QRect first = list.ListBox1->visualItemRect(list.ListBox1->item(0));
   QTest::mouseClick(list.ListBox1->viewport(), Qt::LeftButton, {}, first.center());
-  QVERIFY(app_->DocumentOpen);
+  QVERIFY(app_->DocumentOpen());
   QPointer<ui::TForm2> form2 = app_->Form2;
   QVERIFY(form2 != nullptr && form2->isVisible());
   QCOMPARE(form2->FilePath(), Fuel("a.fll"));
@@ -547,7 +547,7 @@ void AppTest::OpenReadsAnyFuelFile() {
   QCOMPARE(dialogs_.open_requests[0].title, QStringLiteral("Открыть файл топлива"));
   QCOMPARE(dialogs_.open_requests[0].folder, library::ToQString(program_ / "Fuel"));
   QCOMPARE(dialogs_.open_requests[0].filter, QStringLiteral("Файл топлива (*.fll)"));
-  QVERIFY(app_->DocumentOpen);
+  QVERIFY(app_->DocumentOpen());
   QCOMPARE(app_->Form2->ComboBox1->text(), QStringLiteral("Присланный мазут"));
   QCOMPARE(app_->Form2->FilePath(), received);
   QVERIFY(!app_->Form2->Document().XLSheet15.Text(1, 6).empty());
@@ -573,7 +573,7 @@ void AppTest::OpenReadsAnyFuelFile() {
   QCOMPARE(dialogs_.messages.size(), messages + 1);
   QCOMPARE(dialogs_.messages.last().text.split(QLatin1Char('\n')).first(),
            QStringLiteral("Ошибка чтения !"));
-  QVERIFY(app_->DocumentOpen);
+  QVERIFY(app_->DocumentOpen());
 }
 
 void AppTest::QtTextsAndOurMessagesAreRussian() {
@@ -616,12 +616,12 @@ void AppTest::PlacesTabAndFiltersAreKeptBetweenRuns() {
   app_->Form3->setGeometry(list_place);
   doc.setGeometry(doc_place);
   app_->Form1->Exit1->trigger();
-  QVERIFY(!app_->DocumentOpen);
+  QVERIFY(!app_->DocumentOpen());
   app_.reset();
 
   Start();
-  QVERIFY(!app_->Filters.liquid && !app_->Filters.peat);
-  QVERIFY(app_->Filters.solid && app_->Filters.gaseous && app_->Filters.shale);
+  QVERIFY(!app_->Filters().liquid && !app_->Filters().peat);
+  QVERIFY(app_->Filters().solid && app_->Filters().gaseous && app_->Filters().shale);
   QVERIFY(!app_->Form1->Liquid1->isChecked() && !app_->Form1->Peat2->isChecked());
   QCOMPARE(app_->Form3->geometry(), list_place);
   app_->Form3->ListBox1->setCurrentRow(0);
@@ -730,10 +730,10 @@ void AppTest::ShowHideListAndExit() {
   QTest::keyClicks(app_->Form2->ComboBox1, QStringLiteral("x"));
   dialogs_.answers = {QMessageBox::Cancel};
   f.Exit1->trigger();
-  QVERIFY(f.isVisible() && app_->DocumentOpen);
+  QVERIFY(f.isVisible() && app_->DocumentOpen());
   dialogs_.answers = {QMessageBox::No};
   f.Exit1->trigger();
-  QVERIFY(!app_->DocumentOpen);
+  QVERIFY(!app_->DocumentOpen());
   QVERIFY(!f.isVisible());
 }
 
@@ -742,7 +742,7 @@ void AppTest::AboutWindowOpensOnceAndCloses() {
   app::TForm1& f = *app_->Form1;
   f.About1->trigger();
   QTest::mouseClick(Button(f.ToolBar5, f.About1), Qt::LeftButton);
-  QVERIFY(app_->AboutOpen);
+  QVERIFY(app_->AboutOpen());
   QCOMPARE(f.findChildren<app::TForm4*>().size(), 1);
   QPointer<app::TForm4> about = app_->Form4.data();
   QVERIFY(about->isVisible() && !about->isModal());
@@ -751,13 +751,13 @@ void AppTest::AboutWindowOpensOnceAndCloses() {
   QCOMPARE(urls_.urls, (QList<QUrl>{QUrl(QStringLiteral("mailto:pyrana@example.org")),
                                     QUrl(QStringLiteral("http://www.example.org/pyrana"))}));
   QTest::keyClick(about, Qt::Key_Escape);
-  QVERIFY(!app_->AboutOpen);
+  QVERIFY(!app_->AboutOpen());
   QTRY_VERIFY(app_->Form4 == nullptr && about == nullptr);
   f.About1->trigger();
-  QVERIFY(app_->AboutOpen && app_->Form4 != nullptr);
+  QVERIFY(app_->AboutOpen() && app_->Form4 != nullptr);
   QCOMPARE(f.findChildren<app::TForm4*>().size(), 1);
   QTest::mouseClick(app_->Form4->OKButton, Qt::LeftButton);
-  QVERIFY(!app_->AboutOpen);
+  QVERIFY(!app_->AboutOpen());
 }
 
 void AppTest::FailuresReachTheErrorReportAndTheProgramGoesOn() {
@@ -901,7 +901,7 @@ void AppTest::TheDocumentWindowCarriesTheMenus() {
                     doc.MenuBar1->actionGeometry(f.File1->menuAction()).center());
   QTRY_VERIFY(f.File1->isVisible());
   QTest::mouseClick(f.File1, Qt::LeftButton, {}, f.File1->actionGeometry(f.Close1).center());
-  QTRY_VERIFY(!app_->DocumentOpen);
+  QTRY_VERIFY(!app_->DocumentOpen());
 }
 
 void AppTest::TheListKeepsTheFocusAndTheOpenFuel() {
