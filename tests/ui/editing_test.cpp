@@ -1,7 +1,6 @@
-// Typing into the document window with real key events, in a decimal-comma and a
-// decimal-point locale: what is typed is what the document holds, only input cells take
-// typing, every commit repairs the separator and runs the cycle, and undo, paste and
-// delete are one step each.
+// Typing into the document window with real key events: only input cells take typing,
+// every commit repairs the separator and runs the cycle, and undo, paste and delete are
+// one step each.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -70,8 +69,7 @@ class EditingTest : public QObject {
     test::PressKey(*grid.viewport(), Qt::Key_Return);
     QTRY_VERIFY(!grid.IsEditing());
   }
-  // Where the window's document first differs from the coal computed by the calculation
-  // alone after `edit`, with the cycle, the carry-over and the design run.
+  // Where the window's document first differs from the coal computed by calc/ after `edit`.
   template <typename Edit>
   QString Differs(Edit&& edit, std::initializer_list<test::SheetOf> sheets) {
     Doc doc(Document().DecimalSeparator());
@@ -105,8 +103,7 @@ void EditingTest::EveryCommitRepairsTheOtherSeparatorAndRunsTheCycle() {
   const QString other = point == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
   ui::TForm2& form = Form();
   ui::TXLGrid& grid = Composition();
-  // Enter, Tab, an arrow key and leaving the grid each commit, and each repairs the number
-  // before the cycle reads it; the first key typed over the old text is kept.
+  // Enter, Tab, an arrow key and leaving the grid each commit and repair the number.
   const struct Case {
     QWidget* page;
     ui::TXLGrid* grid;
@@ -162,8 +159,7 @@ void EditingTest::EveryCommitRepairsTheOtherSeparatorAndRunsTheCycle() {
   form.PageControl1->setCurrentWidget(form.TabSheet2);
   EditWithF2(grid, 1, kAshRow, QStringLiteral("1"));
   QCOMPARE(Shown(grid, 1, kAshRow), QStringLiteral("11") + point + "21");
-  // Letters are no number: the carbon stays, and the status bar says why. A total that is
-  // not 100 is shown red.
+  // Letters are no number: the carbon stays, and the status bar says why.
   const QString carbon = Shown(grid, 1, kCarbonRow);
   QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("abc")));
   QCOMPARE(Shown(grid, 1, kCarbonRow), carbon);
@@ -187,9 +183,7 @@ void EditingTest::OnlyInputCellsTakeTypingAndEnterAndTabMoveBetweenThem() {
   }
   QCOMPARE(Shown(grid, 0, kCarbonRow),
            QString::fromStdString(Document().XLSheet3.Text(0, kCarbonRow)));
-  // Enter after typing goes to the next input down, from oxygen past the total and the
-  // empty row to the heating value; without an editor too. Tab and Shift+Tab go to the
-  // next and the previous input, past the label and unit between.
+  // Enter (after typing or not) goes to the next input down, Tab and Shift+Tab across.
   QVERIFY(test::TypeIntoCell(grid, 1, kOxygenRow, QStringLiteral("9")));
   QCOMPARE(grid.currentIndex(), grid.model()->index(kHeatingValueRow, 1));
   grid.setCurrentIndex(grid.model()->index(kAshRow, 1));
@@ -210,9 +204,8 @@ void EditingTest::OneEditTellsEachSheetOnce() {
     if (!spy) spy = std::make_unique<QSignalSpy>(grid->model(), &QAbstractItemModel::dataChanged);
   }
   QVERIFY(spies.size() > 10);
-  // Opening an editor runs the cycle over unchanged input: nobody hears. A committed edit:
-  // the edited sheet hears the stored text and the cycle's results, every other sheet at
-  // most once.
+  // Opening an editor changes nothing: nobody hears. A commit: each sheet hears once, the
+  // edited one twice (the text, then the cycle's results).
   ui::TXLGrid& grid = Composition();
   grid.setFocus();
   grid.setCurrentIndex(grid.model()->index(kCarbonRow, 1));
@@ -230,8 +223,7 @@ void EditingTest::OneEditTellsEachSheetOnce() {
   QVERIFY(touched >= 4);  // composition, record, volumes, enthalpy table, design
 }
 
-// The heat balance inputs are window state: "*" tells only that a save would change the
-// file, and after a save the grids show what the file holds.
+// The heat balance inputs are no part of the file: no "*"; a save shows what the file holds.
 void EditingTest::HeatBalanceInputsSetNoStarAndASaveShowsTheFile() {
   namespace row = calc::heat_balance_row;
   Open();
@@ -276,8 +268,7 @@ void EditingTest::UndoAndRedoRestoreAndRecompute() {
   Open();
   ui::TXLGrid& grid = Composition();
   ui::TForm2& form = Form();
-  // Four steps: a cell, the name, the automatic heating value and the type, picked with
-  // the keyboard, which takes the record's values as the gas's at once.
+  // Four steps: a cell, the name, the automatic heating value and the type (a gas at once).
   QVERIFY(test::TypeIntoCell(grid, 1, kCarbonRow, QStringLiteral("63")));
   QTest::keyClicks(form.ComboBox1, QStringLiteral(" D"));
   form.TabSheet2->CheckBox2->click();
@@ -330,8 +321,7 @@ void EditingTest::PasteAndDeleteAreOneStepEach() {
   select(kMoistureRow, kAshRow);
   test::PressKey(*grid.viewport(), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(clipboard.text(), QStringLiteral("Влажность\t10\nЗольность\t20,5"));
-  // A column from a spreadsheet, with points, into moisture, ash and carbon: each number
-  // repaired, the cycle run, one undo step.
+  // A spreadsheet's column, with points: each number repaired, one undo step.
   const int steps = Form().UndoStack().count();
   clipboard.setText(QStringLiteral("12.5\r\n21\r\n50.25\r\n"));
   grid.setCurrentIndex(grid.model()->index(kMoistureRow, 1));
@@ -343,14 +333,12 @@ void EditingTest::PasteAndDeleteAreOneStepEach() {
   };
   QCOMPARE(Differs(pasted, kResults), QString());
   QCOMPARE(Form().UndoStack().count(), steps + 1);
-  // Labels and units take nothing: only the values land, beside their labels. A text that
-  // is no number is refused as a typed one.
+  // Labels and units take nothing; a text that is no number is refused as a typed one.
   clipboard.setText(QStringLiteral("Метка\t7\tединица\nx\t5%"));
   grid.setCurrentIndex(grid.model()->index(kHydrogenRow, 0));
   QCOMPARE(grid.Paste(), 2);
   QCOMPARE(Form().StatusText(), QStringLiteral("«5%» — не число, значение не изменено"));
-  // Delete over labels and values of three rows empties the values as one step; an empty
-  // input counts as 0 in the cycle.
+  // Delete over labels and values empties the values, one step; empty counts as 0.
   select(kMoistureRow, kCarbonRow);
   test::PressKey(*grid.viewport(), Qt::Key_Delete);
   QCOMPARE(Form().UndoStack().count(), steps + 3);

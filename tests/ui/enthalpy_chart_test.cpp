@@ -1,6 +1,5 @@
-// The I–ϑ diagram of the example fuels and of the mixture: its lines, state point and
-// guides are the diagram the calculation makes, with its legend and axes, and it follows
-// a recalculation.
+// The I–ϑ diagram draws the diagram calc/ makes, with its legend and axes, for the example
+// fuels and the mixture, and follows a recalculation.
 #include "ui/enthalpy_chart.h"
 
 #include <QChart>
@@ -19,8 +18,7 @@ namespace {
 
 using Lines = QList<QList<QPointF>>;
 
-// The series whose name starts with `name` (the state point is the scatter series, the
-// guides are the dashed ones without a name), as points.
+// The points of the series named so (the guides: dashed, without a name).
 Lines Drawn(const ui::EnthalpyChart& chart, const QString& name, bool dashed) {
   Lines found;
   for (QAbstractSeries* series : chart.chart()->series()) {
@@ -106,9 +104,8 @@ void EnthalpyChartTest::CoalLinesStateLegendAndAxesFollowTheDesignTab() {
   QCOMPARE(y.min(), 0.0);
   QVERIFY(y.max() >= top && y.max() < top + y.tickInterval());
 
-  // Refresh() follows a recalculation: another excess air, then states that mark no point
-  // (a flue-gas enthalpy beyond the table, a temperature below the axis, emptied cells)
-  // and one that does.
+  // Refresh() follows a recalculation, also to states that mark no point (beyond the table,
+  // below the axis, emptied).
   const struct {
     int given;  // 0 temperature, 2 flue-gas enthalpy
     const char* value;

@@ -1,6 +1,5 @@
-// The sheet model and the grid view: what the views show of a sheet and what an edit
-// stores, the changes told to the views, merged areas, and two grids over one sheet with
-// their two events.
+// The sheet model and the grid view: what is shown and stored, the changes told, merged
+// areas, and two grids over one sheet with their two events.
 #include "ui/sheet_model.h"
 
 #include <QAbstractItemModelTester>
@@ -61,8 +60,7 @@ void SheetModelTest::StoresEditsOfInputCellsAndTellsTheViews() {
 }
 
 void SheetModelTest::MergedAreasShowAsSpansAndReadAsOneText() {
-  // A heading the layout pieced together over several cells reads as one text from the
-  // left; empty cells add no separator and the cells under it show nothing.
+  // A heading pieced together over several cells reads as one text from the left.
   sheets::Sheet sheet(4, 3);
   sheet.SetText(0, 0, "a");
   sheet.SetText(2, 0, "b");
@@ -120,8 +118,8 @@ void SheetModelTest::TwoGridsOverOneSheetAndTheExitWhenTheFocusLeaves() {
   QSignalSpy other_edit_mode(second, &ui::TXLGrid::EditModeChanged);
   QSignalSpy pool_edited(&pool, &ui::SheetModelPool::CellEdited);
   QSignalSpy exit(first, &ui::TXLGrid::Exit);
-  // Whatever runs when the editor opens rewrites the cell under it: the editor keeps the
-  // key that opened it. The focus going into the grid's own editor is no exit.
+  // The editor keeps the key that opened it though the cell is rewritten as it opens; the
+  // focus going into the grid's own editor is no exit.
   connect(first, &ui::TXLGrid::EditModeChanged, first, [&] {
     if (first->IsEditing()) doc.XLSheet3.SetText(1, 2, "1.20");
   });
