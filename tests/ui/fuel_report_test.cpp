@@ -1,66 +1,44 @@
-// The PDF report of the example fuels and of the mixture: one A4 page written to the path
-// asked for, painted within its area, the total that is not 100 in red, and an old file
-// left whole when writing fails. The report's texts are tested with calc/report_blocks.
-// With PYRANA_SCREENSHOT_DIR set, the reports are also written there for people to render
-// and look at.
+// The fuel report and "Печать / экспорт": one A4 page painted within its area, the CSV as
+// calc/ makes it, failures said with an old file left whole, the mixture's actions only for
+// a computed mixture. (The report's texts are tested with calc/report_blocks.)
 #include "ui/fuel_report.h"
 
+#include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <algorithm>
+#include <QSignalSpy>
+#include <cerrno>
 
+#include "calc/csv_export.h"
 #include "calc/cycle.h"
-#include "calc/design.h"
-#include "calc/fuel_io.h"
-#include "support/example_fuels.h"
+#include "fuel/atomic_file.h"
+#include "test_support.h"
+#include "ui/export_actions.h"
 
 namespace {
-
-bool LoadFuel(calc::FuelDocument& doc, const char* name) {
-  if (!calc::LoadLibraryFuel(doc, test::ExampleFuel(name))) return false;
-  doc.XLSheet15.SetText(1, 2, "1.2");
-  doc.XLSheet15.SetText(1, 3, "1250");
-  calc::XLGrid15EditModeChanged(doc);
-  return true;
-}
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
 
-// Page objects of a PDF: "/Type /Page" not followed by "s" (the page tree).
-int PageCount(const QByteArray& pdf) {
+// One page object ("/Type /Page" not followed by "s", the page tree), A4 wide.
+bool IsOneA4Page(const QByteArray& pdf) {
   static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-  return static_cast<int>(QString::fromLatin1(pdf).count(page));
+  return pdf.startsWith("%PDF-") && QString::fromLatin1(pdf).count(page) == 1 &&
+         pdf.contains("/MediaBox [0 0 595");
 }
 
-// The A4 media box in points, 595 × 842.
-bool IsA4(const QByteArray& pdf) {
-  static const QRegularExpression box(
-      QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+(\\d+(?:\\.\\d+)?)\\s+(\\d+(?:\\.\\d+)?)"));
-  const auto match = box.match(QString::fromLatin1(pdf));
-  return match.hasMatch() && qAbs(match.captured(1).toDouble() - 595.3) < 1 &&
-         qAbs(match.captured(2).toDouble() - 841.9) < 1;
-}
-
-void KeepCopy(const QString& path, const QString& file) {
-  const QString dir = qEnvironmentVariable("PYRANA_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  QDir().mkpath(dir);
-  QFile::remove(dir + "/" + file);
-  QVERIFY(QFile::copy(path, dir + "/" + file));
-}
-
-// The page painted onto an image at 4 dots per millimetre inside a white border of 40
-// dots: the dots inked outside the area, the lowest inked row inside it, and the red
-// dots (a total that is not 100) in its upper third, where the composition is and the
-// diagram's lines are not.
+// The page painted at 4 dots per millimetre inside a white border of 40 dots: the dots
+// inked outside the area, the lowest inked row, and the red dots of its upper third, where
+// the composition is and the diagram's lines are not.
 struct Painted {
   int outside = 0;
   int lowest_ink = 0;
@@ -78,21 +56,37 @@ Painted Paint(const calc::FuelDocument& doc, bool mixture) {
     ui::PaintFuelReport(painter, QRectF(kBorder, kBorder, kAreaWidth, kAreaHeight), 4, doc,
                         mixture);
   }
+  const QRect area(kBorder, kBorder, kAreaWidth, kAreaHeight);
   Painted painted;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QColor c = image.pixelColor(x, y);
       if (c == Qt::white) continue;
-      const bool in =
-          x >= kBorder && x < kBorder + kAreaWidth && y >= kBorder && y < kBorder + kAreaHeight;
-      if (!in) ++painted.outside;
-      if (in) painted.lowest_ink = std::max(painted.lowest_ink, y);
-      if (in && y < kBorder + kAreaHeight / 3 && c.red() > 150 && c.green() < 80 && c.blue() < 80)
-        ++painted.red_at_top;
+      if (!area.contains(x, y)) ++painted.outside;
+      painted.lowest_ink = std::max(painted.lowest_ink, y);
+      const bool red = c.red() > 150 && c.green() < 80 && c.blue() < 80;
+      if (red && y < kBorder + kAreaHeight / 3) ++painted.red_at_top;
     }
   }
   return painted;
 }
+
+fuel::WriteCall FillTheDisk() {
+  return fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
+    errno = ENOSPC;
+    return -1;
+  });
+}
+
+// The actions over a document, their dialogs answered from a script, in a temporary folder.
+struct Exporting {
+  Exporting() { actions.SetFolder(dir.path()); }
+  calc::FuelDocument doc{','};
+  test::ScriptedDialogs dialogs;
+  QWidget window;
+  ui::ExportActions actions{doc, dialogs, &window};
+  QTemporaryDir dir;
+};
 
 }  // namespace
 
@@ -102,34 +96,28 @@ class FuelReportTest : public QObject {
  private slots:
   void OneA4PageWithinItsArea();
   void FailedWriteLeavesTheOldFile();
+  void ExportAsksWritesAndSaysWhatFailed();
+  void MixtureActionsAndPrinting();
 };
 
 void FuelReportTest::OneA4PageWithinItsArea() {
-  // The coal, the gas (whose composition has the most rows) and the mixture: one A4 page
-  // each; painted, nothing outside the area and the diagram down to its last tenth.
+  // The coal, the gas (the longest composition) and the mixture: inside, down to the end.
   QTemporaryDir dir;
-  QVERIFY(dir.isValid());
   for (const char* name : {"Каменный уголь.fll", "Природный газ.fll", ""}) {
     calc::FuelDocument doc;
     const bool mixture = *name == '\0';
-    QVERIFY(mixture ? test::BuildSixtyFortyMixture(doc) : LoadFuel(doc, name));
-    const QString file = mixture ? QStringLiteral("mixture-60-40.pdf")
-                                 : QString::fromUtf8(name).replace(".fll", ".pdf");
-    const QString path = dir.filePath(file);
+    QVERIFY(mixture ? test::BuildSixtyFortyMixture(doc) : test::OpenDesignedExample(doc, name));
+    const QString path = dir.filePath("report.pdf");
     QCOMPARE(ui::WriteFuelReportPdf(doc, mixture, path), QString());
-    const QByteArray pdf = ReadAll(path);
-    QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(file));
-    QCOMPARE(PageCount(pdf), 1);
-    QVERIFY2(IsA4(pdf), qPrintable(file));
-    KeepCopy(path, file);
+    QVERIFY2(IsOneA4Page(ReadAll(path)), name);
     const Painted painted = Paint(doc, mixture);
     QCOMPARE(painted.outside, 0);
-    QVERIFY2(painted.lowest_ink > kBorder + kAreaHeight * 9 / 10, qPrintable(file));
+    QVERIFY2(painted.lowest_ink > kBorder + kAreaHeight * 9 / 10, name);
     QCOMPARE(painted.red_at_top, 0);
   }
   // Carbon 45 instead of 55: the composition's total of 90 is painted red.
   calc::FuelDocument doc;
-  QVERIFY(LoadFuel(doc, "Каменный уголь.fll"));
+  QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
   doc.XLSheet3.SetText(1, 3, "45");
   calc::XLGrid1EditModeChanged(doc);
   QVERIFY(Paint(doc, false).red_at_top > 20);
@@ -138,27 +126,99 @@ void FuelReportTest::OneA4PageWithinItsArea() {
 void FuelReportTest::FailedWriteLeavesTheOldFile() {
   QTemporaryDir dir;
   calc::FuelDocument doc;
-  QVERIFY(LoadFuel(doc, "Каменный уголь.fll"));
-  // A read-only folder: the old report stays as it was. (A folder that does not exist is
-  // tried through the export action in export_actions_test.)
+  QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
+  // A folder that may not be written (root may: unprivileged.sh runs this as a user).
   const QString folder = dir.filePath("только чтение");
   QVERIFY(QDir().mkpath(folder));
   const QString old_path = folder + "/отчет.pdf";
-  {
-    QFile old(old_path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old report");
-  }
+  WriteAll(old_path, "old report");
   QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-  const bool root_ignores_permissions = QFile(folder + "/probe").open(QIODevice::WriteOnly);
-  if (!root_ignores_permissions) {
+  if (!QFile(folder + "/probe").open(QIODevice::WriteOnly)) {
     QVERIFY(!ui::WriteFuelReportPdf(doc, false, old_path).isEmpty());
     QCOMPARE(ReadAll(old_path), QByteArray("old report"));
   }
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  // Written over it once the folder may be written.
   QCOMPARE(ui::WriteFuelReportPdf(doc, false, old_path), QString());
   QVERIFY(ReadAll(old_path).startsWith("%PDF-"));
+}
+
+void FuelReportTest::ExportAsksWritesAndSaysWhatFailed() {
+  Exporting e;
+  QVERIFY(test::OpenDesignedExample(e.doc, "Каменный уголь.fll"));
+  QSignalSpy exported(&e.actions, &ui::ExportActions::Exported);
+  // A name typed without a suffix gets ".csv"; with a decimal comma, fields are split by ";".
+  e.dialogs.save_answers = {e.dir.filePath("уголь")};
+  e.actions.FuelCsv->trigger();
+  QCOMPARE(e.dialogs.save_requests.value(0).folder, e.dir.filePath("Каменный уголь марки Д.csv"));
+  QCOMPARE(ReadAll(e.dir.filePath("уголь.csv")), QByteArray::fromStdString(calc::FuelCsv(e.doc)));
+  QCOMPARE(exported.value(0).value(0).toString(), e.dir.filePath("уголь.csv"));
+  // The PDF report; a name with characters no file name may hold is proposed with "_".
+  e.doc.ComboBox1 = "Уголь 1/2: \"Д\"";
+  e.dialogs.save_answers = {e.dir.filePath("уголь.pdf"), QString()};
+  e.actions.FuelPdf->trigger();
+  QCOMPARE(e.dialogs.save_requests.last().folder, e.dir.filePath("Уголь 1_2_ _Д_.pdf"));
+  QVERIFY(IsOneA4Page(ReadAll(e.dir.filePath("уголь.pdf"))));
+  // Cancelled: nothing said.
+  QVERIFY(!e.actions.Export(ui::ExportActions::Format::kPdf, false));
+  QVERIFY(e.dialogs.messages.isEmpty());
+
+  // A full disk or a missing folder: the file and the reason said, old file and folders kept.
+  for (const auto format : {ui::ExportActions::Format::kPdf, ui::ExportActions::Format::kCsv}) {
+    const QString old =
+        e.dir.filePath(format == ui::ExportActions::Format::kPdf ? "старый.pdf" : "старый.csv");
+    WriteAll(old, "old");
+    const QString missing = e.dir.filePath("нет/газ");
+    e.dialogs.save_answers = {old, missing};
+    e.dialogs.messages.clear();
+    const fuel::WriteCall real_write = FillTheDisk();
+    const bool written = e.actions.Export(format, false);
+    fuel::SetWriteCallForTesting(real_write);
+    QVERIFY(!written && !e.actions.Export(format, false));
+    QCOMPARE(e.dialogs.messages.size(), 2);
+    QCOMPARE(e.dialogs.messages[0].text,
+             QStringLiteral("Не удалось записать файл %1\nNo space left on device").arg(old));
+    QCOMPARE(e.dialogs.messages[0].caption, QStringLiteral("Печать / экспорт"));
+    QCOMPARE(ReadAll(old), QByteArray("old"));
+    QVERIFY(e.dialogs.messages[1].text.startsWith(QStringLiteral("Не удалось записать файл ") +
+                                                  missing));
+    QVERIFY(!QDir(e.dir.filePath("нет")).exists());
+  }
+  QCOMPARE(exported.size(), 2);
+}
+
+void FuelReportTest::MixtureActionsAndPrinting() {
+  Exporting e;
+  QVERIFY(test::OpenDesignedExample(e.doc, "Каменный уголь.fll"));
+  // Printing cancelled prints nothing; printed (into a PDF here) and previewed: one page.
+  QVERIFY(!e.actions.Print(false));
+  e.dialogs.print_to_pdf = e.dir.filePath("printed.pdf");
+  e.actions.FuelPrint->trigger();
+  QCOMPARE(e.dialogs.print_dialogs, 2);
+  QVERIFY(IsOneA4Page(ReadAll(e.dialogs.print_to_pdf)));
+  e.dialogs.print_to_pdf = e.dir.filePath("preview.pdf");
+  e.actions.FuelPreview->trigger();
+  QVERIFY(IsOneA4Page(ReadAll(e.dialogs.print_to_pdf)));
+
+  // The mixture's actions: off and said so until it is computed, on when the menu opens.
+  std::unique_ptr<QMenu> menu(e.actions.CreateMenu(&e.window));
+  for (QAction* action : {e.actions.MixturePrint, e.actions.MixturePreview, e.actions.MixturePdf,
+                          e.actions.MixtureCsv}) {
+    QVERIFY(!action->isEnabled());
+  }
+  QVERIFY(!e.actions.Export(ui::ExportActions::Format::kCsv, true));
+  QVERIFY(!e.actions.Print(true));
+  QCOMPARE(e.dialogs.messages.size(), 2);
+  QCOMPARE(e.dialogs.messages[0].text,
+           QStringLiteral("Смесь не рассчитана: задайте компоненты и их доли."));
+  QVERIFY(e.dialogs.save_requests.isEmpty() && e.dialogs.print_dialogs == 2);
+  QVERIFY(test::BuildSixtyFortyMixture(e.doc));
+  emit menu->aboutToShow();
+  QVERIFY(e.actions.MixturePrint->isEnabled() && e.actions.MixtureCsv->isEnabled());
+  e.dialogs.save_answers = {e.dir.filePath("смесь.csv")};
+  e.actions.MixtureCsv->trigger();
+  QCOMPARE(e.dialogs.save_requests.last().folder, e.dir.filePath("Смесь.csv"));
+  QCOMPARE(ReadAll(e.dir.filePath("смесь.csv")),
+           QByteArray::fromStdString(calc::MixtureCsv(e.doc)));
 }
 
 QTEST_MAIN(FuelReportTest)

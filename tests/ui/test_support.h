@@ -1,6 +1,5 @@
-// What the window tests share: message boxes and the save dialog answered from a script,
-// fuel files in a temporary folder, the document window over them, typing into a grid cell
-// and comparing what a window computed with the calculation alone.
+// What the window tests share: message boxes and file dialogs answered from a script, fuel
+// files in a temporary folder, the document window over them and typing into its grids.
 #pragma once
 
 #include <QAbstractItemView>
@@ -18,7 +17,6 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <span>
 #include <string>
 
 #include "calc/fuel_document.h"
@@ -32,8 +30,8 @@
 
 namespace test {
 
-// Answers every message box and file dialog from queued answers, and records each
-// request. A message box with no answer queued gets Cancel.
+// Answers every message box and file dialog from queued answers and records each request.
+// A message box with no answer queued gets Cancel; an empty file name cancels a dialog.
 class ScriptedDialogs : public ui::Dialogs {
  public:
   struct MessageCall {
@@ -50,19 +48,15 @@ class ScriptedDialogs : public ui::Dialogs {
     if (while_asking) while_asking();
     return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
   }
-
   QString SaveFileName(QWidget* /*parent*/, const ui::SaveDialogRequest& request) override {
     save_requests.append(request);
     return save_answers.isEmpty() ? QString() : save_answers.takeFirst();
   }
-
   QString OpenFileName(QWidget* /*parent*/, const ui::OpenDialogRequest& request) override {
     open_requests.append(request);
     return open_answers.isEmpty() ? QString() : open_answers.takeFirst();
   }
-
-  // The print dialog: prints into `print_to_pdf` as a PDF file when that is set, otherwise
-  // cancels.
+  // Printing and the preview go into `print_to_pdf` as a PDF file; unset, printing cancels.
   bool PrintSetup(QWidget* /*parent*/, QPrinter& printer) override {
     ++print_dialogs;
     if (print_to_pdf.isEmpty()) return false;
@@ -70,7 +64,6 @@ class ScriptedDialogs : public ui::Dialogs {
     printer.setOutputFileName(print_to_pdf);
     return true;
   }
-  // The preview paints into `print_to_pdf` as the preview dialog paints its pages.
   void PrintPreview(QWidget* /*parent*/, QPrinter& printer,
                     const std::function<void(QPrinter&)>& paint) override {
     ++previews;
@@ -80,37 +73,39 @@ class ScriptedDialogs : public ui::Dialogs {
     paint(printer);
   }
 
+  // Every message said since the last call, as "caption: text", one after the other.
+  QString Said() {
+    QStringList said;
+    for (const MessageCall& m : messages) said << m.caption + QStringLiteral(": ") + m.text;
+    messages.clear();
+    return said.join(QStringLiteral("\n\n"));
+  }
+
   QList<MessageCall> messages;
   // Runs while a message box is up, as a real one moves the focus and the active window.
   std::function<void()> while_asking;
   QList<ui::SaveDialogRequest> save_requests;
   QList<QMessageBox::StandardButton> answers;
-  QStringList save_answers;  // an empty text cancels the dialog
+  QStringList save_answers;
   QList<ui::OpenDialogRequest> open_requests;
-  QStringList open_answers;  // an empty text cancels the dialog
+  QStringList open_answers;
   QString print_to_pdf;
   int print_dialogs = 0;
   int previews = 0;
 };
 
-// Writes a fuel file: `name` (UTF-8) and fifty values with `values_front` first and
-// `type` as value 15.
-inline std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::string& name,
-                                       float type, std::span<const float> values_front) {
+// Writes a fuel file: `name` (UTF-8) and fifty values, `front` first and `type` as the
+// type row.
+template <typename Values = std::initializer_list<float>>
+std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::string& name,
+                                float type, const Values& front = {}) {
   std::array<float, fuel::kRecordSize> values{};
-  std::copy(values_front.begin(), values_front.end(), values.begin());
+  std::copy(front.begin(), front.end(), values.begin());
   values[fuel::kTypeRow] = type;
   std::filesystem::create_directories(path.parent_path());
   fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(name), values);
   return path;
 }
-inline std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::string& name,
-                                       float type, std::initializer_list<float> values_front = {}) {
-  return WriteFuel(path, name, type,
-                   std::span<const float>(values_front.begin(), values_front.size()));
-}
-
-// The worked coal as a fuel file.
 inline std::filesystem::path WriteCoal(const std::filesystem::path& path,
                                        const std::string& name = "Уголь") {
   return WriteFuel(path, name, kWorkedCoalType, kWorkedCoal);
@@ -121,9 +116,11 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Key presses as the keyboard sends them: each to the widget that has the focus then (the
-// grid for the first key, the cell editor it opens for the rest), or to `start` when no
-// widget has the focus.
+// A key as the keyboard sends it: to the widget that has the focus, else to `start`.
+inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : &start, key, modifiers);
+}
 inline void TypeKeys(QWidget& start, const QString& text) {
   for (const QChar ch : text) {
     QWidget* focus = QApplication::focusWidget();
@@ -131,28 +128,8 @@ inline void TypeKeys(QWidget& start, const QString& text) {
   }
 }
 
-// Characters typed into `widget` as a keyboard layout sends them, one key event with its
-// text each (a character outside the Basic Multilingual Plane is one key too).
-inline void TypeText(QWidget& widget, const QString& text) {
-  for (qsizetype i = 0; i < text.size();) {
-    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-    const QString character = text.mid(i, length);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-    QApplication::sendEvent(&widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-    QApplication::sendEvent(&widget, &release);
-    i += length;
-  }
-}
-
-inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-  QWidget* focus = QApplication::focusWidget();
-  QTest::keyClick(focus != nullptr ? focus : &start, key, modifiers);
-}
-
-// Selects (col, row) and types `text` over it, as the user does, then confirms with
-// `commit` (Enter, Tab, an arrow key). The grid's window must be active. Returns whether
-// an editor opened and was closed again (Tab opens the next cell's editor).
+// Selects (col, row) of a grid in the active window, types `text` over it and confirms with
+// `commit` (Enter, Tab, an arrow key). Whether an editor opened and was closed again.
 inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text,
                          Qt::Key commit = Qt::Key_Return) {
   const QModelIndex index = grid.model()->index(row, col);
@@ -165,8 +142,8 @@ inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& tex
   return QTest::qWaitFor([&] { return grid.indexWidget(index) == nullptr; }, 1000);
 }
 
-// Opens the editor of (col, row), types `text` over it and moves the focus to `elsewhere`
-// with the editor still open. Returns whether the editor opened and the focus arrived.
+// Types `text` into the editor of (col, row) and moves the focus to `elsewhere` with the
+// editor still open. Whether the editor opened and the focus arrived.
 inline bool TypeAndLeave(ui::TXLGrid& grid, int col, int row, const QString& text,
                          QWidget& elsewhere) {
   const QModelIndex index = grid.model()->index(row, col);
@@ -187,8 +164,8 @@ inline QString Shown(const ui::TXLGrid& grid, int col, int row) {
 
 using SheetOf = sheets::Sheet calc::FuelDocument::*;
 
-// The first cell of `sheets` in which `shown` differs from `reference`, described for the
-// failure message; empty when every cell agrees.
+// The first cell of `sheets` in which `shown` differs from `reference`, for the failure
+// message; empty when every cell agrees.
 inline QString FirstDifference(const calc::FuelDocument& shown, const calc::FuelDocument& reference,
                                std::initializer_list<SheetOf> sheets) {
   int n = 0;
@@ -197,14 +174,13 @@ inline QString FirstDifference(const calc::FuelDocument& shown, const calc::Fuel
     const sheets::Sheet& b = reference.*sheet;
     for (int row = 0; row < a.RowCount(); ++row) {
       for (int col = 0; col < a.ColCount(); ++col) {
-        if (a.Text(col, row) != b.Text(col, row)) {
-          return QStringLiteral("sheet %1 (%2, %3): '%4' against '%5'")
-              .arg(n)
-              .arg(col)
-              .arg(row)
-              .arg(QString::fromStdString(a.Text(col, row)),
-                   QString::fromStdString(b.Text(col, row)));
-        }
+        if (a.Text(col, row) == b.Text(col, row)) continue;
+        return QStringLiteral("sheet %1 (%2, %3): '%4' against '%5'")
+            .arg(n)
+            .arg(col)
+            .arg(row)
+            .arg(QString::fromStdString(a.Text(col, row)),
+                 QString::fromStdString(b.Text(col, row)));
       }
     }
     ++n;
@@ -212,7 +188,7 @@ inline QString FirstDifference(const calc::FuelDocument& shown, const calc::Fuel
   return {};
 }
 
-// The document window over a temporary fuel folder, with its dialogs answered from a script.
+// The document window over a temporary fuel folder, its dialogs answered from a script.
 struct DocumentWindow {
   QTemporaryDir temp;
   std::filesystem::path fuel_dir = library::ToPath(temp.path()) / "Fuel";
@@ -221,10 +197,10 @@ struct DocumentWindow {
 
   DocumentWindow() { std::filesystem::create_directories(fuel_dir); }
   std::filesystem::path Fuel(const std::string& file) const { return fuel_dir / file; }
+  QString Path(const std::string& file) const { return library::ToQString(Fuel(file)); }
   bool Load(const std::string& file) { return form->LoadFuel(Fuel(file)); }
   const calc::FuelDocument& Doc() const { return form->Document(); }
-  // Shows the window as the active one, saving into the fuel folder; false when it does
-  // not become active.
+  // Shows the window as the active one, saving into the fuel folder.
   bool Show() {
     form = std::make_unique<ui::TForm2>(dialogs);
     form->SetSaveFolder([this] { return fuel_dir; });
