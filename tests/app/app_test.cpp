@@ -83,14 +83,14 @@ class AppTest : public QObject {
 
  private slots:
   void initTestCase() {
-    for (const char* scheme : {"mailto", "http", "file"}) {
-      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "OpenUrl");
-    }
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "OpenUrl");
     // Qt's Russian translation (Debian's package), as the program installs it.
     QVERIFY(app::InstallQtTranslations(*QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Warning, {}, {}, QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
   }
+
+  void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
   void init() {
     temp_ = std::make_unique<QTemporaryDir>();
@@ -157,7 +157,7 @@ class AppTest : public QObject {
     QCOMPARE(app_->Form2->geometry().top(), doc_place.top());
     QCOMPARE(app_->Form2->CurrentTab(), 2);
     Exit();
-    // Wrong values give the defaults; a place off this screen is moved onto it. Without the
+    // A wrong value gives the default; a place off this screen is moved onto it. Without the
     // program folder the library is in the data folder, here a dangling link: said so.
     {
       QSettings kept(SettingsFile(), QSettings::IniFormat);
