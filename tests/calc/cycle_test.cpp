@@ -12,8 +12,8 @@
 #include "calc/fuel_document.h"
 #include "calc/input_notice.h"
 #include "calc/volumes.h"
-#include "sheets/errors.h"
 #include "sheets/cell.h"
+#include "sheets/errors.h"
 #include "typed_coal.h"
 
 namespace calc {

@@ -46,7 +46,7 @@ TEST(DesignTest, StateForEachGivenKind) {
       {0, "1000", {"1000", "8268.18", "11642.29"}},
       {0, "150", {"150", "1149.09", "1570.05"}},      // halfway between two columns
       {0, "2050", {"2050", "18111.79", "25334.47"}},  // the 2100 °C ash cell shows "-"
-      {0, "2500", {"2500", "", ""}},  // no interval to interpolate in: no value
+      {0, "2500", {"2500", "", ""}},                  // no interval to interpolate in: no value
       {0, "50", {"50", "", ""}},
       {1, "8268.18", {"1000", "8268.18", "11642.29"}},
       {2, "11642.29", {"999.98", "8268.04", "11642.29"}},  // the first midpoint within 0.005 %
