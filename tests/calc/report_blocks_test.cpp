@@ -31,6 +31,14 @@ void TypeWorkedInputs(sheets::Sheet& sheet) {
   sheet.SetText(1, hb::kO2, "3.583");
 }
 
+// Calls `each` with every block, band by band, column by column.
+template <typename Each>
+void ForEachBlock(const std::vector<ReportBand>& bands, Each each) {
+  for (const ReportBand& band : bands)
+    for (const ReportColumn& column : band)
+      for (const ReportBlock& block : column) each(block);
+}
+
 // Block titles and row counts column by column ("|" between columns), one text per band.
 std::vector<std::string> Layout(const std::vector<ReportBand>& bands) {
   std::vector<std::string> shown;
@@ -48,23 +56,17 @@ std::vector<std::string> Layout(const std::vector<ReportBand>& bands) {
 }
 
 const ReportBlock* FindBlock(const std::vector<ReportBand>& bands, const std::string& title) {
-  for (const ReportBand& band : bands) {
-    for (const ReportColumn& column : band) {
-      for (const ReportBlock& block : column) {
-        if (block.title == title) return &block;
-      }
-    }
-  }
-  return nullptr;
+  const ReportBlock* found = nullptr;
+  ForEachBlock(bands, [&](const ReportBlock& block) {
+    if (block.title == title) found = &block;
+  });
+  return found;
 }
 
 // The row of `block` with `label`; one that is not there shows "<нет строки>".
 ReportRow FindRow(const ReportBlock* block, const std::string& label) {
-  if (block != nullptr) {
-    for (const ReportRow& row : block->rows) {
-      if (row.label == label && !row.heading) return row;
-    }
-  }
+  for (const ReportRow& row : block->rows)
+    if (row.label == label && !row.heading) return row;
   return {"<нет строки>", "<нет строки>", "<нет строки>"};
 }
 
@@ -97,19 +99,15 @@ void ExpectRowsShowTheirCells(const std::vector<ReportBand>& bands,
     }
     return false;
   };
-  for (const ReportBand& band : bands) {
-    for (const ReportColumn& column : band) {
-      for (const ReportBlock& block : column) {
-        if (relabelled.contains(block.title)) continue;
-        for (const ReportRow& row : block.rows) {
-          if (row.heading || row.label.starts_with("Задано: ")) continue;
-          EXPECT_FALSE(row.value.empty()) << block.title << ": " << row.label;
-          EXPECT_TRUE(on_a_sheet(row)) << block.title << ": " << row.label << " " << row.value
-                                       << " " << row.unit << " is on no sheet";
-        }
-      }
+  ForEachBlock(bands, [&](const ReportBlock& block) {
+    if (relabelled.contains(block.title)) return;
+    for (const ReportRow& row : block.rows) {
+      if (row.heading || row.label.starts_with("Задано: ")) continue;
+      EXPECT_FALSE(row.value.empty()) << block.title << ": " << row.label;
+      EXPECT_TRUE(on_a_sheet(row)) << block.title << ": " << row.label << " " << row.value << " "
+                                   << row.unit << " is on no sheet";
     }
-  }
+  });
 }
 
 TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
