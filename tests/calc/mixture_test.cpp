@@ -116,6 +116,9 @@ TEST(MixtureTest, ValidityOfSharesSlotsAndCount) {
   EXPECT_FALSE(doc.SpeedButton13);
   EXPECT_EQ(Results(doc), (Texts{"", "", "", "", ""}));
   EXPECT_EQ(doc.Edit3Hint, "Доля топлива 1 вне диапазона: допустимо от 0 до 100 %");
+  ShareChange(doc, 1, "100.5");  // above 100 is refused too, and named before the second
+  ShareChange(doc, 2, "-0.5");
+  EXPECT_EQ(doc.Edit3Hint, "Доля топлива 1 вне диапазона: допустимо от 0 до 100 %");
   ShareChange(doc, 1, "0");
   ShareChange(doc, 2, "100");
   EXPECT_TRUE(doc.SpeedButton13);
