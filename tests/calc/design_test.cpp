@@ -93,6 +93,10 @@ TEST(DesignTest, FallbacksOfTheInputs) {
   XLGrid13EditModeChanged(doc);
   EXPECT_EQ(doc.XLSheet15.Text(1, 4), "0.5");
   EXPECT_EQ(doc.XLSheet6.Text(0, 3), "8.08");  // 80.8 · 0.5 · 20 · 0.01
+  // The slag's heat q6 takes the new carry-over in the same cycle, as a design run does.
+  const std::string q6 = doc.XLSheet19.Text(1, heat_balance_row::kQ6);
+  XLGrid15EditModeChanged(doc);
+  EXPECT_EQ(q6, doc.XLSheet19.Text(1, heat_balance_row::kQ6));
 }
 
 // Each design input that is no number takes its fallback, and the run says which; an
