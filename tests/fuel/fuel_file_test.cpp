@@ -57,21 +57,14 @@ TEST(FormatFuelFile, WritesNameCrLfAndFiftyThreeDecimalValues) {
 }
 
 TEST(FuelFile, DecimalPointIsADotWhateverTheCLocale) {
-  const char* found = nullptr;
-  for (const char* name : {"ru_RU.UTF-8", "ru_RU.CP1251", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
-    if (std::setlocale(LC_ALL, name) != nullptr) {
-      found = name;
-      break;
-    }
-  }
-  if (found == nullptr) GTEST_SKIP() << "no locale with a decimal comma installed";
-  Record values{};
-  values[0] = -2.5f;
-  const std::string text = FormatFuelFile("x", values);
+  if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr &&
+      std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+    GTEST_SKIP() << "no locale with a decimal comma installed";
+  const std::string text = FormatFuelFile("x", Record{-2.5f});
   const std::vector<float> read = ReadNumbers("\r\n1.5 2", 0, 2);
   std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(text.substr(3, 7), "-2.500 ") << found;
-  EXPECT_EQ(read, (std::vector<float>{1.5f, 2.0f})) << found;
+  EXPECT_EQ(text.substr(3, 7), "-2.500 ");
+  EXPECT_EQ(read, (std::vector<float>{1.5f, 2.0f}));
 }
 
 TEST(ReadNameLine, TakesBytesOfCode32OrMoreUpToTheFirstCr) {
@@ -124,7 +117,7 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
       {"1" + std::string(50, '0') + "e-10 2", {}},
       {"0." + std::string(60, '0') + "1e10 2", {0, 2}},
       {"100000e-60 0.0001e+400 2", {0}},
-      {"1e-99999999999 1e99999999999 2", {0}},
+      {"1e-" + std::string(26, '9') + " 1e" + std::string(26, '9') + " 2", {0}},
       {zeros399 + "7 " + zeros399 + "07 1", {7}},
       {zeros399.substr(2) + "1e1 " + zeros399.substr(1) + "1e1", {10}},
       {zeros399 + "1e+ 3", {1}},
@@ -230,31 +223,28 @@ class EndlessBuf : public std::streambuf {
 };
 
 TEST(ReadFuelStream, ReadsNoFurtherThanNeededAndReportsReadErrors) {
-  // Fifty numbers early in a huge file; a number whose digits never end.
-  for (const auto& [head, filler] :
-       {std::pair<std::string, std::string>{FormatFuelFile("fuel", Record{}), "1 "},
-        {"fuel\r\n1.5 1e", "1"},
-        {"fuel\r\n-", "0"},
-        {"fuel\r\n.", "5"}}) {
-    EndlessBuf endless(head, filler);
-    std::istream in(&endless);
-    EXPECT_EQ(ReadFuelStream(in, kRecordSize).name_line.name, "fuel");
-    EXPECT_LE(endless.served, head.size() + 2 * kReadChunkBytes) << head;
-  }
-  // No CR, or blanks after it, as far as the stream goes: the reading stops at its bounds
-  // (the buffer hands out 512 bytes at a time).
-  for (const auto& [head, bound] : {std::pair<std::string, std::size_t>{"", kMaxNameBytes + 1},
-                                    {"fuel\r\n", kMaxNumbersBytes + 5}}) {
-    EndlessBuf endless(head, head.empty() ? "no line end " : " ");
+  // Fifty numbers early in a huge file; a number whose digits never end; no CR, or blanks
+  // after it, as far as the stream goes (the buffer hands out 512 bytes at a time).
+  const struct {
+    std::string head, filler;
+    std::size_t bound;
+    int numbers_read;
+  } cases[] = {
+      {FormatFuelFile("fuel", Record{}), "1 ", 306 + 2 * kReadChunkBytes, kRecordSize},
+      {"fuel\r\n1.5 1e", "1", 13 + 2 * kReadChunkBytes, 1},
+      {"fuel\r\n-", "0", 7 + 2 * kReadChunkBytes, 0},
+      {"fuel\r\n.", "5", 7 + 2 * kReadChunkBytes, 0},
+      {"", "no line end ", kMaxNameBytes + 1 + 512, 0},
+      {"fuel\r\n", " ", kMaxNumbersBytes + 5 + 512, 0},
+  };
+  for (const auto& c : cases) {
+    EndlessBuf endless(c.head, c.filler);
     std::istream in(&endless);
     const FuelFileContent read = ReadFuelStream(in, kRecordSize);
-    EXPECT_EQ(read.name_line.complete, !head.empty());
-    EXPECT_EQ(read.numbers_read, 0);
-    EXPECT_LE(endless.served, bound + 512) << head;
+    EXPECT_EQ(read.name_line.complete, !c.head.empty());
+    EXPECT_EQ(read.numbers_read, c.numbers_read) << c.head;
+    EXPECT_LE(endless.served, c.bound) << c.head;
   }
-  std::istringstream ten("x\r\n1 2 3 4 5 6 7 8 9 10 junk 11");
-  EXPECT_EQ(ReadFuelStream(ten, kRecordSize).numbers_read, 10);
-
   EndlessBuf failing("fuel", "1 ", true);
   std::istream bad(&failing);
   EXPECT_THROW(ReadFuelStream(bad, kRecordSize), FileError);
@@ -262,19 +252,16 @@ TEST(ReadFuelStream, ReadsNoFurtherThanNeededAndReportsReadErrors) {
 
 TEST(ReadFuelFile, ReadsOnlyRegularFilesAndSaysWhyNot) {
   TempDir dir;
-  const fs::path fifo = dir.path() / "fifo.fll";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // opened for reading, it would wait for a writer
-  const fs::path loop = dir.path() / "loop.fll";
-  fs::create_symlink("loop.fll", loop);
-  const fs::path link = dir.path() / "link.fll";
-  WriteBytes(dir.path() / "real", "real\r\n1 2 3");
-  fs::create_symlink("real", link);
+  ASSERT_EQ(mkfifo((dir / "fifo.fll").c_str(), 0600), 0);  // read, it would wait for a writer
+  fs::create_symlink("loop.fll", dir.path() / "loop.fll");
+  dir.Write("real", "real\r\n1 2 3");
+  fs::create_symlink("real", dir.path() / "link.fll");
   const std::pair<fs::path, std::string> failures[] = {
-      {dir.path() / "missing.fll", "No such file or directory"},
+      {dir / "missing.fll", "No such file or directory"},
       {dir.path(), "Is a directory"},
-      {fifo, "not a regular file (a FIFO)"},
+      {dir / "fifo.fll", "not a regular file (a FIFO)"},
       {"/dev/zero", "not a regular file (a device)"},
-      {loop, "Too many levels of symbolic links"},
+      {dir / "loop.fll", "Too many levels of symbolic links"},
   };
   for (const auto& [path, reason] : failures) {
     try {
@@ -286,7 +273,7 @@ TEST(ReadFuelFile, ReadsOnlyRegularFilesAndSaysWhyNot) {
       EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
     }
   }
-  const FuelFileContent read = ReadFuelFile(link, kRecordSize);
+  const FuelFileContent read = ReadFuelFile(dir / "link.fll", kRecordSize);
   EXPECT_EQ(read.name_line.name, "real");
   EXPECT_EQ(read.numbers_read, 3);
 }
