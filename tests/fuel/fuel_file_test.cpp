@@ -114,6 +114,7 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
       {"5 1e+99 2", {5}},
       {"1e-99 1e-40 2", {0, 1e-40f, 2}},
       {"-12.5e38 2", {}},
+      {"1" + std::string(39, '0') + " 2", {}},
       {"1" + std::string(50, '0') + "e-10 2", {}},
       {"0." + std::string(60, '0') + "1e10 2", {0, 2}},
       {"100000e-60 0.0001e+400 2", {0}},
