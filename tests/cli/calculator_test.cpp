@@ -138,6 +138,7 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
 TEST(CalculatorTest, ExitStatusAndOneLinePerFailureNamingTheFile) {
   TempDir dir;
   const std::string coal = test::ExampleFuel("Каменный уголь.fll");
+  const std::string gas = test::ExampleFuel("Природный газ.fll");
   const std::string short_record = dir.Write("short.fll", "Короткая\r\n1 2 3 4 5 6 7 8 9 10");
   const std::string type = dir.Write(
       "type.fll", "Тип 5.5\r\n10 20 55 4 1 2 8 40 21861 0 0 0 0 0 0 5.5 " + std::string(68, ' '));
@@ -154,6 +155,9 @@ TEST(CalculatorTest, ExitStatusAndOneLinePerFailureNamingTheFile) {
       {{"--given-kind", "gas", "--given", "1e6", coal},
        3,
        coal + ": no design result: temperature, air_enthalpy, gas_enthalpy"},
+      {{"--given-kind", "gas", "--given", "1e6", "--mix", coal + "=60", gas + "=40"},
+       3,
+       "mixture: no design result: temperature, air_enthalpy, gas_enthalpy"},
       {{short_record}, 3, short_record + ": incomplete fuel file: 10 of 50 numbers\n"},
       // A calculation that fails part way names the file; the report is still printed.
       {{type},
