@@ -2,12 +2,10 @@
 // what it prints, on stdout and on stderr, and its exit status do not depend on how many
 // workers share the files, nor on the fuels computed before in the same document.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -15,6 +13,7 @@
 
 #include "cli/batch.h"
 #include "fuel/fuel_file.h"
+#include "support/temp_dir.h"
 
 namespace cli {
 namespace {
@@ -43,16 +42,14 @@ class GeneratedFuels : public ::testing::Test {
   // Fuels of every type with seeded compositions; every 50th path names no file, every
   // 37th file holds only part of a record.
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("pyrana_batch_workers_" + std::to_string(getpid()));
-    fs::create_directories(folder_);
     std::mt19937 random(2024);
     std::uniform_real_distribution<float> share(0.0f, 1.0f);
     for (int i = 0; i < kCount; ++i) {
-      const fs::path path = folder_ / ("fuel" + std::to_string(i) + ".fll");
+      const fs::path path = dir_ / ("fuel" + std::to_string(i) + ".fll");
       files_.push_back(path);
       if (i % 50 == 49) continue;
       if (i % 37 == 36) {
-        std::ofstream(path, std::ios::binary) << "Part\r\n10 20 55 4";
+        test::WriteBytes(path, "Part\r\n10 20 55 4");
         continue;
       }
       const int type = i % 7;
@@ -68,36 +65,15 @@ class GeneratedFuels : public ::testing::Test {
       fuel::WriteFuelFile(path, "Fuel " + std::to_string(i), values);
     }
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
-  fs::path folder_;
+  test::TempDir temp_;
+  const fs::path& dir_ = temp_.path();
   std::vector<fs::path> files_;
 };
 
-TEST_F(GeneratedFuels, OneWorkerAndTwoPrintTheSame) {
-  Options text;
-  text.excess_air = "1.2";
-  Options csv;
-  csv.format = Format::kCsv;
-  csv.decimal_separator = ',';
-  csv.given_kind = 2;
-  csv.given = "9000";
-  Options json;
-  json.format = Format::kJson;
-  json.norms_1973 = true;
-  json.auto_heating_value = true;
-  for (const Options& options : {text, csv, json}) {
-    const BatchRun one = RunFiles(files_, options, 1);
-    EXPECT_EQ(one.status, kExitUnreadable);
-    EXPECT_NE(one.err.find("fuel49.fll"), std::string::npos);  // a missing file
-    EXPECT_NE(one.err.find("fuel36.fll: incomplete fuel file"), std::string::npos);
-    EXPECT_NE(one.out.find("Fuel 239"), std::string::npos);
-    EXPECT_TRUE(RunFiles(files_, options, 2) == one)
-        << "format " << static_cast<int>(options.format);
-  }
-}
-
-TEST_F(GeneratedFuels, EachFuelComesOutAsFromANewDocument) {
+// Two workers print what each fuel alone in a new document prints, in the order of the
+// files; what a worker throws reaches the caller and stops the others.
+TEST_F(GeneratedFuels, TwoWorkersPrintWhatEachFuelAlonePrints) {
   Options options;
   options.format = Format::kJson;
   options.excess_air = "1.3";
@@ -105,19 +81,30 @@ TEST_F(GeneratedFuels, EachFuelComesOutAsFromANewDocument) {
   options.given = "3000";
   options.norms_1973 = true;
   options.auto_heating_value = true;
-  std::string out;
-  std::string err;
+  BatchRun alone;
   for (const fs::path& file : files_) {
-    const BatchRun alone = RunFiles({file}, options, 1);
-    out += alone.out;
-    err += alone.err;
+    const BatchRun run = RunFiles({file}, options, 1);
+    alone.out += run.out;
+    alone.err += run.err;
   }
   const BatchRun batch = RunFiles(files_, options, 2);
+  EXPECT_EQ(batch.status, kExitUnreadable);
+  EXPECT_NE(batch.err.find("fuel49.fll"), std::string::npos);  // a missing file
+  EXPECT_NE(batch.err.find("fuel36.fll: incomplete fuel file"), std::string::npos);
   const auto differ = [](const std::string& a, const std::string& b) {
     return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
   };
-  EXPECT_TRUE(batch.out == out) << "stdout differs from byte " << differ(batch.out, out);
-  EXPECT_TRUE(batch.err == err) << "stderr differs from byte " << differ(batch.err, err);
+  EXPECT_TRUE(batch.out == alone.out)
+      << "stdout differs from byte " << differ(batch.out, alone.out);
+  EXPECT_TRUE(batch.err == alone.err)
+      << "stderr differs from byte " << differ(batch.err, alone.err);
+  // The aligned table of the text report is laid out once the rows of all workers are in.
+  options.format = Format::kText;
+  EXPECT_TRUE(RunFiles(files_, options, 2) == RunFiles(files_, options, 1));
+  // A design text that is no UTF-8 cannot be written as JSON.
+  options.format = Format::kJson;
+  options.given = "\xff";
+  EXPECT_THROW(RunFiles(files_, options, 2), Json::type_error);
 }
 
 }  // namespace

@@ -126,44 +126,49 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
     const CalcRun run = Calc(args);
     EXPECT_EQ(run.code, 2) << ::testing::PrintToString(args);
     EXPECT_EQ(run.out, "");
-    ASSERT_FALSE(run.err.empty());
     EXPECT_EQ(run.err.rfind("pyrana-calc: ", 0), 0u) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
   }
   EXPECT_EQ(Calc({"--given", "\xff", fuel}).err, "pyrana-calc: --given: not valid UTF-8\n");
-  const CalcRun help = Calc({"--help"});
-  EXPECT_EQ(help.code, 0);
-  EXPECT_NE(help.out.find("--decimal-separator"), std::string::npos);
-  EXPECT_NE(help.out.find("2 bad options"), std::string::npos);
-  EXPECT_NE(help.out.find("--exit-gas-temperature TEXT"), std::string::npos);
-  EXPECT_EQ(Calc({"--version"}).out, "pyrana-calc 1.5\n");
   // A value that starts with a minus is a value, not an option.
   EXPECT_EQ(Json::parse(Calc({"--format", "json", "--given", "-5", fuel}).out)["design"]["given"],
             "-5");
 }
 
-TEST(CalculatorTest, ExitStatusTellsWhetherEverythingWasComputed) {
+TEST(CalculatorTest, ExitStatusAndOneLinePerFailureNamingTheFile) {
   TempDir dir;
   const std::string coal = test::ExampleFuel("Каменный уголь.fll");
+  const std::string gas = test::ExampleFuel("Природный газ.fll");
   const std::string short_record = dir.Write("short.fll", "Короткая\r\n1 2 3 4 5 6 7 8 9 10");
+  const std::string type = dir.Write(
+      "type.fll", "Тип 5.5\r\n10 20 55 4 1 2 8 40 21861 0 0 0 0 0 0 5.5 " + std::string(68, ' '));
+  const std::string fifo = dir / "fifo.fll";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // read, it would wait for a writer forever
+  fs::create_directory(dir / "none");
+  fs::create_directory(dir / "x.fll");
   const struct {
     std::vector<std::string> args;
     int code;
-    std::string err;
+    std::string err;  // the start of stderr
   } cases[] = {
       {{"--given", "0", coal}, 3, "--given '0' is not positive; the design has no state"},
       {{"--given-kind", "gas", "--given", "1e6", coal},
        3,
        coal + ": no design result: temperature, air_enthalpy, gas_enthalpy"},
-      {{dir.Write("empty.fll", "")},
+      {{"--given-kind", "gas", "--given", "1e6", "--mix", coal + "=60", gas + "=40"},
        3,
-       dir / "empty.fll" + ": incomplete fuel file: no name line, "
-                           "0 of 50 numbers"},
-      {{short_record}, 3, short_record + ": incomplete fuel file: 10 of 50 numbers"},
-      {{dir.Write("type.fll", "Тип 5.5\r\n10 20 55 4 1 2 8 40 21861 0 0 0 0 0 0 5.5 " +
-                                  std::string(34 * 2, ' '))},
+       "mixture: no design result: temperature, air_enthalpy, gas_enthalpy"},
+      {{short_record}, 3, short_record + ": incomplete fuel file: 10 of 50 numbers\n"},
+      // A calculation that fails part way names the file; the report is still printed.
+      {{type},
        3,
-       dir / "type.fll" + ": incomplete fuel file: 16 of 50 numbers"},
+       type + ": incomplete fuel file: 16 of 50 numbers\npyrana-calc: " + type +
+           ": '5.5' is not a valid integer"},
+      {{"--mix", coal + "=50", fifo + "=50"}, 1, fifo + ": "},  // the reader's reason
+      {{dir / "none", dir / "x.fll"},
+       1,
+       dir / "none" + ": no \".fll\" file in this folder\npyrana-calc: " + dir / "x.fll" +
+           ": no \".fll\" file in this folder\n"},
   };
   for (const auto& c : cases) {
     const CalcRun run = Calc(c.args);
@@ -171,55 +176,17 @@ TEST(CalculatorTest, ExitStatusTellsWhetherEverythingWasComputed) {
     EXPECT_EQ(run.err.rfind("pyrana-calc: " + c.err, 0), 0u) << run.err;
     EXPECT_EQ(run.out.empty(), c.code == 1) << ::testing::PrintToString(c.args);
   }
-
-  // A calculation that fails part way names the file; the report is still printed.
-  const CalcRun type = Calc({dir / "type.fll"});
-  EXPECT_NE(type.err.find("pyrana-calc: " + dir / "type.fll" + ": '5.5' is not a valid integer"),
-            std::string::npos)
-      << type.err;
-
-  // Folders: one without a ".fll" file, a folder named like a fuel, a batch with a bad file.
-  fs::create_directory(dir / "none");
-  fs::create_directory(dir / "x.fll");
-  const CalcRun folders = Calc({dir / "none", dir / "x.fll"});
-  EXPECT_EQ(folders.code, 1);
-  EXPECT_EQ(folders.err, "pyrana-calc: " + dir / "none" + ": no \".fll\" file in this folder\n" +
-                             "pyrana-calc: " + dir / "x.fll" +
-                             ": no \".fll\" file in this folder\n");
-  const CalcRun batch = Calc({"--format", "json", coal, dir / "missing.fll", short_record,
-                              test::ExampleFuel("Мазут.fll")});
+  // A batch prints what it can and tells each failure once: the FIFO, the missing file, the
+  // short one and its heat balance (a heating value of 9 kJ/kg leaves losses over 100 %).
+  const CalcRun batch = Calc({"--format", "json", fifo, coal, dir / "missing.fll", short_record,
+                              test::ExampleFuel("Мазут.fll"), "/dev/zero"});
   EXPECT_EQ(batch.code, 1);
   EXPECT_EQ(Lines(batch.out).size(), 3u);
-  // The missing file, the short one, and its heat balance: a heating value of 9 kJ/kg
-  // leaves losses over 100 %, so no efficiency.
-  EXPECT_EQ(Lines(batch.err).size(), 3u) << batch.err;
+  EXPECT_EQ(Lines(batch.err).size(), 5u) << batch.err;
+  EXPECT_EQ(Lines(batch.err).back().rfind("pyrana-calc: /dev/zero: ", 0), 0u) << batch.err;
   const CalcRun incomplete = Calc({"--format", "json", coal, short_record});
   EXPECT_EQ(incomplete.code, 3);
   EXPECT_EQ(Lines(incomplete.out).size(), 2u);
-}
-
-TEST(CalculatorTest, ErrorLinesNameTheFileAndTheOperatingSystemsReason) {
-  TempDir dir;
-  const std::string fifo = dir / "fifo.fll";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // read, it would wait for a writer forever
-  fs::create_symlink("/dev/zero", dir / "zero.fll");
-  const std::string coal = test::ExampleFuel("Каменный уголь.fll");
-  // The reasons are the fuel reader's (its tests hold each); here each is one line.
-  const std::pair<std::string, std::string> failures[] = {
-      {fifo, "not a regular file (a FIFO)"},
-      {dir / "zero.fll", "not a regular file (a device)"},
-  };
-  for (const auto& [path, reason] : failures) {
-    const CalcRun run = Calc({"--mix", coal + "=50", path + "=50"});
-    EXPECT_EQ(run.code, 1) << path;
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "pyrana-calc: " + path + ": " + reason + "\n");
-  }
-  const CalcRun batch = Calc({fifo, coal, "/dev/zero"});
-  EXPECT_EQ(batch.code, 1);
-  EXPECT_EQ(batch.err, "pyrana-calc: " + fifo + ": not a regular file (a FIFO)\n" +
-                           "pyrana-calc: /dev/zero: not a regular file (a device)\n");
-  EXPECT_EQ(Lines(batch.out).size(), 2u);
 }
 
 TEST(CalculatorTest, CsvAndJsonOfAnyNameAreSafe) {
@@ -237,20 +204,15 @@ TEST(CalculatorTest, CsvAndJsonOfAnyNameAreSafe) {
   const CalcRun json = Calc({"--format", "json", path});
   EXPECT_NE(json.out.find("\"name\": \"=HYPERLINK(\\\"http://x\\\")\\u007f?\""), std::string::npos)
       << json.out;
-  EXPECT_EQ(Json::parse(json.out)["name"], "=HYPERLINK(\"http://x\")\x7F?");
 }
 
 TEST(JsonTest, EscapesEveryControlCharacterAndRefusesInvalidUtf8) {
   EXPECT_EQ(JsonText(Json("a\"b\\c\n\x01\x7F\xC2\x85\xC2\xA0"), false),
             "\"a\\\"b\\\\c\\n\\u0001\\u007f\\u0085\xC2\xA0\"");
-  Json json;
-  json["list"] = Json::array({"x", 1, true});
-  EXPECT_EQ(JsonText(json, true), "{\n  \"list\": [\n    \"x\",\n    1,\n    true\n  ]\n}");
+  EXPECT_EQ(JsonText(Json::array({"x", 1}), true), "[\n  \"x\",\n  1\n]");
   EXPECT_THROW(JsonText(Json("\xff"), false), Json::type_error);
-  for (const char* bad :
-       {"\xff", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf5\x80\x80\x80", "a\x80"}) {
+  for (const char* bad : {"\xff", "\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf5\x80\x80\x80", "a\x80"})
     EXPECT_FALSE(IsUtf8(bad)) << bad;
-  }
   for (const char* good : {"", "Уголь", "日本 😀", "\x7F"}) EXPECT_TRUE(IsUtf8(good)) << good;
 }
 

@@ -15,11 +15,14 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sheets/numbers.h"
 
 namespace sheets {
 namespace {
+
+constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 
 __extension__ typedef unsigned __int128 Wide;
 
@@ -77,14 +80,12 @@ class Agreement {
   bool Coin() { return (random_() & 1) != 0; }
   bool OneIn(std::uint64_t n) { return Below(n) == 0; }
   long double Signed(long double value) { return Coin() ? -value : value; }
-
   // `count` digits: all 9, all 0 or random.
   std::string Digits(std::size_t count) {
     const auto style = Below(8);
     std::string digits;
-    for (std::size_t i = 0; i < count; ++i) {
+    while (digits.size() < count)
       digits += style == 0 ? '9' : style == 1 ? '0' : static_cast<char>('0' + Below(10));
-    }
     return digits;
   }
 
@@ -99,18 +100,18 @@ class Agreement {
 TEST(NumbersDifferentialTest, FormatPatternAgreesWithTheGeneralRoute) {
   Agreement t(20240517);
   for (int i = 0; i < 5'500; ++i) {
-    const auto d = std::bit_cast<double>(t.Bits());
-    if (std::isfinite(d)) t.FormatEach(d);
-    const auto f = std::bit_cast<float>(static_cast<std::uint32_t>(t.Bits()));
-    if (std::isfinite(f)) t.FormatEach(f);
-    // Magnitudes the fuel figures have, 1E-12 .. 1E19.
+    // Any double and float; magnitudes the fuel figures have, 1E-12 .. 1E19; long doubles.
     const long double moderate =
         std::ldexp(static_cast<double>(t.Bits() >> 11), static_cast<int>(t.Between(-93, 10)));
-    t.FormatEach(t.Signed(moderate));
-    t.FormatEach(t.Signed(static_cast<float>(moderate)));
-    t.FormatEach(moderate + std::ldexp(moderate, -60));
-    t.FormatEach(t.Signed(std::ldexp(static_cast<long double>(t.Bits() | (1ULL << 63)),
-                                     static_cast<int>(t.Between(-140, 10)))));
+    for (const long double v :
+         {static_cast<long double>(std::bit_cast<double>(t.Bits())),
+          static_cast<long double>(std::bit_cast<float>(static_cast<std::uint32_t>(t.Bits()))),
+          t.Signed(moderate), t.Signed(static_cast<float>(moderate)),
+          moderate + std::ldexp(moderate, -60),
+          t.Signed(std::ldexp(static_cast<long double>(t.Bits() | (1ULL << 63)),
+                              static_cast<int>(t.Between(-140, 10))))}) {
+      if (std::isfinite(v)) t.FormatEach(v);
+    }
     // Decimals a hair from half a unit of the shown last digit, in both widths; long
     // doubles a few units of their last place from it, where the 18-digit rounding of the
     // value decides which way the shown digit goes.
@@ -143,28 +144,23 @@ TEST(NumbersDifferentialTest, FormatPatternAgreesWithTheGeneralRoute) {
       t.Format(tie, "0." + std::string(static_cast<std::size_t>(k) + 3, '#'), '.');
     }
   }
-  constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
+  // The limits of each width, decimals at a half, powers of ten; each with its neighbours.
   // clang-format off
-  const long double boundaries[] = {
+  std::vector<long double> edges = {
       0.0L, DBL_MAX, DBL_MIN, std::numeric_limits<double>::denorm_min(), FLT_MAX, FLT_MIN,
       LDBL_MAX, LDBL_MIN, std::numeric_limits<long double>::denorm_min(),
       static_cast<long double>(DBL_MAX) * 2, 0.5L, 0.05L, 0.005L, 9.995L, 99.995, 999999.9999995};
   // clang-format on
-  for (long double value : boundaries) {
-    for (long double v :
-         {value, -value, std::nextafter(value, 0.0L), std::nextafter(value, kInfinity)}) {
-      for (int i = 0; i < 4 && std::isfinite(v); ++i) t.FormatEach(v);
-    }
-  }
   for (int p = -30; p <= 30; ++p) {
-    const auto power = static_cast<long double>(p);
-    for (long double v : {std::pow(10.0L, power), static_cast<long double>(std::pow(10.0, p)),
-                          static_cast<long double>(std::pow(10.0f, static_cast<float>(p)))}) {
-      for (int i = 0; i < 4; ++i) {
-        t.FormatEach(v);
-        t.FormatEach(std::nextafter(static_cast<double>(v), 0.0));
-        t.FormatEach(std::nextafter(static_cast<double>(v), 1e300));
-      }
+    edges.insert(edges.end(), {std::pow(10.0L, static_cast<long double>(p)), std::pow(10.0, p),
+                               std::pow(10.0f, static_cast<float>(p))});
+  }
+  for (const long double edge : edges) {
+    for (const long double v :
+         {edge, -edge, std::nextafter(edge, 0.0L), std::nextafter(edge, kInfinity),
+          static_cast<long double>(std::nextafter(static_cast<double>(edge), 0.0)),
+          static_cast<long double>(std::nextafter(static_cast<double>(edge), 1e300))}) {
+      for (int i = 0; i < 4 && std::isfinite(v); ++i) t.FormatEach(v);
     }
   }
 }

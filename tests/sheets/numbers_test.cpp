@@ -1,3 +1,6 @@
+// The number texts of the grids, value for value: what parses and to what, the checked
+// narrowing, the display patterns and the general format. The short cuts against the
+// general routes are tried in numbers_differential_test.
 #include "sheets/numbers.h"
 
 #include <gtest/gtest.h>
@@ -14,189 +17,117 @@ namespace {
 
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 
-TEST(ParseFloatTest, ReadsNumbersWithEitherSeparator) {
-  struct Case {
+TEST(ParseFloatTest, ReadsNumbersWithItsSeparatorOnly) {
+  const struct {
     const char* text;
     char sep;
     long double expected;
+  } cases[] = {
+      {"1,5", ',', 1.5L},
+      {"  -12.5e-1\t", '.', -1.25L},
+      {"5.", '.', 5.0L},
+      {",5", ',', 0.5L},
+      {"+3", '.', 3.0L},
+      {"1E+2", ',', 100.0L},
+      {"0.1", '.', 0.1L},
+      {"1e400", '.', 1e400L},
+      {"2.5e-4000", '.', 2.5e-4000L},
+      {"1e99999", '.', kInf},
+      {"-0.001e99999", '.', -kInf},
+      {"12345e-99999", '.', 0.0L},
   };
-  const Case cases[] = {
-      {"1.5", '.', 1.5L},     {"1,5", ',', 1.5L},     {"  -12.5e-1\t", '.', -1.25L},
-      {"5.", '.', 5.0L},      {",5", ',', 0.5L},      {"+3", '.', 3.0L},
-      {"1E+2", ',', 100.0L},  {"007", '.', 7.0L},     {"0.1", '.', 0.1L},
-      {"-0,3e1", ',', -3.0L}, {"1e400", '.', 1e400L}, {"2.5e-4000", '.', 2.5e-4000L},
-  };
-  for (const Case& c : cases) {
-    const auto value = ParseFloat(c.text, c.sep);
-    ASSERT_TRUE(value.has_value()) << c.text;
-    EXPECT_EQ(*value, c.expected) << c.text;
-  }
-  // Digits far beyond the precision still round correctly.
+  for (const auto& c : cases) EXPECT_EQ(ParseFloat(c.text, c.sep), c.expected) << c.text;
+  // Digits far beyond the precision still round correctly; an underflow keeps its sign.
   EXPECT_EQ(ParseFloat("0." + std::string(1000, '1'), '.'), 1.0L / 9);
-  EXPECT_EQ(ParseFloat("1" + std::string(400, '0'), '.'), 1e400L);
-}
-
-TEST(ParseFloatTest, RejectsMalformedText) {
-  for (const char* text : {"", "  ", ".", "-", "+", "e5", ".e5", "1e", "1e+", "1.2.3", "--1", "+-1",
-                           "1 5", "1e5.5", "inf", "nan", "0x10", "1,000.5", "1.5x"}) {
+  EXPECT_TRUE(std::signbit(ParseFloat("-1e-99999", '.').value_or(1)));
+  for (const char* text : {"", "  ", ".", "-", "e5", ".e5", "1e", "1e+", "1.2.3", "--1", "+-1",
+                           "1 5", "1e5.5", "inf", "nan", "0x10", "1,000.5", "1.5x", "1,5"}) {
     EXPECT_FALSE(ParseFloat(text, '.').has_value()) << text;
   }
   EXPECT_FALSE(ParseFloat("1.5", ',').has_value());
-  EXPECT_FALSE(ParseFloat("1,5", '.').has_value());
-  EXPECT_FALSE(ParseFloat("1.000,5", ',').has_value());
-}
 
-TEST(ParseFloatTest, OutOfRangeGivesInfinityOrZero) {
-  EXPECT_EQ(ParseFloat("1e99999", '.'), kInf);
-  EXPECT_EQ(ParseFloat("-0.001e99999", '.'), -kInf);
-  EXPECT_EQ(ParseFloat("1e99999999999999999999999", '.'), kInf);
-  EXPECT_EQ(ParseFloat("12345e-99999", '.'), 0.0L);
-  const auto negative_tiny = ParseFloat("-1e-99999", '.');
-  ASSERT_TRUE(negative_tiny.has_value());
-  EXPECT_EQ(*negative_tiny, 0.0L);
-  EXPECT_TRUE(std::signbit(*negative_tiny));
-  EXPECT_EQ(ParseFloat("0e99999", '.'), 0.0L);
-}
-
-TEST(ParseIntegerTest, ReadsWholeNumbersThatFit) {
-  EXPECT_EQ(ParseInteger("42"), 42);
   EXPECT_EQ(ParseInteger(" -7\t"), -7);
   EXPECT_EQ(ParseInteger("+8"), 8);
-  EXPECT_EQ(ParseInteger("9223372036854775807"), std::numeric_limits<long long>::max());
   EXPECT_EQ(ParseInteger("-9223372036854775808"), std::numeric_limits<long long>::min());
-  for (const char* text :
-       {"", " ", "-", "+-5", "-+5", "1.0", "1e3", "12a", "1 2", "9223372036854775808"}) {
+  for (const char* text : {"", "-", "+-5", "1.0", "1e3", "12a", "1 2", "9223372036854775808"})
     EXPECT_FALSE(ParseInteger(text).has_value()) << text;
-  }
 }
 
 TEST(ToSingleTest, NarrowsOrThrowsMathError) {
-  EXPECT_EQ(ToSingle(1.5L), 1.5f);
   EXPECT_EQ(ToSingle(1e-60L), 0.0f);
   EXPECT_EQ(ToSingle(-FLT_MAX), -FLT_MAX);
   // Halfway between FLT_MAX and 2^128 already rounds to infinity; just below does not.
   constexpr long double kHalfway = 0x1.ffffffp+127L;
   EXPECT_EQ(ToSingle(std::nextafter(kHalfway, 0.0L)), FLT_MAX);
-  EXPECT_THROW(ToSingle(kHalfway), MathError);
-  EXPECT_THROW(ToSingle(-1e39L), MathError);
-  EXPECT_THROW(ToSingle(kInf), MathError);
-  EXPECT_THROW(ToSingle(std::numeric_limits<long double>::quiet_NaN()), MathError);
-}
-
-TEST(TextToSingleTest, ConvertErrorForTextMathErrorForRange) {
+  for (long double bad : {kHalfway, -1e39L, kInf, std::numeric_limits<long double>::quiet_NaN()})
+    EXPECT_THROW(ToSingle(bad), MathError) << static_cast<double>(bad);
   EXPECT_EQ(TextToSingle(" 4,1 ", ','), 4.1f);
-  EXPECT_EQ(TextToSingle("1e-99999", '.'), 0.0f);
   EXPECT_THROW(TextToSingle("1e39", '.'), MathError);
-  EXPECT_THROW(TextToSingle("1e99999", '.'), MathError);
   try {
     TextToSingle("4.1", ',');
     FAIL() << "no ConvertError";
   } catch (const ConvertError& e) {
     EXPECT_STREQ(e.what(), "'4.1' is not a valid floating point value");
   }
-  EXPECT_EQ(NotAFloatMessage("abc"), "'abc' is not a valid floating point value");
-}
-
-TEST(DivideTest, ThrowsOnZeroDivisor) {
   EXPECT_EQ(Divide(1.0L, 3.0L), 1.0L / 3.0L);
-  try {
-    Divide(1.0L, -0.0L);
-    FAIL() << "no MathError";
-  } catch (const MathError& e) {
-    EXPECT_STREQ(e.what(), "Floating point division by zero");
-  }
-  EXPECT_THROW(Divide(0.0L, 0.0L), MathError);
+  EXPECT_THROW(Divide(1.0L, -0.0L), MathError);
 }
 
 TEST(FormatPatternTest, RoundsHalfAwayOnEighteenDigits) {
-  struct Case {
+  const struct {
     long double value;
     const char* pattern;
     char sep;
     const char* expected;
-  };
-  // 1.005 as a double is 1.00499999999999989..., as a long double 1.0049999999999999999957,
-  // which is 1.005 at 18 digits; 9.995 is 9.99499999999999922.
-  const Case cases[] = {
+  } cases[] = {
+      // 1.005 as a double is 1.00499999999999989..., as a long double 1.0049999999999999999957,
+      // which is 1.005 at 18 digits.
       {0.125L, "0.##", '.', "0.13"},
-      {2.5L, "0.", '.', "3"},
       {-2.5L, "0.", ',', "-3"},
       {1.005, "0.##", '.', "1"},
       {1.005L, "0.##", '.', "1.01"},
-      {9.995, "0.##", '.', "9.99"},
-      {0.9999999L, "0.####", '.', "1"},
-      {99.996L, "0.##", ',', "100"},
       {-99.996L, "0.#", '.', "-100"},
       {5.7498L, "0.###", ',', "5,75"},
       {5.7498L, "0.######", '.', "5.7498"},
-      {static_cast<float>(1.026), "0.####", ',', "1,026"},
-      {1234567.875L, "0.##", '.', "1234567.88"},
-      {0.0L, "0.##", '.', "0"},
       {-0.001L, "0.##", '.', "0"},
-      {-0.0L, "0.", '.', "0"},
-      {0.5L, ".##", ',', ",5"},
       {-0.5L, ".##", '.', "-.5"},
-      {1.25L, ".##", '.', "1.25"},
-      {0.0L, ".##", '.', ""},
       {0.001L, ".##", '.', ""},
-      {-0.001L, ".##", '.', ""},
       {0.005L, ".##", '.', ".01"},
-      {0.05L, "0.#", '.', "0.1"},
       {1e20L, "0.##", '.', "100000000000000000000"},
       {0.0L, "00.0#", ',', "00,0"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(FormatPattern(c.value, c.pattern, c.sep), c.expected)
         << c.pattern << " " << static_cast<double>(c.value);
   }
-}
-
-TEST(FormatPatternTest, RejectsNonFiniteValuesAndUnknownPatterns) {
   EXPECT_THROW(FormatPattern(kInf, "0.##", '.'), MathError);
-  EXPECT_THROW(FormatPattern(std::numeric_limits<long double>::quiet_NaN(), "0.", '.'), MathError);
   EXPECT_THROW(FormatPattern(1.0L, "0.0x", '.'), std::invalid_argument);
   EXPECT_THROW(FormatPattern(1.0L, "0..0", '.'), std::invalid_argument);
 }
 
-TEST(FormatGeneralTest, FifteenDigitsPlainOrExponent) {
-  struct Case {
+TEST(FormatGeneralTest, FifteenDigitsPlainOrExponentAndSinglesThatReadBack) {
+  const struct {
     double value;
     char sep;
     const char* expected;
-  };
-  const Case cases[] = {
-      {0.0, '.', "0"},
+  } cases[] = {
       {-0.0, '.', "0"},
       {static_cast<double>(33.3f), '.', "33.2999992370605"},
-      {0.95, ',', "0,95"},
-      {100.0, '.', "100"},
       {1e-5, '.', "0.00001"},
-      {1e-6, '.', "1E-6"},
       {-1.5e-7, ',', "-1,5E-7"},
       {1e15, '.', "1E15"},
-      {1e20, '.', "1E20"},
       {123456789012345.0, '.', "123456789012345"},
       {999999999999999.5, '.', "1E15"},
       {-2.0 / 3.0, ',', "-0,666666666666667"},
   };
-  for (const Case& c : cases) EXPECT_EQ(FormatGeneral(c.value, c.sep), c.expected) << c.value;
-}
-
-TEST(FormatSingleTest, ShortestTextThatReadsBack) {
+  for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.value, c.sep), c.expected) << c.value;
   EXPECT_EQ(FormatSingle(static_cast<float>(4.1), '.'), "4.1");
-  EXPECT_EQ(FormatSingle(0.95f, ','), "0,95");
-  EXPECT_EQ(FormatSingle(6.0f, '.'), "6");
   EXPECT_EQ(FormatSingle(-2.5f, ','), "-2,5");
   EXPECT_EQ(FormatSingle(1234567.875f, '.'), "1234567.9");  // 1234567.9 already reads back
   EXPECT_EQ(FormatSingle(3e-6f, '.'), "3E-6");
-  EXPECT_EQ(FormatSingle(1e20f, ','), "1E20");
-  EXPECT_EQ(FormatSingle(0.0f, '.'), "0");
-  for (float f : {static_cast<float>(1.026), 33.3f, 1.0f / 3.0f, FLT_MAX, FLT_MIN, -7.0e-45f,
-                  16777216.0f, 0.1f}) {
-    for (char sep : {'.', ','}) {
-      const std::string text = FormatSingle(f, sep);
-      EXPECT_EQ(TextToSingle(text, sep), f) << text;
-    }
+  for (float f :
+       {static_cast<float>(1.026), 1.0f / 3.0f, FLT_MAX, FLT_MIN, -7.0e-45f, 16777216.0f}) {
+    EXPECT_EQ(TextToSingle(FormatSingle(f, ','), ','), f) << f;
   }
 }
 
