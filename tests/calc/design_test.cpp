@@ -132,23 +132,6 @@ TEST(DesignTest, FallbacksAreTold) {
             "заданной величине не рассчитаны; «c» — не число, принят коэффициент уноса 0.95");
 }
 
-// Per cubic metre of a gas, per kilogram of a solid or liquid fuel (the layout's own
-// texts, "КДж/кг" included).
-TEST(DesignTest, UnitsFollowTheFuelKind) {
-  FuelDocument doc;
-  ComboBox3Change(doc, kGasType);
-  doc.XLSheet1_2.SetText(1, 1, "100");
-  for (const auto& [kind, given, unit] : std::vector<std::tuple<int, const char*, const char*>>{
-           {0, "1000", "°C"}, {1, "1000", "кДж/м3"}, {2, "1000", "кДж/м3"}, {1, "-5", "кДж/м3"}}) {
-    Design(doc, "1.1", kind, given);
-    EXPECT_EQ(doc.XLSheet15.Text(2, 3), unit) << kind << given;
-  }
-  ComboBox3Change(doc, kLiquidType);
-  Texts units;
-  for (const int row : {3, 6, 7, 13, 14}) units.push_back(doc.XLSheet15.Text(2, row));
-  EXPECT_EQ(units, (Texts{"кДж/кг", "Нм3/кг", "Нм3/кг", "кДж/кг", "КДж/кг"}));
-}
-
 TEST(LookupTest, IntervalsAndAirEnthalpy) {
   EXPECT_EQ(FindTemperatureInterval(99.99f), std::nullopt);
   EXPECT_EQ(FindTemperatureInterval(100), 0);
