@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/enthalpy.h"
@@ -71,44 +72,31 @@ TEST(DecimalFixTest, CommitToARecordValueRefusesWhatIsNoNumber) {
   EXPECT_EQ(sheet.Text(2, 0), "21861,5");
 }
 
-// Leaving a grid repairs the typed cells of its range, the first and the last included,
-// and no cell beside it.
-TEST(DecimalFixTest, GridExitsRepairTheirRangeOnly) {
-  struct Range {
-    void (*exit)(FuelDocument&);
-    sheets::Sheet FuelDocument::*sheet;
-    int col, first, last;
-  };
-  const Range ranges[] = {
-      {XLGrid1Exit, &FuelDocument::XLSheet1_1, 1, 1, 17},
-      {XLGrid1Exit, &FuelDocument::XLSheet1_2, 1, 1, 17},
-      {XLGrid2Exit, &FuelDocument::XLSheet2, 1, 2, 5},
-      {XLGrid3Exit, &FuelDocument::XLSheet3, 1, 1, 17},
-      {XLGrid4Exit, &FuelDocument::XLSheet4, 1, 1, 9},
-      {XLGrid5Exit, &FuelDocument::XLSheet5, 1, 2, 10},
-      {XLGrid10Exit, &FuelDocument::XLSheet10, 2, 0, 49},
-      {XLGrid11Exit, &FuelDocument::XLSheet11, 0, 0, 24},
-      {XLGrid11Exit, &FuelDocument::XLSheet11, 5, 0, 24},
-      {XLGrid13Exit, &FuelDocument::XLSheet13, 1, 0, 0},
-      {XLGrid15Exit, &FuelDocument::XLSheet15, 1, 2, 12},
-      {XLGrid21Exit, &FuelDocument::XLSheet19, 1, 2, 18},
-      {XLGrid22Exit, &FuelDocument::XLSheet20, 1, 2, 18},
-      {XLGrid20Exit, &FuelDocument::XLSheet17, 1, 2, 3},
-  };
-  for (const Range& range : ranges) {
+// Leaving a grid repairs every cell of its sheet that the user types into; the volumes and
+// the enthalpy table, which hold no input cell, in their value columns.
+TEST(DecimalFixTest, GridExitsRepairTheirInputCells) {
+  const std::pair<void (*)(FuelDocument&), sheets::Sheet FuelDocument::*> exits[] = {
+      {XLGrid1Exit, &FuelDocument::XLSheet1_1}, {XLGrid1Exit, &FuelDocument::XLSheet1_2},
+      {XLGrid2Exit, &FuelDocument::XLSheet2},   {XLGrid3Exit, &FuelDocument::XLSheet3},
+      {XLGrid4Exit, &FuelDocument::XLSheet4},   {XLGrid5Exit, &FuelDocument::XLSheet5},
+      {XLGrid10Exit, &FuelDocument::XLSheet10}, {XLGrid11Exit, &FuelDocument::XLSheet11},
+      {XLGrid13Exit, &FuelDocument::XLSheet13}, {XLGrid15Exit, &FuelDocument::XLSheet15},
+      {XLGrid21Exit, &FuelDocument::XLSheet19}, {XLGrid22Exit, &FuelDocument::XLSheet20},
+      {XLGrid20Exit, &FuelDocument::XLSheet17}};
+  for (const auto& [exit, member] : exits) {
     FuelDocument doc(',');
-    sheets::Sheet& sheet = doc.*range.sheet;
-    std::vector<int> rows;
-    for (const int row : {range.first - 1, range.first, range.last, range.last + 1}) {
-      if (row < 0 || row >= sheet.RowCount() || sheet.At(range.col, row).IsList()) continue;
-      sheet.SetText(range.col, row, "1.5");
-      rows.push_back(row);
-    }
-    range.exit(doc);
-    for (const int row : rows) {
-      EXPECT_EQ(sheet.Text(range.col, row), row >= range.first && row <= range.last ? "1,5" : "1.5")
-          << "column " << range.col << " row " << row << " of sheet " << &range - ranges;
-    }
+    sheets::Sheet& sheet = doc.*member;
+    std::vector<std::pair<int, int>> typed;
+    if (member == &FuelDocument::XLSheet2) typed = {{1, 2}, {1, 5}};
+    if (member == &FuelDocument::XLSheet11) typed = {{0, 0}, {5, 24}};
+    for (int col = 0; col < sheet.ColCount(); ++col)
+      for (int row = 0; row < sheet.RowCount(); ++row)
+        if (sheet.At(col, row).input && !sheet.At(col, row).IsList()) typed.push_back({col, row});
+    for (const auto& [col, row] : typed) sheet.SetText(col, row, "1.5");
+    exit(doc);
+    EXPECT_FALSE(typed.empty());
+    for (const auto& [col, row] : typed)
+      EXPECT_EQ(sheet.Text(col, row), "1,5") << col << "," << row;
   }
 }
 

@@ -132,23 +132,6 @@ TEST(DesignTest, FallbacksAreTold) {
             "заданной величине не рассчитаны; «c» — не число, принят коэффициент уноса 0.95");
 }
 
-// Per cubic metre of a gas, per kilogram of a solid or liquid fuel (the layout's own
-// texts, "КДж/кг" included).
-TEST(DesignTest, UnitsFollowTheFuelKind) {
-  FuelDocument doc;
-  ComboBox3Change(doc, kGasType);
-  doc.XLSheet1_2.SetText(1, 1, "100");
-  for (const auto& [kind, given, unit] : std::vector<std::tuple<int, const char*, const char*>>{
-           {0, "1000", "°C"}, {1, "1000", "кДж/м3"}, {2, "1000", "кДж/м3"}, {1, "-5", "кДж/м3"}}) {
-    Design(doc, "1.1", kind, given);
-    EXPECT_EQ(doc.XLSheet15.Text(2, 3), unit) << kind << given;
-  }
-  ComboBox3Change(doc, kLiquidType);
-  Texts units;
-  for (const int row : {3, 6, 7, 13, 14}) units.push_back(doc.XLSheet15.Text(2, row));
-  EXPECT_EQ(units, (Texts{"кДж/кг", "Нм3/кг", "Нм3/кг", "кДж/кг", "КДж/кг"}));
-}
-
 TEST(LookupTest, IntervalsAndAirEnthalpy) {
   EXPECT_EQ(FindTemperatureInterval(99.99f), std::nullopt);
   EXPECT_EQ(FindTemperatureInterval(100), 0);
@@ -170,12 +153,13 @@ TEST(LookupTest, IntervalsAndAirEnthalpy) {
   EXPECT_EQ(EnthalpyAtTemperature(table, DisplayedTable::kAshRow, 2050, 19), 0);
 }
 
+// The fast search against the literal one over the gas lines of a coal and of a gas, and
+// for a target far above the table's top and one below Ig at 100 °C, reached by neither.
 TEST(LookupTest, ShortcutSearchAgreesWithTheLiteralOne) {
+  int unreachable = 0;
   const std::vector<std::tuple<Texts, int, const char*>> fuels = {
       {{"10", "20", "55", "4", "1", "2", "8"}, 1, "1.2"},
-      {{"35", "40", "15", "2", "0.5", "1", "6.5"}, 2, "1.4"},
       {{"94", "2.8", "0.4", "0.2", "0.1", "2", "0.5"}, kGasType, "1.05"}};
-  int unreachable = 0;
   for (const auto& [values, type, alpha_text] : fuels) {
     FuelDocument doc;
     ComboBox3Change(doc, type);
@@ -184,16 +168,12 @@ TEST(LookupTest, ShortcutSearchAgreesWithTheLiteralOne) {
     Design(doc, alpha_text, 0, "100");
     const DisplayedTable table(doc.XLSheet6);
     const float alpha = doc.XLSheet15.Number(1, 2);
-    // A few targets no temperature reaches, below Ig at 100 °C and above the table's top:
-    // the literal search runs them to the step limit, so they are kept few.
-    std::vector<float> targets = {type == 1 ? 1e8f : 1.0f};
-    for (float t = 100; t <= 2600; t += 37.5f) {
-      targets.push_back(
-          EnthalpyAtTemperature(table, DisplayedTable::kGasRow, t, FindTemperatureInterval(t)) *
-          alpha);
-    }
-    for (const float target : targets) {
-      if (target <= 0) continue;
+    for (float t = 100; t <= 2640; t += 37.5f) {  // the last: one target no temperature reaches
+      const float target = t > 2600 ? (type == 1 ? 1e8f : 1.0f)
+                                    : EnthalpyAtTemperature(table, DisplayedTable::kGasRow, t,
+                                                            FindTemperatureInterval(t)) *
+                                          alpha;
+      if (target <= 0) continue;  // beyond the gas line's last column
       const auto fast = TemperatureFromGasEnthalpy(table, target, alpha);
       const auto literal = TemperatureFromGasEnthalpy(table, target, alpha, true);
       ASSERT_EQ(fast.has_value(), literal.has_value()) << target;
@@ -203,7 +183,7 @@ TEST(LookupTest, ShortcutSearchAgreesWithTheLiteralOne) {
       EXPECT_EQ(fast->air_enthalpy, literal->air_enthalpy) << target;
     }
   }
-  EXPECT_GE(unreachable, 3);  // the shortcut was exercised
+  EXPECT_GE(unreachable, 2);  // the shortcut was taken
 }
 
 // The gas line between its points, as the lookups interpolate within a 100 °C column.

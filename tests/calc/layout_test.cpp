@@ -6,6 +6,8 @@
 
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "calc/cycle.h"
@@ -78,82 +80,61 @@ TEST(LayoutTest, EverySheetOfASolidAndWhatAGasChanges) {
   test::ExpectGolden("tests/calc/layout.golden", out);
 }
 
+// "cell row>record row" for every cell of column 1 that shows a record value 100 + r.
+std::string RecordRowsShown(const sheets::Sheet& sheet, std::set<int>& shown) {
+  std::string out;
+  for (int row = 0; row < sheet.RowCount(); ++row) {
+    const auto value = sheet.ParsedNumber(1, row);
+    if (!value || *value < 100) continue;
+    out += std::to_string(row) + ">" + std::to_string(static_cast<int>(*value) - 100) + " ";
+    shown.insert(static_cast<int>(*value) - 100);
+  }
+  return out;
+}
+
 // A record whose row r holds 100 + r is scattered into the input sheets, and collected
 // back from them into an emptied record: each input cell shows the value of its own row,
-// and every row comes back, the rows without a cell as 0.
+// and every row shown comes back, with the type and the slagging of a solid; the rest as 0.
 TEST(LayoutTest, InputCellsStandForTheirRecordRows) {
-  using Member = sheets::Sheet FuelDocument::*;
-  struct Run {  // `count` input rows from `row` on hold record rows from `record_row` on
-    Member sheet;
-    int row;
-    int record_row;
-    int count;
-  };
-  struct Layout {
-    const char* name;
-    int type;
-    bool norms_1973;
-    std::vector<Run> runs;
-  };
-  const Layout layouts[] = {
-      {"1998",
-       1,
+  using Shown = std::pair<sheets::Sheet FuelDocument::*, std::string>;
+  const std::tuple<int, bool, std::vector<Shown>> layouts[] = {
+      {1,
        false,
-       {{&FuelDocument::XLSheet3, 1, 0, 7},   // W A C H N S O
-        {&FuelDocument::XLSheet3, 10, 8, 1},  // Q
-        {&FuelDocument::XLSheet3, 11, 16, 3},
-        {&FuelDocument::XLSheet3, 14, 7, 1},    // volatiles
-        {&FuelDocument::XLSheet3, 16, 19, 2},   // the limit values
-        {&FuelDocument::XLSheet4, 4, 11, 3},    // t1 t2 t3
-        {&FuelDocument::XLSheet4, 7, 21, 3},    // t0, t н.ж., t шл
-        {&FuelDocument::XLSheet5, 2, 25, 8}}},  // the ash oxides
-      {"1973",
-       2,
+       {{&FuelDocument::XLSheet3,
+         "1>0 2>1 3>2 4>3 5>4 6>5 7>6 10>8 11>16 12>17 13>18 14>7 16>19 17>20 "},
+        {&FuelDocument::XLSheet4, "4>11 5>12 6>13 7>21 8>22 9>23 "},
+        {&FuelDocument::XLSheet5, "2>25 3>26 4>27 5>28 6>29 7>30 8>31 9>32 "}}},
+      {2,
        true,
-       {{&FuelDocument::XLSheet1_1, 1, 0, 7},
-        {&FuelDocument::XLSheet1_1, 10, 7, 4},  // volatiles, Q, grindability, fineness
-        {&FuelDocument::XLSheet1_1, 15, 11, 3}}},
-      {"gas",
-       kGasType,
+       {{&FuelDocument::XLSheet1_1,
+         "1>0 2>1 3>2 4>3 5>4 6>5 7>6 10>7 11>8 12>9 13>10 15>11 16>12 17>13 "}}},
+      {kGasType,
        false,
-       {{&FuelDocument::XLSheet1_2, 1, 0, 12}, {&FuelDocument::XLSheet1_2, 15, 12, 2}}},
+       {{&FuelDocument::XLSheet1_2,
+         "1>0 2>1 3>2 4>3 5>4 6>5 7>6 8>7 9>8 10>9 11>10 12>11 15>12 16>13 "}}},
   };
-  for (const Layout& layout : layouts) {
-    SCOPED_TRACE(layout.name);
+  for (const auto& [type, norms_1973, expected] : layouts) {
+    SCOPED_TRACE(type);
     FuelDocument doc;
-    doc.ComboBox3 = layout.type;
-    doc.RadioButton1 = layout.norms_1973;
+    doc.ComboBox3 = type;
+    doc.RadioButton1 = norms_1973;
     for (int row = 0; row < 50; ++row) doc.XLSheet10.SetSingle(2, row, 100.0f + row);
-    doc.XLSheet10.SetInteger(2, 15, layout.type);
+    doc.XLSheet10.SetInteger(2, 15, type);
     doc.XLSheet10.SetInteger(2, 24, 1);  // slagging
-    for (int row = 1; row <= 10; ++row) doc.XLSheet4.SetText(1, row, "x");
-    for (int row = 2; row <= 9; ++row) doc.XLSheet5.SetText(1, row, "x");
     ScatterAllData(doc);
     std::set<int> linked;  // the record rows that a collect writes
-    for (const Run& run : layout.runs) {
-      for (int i = 0; i < run.count; ++i) {
-        EXPECT_EQ((doc.*run.sheet).Text(1, run.row + i), std::to_string(100 + run.record_row + i))
-            << "input row " << run.row + i;
-        linked.insert(run.record_row + i);
-      }
-    }
-    if (layout.type == kGasType) {  // a gas has no ash: its cells show 0 and "нет"
-      for (int row : {1, 2, 4, 5, 6, 7, 8, 9}) EXPECT_EQ(doc.XLSheet4.Text(1, row), "0") << row;
-      for (int row = 2; row <= 9; ++row) EXPECT_EQ(doc.XLSheet5.Text(1, row), "0") << row;
-      EXPECT_EQ(doc.XLSheet4.Text(1, 10), "нет");
-    } else {  // a solid's collect writes its type too, and its slagging under the 1998 norms
-      linked.insert(15);
-      if (!layout.norms_1973) {
-        EXPECT_EQ(doc.XLSheet4.Text(1, 10), "да");
-        linked.insert(24);
-      }
+    for (const auto& [sheet, rows] : expected) EXPECT_EQ(RecordRowsShown(doc.*sheet, linked), rows);
+    if (type != kGasType) linked.insert(15);
+    if (type == 1) {
+      EXPECT_EQ(doc.XLSheet4.Text(1, 10), "да");
+      linked.insert(24);
     }
 
     for (int row = 0; row < 50; ++row) doc.XLSheet10.SetInteger(2, row, 0);
     CollectAllData(doc);
     for (int row = 0; row < 50; ++row) {
-      const int expected = row == 15 ? layout.type : row == 24 ? 1 : 100 + row;
-      EXPECT_EQ(doc.XLSheet10.Text(2, row), linked.contains(row) ? std::to_string(expected) : "0")
+      const int value = row == 15 ? type : row == 24 ? 1 : 100 + row;
+      EXPECT_EQ(doc.XLSheet10.Text(2, row), linked.contains(row) ? std::to_string(value) : "0")
           << "record row " << row;
     }
   }
