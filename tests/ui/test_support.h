@@ -2,11 +2,8 @@
 // files in a temporary folder, the document window over them and typing into its grids.
 #pragma once
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QList>
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -37,14 +34,13 @@ class ScriptedDialogs : public ui::Dialogs {
   struct MessageCall {
     QString text;
     QString caption;
-    QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon;
   };
 
   QMessageBox::StandardButton Message(QWidget* /*parent*/, const QString& text,
-                                      const QString& caption, QMessageBox::StandardButtons buttons,
+                                      const QString& caption, QMessageBox::StandardButtons,
                                       QMessageBox::Icon icon) override {
-    messages.append({text, caption, buttons, icon});
+    messages.append({text, caption, icon});
     if (while_asking) while_asking();
     return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
   }
@@ -56,22 +52,14 @@ class ScriptedDialogs : public ui::Dialogs {
     open_requests.append(request);
     return open_answers.isEmpty() ? QString() : open_answers.takeFirst();
   }
-  // Printing and the preview go into `print_to_pdf` as a PDF file; unset, printing cancels.
+  // Printing goes into `print_to_pdf` as a PDF file; unset, printing cancels. No preview.
   bool PrintSetup(QWidget* /*parent*/, QPrinter& printer) override {
     ++print_dialogs;
-    if (print_to_pdf.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(print_to_pdf);
-    return true;
+    return !print_to_pdf.isEmpty();
   }
-  void PrintPreview(QWidget* /*parent*/, QPrinter& printer,
-                    const std::function<void(QPrinter&)>& paint) override {
-    ++previews;
-    if (print_to_pdf.isEmpty()) return;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(print_to_pdf);
-    paint(printer);
-  }
+  void PrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 
   // Every message said since the last call, as "caption: text", one after the other.
   QString Said() {
@@ -82,16 +70,14 @@ class ScriptedDialogs : public ui::Dialogs {
   }
 
   QList<MessageCall> messages;
-  // Runs while a message box is up, as a real one moves the focus and the active window.
-  std::function<void()> while_asking;
-  QList<ui::SaveDialogRequest> save_requests;
   QList<QMessageBox::StandardButton> answers;
+  std::function<void()> while_asking;  // runs while a message box is up
+  QList<ui::SaveDialogRequest> save_requests;
   QStringList save_answers;
   QList<ui::OpenDialogRequest> open_requests;
   QStringList open_answers;
   QString print_to_pdf;
   int print_dialogs = 0;
-  int previews = 0;
 };
 
 // Writes a fuel file: `name` (UTF-8) and fifty values, `front` first and `type` as the
@@ -170,17 +156,13 @@ inline QString FirstDifference(const calc::FuelDocument& shown, const calc::Fuel
                                std::initializer_list<SheetOf> sheets) {
   int n = 0;
   for (SheetOf sheet : sheets) {
-    const sheets::Sheet& a = shown.*sheet;
-    const sheets::Sheet& b = reference.*sheet;
+    const sheets::Sheet &a = shown.*sheet, &b = reference.*sheet;
     for (int row = 0; row < a.RowCount(); ++row) {
       for (int col = 0; col < a.ColCount(); ++col) {
         if (a.Text(col, row) == b.Text(col, row)) continue;
-        return QStringLiteral("sheet %1 (%2, %3): '%4' against '%5'")
-            .arg(n)
-            .arg(col)
-            .arg(row)
-            .arg(QString::fromStdString(a.Text(col, row)),
-                 QString::fromStdString(b.Text(col, row)));
+        return QString::fromStdString("sheet " + std::to_string(n) + " (" + std::to_string(col) +
+                                      ", " + std::to_string(row) + "): '" + a.Text(col, row) +
+                                      "' against '" + b.Text(col, row) + "'");
       }
     }
     ++n;
