@@ -1,16 +1,19 @@
-// The fuel report and "Печать / экспорт": one A4 page, the CSV as calc/ makes it, failures
+// The fuel report and "Печать / экспорт": one A4 page painted within its area, the CSV as calc/ makes it, failures
 // said with an old file left whole, the mixture's actions only for a computed mixture. (The
 // report's texts are tested with calc/report_blocks.)
 #include "ui/fuel_report.h"
 
 #include <QAction>
 #include <QDir>
+#include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <cerrno>
 
 #include "calc/csv_export.h"
+#include "calc/cycle.h"
 #include "fuel/atomic_file.h"
 #include "test_support.h"
 #include "ui/export_actions.h"
@@ -31,6 +34,41 @@ bool IsOneA4Page(const QByteArray& pdf) {
   static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
   return pdf.startsWith("%PDF-") && QString::fromLatin1(pdf).count(page) == 1 &&
          pdf.contains("/MediaBox [0 0 595");
+}
+
+// The page painted at 4 dots per millimetre inside a white border of 40 dots: the dots
+// inked outside the area, the lowest inked row, and the red dots of its upper third, where
+// the composition is and the diagram's lines are not.
+struct Painted {
+  int outside = 0;
+  int lowest_ink = 0;
+  int red_at_top = 0;
+};
+constexpr int kBorder = 40;
+constexpr int kAreaWidth = 186 * 4;
+constexpr int kAreaHeight = 273 * 4;
+
+Painted Paint(const calc::FuelDocument& doc, bool mixture) {
+  QImage image(kAreaWidth + 2 * kBorder, kAreaHeight + 2 * kBorder, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    ui::PaintFuelReport(painter, QRectF(kBorder, kBorder, kAreaWidth, kAreaHeight), 4, doc,
+                        mixture);
+  }
+  const QRect area(kBorder, kBorder, kAreaWidth, kAreaHeight);
+  Painted painted;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c == Qt::white) continue;
+      if (!area.contains(x, y)) ++painted.outside;
+      painted.lowest_ink = std::max(painted.lowest_ink, y);
+      const bool red = c.red() > 150 && c.green() < 80 && c.blue() < 80;
+      if (red && y < kBorder + kAreaHeight / 3) ++painted.red_at_top;
+    }
+  }
+  return painted;
 }
 
 fuel::WriteCall FillTheDisk() {
@@ -56,13 +94,13 @@ class FuelReportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void OneA4Page();
+  void OneA4PageWithinItsArea();
   void ExportAsksWritesAndSaysWhatFailed();
   void MixtureActionsAndPrinting();
 };
 
-void FuelReportTest::OneA4Page() {
-  // The coal, the gas (the longest composition) and the mixture.
+void FuelReportTest::OneA4PageWithinItsArea() {
+  // The coal, the gas (the longest composition) and the mixture: inside, down to the end.
   QTemporaryDir dir;
   for (const char* name : {"Каменный уголь.fll", "Природный газ.fll", ""}) {
     calc::FuelDocument doc;
@@ -71,7 +109,17 @@ void FuelReportTest::OneA4Page() {
     const QString path = dir.filePath("report.pdf");
     QCOMPARE(ui::WriteFuelReportPdf(doc, mixture, path), QString());
     QVERIFY2(IsOneA4Page(ReadAll(path)), name);
+    const Painted painted = Paint(doc, mixture);
+    QCOMPARE(painted.outside, 0);
+    QVERIFY2(painted.lowest_ink > kBorder + kAreaHeight * 9 / 10, name);
+    QCOMPARE(painted.red_at_top, 0);
   }
+  // Carbon 45 instead of 55: the composition's total of 90 is painted red.
+  calc::FuelDocument doc;
+  QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
+  doc.XLSheet3.SetText(1, 3, "45");
+  calc::XLGrid1EditModeChanged(doc);
+  QVERIFY(Paint(doc, false).red_at_top > 20);
 }
 
 void FuelReportTest::ExportAsksWritesAndSaysWhatFailed() {
