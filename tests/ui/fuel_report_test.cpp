@@ -1,6 +1,6 @@
-// The fuel report and "Печать / экспорт": one A4 page painted within its area, the CSV as calc/ makes it, failures
-// said with an old file left whole, the mixture's actions only for a computed mixture. (The
-// report's texts are tested with calc/report_blocks.)
+// The fuel report and "Печать / экспорт": one A4 page painted within its area, the CSV as
+// calc/ makes it, failures said with an old file left whole, the mixture's actions only for
+// a computed mixture. (The report's texts are tested with calc/report_blocks.)
 #include "ui/fuel_report.h"
 
 #include <QAction>
