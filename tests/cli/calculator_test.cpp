@@ -111,16 +111,13 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
   const std::string fuel = test::ExampleFuel("Мазут.fll");
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--format", "xml", fuel},
-           {"--given-kind", "pressure", fuel},
            {"--decimal-separator", ";", fuel},
            {"--excess-air"},
            {"--bogus", fuel},
            {},
            {"--mix", "a.fll=100"},
            {"--mix", fuel + "=50", fuel},
-           // Texts for the cells that are not UTF-8 would break the JSON: a design option, a
-           // heat-balance option, a share.
-           {"--format", "json", "--given", "\xff", fuel},
+           // Texts for the cells that are not UTF-8 would break the JSON.
            {"--format", "json", "--o2", "3\xc3", fuel},
            {"--format", "json", "--mix", fuel + "=\xc3", fuel + "=50"}}) {
     const CalcRun run = Calc(args);
@@ -135,40 +132,32 @@ TEST(CalculatorTest, BadOptionsExitTwoWithOneLineBeforeAnythingRuns) {
             "-5");
 }
 
+// What the exit-status script cannot make portably: a FIFO, a folder without fuels, a fuel
+// type that is no integer, a design without a result; and a batch that tells each failure once.
 TEST(CalculatorTest, ExitStatusAndOneLinePerFailureNamingTheFile) {
   TempDir dir;
   const std::string coal = test::ExampleFuel("Каменный уголь.fll");
-  const std::string gas = test::ExampleFuel("Природный газ.fll");
   const std::string short_record = dir.Write("short.fll", "Короткая\r\n1 2 3 4 5 6 7 8 9 10");
   const std::string type = dir.Write(
       "type.fll", "Тип 5.5\r\n10 20 55 4 1 2 8 40 21861 0 0 0 0 0 0 5.5 " + std::string(68, ' '));
   const std::string fifo = dir / "fifo.fll";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // read, it would wait for a writer forever
   fs::create_directory(dir / "none");
-  fs::create_directory(dir / "x.fll");
   const struct {
     std::vector<std::string> args;
     int code;
     std::string err;  // the start of stderr
   } cases[] = {
-      {{"--given", "0", coal}, 3, "--given '0' is not positive; the design has no state"},
       {{"--given-kind", "gas", "--given", "1e6", coal},
        3,
        coal + ": no design result: temperature, air_enthalpy, gas_enthalpy"},
-      {{"--given-kind", "gas", "--given", "1e6", "--mix", coal + "=60", gas + "=40"},
-       3,
-       "mixture: no design result: temperature, air_enthalpy, gas_enthalpy"},
-      {{short_record}, 3, short_record + ": incomplete fuel file: 10 of 50 numbers\n"},
       // A calculation that fails part way names the file; the report is still printed.
       {{type},
        3,
        type + ": incomplete fuel file: 16 of 50 numbers\npyrana-calc: " + type +
            ": '5.5' is not a valid integer"},
       {{"--mix", coal + "=50", fifo + "=50"}, 1, fifo + ": "},  // the reader's reason
-      {{dir / "none", dir / "x.fll"},
-       1,
-       dir / "none" + ": no \".fll\" file in this folder\npyrana-calc: " + dir / "x.fll" +
-           ": no \".fll\" file in this folder\n"},
+      {{dir / "none"}, 1, dir / "none" + ": no \".fll\" file in this folder\n"},
   };
   for (const auto& c : cases) {
     const CalcRun run = Calc(c.args);
@@ -176,34 +165,14 @@ TEST(CalculatorTest, ExitStatusAndOneLinePerFailureNamingTheFile) {
     EXPECT_EQ(run.err.rfind("pyrana-calc: " + c.err, 0), 0u) << run.err;
     EXPECT_EQ(run.out.empty(), c.code == 1) << ::testing::PrintToString(c.args);
   }
-  // A batch prints what it can and tells each failure once: the FIFO, the missing file, the
-  // short one and its heat balance (a heating value of 9 kJ/kg leaves losses over 100 %).
+  // The FIFO, the missing file, the short one and its heat balance (a heating value of
+  // 9 kJ/kg leaves losses over 100 %) each told once; the readable fuels printed.
   const CalcRun batch = Calc({"--format", "json", fifo, coal, dir / "missing.fll", short_record,
                               test::ExampleFuel("Мазут.fll"), "/dev/zero"});
   EXPECT_EQ(batch.code, 1);
   EXPECT_EQ(Lines(batch.out).size(), 3u);
   EXPECT_EQ(Lines(batch.err).size(), 5u) << batch.err;
   EXPECT_EQ(Lines(batch.err).back().rfind("pyrana-calc: /dev/zero: ", 0), 0u) << batch.err;
-  const CalcRun incomplete = Calc({"--format", "json", coal, short_record});
-  EXPECT_EQ(incomplete.code, 3);
-  EXPECT_EQ(Lines(incomplete.out).size(), 2u);
-}
-
-TEST(CalculatorTest, CsvAndJsonOfAnyNameAreSafe) {
-  TempDir dir;
-  // "=HYPERLINK(...)" with a DEL and a C1 control in Windows-1251 (0x7F; 0x98 has no
-  // character and reads as "?").
-  const std::string path =
-      dir.Write("formula.fll", "=HYPERLINK(\"http://x\")\x7F\x98\r\n" +
-                                   std::string("1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 6 ") +
-                                   std::string(34 * 2, ' '));
-  const CalcRun csv = Calc({"--format", "csv", path, test::ExampleFuel("Мазут.fll")});
-  EXPECT_NE(csv.out.find("\r\n\"'=HYPERLINK(\"\"http://x\"\")\x7F?\",газообразное топливо,"),
-            std::string::npos)
-      << csv.out;
-  const CalcRun json = Calc({"--format", "json", path});
-  EXPECT_NE(json.out.find("\"name\": \"=HYPERLINK(\\\"http://x\\\")\\u007f?\""), std::string::npos)
-      << json.out;
 }
 
 TEST(JsonTest, EscapesEveryControlCharacterAndRefusesInvalidUtf8) {
