@@ -60,12 +60,7 @@ TEST(ToSingleTest, NarrowsOrThrowsMathError) {
     EXPECT_THROW(ToSingle(bad), MathError) << static_cast<double>(bad);
   EXPECT_EQ(TextToSingle(" 4,1 ", ','), 4.1f);
   EXPECT_THROW(TextToSingle("1e39", '.'), MathError);
-  try {
-    TextToSingle("4.1", ',');
-    FAIL() << "no ConvertError";
-  } catch (const ConvertError& e) {
-    EXPECT_STREQ(e.what(), "'4.1' is not a valid floating point value");
-  }
+  EXPECT_THROW(TextToSingle("4.1", ','), ConvertError);  // its text is the sheet test's
   EXPECT_EQ(Divide(1.0L, 3.0L), 1.0L / 3.0L);
   EXPECT_THROW(Divide(1.0L, -0.0L), MathError);
 }
