@@ -28,6 +28,8 @@ expect() {
   local LC_ALL=C  # the prefix is compared byte for byte
   local why=""
   [ "$got" -eq "$status" ] || why="exit status $got, not $status"
+  # Bad options are told in one line, before anything runs.
+  if [ "$status" -eq 2 ] && [ "$(wc -l < "$work/err")" -ne 1 ]; then why="$why; not one stderr line"; fi
   if [ -n "$prefix" ]; then
     [ "$(head -c ${#prefix} "$work/err")" = "$prefix" ] || why="$why; stderr: $(cat "$work/err")"
   else
@@ -68,6 +70,42 @@ if grep -q "$(printf '\033')" "$work/err" "$work/out"; then
   echo "FAILED: a raw ESC reached the terminal"
 fi
 expect 2 "pyrana-calc: a mixture takes 2 to 5 components" no --mix "$coal=20" "$coal=20" "$coal=20" "$coal=20" "$gas=10" "$gas=10"
+
+# Bad options, texts that are no UTF-8 among them (they would break the JSON).
+expect 2 "pyrana-calc: " no --format xml "$coal"
+expect 2 "pyrana-calc: " no --decimal-separator ';' "$coal"
+expect 2 "pyrana-calc: " no --excess-air
+expect 2 "pyrana-calc: " no --bogus "$coal"
+expect 2 "pyrana-calc: " no
+expect 2 "pyrana-calc: " no --mix a.fll=100
+expect 2 "pyrana-calc: " no --mix "$coal=50" "$coal"
+expect 2 "pyrana-calc: --given: not valid UTF-8" no --format json --given $'\xff' "$coal"
+expect 2 "pyrana-calc: " no --format json --o2 $'3\xc3' "$coal"
+expect 2 "pyrana-calc: " no --format json --mix "$coal="$'\xc3' "$coal=50"
+# A value that starts with a minus is a value, not an option.
+expect 3 "pyrana-calc: --given '-5' is not positive" yes --format json --given -5 "$coal"
+grep -q '"given": "-5"' "$work/out" || { failed=$((failed + 1)); echo "FAILED: --given -5 not taken as the value"; }
+
+# A design without a result; a fuel type that is no integer fails part way, names the file
+# and still prints; a FIFO and a folder without fuels cannot be read.
+expect 3 "pyrana-calc: $coal: no design result: temperature, air_enthalpy, gas_enthalpy" yes --given-kind gas --given 1e6 "$coal"
+type="$work/type.fll"
+printf 'Тип 5.5\r\n10 20 55 4 1 2 8 40 21861 0 0 0 0 0 0 5.5 %68s' '' > "$type"
+expect 3 "pyrana-calc: $type: incomplete fuel file: 16 of 50 numbers"$'\n'"pyrana-calc: $type: '5.5' is not a valid integer" yes "$type"
+mkfifo "$work/fifo.fll"
+mkdir "$work/none"
+expect 1 "pyrana-calc: $work/fifo.fll: not a regular file (a FIFO)" no --mix "$coal=50" "$work/fifo.fll=50"
+expect 1 "pyrana-calc: $work/none: no \".fll\" file in this folder" no "$work/none"
+# A batch prints what it can and tells each failure once: the FIFO, the missing file, the
+# short one and its heat balance (9 kJ/kg leaves losses over 100 %), the device.
+short="$work/short.fll"
+printf 'Короткая\r\n1 2 3 4 5 6 7 8 9 10' > "$short"
+expect 1 "pyrana-calc: $work/fifo.fll: " yes --format json "$work/fifo.fll" "$coal" "$work/missing.fll" "$short" "$examples/Мазут.fll" /dev/zero
+if [ "$(wc -l < "$work/out")" -ne 3 ] || [ "$(wc -l < "$work/err")" -ne 5 ] ||
+  ! tail -n 1 "$work/err" | grep -q '^pyrana-calc: /dev/zero: '; then
+  failed=$((failed + 1))
+  echo "FAILED: the batch's lines: $(cat "$work/err")"
+fi
 
 # What the operating system refuses an ordinary user: an unreadable file, a file in a
 # folder that cannot be entered, a folder that cannot be listed.

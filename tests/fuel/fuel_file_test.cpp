@@ -54,39 +54,14 @@ TEST(FormatFuelFile, WritesNameCrLfAndFiftyThreeDecimalValues) {
     values[30] = bad;
     EXPECT_THROW(FormatFuelFile("x", values), std::invalid_argument);
   }
-}
-
-TEST(FuelFile, DecimalPointIsADotWhateverTheCLocale) {
-  if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr &&
-      std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
-    GTEST_SKIP() << "no locale with a decimal comma installed";
-  const std::string text = FormatFuelFile("x", Record{-2.5f});
-  const std::vector<float> read = ReadNumbers("\r\n1.5 2", 0, 2);
-  std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(text.substr(3, 7), "-2.500 ");
-  EXPECT_EQ(read, (std::vector<float>{1.5f, 2.0f}));
-}
-
-TEST(ReadNameLine, TakesBytesOfCode32OrMoreUpToTheFirstCr) {
-  const struct {
-    std::string bytes, name;
-    std::size_t numbers_start;
-    bool complete;
-  } cases[] = {
-      {std::string("A\tB\0C\nD\x7F\xC0\xFF\r2\r", 13), "ABCD\x7F\xC0\xFF", 10, true},
-      {"\r\n1 2", "", 0, true},
-      {"no line end 1 2 3", "no line end 1 2 3", 17, false},
-      // The name line is looked for in the first kMaxNameBytes + 1 bytes only.
-      {std::string(kMaxNameBytes, 'x') + "\r\n5 ", std::string(kMaxNameBytes, 'x'), kMaxNameBytes,
-       true},
-      {std::string(kMaxNameBytes, 'x') + "y\r\n5 ", std::string(kMaxNameBytes, 'x'),
-       kMaxNameBytes + 1, false},
-  };
-  for (const auto& c : cases) {
-    const NameLine line = ReadNameLine(c.bytes);
-    EXPECT_EQ(line.name, c.name) << c.bytes.substr(0, 20);
-    EXPECT_EQ(line.numbers_start, c.numbers_start) << c.bytes.substr(0, 20);
-    EXPECT_EQ(line.complete, c.complete) << c.bytes.substr(0, 20);
+  // The decimal point is a dot whatever the C locale says.
+  if (std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr ||
+      std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {
+    const std::string text = FormatFuelFile("x", Record{-2.5f});
+    const std::vector<float> read = ReadNumbers("\r\n1.5 2", 0, 2);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(text.substr(3, 7), "-2.500 ");
+    EXPECT_EQ(read, (std::vector<float>{1.5f, 2.0f}));
   }
 }
 
@@ -97,21 +72,15 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
     std::vector<float> head;
   } cases[] = {
       {"\r\n1 2\t3", {1, 2, 3}},
-      {"\t\n\v\f\r 7", {7}},
-      {"1e", {1}},
-      {"1e5 2", {1e5f, 2}},
-      {"1E-2", {0.01f}},
+      {"1E5 2", {1e5f, 2}},
       {"1e+ 2", {1}},
       {"-.5 +3 1. 00012.50", {-0.5f, 3, 1, 12.5f}},
       {"1.5abc 2", {1.5f}},
-      {"1,5 2", {1}},
       {"0x1 5", {0}},
-      {std::string("1\0 2", 4), {1}},
       {"0.1 1.00000005960464477550", {0.1f, std::bit_cast<float>(0x3F800001u)}},
       // Too large a number ends the reading; too small a one reads as 0, whatever its
       // digits before and after the point and its exponent say.
       {"3.4e38 1e99 2", {3.4e38f}},
-      {"5 1e+99 2", {5}},
       {"1e-99 1e-40 2", {0, 1e-40f, 2}},
       {"-12.5e38 2", {}},
       {"1" + std::string(39, '0') + " 2", {}},
@@ -124,10 +93,8 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
       {zeros399 + "1e+ 3", {1}},
       {zeros399 + "7. 1", {}},
       {"inf 1", {}},
-      {"-nan 1", {}},
       {". 1", {}},
       {"- 1", {}},
-      {"e5 1", {}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Bits(ReadNumbers(c.text, 0, 5)), Bits(Zeros(c.head, 5))) << c.text.substr(0, 40);
@@ -147,38 +114,53 @@ TEST(ReadNumbers, ReadsLikeScanfFloatAndStopsAtTheFirstNonNumber) {
 TEST(TypeIndexOf, RoundsHalfAwayFromZeroAndRejectsWhatNamesNoInt) {
   const std::pair<float, int> cases[] = {
       {6.0f, 6},
-      {2.5f, 3},
       {-2.5f, -3},
       {2.4999998f, 2},
       {2147483520.0f, 2147483520},
       {-2147483648.0f, std::numeric_limits<int>::min()},
       {2147483648.0f, -1},
       {NAN, -1},
-      {-INFINITY, -1},
   };
   for (const auto& [value, type] : cases) EXPECT_EQ(TypeIndexOf(value), type) << value;
 }
 
+// The name line takes the bytes of code 32 or more up to the first CR, looked for in the first
+// kMaxNameBytes + 1 bytes only; the stream reader, in chunks of any size, reads what the
+// name-line and number readers read from the whole text.
 TEST(ReadFuelStream, AgreesWithReadNameLineAndReadNumbers) {
+  const struct {
+    std::string bytes, name;
+    std::size_t numbers_start;
+    bool complete;
+  } named[] = {
+      {std::string("A\tB\0C\nD\x7F\xC0\xFF\r2\r", 13), "ABCD\x7F\xC0\xFF", 10, true},
+      {"\r\n1 2", "", 0, true},
+      {"no line end 1 2 3", "no line end 1 2 3", 17, false},
+      {std::string(kMaxNameBytes, 'x') + "\r\n5 ", std::string(kMaxNameBytes, 'x'), kMaxNameBytes,
+       true},
+      {std::string(kMaxNameBytes, 'x') + "y\r\n5 ", std::string(kMaxNameBytes, 'x'),
+       kMaxNameBytes + 1, false},
+  };
   const std::string long_token = std::string(398, '0') + "1e1";
-  const std::string inputs[] = {
+  std::vector<std::string> inputs = {
       "",
-      "no CR at all 1 2 3",
       "name\r\n1 2 junk 3",
-      "\r\n1e",
       "\r\n1e 2",
       "\r\n1e+",
-      "\r\n-.5 +3 1.5abc",
-      "\r\n\r\n  7\n8",
       "a\tb\r\n1 2\r3\r\n4",
       "\r\n" + long_token + " " + long_token + "0 5",
-      std::string(kMaxNameBytes + 10, 'n') + "\r\n1",
-      std::string(kMaxNameBytes, 'n') + "\r\n1",
       "n\r" + std::string(kMaxNumbersBytes - 5, ' ') + "1 234 5",
       "n\r" + std::string(kMaxNumbersBytes - 4, ' ') + "1 23",
       "n\r" + std::string(kMaxNumbersBytes + 7, ' ') + "1",
       FormatFuelFile(kNewFuel, Record{1.5f, -2.25f, 1e6f}),
   };
+  for (const auto& c : named) {
+    const NameLine line = ReadNameLine(c.bytes);
+    EXPECT_EQ(line.name, c.name) << c.bytes.substr(0, 20);
+    EXPECT_EQ(line.numbers_start, c.numbers_start) << c.bytes.substr(0, 20);
+    EXPECT_EQ(line.complete, c.complete) << c.bytes.substr(0, 20);
+    inputs.push_back(c.bytes);
+  }
   for (const std::string& input : inputs) {
     const NameLine line = ReadNameLine(input);
     for (const int count : {0, kListCount, kRecordSize}) {
@@ -234,7 +216,6 @@ TEST(ReadFuelStream, ReadsNoFurtherThanNeededAndReportsReadErrors) {
       {FormatFuelFile("fuel", Record{}), "1 ", 306 + 2 * kReadChunkBytes, kRecordSize},
       {"fuel\r\n1.5 1e", "1", 13 + 2 * kReadChunkBytes, 1},
       {"fuel\r\n-", "0", 7 + 2 * kReadChunkBytes, 0},
-      {"fuel\r\n.", "5", 7 + 2 * kReadChunkBytes, 0},
       {"", "no line end ", kMaxNameBytes + 1 + 512, 0},
       {"fuel\r\n", " ", kMaxNumbersBytes + 5 + 512, 0},
   };
@@ -279,44 +260,31 @@ TEST(ReadFuelFile, ReadsOnlyRegularFilesAndSaysWhyNot) {
   EXPECT_EQ(read.numbers_read, 3);
 }
 
+// Any floats: the file holds what FormatFuelFile makes, and after one trip through the file
+// writing what was read changes nothing.
 TEST(WriteFuelFile, WritesWhatReadsBackToTheSameNameValuesAndBytes) {
   TempDir dir;
   const fs::path path = dir.path() / std::string(240, 'f').append(".fll");
   const std::string name = kNewFuel + "  \xCC-100 (winter)";
   Record values{};
-  for (int i = 0; i < kRecordSize; ++i) values[i] = static_cast<float>(i * 37 % 101) - 50.125f;
-  values[0] = 1234.567f;
-  WriteBytes(path, std::string(100000, 'z'));  // a longer old file leaves no trace
-  WriteFuelFile(path, name, values);
-  EXPECT_EQ(ReadBytes(path), FormatFuelFile(name, values));
-  EXPECT_EQ(dir.Names(), std::vector<std::string>{path.filename().string()});
-  const FuelFileContent read = ReadFuelFile(path, kRecordSize);
-  EXPECT_EQ(read.name_line.name, name);
-  EXPECT_EQ(Bits(read.values), Bits({values.begin(), values.end()}));
-
-  // Any floats: after one trip through the file, writing what was read changes nothing.
   std::mt19937 random(7);
   std::uniform_real_distribution<float> any(-1e7f, 1e7f);
   for (float& v : values) v = any(random);
-  WriteFuelFile(path, "", values);
-  const std::vector<float> first = ReadFuelFile(path, kRecordSize).values;
-  std::copy(first.begin(), first.end(), values.begin());
+  WriteBytes(path, std::string(100000, 'z'));  // a longer old file leaves no trace
+  WriteFuelFile(path, name, values);
   const std::string bytes = ReadBytes(path);
-  EXPECT_EQ(FormatFuelFile("", values), bytes);
+  EXPECT_EQ(bytes, FormatFuelFile(name, values));
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{path.filename().string()});
+  const FuelFileContent read = ReadFuelFile(path, kRecordSize);
+  EXPECT_EQ(read.name_line.name, name);
+  std::copy(read.values.begin(), read.values.end(), values.begin());
+  EXPECT_EQ(FormatFuelFile(name, values), bytes);
 
-  // A NaN is refused before the file is touched; a path that cannot be a file is named.
+  // A NaN is refused before the file is touched.
   values[3] = NAN;
   EXPECT_THROW(WriteFuelFile(path, "new", values), std::invalid_argument);
   EXPECT_EQ(ReadBytes(path), bytes);
-  for (const fs::path& bad : {dir.path() / "no_such_dir" / "a.fll", dir.path()}) {
-    try {
-      WriteFuelFile(bad, "x", Record{});
-      ADD_FAILURE() << "no error for " << bad;
-    } catch (const FileError& e) {
-      EXPECT_NE(std::string(e.what()).find(bad.string()), std::string::npos) << e.what();
-    }
-  }
-  EXPECT_EQ(dir.Names().size(), 1u) << "a temporary file was left behind";
+  EXPECT_THROW(WriteFuelFile(dir.path() / "no_such_dir" / "a.fll", "x", Record{}), FileError);
 }
 
 TEST(Cp1251, ConvertsTheWholeCodePageBothWays) {
@@ -343,9 +311,6 @@ TEST(Cp1251, ConvertsTheWholeCodePageBothWays) {
   const std::pair<const char*, const char*> unknown[] = {
       {"日本 é \xEF\xBF\xBD 😀", "?? ? ? ?"},
       {"A\xD0", "A?"},
-      {"\xE2\x82"
-       "A\x80",
-       "??A?"},
       {"\xE0\x80\xAF \xED\xA0\x80 \xF5\x80\x80\x80", "??? ??? ????"},
   };
   for (const auto& [utf8, cp] : unknown) EXPECT_EQ(Utf8ToCp1251(utf8), cp) << utf8;

@@ -37,14 +37,11 @@ TEST(SheetTest, CellValuesReadAsTextNumberAndInteger) {
   EXPECT_EQ(sheet.Integer(1, 10), 0);
   sheet.SetInteger(1, 10, 1);
   EXPECT_EQ(sheet.Text(1, 10), "нет");
-  for (const int none : {2, -1}) {
-    sheet.SetInteger(1, 10, none);
-    EXPECT_EQ(sheet.Text(1, 10), "") << none;
-  }
+  sheet.SetInteger(1, 10, 2);
+  EXPECT_EQ(sheet.Text(1, 10), "");
   EXPECT_NO_THROW(sheet.At(2, 10));
   EXPECT_THROW(sheet.At(3, 0), std::out_of_range);
   EXPECT_THROW(sheet.At(0, 11), std::out_of_range);
-  EXPECT_THROW(sheet.SetText(-1, 0, "x"), std::out_of_range);
   EXPECT_THROW(sheet.Merge({.col = 1, .row = 0, .col_count = 3, .row_count = 1}),
                std::out_of_range);
   EXPECT_THROW(Sheet(0, 3), std::invalid_argument);
