@@ -98,7 +98,9 @@ void XLGrid1Exit(FuelDocument& doc) {
   FixColumn(doc.XLSheet1_1, 1, 1, 17);
   FixColumn(doc.XLSheet1_2, 1, 1, 17);
 }
-void XLGrid2Exit(FuelDocument& doc) { FixColumn(doc.XLSheet2, 1, sheet_row::kVolumes, sheet_row::kVolumes + 3); }
+void XLGrid2Exit(FuelDocument& doc) {
+  FixColumn(doc.XLSheet2, 1, sheet_row::kVolumes, sheet_row::kVolumes + 3);
+}
 void XLGrid3Exit(FuelDocument& doc) { FixColumn(doc.XLSheet3, 1, 1, 17); }
 void XLGrid4Exit(FuelDocument& doc) { FixColumn(doc.XLSheet4, 1, 1, 9); }
 void XLGrid5Exit(FuelDocument& doc) { FixColumn(doc.XLSheet5, 1, 2, 10); }

@@ -230,7 +230,8 @@ void WriteBases(const FuelDocument& doc, sheets::Sheet& sheet) {
                   Wide m) { return lower + kVapourHeatBoiler * (9 * hydrogen + m); },
                q, h, w),
        "0.##");
-  const Value moist = Compute([](Wide lower, Wide m) { return lower + kVapourHeatBases * m; }, q, w);
+  const Value moist =
+      Compute([](Wide lower, Wide m) { return lower + kVapourHeatBases * m; }, q, w);
   Show(sheet, row::kDryHeatingValue, times(moist, dry), "0.##");
   Show(sheet, row::kDafHeatingValue, times(moist, daf), "0.##");
 }

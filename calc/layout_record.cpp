@@ -72,7 +72,8 @@ void LayoutRecordSheet(sheets::Sheet& sheet) {
 
 void SetVolumeUnits(sheets::Sheet& sheet, bool gas) {
   using sheet_row::kVolumes;
-  for (int row = kVolumes; row < kVolumes + 4; ++row) sheet.SetText(2, row, gas ? "м3/м3" : "Нм3/кг");
+  for (int row = kVolumes; row < kVolumes + 4; ++row)
+    sheet.SetText(2, row, gas ? "м3/м3" : "Нм3/кг");
 }
 
 void LayoutVolumesSheet(sheets::Sheet& sheet) {

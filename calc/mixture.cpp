@@ -25,7 +25,6 @@ namespace calc {
 
 namespace {
 
-
 // Mixed values per kilogram of mixture.
 struct MixtureValues {
   TheoreticalVolumes volumes;

@@ -167,7 +167,8 @@ Json MixtureJson(const calc::FuelDocument& doc) {
   json["volumes"] = VolumesJson(doc.XLSheet14, calc::sheet_row::kMixtureVolumes);
   json["heating_value"] = doc.XLSheet14.Text(1, calc::sheet_row::kMixtureHeatingValue);
   json["enthalpy"] = EnthalpyJson(doc.XLSheet16);
-  json["all_gaseous"] = static_cast<int>(doc.XLFuel.Integer(calc::kAllGaseousCol, calc::kAllGaseousRow));
+  json["all_gaseous"] =
+      static_cast<int>(doc.XLFuel.Integer(calc::kAllGaseousCol, calc::kAllGaseousRow));
   if (doc.SpeedButton13) {
     json["design"] = DesignCellsJson(doc.XLSheet17, calc::kMixtureDesignCells);
     json["heat_balance"] = HeatBalanceJson(calc::MixtureHeatBalanceTexts(doc));

@@ -25,7 +25,6 @@ namespace ui {
 
 namespace {
 
-
 QLabel* PlainLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setTextFormat(Qt::PlainText);  // keeps the two blanks of "смеси  ,%"
