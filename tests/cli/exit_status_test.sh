@@ -49,6 +49,8 @@ expect() {
 expect 0 "" yes --format json "$coal"
 expect 0 "" yes "$examples"
 expect 3 "pyrana-calc: mixture: the shares make 90 %, not 100 %; no results" yes --mix "$coal=60" "$gas=30"
+# No flue gas at α 0: the mixture's design results are missing, the fly-ash share among them.
+expect 3 "pyrana-calc: mixture: no design result: water_volume, gas_volume, triatomic_share, water_share, total_share, ash_share" yes --excess-air 0 --mix "$coal=60" "$gas=40"
 expect 3 "pyrana-calc: --given 'abc' is not a number; the design has no state" yes --given abc "$coal"
 # The design options take the other decimal separator as their cells do; a text stays refused.
 expect 0 "" yes --format json --excess-air 1,3 --carryover 0,9 --given 1250,5 "$coal"
