@@ -2,9 +2,9 @@
 #include "calc/enthalpy.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
-#include "sheets/errors.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -14,13 +14,14 @@ SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row) {
   return {t.Number(1, row), t.Number(2, row), t.Number(3, row), t.Number(4, row), t.Number(5, row)};
 }
 
+long double CarryoverOf(const sheets::Sheet& sheet, int col, int row) {
+  const std::optional<long double> value = sheet.ParsedNumber(col, row);
+  if (!value || !sheets::TrySingle(*value)) return kDefaultCarryover;
+  return std::clamp(*value, 0.0L, 1.0L);
+}
+
 float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row) {
-  auto carryover = static_cast<float>(kDefaultCarryover);
-  try {
-    carryover = std::clamp(sheet.Number(col, row), 0.0f, 1.0f);
-  } catch (const sheets::Error&) {
-    // Not a number, or too large for a single: the default.
-  }
+  const float carryover = sheets::ToSingle(CarryoverOf(sheet, col, row));
   sheet.SetSingle(col, row, carryover);
   return carryover;
 }

@@ -21,8 +21,12 @@ struct SpecificEnthalpies {
 // number.
 SpecificEnthalpies ReadEnthalpyRow(const FuelDocument& doc, int row);
 
-// Reads a fly-ash carry-over cell, clamps it to 0..1 and writes it back; a text that is
-// not a number, or one too large for a single, becomes 0.95, in the cell too.
+// The fly-ash carry-over aун a cell holds: its number clamped to 0..1; 0.95 for a text that
+// is not a number or is too large for a single. The heat balance reads it this way.
+long double CarryoverOf(const sheets::Sheet& sheet, int col, int row);
+
+// CarryoverOf in single precision, as the enthalpy table and the design take it, written
+// back into the cell (so a refused text shows 0.95 there too).
 float ReadCarryoverCell(sheets::Sheet& sheet, int col, int row);
 
 // Where the ash enthalpy takes its carry-over from; none for a fuel without ash (gas).

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "calc/decimal_fix.h"
+#include "calc/enthalpy.h"
 #include "calc/enthalpy_table.h"
 #include "calc/layout.h"
 #include "calc/sheet_cells.h"
@@ -178,14 +179,6 @@ Value ShowIfTyped(sheets::Sheet& sheet, int r, bool typed, const Value& value, c
   sheet.SetText(1, r, "");
   sheet.SetHint(1, r, "");
   return std::nullopt;
-}
-
-// The carry-over cell as the design calculation reads it: clamped to 0..1, 0.95 for a text
-// that is not a number or does not fit a single.
-double ReadCarryover(const sheets::Sheet& sheet, int col, int r) {
-  const std::optional<long double> value = sheet.ParsedNumber(col, r);
-  if (!value || !sheets::TrySingle(*value)) return kDefaultCarryover;
-  return std::clamp(Finite(*value).value_or(kDefaultCarryover), 0.0, 1.0);
 }
 
 Value RecordValue(const FuelDocument& doc, int r) {
@@ -581,7 +574,7 @@ void RecalcHeatBalance(FuelDocument& doc) {
   EmissionRecord record;
   for (std::size_t r = 0; r < record.size(); ++r) record[r] = RecordValue(doc, static_cast<int>(r));
   fuel.emission = FuelEmission(doc.ComboBox3, record);
-  fuel.carryover = ReadCarryover(doc.XLSheet15, 1, 4);
+  fuel.carryover = static_cast<double>(CarryoverOf(doc.XLSheet15, 1, 4));
   fuel.ashless = gas;
   fuel.per_cubic_metre = gas;
   WriteHeatBalance(doc, doc.XLSheet19, fuel, doc.XLSheet6);
@@ -602,7 +595,7 @@ void RecalcMixtureHeatBalance(FuelDocument& doc, float heating_value, float ash,
   fuel.triatomic = Displayed(doc.XLSheet14, 1, 5);
   fuel.water = Displayed(doc.XLSheet14, 1, 6);
   fuel.emission = emission;
-  fuel.carryover = ReadCarryover(doc.XLSheet17, 4, 2);
+  fuel.carryover = static_cast<double>(CarryoverOf(doc.XLSheet17, 4, 2));
   fuel.ashless = all_gaseous;
   WriteHeatBalance(doc, doc.XLSheet20, fuel, doc.XLSheet16);
 }
