@@ -9,6 +9,7 @@
 #include "calc/fuel_document.h"
 #include "calc/heat_balance_cells.h"
 #include "calc/iapws97.h"
+#include "calc/optional_number.h"
 #include "sheets/numbers.h"
 
 namespace calc {
@@ -17,6 +18,8 @@ namespace {
 
 namespace row = heat_balance_row;
 using Value = std::optional<double>;
+// These formulas run in double.
+using Number = OptionalNumber<double>;
 
 // Molar masses, kg/kmol, from the IUPAC standard atomic weights (C 12.011, H 1.008,
 // O 15.999, S 32.06).
@@ -48,18 +51,9 @@ constexpr double kZeroCelsius = 273.15;  // K
 // oil, natural gas.
 constexpr double kReferenceFactors[] = {98.3, 94.6, 101.0, 106.0, 107.0, 77.4, 56.1};
 
-// A value when finite.
-Value Finite(double value) { return std::isfinite(value) ? Value(value) : std::nullopt; }
-
-template <typename Formula, typename... Values>
-Value Compute(Formula formula, const Values&... values) {
-  if ((!values.has_value() || ...)) return std::nullopt;
-  return Finite(formula(*values...));
-}
-
-Value Ratio(const Value& a, const Value& b) {
-  if (!a || !b || *b == 0) return std::nullopt;
-  return Finite(*a / *b);
+// The latent heat given up by `water` kg condensing at `t` °C, kJ.
+Number CondensationHeat(const Number& water, const Number& t) {
+  return water * (kLatentHeatAt0 - kLatentHeatSlope * t);
 }
 
 void Show(sheets::Sheet& sheet, int r, const Value& value, const char* pattern) {
@@ -83,43 +77,35 @@ constexpr double kPerHour = 3.6;
 void WriteEmissionBlock(sheets::Sheet& sheet, const EmissionBalance& b) {
   const EmissionFuel& f = b.fuel;
   Show(sheet, row::kCO2PerUnit, f.co2, "0.####");
-  // EF = 10⁶·m / Q, kg/GJ.
-  const Value co2_factor = Ratio(Compute([](double m) { return 1e6 * m; }, f.co2), b.heating_value);
+  // EF = 10⁶·m / Q, kg/GJ, and its deviation from the reference, %.
+  const Value co2_factor = 1e6 * Number(f.co2) / b.heating_value;
   Show(sheet, row::kCO2Factor, co2_factor, "0.##");
   Show(sheet, row::kCO2Reference, f.reference, "0.##");
-  Show(sheet, row::kCO2Deviation,
-       Ratio(
-           Compute([](double ef, double ref) { return (ef - ref) * 100; }, co2_factor, f.reference),
-           f.reference),
-       "0.#");
-  // Unburnt carbon leaves as ash, not as CO2: the hourly mass at Bр.
+  Show(sheet, row::kCO2Deviation, (co2_factor - Number(f.reference)) * 100 / f.reference, "0.#");
+  // Unburnt carbon leaves as ash, not as CO2: the hourly mass at Bр, t/h.
   ShowIf(sheet, row::kCO2Hourly, b.output_typed,
-         Compute([](double br, double m) { return kPerHour * br * m; }, b.calculated_consumption,
-                 f.co2),
-         "0.###");
+         kPerHour * Number(b.calculated_consumption) * f.co2, "0.###");
   Show(sheet, row::kSO2PerUnit, f.so2, "0.#####");
-  Show(sheet, row::kSO2Factor,
-       Ratio(Compute([](double m) { return 1e6 * m; }, f.so2), b.heating_value), "0.##");
+  Show(sheet, row::kSO2Factor, 1e6 * Number(f.so2) / b.heating_value, "0.##");
   ShowIf(sheet, row::kSO2Hourly, b.output_typed,
-         Compute([](double br, double m, double eta) { return kPerHour * br * m * (1 - eta); },
-                 b.calculated_consumption, f.so2, b.so2_binding),
+         kPerHour * Number(b.calculated_consumption) * f.so2 * (1 - Number(b.so2_binding)),
          "0.###");
 }
 
 // Э = Q / 29 307.6, Bу = B·Э, b = 4.1868·10⁶ / (29 307.6·η/100) per Gcal, 10⁶ / … per GJ.
 void WriteStandardFuelBlock(sheets::Sheet& sheet, const EmissionBalance& b) {
-  const Value equivalent = Compute([](double q) { return q / kStandardFuelHeat; }, b.heating_value);
+  const Value equivalent = Number(b.heating_value) / kStandardFuelHeat;
   Show(sheet, row::kEquivalent, equivalent, "0.####");
-  const Value standard =
-      Compute([](double c, double e) { return c * e; }, b.consumption, equivalent);
+  // kg/s (m3/s) of standard fuel, and t/h.
+  const Value standard = Number(b.consumption) * equivalent;
   ShowIf(sheet, row::kStandardFuelConsumption, b.output_typed, standard, "0.####");
-  ShowIf(sheet, row::kStandardFuelHourly, b.output_typed,
-         Compute([](double s) { return kPerHour * s; }, standard), "0.###");
+  ShowIf(sheet, row::kStandardFuelHourly, b.output_typed, kPerHour * Number(standard), "0.###");
+  // kJ of useful heat per kg of standard fuel; kg per Gcal and per GJ.
   const Value useful = b.efficiency && *b.efficiency > 0
                            ? Value(kStandardFuelHeat * *b.efficiency / 100)
                            : std::nullopt;
-  Show(sheet, row::kStandardFuelPerGcal, Ratio(kGigacalorie, useful), "0.##");
-  Show(sheet, row::kStandardFuelPerGJ, Ratio(1e6, useful), "0.##");
+  Show(sheet, row::kStandardFuelPerGcal, kGigacalorie / Number(useful), "0.##");
+  Show(sheet, row::kStandardFuelPerGJ, 1e6 / Number(useful), "0.##");
 }
 
 void WriteCondensationBlock(sheets::Sheet& sheet, const EmissionBalance& b) {
@@ -131,10 +117,10 @@ void WriteCondensationBlock(sheets::Sheet& sheet, const EmissionBalance& b) {
                           ? CondensedWater(*vapour, *b.condensing_temperature)
                           : std::nullopt;
   ShowIf(sheet, row::kCondensedWater, shown, water, "0.####");
-  const Value heat = Compute(CondensationHeat, water, b.condensing_temperature);
+  // kJ/kg (kJ/m3) of fuel, and its share of Qрр, %.
+  const Value heat = CondensationHeat(water, b.condensing_temperature);
   ShowIf(sheet, row::kCondensationHeat, shown, heat, "0.##");
-  ShowIf(sheet, row::kCondensationShare, shown,
-         Ratio(Compute([](double q) { return 100 * q; }, heat), b.available), "0.##");
+  ShowIf(sheet, row::kCondensationShare, shown, 100 * Number(heat) / b.available, "0.##");
   sheet.SetHint(1, row::kCondensedWater,
                 shown && water && *water == 0
                     ? "Газы не охлаждаются ниже точки росы: влага не конденсируется"
@@ -155,19 +141,17 @@ EmissionFuel FuelEmission(int type_index, const EmissionRecord& r) {
   f.reference = ReferenceCO2Factor(type_index);
   if (type_index < kGasType) {
     // mCO2 = C·44.009 / (12.011·100), mSO2 = S·64.064 / (32.06·100), kg/kg; C, S in %.
-    f.co2 = Compute([](double c) { return c * kCarbonDioxide / (kCarbon * 100); }, r[2]);
-    f.so2 = Compute([](double s) { return s * kSulphurDioxide / (kSulphur * 100); }, r[5]);
+    f.co2 = Number(r[2]) * kCarbonDioxide / (kCarbon * 100);
+    f.so2 = Number(r[5]) * kSulphurDioxide / (kSulphur * 100);
     return f;
   }
   // The carbon of the RO2 volume, 0.01·(CH4 + 2·C2H6 + 3·C3H8 + 4·C4H10 + 5·C5H12 + CO2 + CO)
   // m3 of CO2 per m3 of gas, at the molar volume: kg/m3. Its sulphur is H2S, as SO2.
-  f.co2 = Compute(
-      [](double ch4, double c2h6, double c3h8, double c4h10, double c5h12, double co2, double co) {
-        return 0.01 * (ch4 + 2 * c2h6 + 3 * c3h8 + 4 * c4h10 + 5 * c5h12 + co2 + co) *
-               kCarbonDioxide / kMolarVolume;
-      },
-      r[0], r[1], r[2], r[3], r[4], r[6], r[9]);
-  f.so2 = Compute([](double h2s) { return 0.01 * h2s * kSulphurDioxide / kMolarVolume; }, r[7]);
+  const Number ch4 = r[0], c2h6 = r[1], c3h8 = r[2], c4h10 = r[3], c5h12 = r[4], co2 = r[6];
+  const Number h2s = r[7], co = r[9];
+  f.co2 = 0.01 * (ch4 + 2 * c2h6 + 3 * c3h8 + 4 * c4h10 + 5 * c5h12 + co2 + co) * kCarbonDioxide /
+          kMolarVolume;
+  f.so2 = 0.01 * h2s * kSulphurDioxide / kMolarVolume;
   return f;
 }
 
@@ -175,24 +159,20 @@ EmissionFuel MixtureEmission(const std::vector<EmissionComponent>& components) {
   Value co2 = 0.0, so2 = 0.0, weighted = 0.0, heat = 0.0;
   for (const EmissionComponent& c : components) {
     const double g = c.share / 100;
-    co2 = Compute([g](double sum, double m) { return sum + g * m; }, co2, c.fuel.co2);
-    so2 = Compute([g](double sum, double m) { return sum + g * m; }, so2, c.fuel.so2);
-    const Value q = Compute([g](double value) { return g * value; }, c.heating_value);
-    weighted = Compute([](double sum, double gq, double ref) { return sum + gq * ref; }, weighted,
-                       q, c.fuel.reference);
-    heat = Compute([](double sum, double gq) { return sum + gq; }, heat, q);
+    co2 = co2 + g * Number(c.fuel.co2);
+    so2 = so2 + g * Number(c.fuel.so2);
+    const Value q = g * Number(c.heating_value);
+    weighted = weighted + Number(q) * c.fuel.reference;
+    heat = heat + Number(q);
   }
-  return {.co2 = co2, .so2 = so2, .reference = Ratio(weighted, heat)};
+  return {.co2 = co2, .so2 = so2, .reference = Number(weighted) / heat};
 }
 
 std::optional<FlueGasVapour> VapourAtExcessAir(const EmissionBalance& b) {
   // VH2O = V0H2O + 0.0161·(αух − 1)·V0; Vg = VRO2 + V0N2 + VH2O + (αух − 1)·V0.
-  const Value water =
-      Compute([](double w, double a, double v0) { return w + kVapourOfAir * (a - 1) * v0; },
-              b.water, b.exit_excess_air, b.air);
-  const Value gas = Compute(
-      [](double r, double n, double w, double a, double v0) { return r + n + w + (a - 1) * v0; },
-      b.triatomic, b.nitrogen, water, b.exit_excess_air, b.air);
+  const Value water = b.water + kVapourOfAir * (Number(b.exit_excess_air) - 1) * b.air;
+  const Value gas =
+      b.triatomic + Number(b.nitrogen) + water + (Number(b.exit_excess_air) - 1) * b.air;
   if (!water || !gas || *water <= 0 || *gas <= *water) return std::nullopt;
   return FlueGasVapour{*water, *gas};
 }
@@ -200,7 +180,7 @@ std::optional<FlueGasVapour> VapourAtExcessAir(const EmissionBalance& b) {
 std::optional<double> DewPoint(const FlueGasVapour& vapour) {
   // pH2O = rH2O·101.325 kPa; tр = Ts(pH2O) by IAPWS-IF97 region 4.
   const double pressure_mpa = vapour.water / vapour.gas * kAtmosphere / 1000;
-  return Finite(iapws97::SaturationTemperature(pressure_mpa) - kZeroCelsius);
+  return Number(iapws97::SaturationTemperature(pressure_mpa) - kZeroCelsius);
 }
 
 std::optional<double> CondensedWater(const FlueGasVapour& vapour, double t) {
@@ -214,11 +194,7 @@ std::optional<double> CondensedWater(const FlueGasVapour& vapour, double t) {
   const double left = dry * saturation / (kAtmosphere - saturation);
   // Below 0 °C the two equations are carried on past their range and need not meet
   // exactly at the dew point: no negative condensate.
-  return Finite(std::max(0.0, (vapour.water - left) * kWater / kMolarVolume));
-}
-
-double CondensationHeat(double water, double t) {
-  return water * (kLatentHeatAt0 - kLatentHeatSlope * t);
+  return Number(std::max(0.0, (vapour.water - left) * kWater / kMolarVolume));
 }
 
 void WriteEmissions(sheets::Sheet& sheet, const EmissionBalance& balance) {

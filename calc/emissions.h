@@ -75,9 +75,6 @@ std::optional<double> DewPoint(const FlueGasVapour& vapour);
 // `t` is not below the dew point.
 std::optional<double> CondensedWater(const FlueGasVapour& vapour, double t);
 
-// The latent heat given up by `water` kg condensing at `t` °C, kJ.
-double CondensationHeat(double water, double t);
-
 // Writes the blocks "Выбросы CO2 и SO2", "Условное топливо" and "Конденсация водяных
 // паров" of a heat-balance sheet. "-" where an input is missing or a result is not
 // finite; hourly values empty without a heat output, the condensation empty without tк.

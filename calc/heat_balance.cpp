@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
-#include <limits>
 
 #include "calc/decimal_fix.h"
 #include "calc/enthalpy.h"
 #include "calc/enthalpy_table.h"
 #include "calc/layout.h"
+#include "calc/optional_number.h"
 #include "calc/sheet_cells.h"
 #include "fuel/fuel_file.h"
 #include "sheets/errors.h"
@@ -25,35 +25,15 @@ namespace row = heat_balance_row;
 
 using Value = std::optional<double>;
 using Wide = long double;
+// Formulas run in long double; what is shown and kept is a double.
+using Number = OptionalNumber<Wide>;
 
 constexpr int kColumns = kTemperatureColumns;
 
-// A double from a wide result; nullopt for an infinity, a NaN or a value beyond doubles.
-Value Finite(Wide value) {
-  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<double>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<double>(value);
-}
-
-// A cell as shown, read through the number the sheet keeps for it.
+// A cell as shown, read through the number the sheet keeps for it; none beyond doubles.
 Value Displayed(const sheets::Sheet& sheet, int col, int r) {
   const std::optional<long double> value = sheet.ParsedNumber(col, r);
-  return value ? Finite(*value) : std::nullopt;
-}
-
-// `formula` of the values, evaluated wide; nullopt when a value is missing or the result
-// is not finite.
-template <typename Formula, typename... Values>
-Value Compute(Formula formula, const Values&... values) {
-  if ((!values.has_value() || ...)) return std::nullopt;
-  return Finite(formula(static_cast<Wide>(*values)...));
-}
-
-// a / b; nullopt when either is missing or b is 0.
-Value Ratio(const Value& a, const Value& b) {
-  if (!a || !b || *b == 0) return std::nullopt;
-  return Finite(static_cast<Wide>(*a) / *b);
+  return value ? Number(*value) : Number();
 }
 
 // One quantity at 0, 100 .. 2500 °C (index i is 100·i °C, 0 at 0 °C); nullopt where it has
@@ -65,10 +45,9 @@ using Line = std::array<Value, kColumns + 1>;
 Value AtTemperature(const Line& line, const Value& t) {
   if (!t || *t > kTopTemperature) return std::nullopt;
   const int k = *t <= 100 ? 0 : static_cast<int>(std::ceil(*t / 100)) - 1;
-  const Wide base = 100.0L * k;
-  return Compute(
-      [base](Wide low, Wide high, Wide at) { return low + (high - low) * (at - base) / 100; },
-      line[static_cast<std::size_t>(k)], line[static_cast<std::size_t>(k + 1)], t);
+  const Number low = line[static_cast<std::size_t>(k)];
+  const Number high = line[static_cast<std::size_t>(k + 1)];
+  return low + (high - low) * (t - Number(100.0L * k)) / 100;
 }
 
 // The rows of an enthalpy–temperature sheet as displayed.
@@ -104,7 +83,7 @@ Line SlagLine(const FuelDocument& doc) {
 
 // Ig = I0g + (α − 1)·I0air + Iash at column i.
 Value GasEnthalpy(const Lines& lines, std::size_t i, const Value& alpha) {
-  return Compute(FlueGasEnthalpy<Wide>, lines.gas[i], alpha, lines.air[i], lines.ash[i]);
+  return FlueGasEnthalpy<Number>(lines.gas[i], alpha, lines.air[i], lines.ash[i]);
 }
 
 // The temperature at which Ig at excess air α reaches `heat`: the first column from 100 °C
@@ -117,10 +96,8 @@ Value AdiabaticTemperature(const Lines& lines, const Value& alpha, const Value& 
     const Value ig = GasEnthalpy(lines, i, alpha);
     if (!ig) return std::nullopt;
     if (*ig >= *heat) {
-      const Value step = Ratio(Compute([](Wide q, Wide p) { return q - p; }, heat, previous),
-                               Compute([](Wide g, Wide p) { return g - p; }, ig, previous));
-      const Wide base = 100.0L * static_cast<Wide>(i - 1);
-      return Compute([base](Wide s) { return base + 100 * s; }, step);
+      const Value step = (heat - Number(previous)) / (ig - Number(previous));
+      return 100.0L * static_cast<Wide>(i - 1) + 100 * Number(step);
     }
     previous = ig;
   }
@@ -188,7 +165,7 @@ Value RecordValue(const FuelDocument& doc, int r) {
 // 100 / divisor; nullopt when the divisor is 0 or negative.
 Value BasisFactor(const Value& divisor) {
   if (!divisor || *divisor <= 0) return std::nullopt;
-  return Ratio(100.0, divisor);
+  return 100 / Number(divisor);
 }
 
 // Heat of the water vapour in the products per per cent of water in the fuel, kJ/kg:
@@ -206,27 +183,21 @@ void WriteBases(const FuelDocument& doc, sheets::Sheet& sheet) {
   const Value w = RecordValue(doc, rec::kMoisture);
   const Value a = RecordValue(doc, rec::kAsh);
   const Value q = RecordValue(doc, rec::kHeatingValue);
-  const Value dry = BasisFactor(Compute([](Wide m) { return 100 - m; }, w));
-  const Value daf = BasisFactor(Compute([](Wide m, Wide ash) { return 100 - m - ash; }, w, a));
-  auto times = [](const Value& x, const Value& k) {
-    return Compute([](Wide v, Wide f) { return v * f; }, x, k);
-  };
+  const Value dry = BasisFactor(100 - Number(w));
+  const Value daf = BasisFactor(100 - Number(w) - a);
   for (int i = 0; i < 5; ++i) {
-    const Value element = RecordValue(doc, rec::kCarbon + i);
-    Show(sheet, row::kDryFirst + i, times(element, dry), "0.##");
-    Show(sheet, row::kDafFirst + i, times(element, daf), "0.##");
+    const Number element = RecordValue(doc, rec::kCarbon + i);
+    Show(sheet, row::kDryFirst + i, element * dry, "0.##");  // %
+    Show(sheet, row::kDafFirst + i, element * daf, "0.##");  // %
   }
-  Show(sheet, row::kDryFirst + 5, times(a, dry), "0.##");
+  Show(sheet, row::kDryFirst + 5, Number(a) * dry, "0.##");  // %
   const Value h = RecordValue(doc, rec::kHydrogen);
-  Show(sheet, row::kHigherHeatingValue,
-       Compute([](Wide lower, Wide hydrogen,
-                  Wide m) { return lower + kVapourHeatBoiler * (9 * hydrogen + m); },
-               q, h, w),
-       "0.##");
-  const Value moist =
-      Compute([](Wide lower, Wide m) { return lower + kVapourHeatBases * m; }, q, w);
-  Show(sheet, row::kDryHeatingValue, times(moist, dry), "0.##");
-  Show(sheet, row::kDafHeatingValue, times(moist, daf), "0.##");
+  // Qs, kJ/kg.
+  Show(sheet, row::kHigherHeatingValue, q + kVapourHeatBoiler * (9 * Number(h) + w), "0.##");
+  // Qi + 25·W, kJ/kg, then on the dry and the dry ash-free mass.
+  const Value moist = q + kVapourHeatBases * Number(w);
+  Show(sheet, row::kDryHeatingValue, Number(moist) * dry, "0.##");
+  Show(sheet, row::kDafHeatingValue, Number(moist) * daf, "0.##");
 }
 
 void ClearBases(sheets::Sheet& sheet) {
@@ -377,7 +348,7 @@ Value OutputInKilowatts(const sheets::Sheet& sheet, const Value& output) {
   }
   if (unit < 0 || unit >= static_cast<std::int64_t>(std::size(kHeatOutputUnitKilowatts))) unit = 0;
   const double kilowatts = kHeatOutputUnitKilowatts[static_cast<std::size_t>(unit)];
-  return Compute([kilowatts](Wide q) { return q * kilowatts; }, output);
+  return Number(output) * kilowatts;
 }
 
 // Refuses each input outside its range: the cell turns red, its hint gives the range, and
@@ -409,47 +380,38 @@ struct Balance {
 Balance WriteLosses(const FuelDocument& doc, sheets::Sheet& sheet, const Inputs& in,
                     const HeatBalanceFuel& fuel, const Lines& lines) {
   Balance b;
-  // Qрр = Q + iтл + Qв.вн.
-  b.available = Compute([](Wide q, Wide i, Wide e) { return q + i + e; }, fuel.heating_value,
-                        in.fuel_heat, in.outside_air_heat);
-  b.available = ShowInRange(sheet, row::kAvailableHeat, b.available, "0.##", kPositiveHeat);
+  // Qрр = Q + iтл + Qв.вн, kJ/kg (kJ/m3).
+  b.available = ShowInRange(sheet, row::kAvailableHeat,
+                            fuel.heating_value + Number(in.fuel_heat) + in.outside_air_heat, "0.##",
+                            kPositiveHeat);
 
-  // I0хв at tхв; Iух = I0g + (αух − 1)·I0air + Iash at ϑух.
+  // I0хв at tхв; Iух = I0g + (αух − 1)·I0air + Iash at ϑух; kJ/kg (kJ/m3).
   b.cold_air = AtTemperature(lines.air, in.t_cold);
   Show(sheet, row::kColdAirEnthalpy, b.cold_air, "0.##");
-  const Value exit_gas =
-      Compute(FlueGasEnthalpy<Wide>, AtTemperature(lines.gas, in.t_exit), in.alpha_exit,
-              AtTemperature(lines.air, in.t_exit), AtTemperature(lines.ash, in.t_exit));
+  const Value exit_gas = FlueGasEnthalpy<Number>(AtTemperature(lines.gas, in.t_exit), in.alpha_exit,
+                                                 AtTemperature(lines.air, in.t_exit),
+                                                 AtTemperature(lines.ash, in.t_exit));
   Show(sheet, row::kExitGasEnthalpy, exit_gas, "0.##");
 
-  // q2 = (Iух − αух·I0хв)·(100 − q4) / Qрр.
+  // q2 = (Iух − αух·I0хв)·(100 − q4) / Qрр, %.
   const Value q2 =
-      Ratio(Compute([](Wide i, Wide a, Wide c, Wide q) { return (i - a * c) * (100 - q); },
-                    exit_gas, in.alpha_exit, b.cold_air, in.q4),
-            b.available);
+      (exit_gas - Number(in.alpha_exit) * b.cold_air) * (100 - Number(in.q4)) / b.available;
   const Value q2_shown = ShowInRange(sheet, row::kQ2, q2, "0.##", kLoss);
 
-  // q6 = (1 − aун)·(cϑ)шл·A / Qрр, (cϑ)шл from the built-in ash column at ϑшл.
-  const double carryover = fuel.carryover;
+  // q6 = (1 − aун)·(cϑ)шл·A / Qрр, %, (cϑ)шл from the built-in ash column at ϑшл, kJ/kg.
+  const Number slag_ash_heat = AtTemperature(SlagLine(doc), in.t_slag);
   b.q6 = fuel.ashless
              ? Value(0.0)
-             : Ratio(Compute([carryover](Wide c, Wide a) { return (1 - carryover) * c * a; },
-                             AtTemperature(SlagLine(doc), in.t_slag), fuel.ash),
-                     b.available);
+             : Value((1 - Number(fuel.carryover)) * slag_ash_heat * fuel.ash / b.available);
   b.q6 = ShowInRange(sheet, row::kQ6, b.q6, "0.##", kLoss);
 
-  // Σq, η = 100 − Σq, φ = 1 − q5 / (η + q5); Σq of 100 % or more shows "-", and so does
-  // η, each with its reason.
-  const Value losses =
-      Compute([](Wide a, Wide c, Wide d, Wide e, Wide f) { return a + c + d + e + f; }, q2_shown,
-              in.q3, in.q4, in.q5, b.q6);
+  // Σq, %; η = 100 − Σq, %; φ = 1 − q5 / (η + q5); Σq of 100 % or more shows "-", and so
+  // does η, each with its reason.
+  const Value losses = q2_shown + Number(in.q3) + in.q4 + in.q5 + b.q6;
   ShowInRange(sheet, row::kLosses, losses, "0.##", kLosses);
-  b.efficiency = ShowInRange(sheet, row::kEfficiency,
-                             Compute([](Wide s) { return 100 - s; }, losses), "0.##", kEfficiency);
-  const Value retention =
-      Compute([](Wide r) { return 1 - r; },
-              Ratio(in.q5, Compute([](Wide e, Wide q) { return e + q; }, b.efficiency, in.q5)));
-  ShowInRange(sheet, row::kRetention, retention, "0.####", kRetention);
+  b.efficiency = ShowInRange(sheet, row::kEfficiency, 100 - Number(losses), "0.##", kEfficiency);
+  const Value retention_loss = in.q5 / (b.efficiency + Number(in.q5));
+  ShowInRange(sheet, row::kRetention, 1 - Number(retention_loss), "0.####", kRetention);
   return b;
 }
 
@@ -463,71 +425,56 @@ struct Consumption {
 // no heat output is typed.
 Consumption WriteConsumption(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel,
                              const Balance& b) {
-  const Value consumption = ShowIfTyped(
-      sheet, row::kFuelConsumption, in.output_typed,
-      Ratio(in.output,
-            Compute([](Wide q, Wide e) { return q * e / 100; }, b.available, b.efficiency)),
-      "0.####", kConsumption);
+  // kg/s (m3/s) from Qка in kW.
+  const Value consumption =
+      ShowIfTyped(sheet, row::kFuelConsumption, in.output_typed,
+                  in.output / (b.available * Number(b.efficiency) / 100), "0.####", kConsumption);
   // kg/s to t/h; m3/s to m3/h.
   const Wide per_hour = fuel.per_cubic_metre ? 3600 : 3.6L;
-  ShowIfTyped(sheet, row::kFuelConsumptionHourly, in.output_typed,
-              Compute([per_hour](Wide c) { return c * per_hour; }, consumption), "0.###",
-              kConsumption);
+  ShowIfTyped(sheet, row::kFuelConsumptionHourly, in.output_typed, consumption * Number(per_hour),
+              "0.###", kConsumption);
+  // kg/s (m3/s).
   const Value calculated =
       ShowIfTyped(sheet, row::kCalculatedFuelConsumption, in.output_typed,
-                  Compute([](Wide c, Wide q) { return c * (1 - q / 100); }, consumption, in.q4),
-                  "0.####", kConsumption);
+                  consumption * (1 - Number(in.q4) / 100), "0.####", kConsumption);
   return {consumption, calculated};
 }
 
 // Steps 7 and 8: I0гв, Qв = (αт − Δαт)·I0гв + Δαт·I0хв,
-// Qт = Qрр·(100 − q3 − q4 − q6) / (100 − q4) + Qв − Qв.вн, and ϑа where Ig at αт is Qт.
+// Qт = Qрр·(100 − q3 − q4 − q6) / (100 − q4) + Qв − Qв.вн, and ϑа, °C, where Ig at αт is Qт.
 void WriteFurnace(sheets::Sheet& sheet, const Inputs& in, const Lines& lines, const Balance& b) {
+  // Every heat here in kJ/kg (kJ/m3).
   const Value hot_air = AtTemperature(lines.air, in.t_hot);
   Show(sheet, row::kHotAirEnthalpy, hot_air, "0.##");
   const Value air_heat =
-      Compute([](Wide a, Wide d, Wide hot, Wide cold) { return (a - d) * hot + d * cold; },
-              in.alpha_furnace, in.leakage, hot_air, b.cold_air);
+      (in.alpha_furnace - Number(in.leakage)) * hot_air + Number(in.leakage) * b.cold_air;
   Show(sheet, row::kAirHeat, air_heat, "0.##");
-  const Value released =
-      Ratio(Compute([](Wide q, Wide a, Wide c, Wide d) { return q * (100 - a - c - d); },
-                    b.available, in.q3, in.q4, b.q6),
-            Compute([](Wide q) { return 100 - q; }, in.q4));
+  const Value released = b.available * (100 - Number(in.q3) - in.q4 - b.q6) / (100 - Number(in.q4));
   const Value furnace_heat =
-      ShowInRange(sheet, row::kFurnaceHeat,
-                  Compute([](Wide r, Wide air, Wide e) { return r + air - e; }, released, air_heat,
-                          in.outside_air_heat),
+      ShowInRange(sheet, row::kFurnaceHeat, released + Number(air_heat) - in.outside_air_heat,
                   "0.##", kFurnaceRelease);
   Show(sheet, row::kAdiabaticTemperature,
        AdiabaticTemperature(lines, in.alpha_furnace, furnace_heat), "0.#");
 }
 
+// VRO2 + V0N2, m3/kg (m3/m3): the dry flue gas at excess air 1.
+Value DryGas(const HeatBalanceFuel& fuel) { return fuel.triatomic + Number(fuel.nitrogen); }
+
 // Step 9, first: RO2max = 100·VRO2 / (VRO2 + V0N2), returned as shown, so that the value
 // shown may be typed as RO2.
 Value WriteRO2Max(sheets::Sheet& sheet, const HeatBalanceFuel& fuel) {
-  const Value dry_gas =
-      Compute([](Wide r, Wide n) { return r + n; }, fuel.triatomic, fuel.nitrogen);
-  Show(sheet, row::kRO2Max, Ratio(Compute([](Wide r) { return 100 * r; }, fuel.triatomic), dry_gas),
-       "0.##");
+  // %, of the dry flue gas at excess air 1.
+  Show(sheet, row::kRO2Max, 100 * Number(fuel.triatomic) / DryGas(fuel), "0.##");
   return Displayed(sheet, 1, row::kRO2Max);
 }
 
-// Step 9: the excess air from a measured O2 or RO2, each in its range.
+// Step 9: the excess air from a measured O2 or RO2, each in its range:
+// α = 1 + O2·(VRO2 + V0N2) / (V0·(21 − O2)) and α = 1 + (100·VRO2 / RO2 − VRO2 − V0N2) / V0.
 void WriteFlueGasAnalysis(sheets::Sheet& sheet, const Inputs& in, const HeatBalanceFuel& fuel) {
-  const Value dry_gas =
-      Compute([](Wide r, Wide n) { return r + n; }, fuel.triatomic, fuel.nitrogen);
-  const Value& o2 = in.o2;
-  const Value from_o2 =
-      Compute([](Wide r) { return 1 + r; },
-              Ratio(Compute([](Wide o, Wide g) { return o * g; }, o2, dry_gas),
-                    Compute([](Wide v, Wide o) { return v * (21 - o); }, fuel.air, o2)));
+  const Value dry_gas = DryGas(fuel);
+  const Value from_o2 = 1 + Number(in.o2) * dry_gas / (fuel.air * (21 - Number(in.o2)));
   ShowIfTyped(sheet, row::kExcessAirO2, in.o2_typed, from_o2, "0.###", kExcessAir);
-  const Value& ro2 = in.ro2;
-  const Value from_ro2 =
-      Compute([](Wide r) { return 1 + r; },
-              Ratio(Compute([](Wide t, Wide r, Wide g) { return 100 * t / r - g; }, fuel.triatomic,
-                            ro2, dry_gas),
-                    fuel.air));
+  const Value from_ro2 = 1 + (100 * Number(fuel.triatomic) / in.ro2 - dry_gas) / fuel.air;
   ShowIfTyped(sheet, row::kExcessAirRO2, in.ro2_typed, from_ro2, "0.###", kExcessAir);
 }
 
