@@ -44,9 +44,9 @@ void WriteEnthalpyTable(const FuelDocument& doc, sheets::Sheet& table, const The
     if (carryover_cell.sheet) {
       ash = sheets::ToSingle(static_cast<long double>(c.ash) * carryover * ash_percent * 0.01L);
     }
-    table.SetText(j, 1, sheets::FormatPattern(air, "0.##", sep));
-    table.SetText(j, 2, sheets::FormatPattern(gas, "0.##", sep));
-    table.SetText(j, 3, ash < 0 ? "-" : sheets::FormatPattern(ash, "0.##", sep));
+    table.SetText(j, enthalpy_row::kAir, sheets::FormatPattern(air, "0.##", sep));
+    table.SetText(j, enthalpy_row::kGas, sheets::FormatPattern(gas, "0.##", sep));
+    table.SetText(j, enthalpy_row::kAsh, ash < 0 ? "-" : sheets::FormatPattern(ash, "0.##", sep));
   }
 }
 

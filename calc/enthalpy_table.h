@@ -6,6 +6,14 @@ namespace calc {
 inline constexpr int kTemperatureColumns = 25;  // 100, 200 .. 2500 °C
 inline constexpr float kTopTemperature = 2500;  // °C, the last column; no enthalpy above it
 
+// The rows of an enthalpy–temperature sheet (XLSheet6, XLSheet16).
+namespace enthalpy_row {
+inline constexpr int kTemperature = 0;  // °C
+inline constexpr int kAir = 1;          // I0air
+inline constexpr int kGas = 2;          // I0g, the flue gas at excess air 1
+inline constexpr int kAsh = 3;          // Iash, "-" where the ash has no enthalpy
+}  // namespace enthalpy_row
+
 // The fly-ash carry-over aун where none is given or the given one is no number.
 inline constexpr double kDefaultCarryover = 0.95;
 

@@ -62,10 +62,10 @@ Lines ReadLines(const sheets::Sheet& table) {
   for (Line* line : {&lines.air, &lines.gas, &lines.ash}) (*line)[0] = 0.0;
   for (int j = 0; j < kColumns; ++j) {
     const auto i = static_cast<std::size_t>(j + 1);
-    lines.air[i] = Displayed(table, j, 1);
-    lines.gas[i] = Displayed(table, j, 2);
-    lines.ash[i] = Displayed(table, j, 3);
-    if (!lines.ash[i] && table.Text(j, 3) == "-") lines.ash[i] = 0.0;
+    lines.air[i] = Displayed(table, j, enthalpy_row::kAir);
+    lines.gas[i] = Displayed(table, j, enthalpy_row::kGas);
+    lines.ash[i] = Displayed(table, j, enthalpy_row::kAsh);
+    if (!lines.ash[i] && table.Text(j, enthalpy_row::kAsh) == "-") lines.ash[i] = 0.0;
   }
   return lines;
 }

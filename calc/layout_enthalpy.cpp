@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "calc/enthalpy_table.h"
 #include "calc/layout.h"
 
 namespace calc {
@@ -13,7 +14,7 @@ namespace {
 
 // Specific enthalpies (cθ) at 100..2500 °C: CO2, N2, H2O, air in kJ/m3, ash in kJ/kg;
 // "-1" marks a temperature without an ash enthalpy. Stored as the texts of the layout.
-constexpr std::array<std::array<const char*, 5>, 25> kEnthalpyTable = {{
+constexpr std::array<std::array<const char*, 5>, kTemperatureColumns> kEnthalpyTable = {{
     {"171.7", "130.1", "150.5", "132.7", "80.8"}, {"360", "261", "304", "267", "169.1"},
     {"563", "394", "463", "403", "264"},          {"776", "529", "626", "542", "360"},
     {"999", "667", "795", "685", "458"},          {"1231", "808", "969", "830", "560"},
@@ -32,7 +33,7 @@ constexpr std::array<std::array<const char*, 5>, 25> kEnthalpyTable = {{
 }  // namespace
 
 void LayoutEnthalpyDataSheet(sheets::Sheet& sheet) {
-  for (int row = 0; row < 25; ++row) {
+  for (int row = 0; row < kTemperatureColumns; ++row) {
     sheet.SetText(0, row, std::to_string(100 * (row + 1)));
     for (int col = 1; col <= 5; ++col) {
       sheet.SetText(
@@ -50,7 +51,7 @@ void LayoutEnthalpyHeadingsSheet(sheets::Sheet& sheet) {
 
 void LayoutEnthalpyTableSheet(sheets::Sheet& sheet) {
   for (int col = 0; col < sheet.ColCount(); ++col) {
-    sheet.SetText(col, 0, std::to_string(100 * (col + 1)));
+    sheet.SetText(col, enthalpy_row::kTemperature, std::to_string(100 * (col + 1)));
     sheet.SetColumnWidth(col, 56);
   }
 }

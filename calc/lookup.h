@@ -17,10 +17,10 @@ namespace calc {
 class DisplayedTable {
  public:
   static constexpr int kColumns = kTemperatureColumns;
-  static constexpr int kTemperatureRow = 0;
-  static constexpr int kAirRow = 1;
-  static constexpr int kGasRow = 2;
-  static constexpr int kAshRow = 3;
+  static constexpr int kTemperatureRow = enthalpy_row::kTemperature;
+  static constexpr int kAirRow = enthalpy_row::kAir;
+  static constexpr int kGasRow = enthalpy_row::kGas;
+  static constexpr int kAshRow = enthalpy_row::kAsh;
 
   explicit DisplayedTable(const sheets::Sheet& sheet);
 
