@@ -16,55 +16,12 @@
 #include "calc/diagram.h"
 #include "calc/heat_balance.h"
 #include "calc/sheet_cells.h"
+#include "calc/text.h"
 #include "sheets/numbers.h"
 
 namespace calc {
 
 namespace {
-
-// Blanks as a text field trims them: ASCII white space and the Unicode separators.
-constexpr std::string_view kBlanks[] = {" ",
-                                        "\t",
-                                        "\n",
-                                        "\v",
-                                        "\f",
-                                        "\r",
-                                        "\xC2\x85",
-                                        "\xC2\xA0",
-                                        "\xE1\x9A\x80",
-                                        "\xE2\x80\x80",
-                                        "\xE2\x80\x81",
-                                        "\xE2\x80\x82",
-                                        "\xE2\x80\x83",
-                                        "\xE2\x80\x84",
-                                        "\xE2\x80\x85",
-                                        "\xE2\x80\x86",
-                                        "\xE2\x80\x87",
-                                        "\xE2\x80\x88",
-                                        "\xE2\x80\x89",
-                                        "\xE2\x80\x8A",
-                                        "\xE2\x80\xA8",
-                                        "\xE2\x80\xA9",
-                                        "\xE2\x80\xAF",
-                                        "\xE2\x81\x9F",
-                                        "\xE3\x80\x80"};
-
-std::string Trimmed(std::string_view text) {
-  for (bool cut = true; cut;) {
-    cut = false;
-    for (const std::string_view blank : kBlanks) {
-      if (text.starts_with(blank)) {
-        text.remove_prefix(blank.size());
-        cut = true;
-      }
-      if (text.ends_with(blank)) {
-        text.remove_suffix(blank.size());
-        cut = true;
-      }
-    }
-  }
-  return std::string(text);
-}
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   for (std::size_t at = text.find(from); at != std::string::npos;
@@ -98,7 +55,7 @@ std::string Lowered(std::string text) {
 
 std::string Cell(const sheets::Sheet& sheet, int col, int row) {
   if (col < 0 || col >= sheet.ColCount() || row >= sheet.RowCount()) return {};
-  return Trimmed(sheet.Text(col, row));
+  return BlanksTrimmed(sheet.Text(col, row));
 }
 
 // Units as the sheets write them, with a raised cube.
