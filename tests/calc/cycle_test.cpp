@@ -26,13 +26,7 @@ TEST(CycleTest, HeatingValueIsFlooredAndOnlyComputedUnderItsBox) {
   TypeWorkedCoal(doc, false);
   doc.CheckBox2 = true;
   XLGrid1EditModeChanged(doc);
-  EXPECT_EQ(doc.XLSheet10.Text(2, 8), "21861");
   EXPECT_EQ(doc.XLSheet3.Text(1, 10), "21861");  // scattered back to the input sheet
-  EXPECT_EQ(doc.XLSheet1_1.Text(1, 8), "100");
-  EXPECT_EQ(doc.XLSheet4.Text(1, 1), "0,4574");
-  // The empty carry-over cell becomes 0.95 and feeds the ash row: 80.8 · 0.95 · 20 · 0.01.
-  EXPECT_EQ(doc.XLSheet13.Text(1, 0), "0,95");
-  EXPECT_EQ(doc.XLSheet6.Text(0, 3), "15,35");
 
   doc.CheckBox2 = false;
   doc.XLSheet3.SetText(1, 3, "55,1");  // 21894.9 kJ/kg before the floor
@@ -79,9 +73,7 @@ TEST(CycleTest, TotalIsCheckedOnItsRoundedTextAndContentsOnTheirRange) {
   EXPECT_EQ(doc.XLSheet3.At(1, 2).font_color, sheets::kBlack);
   const std::vector<OutOfRangeContent> refused = CompositionOutOfRange(doc);
   ASSERT_EQ(refused.size(), 1u);
-  EXPECT_EQ(refused[0].record_row, 0);
-  EXPECT_EQ(refused[0].label, "Влажность");
-  EXPECT_EQ(refused[0].text, "-5");
+  EXPECT_EQ(refused[0].record_row, 0);  // its label and text: the report's test
   // W + A of 100 leaves no combustible mass: both are out of range; the others are not.
   for (int r = 1; r <= 7; ++r) doc.XLSheet3.SetText(1, r, r == 1 ? "60" : r == 2 ? "40" : "0");
   XLGrid1EditModeChanged(doc);
