@@ -117,19 +117,6 @@ TEST(CycleTest, CollectRefusesATextThatIsNoNumber) {
   EXPECT_EQ(doc.XLSheet3.Text(1, 1), "10");
 }
 
-TEST(CycleTest, CarryoverIsClampedOrDefaulted) {
-  FuelDocument doc(',');
-  TypeWorkedCoal(doc, false);
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"1,5", "1"}, {"-0,2", "0"}, {"abc", "0,95"}, {"0,5", "0,5"}, {"0.5", "0,95"}, {"0", "0"}};
-  for (const auto& [typed, kept] : cases) {
-    doc.XLSheet13.SetText(1, 0, typed);
-    XLGrid1EditModeChanged(doc);
-    EXPECT_EQ(doc.XLSheet13.Text(1, 0), kept) << typed;
-  }
-  for (int j = 0; j < 25; ++j) EXPECT_EQ(doc.XLSheet6.Text(j, 3), "0");  // no ash carried
-}
-
 // The heating value of a gas per cubic metre, 0.01 · 4.1868 · Σ q·r with q in kcal/m3,
 // worked by hand in extended precision: 100 % CH4 gives 0.041868 · 855500 = 35818.074, far
 // enough from a whole number for the floor to be safe against the single's rounding.

@@ -67,9 +67,6 @@ TEST(MixtureTest, CountFieldCorrectionsAndTabs) {
   EXPECT_EQ(doc.Edit1, "2");
   EXPECT_EQ(doc.GSPageTabShown, (std::array<bool, 5>{true, true, false, false, false}));
   EXPECT_EQ(doc.GSPagesActive, 0);
-  SetComponentCount(doc, "x");
-  Edit1Exit(doc);
-  EXPECT_EQ(doc.Edit1, "2");
 }
 
 TEST(MixtureTest, ValidityOfSharesSlotsAndCount) {
