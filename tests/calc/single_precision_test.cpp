@@ -26,8 +26,9 @@ Texts Column(const sheets::Sheet& sheet, int col, int first, int last) {
   return texts;
 }
 
-// 1e39 parses, but no single holds it: the carry-over, the mixture's excess air and a
-// component value take the fallback of a text that is no number instead of ending the run.
+// 1e39 parses, but no single holds it: the carry-over (read for the mixture's design by the
+// same routine) and a component value take the fallback of a text that is no number
+// instead of ending the run.
 TEST(SinglePrecisionTest, InputBeyondSinglePrecisionTakesTheFallback) {
   FuelDocument doc;
   TypeWorkedCoal(doc);
@@ -36,18 +37,8 @@ TEST(SinglePrecisionTest, InputBeyondSinglePrecisionTakesTheFallback) {
   EXPECT_EQ(doc.XLSheet13.Text(1, 0), "0.95");
   EXPECT_EQ(doc.XLSheet6.Text(0, 3), "15.35");  // 80.8 · 0.95 · 20 · 0.01
 
-  PickComponent(doc, 1);
-  ShareChange(doc, 1, "100");
-  ShareChange(doc, 2, "0");
-  ASSERT_TRUE(doc.SpeedButton13);
-  doc.XLSheet17.SetText(1, 2, "1e39");
-  doc.XLSheet17.SetText(4, 2, "1e39");
-  ASSERT_NO_THROW(XLGrid20EditModeChanged(doc));
-  EXPECT_EQ(doc.XLSheet17.Text(1, 2), "1");
-  EXPECT_EQ(doc.XLSheet17.Text(4, 2), "0.95");
-  EXPECT_EQ(doc.XLSheet17.Text(1, 5), "0.661");  // α 1: V0H2O as shown with three decimals
-
   // A component value beyond a single makes the mixture incomplete; its total still shows.
+  PickComponent(doc, 1);
   ShareChange(doc, 1, "50");
   ShareChange(doc, 2, "50");
   doc.XLFuel.SetText(1, 30, "1e39");
@@ -80,36 +71,32 @@ TEST(SinglePrecisionTest, ResultsAreShownFromTheirSingle) {
             (Texts{"0.73", "10.5635", "0.0985", "0.0625", "0.161", "0.013629"}));
 }
 
-// Hostile texts typed into each input cell of a solid and of a gas, one at a time (the
-// fuzzer feeds the record through a file and types no balance input), and into a share:
-// the edit cycle and the mixture may end with a calculation failure for the error report,
-// the guarded design run never throws, and no cell ever shows an infinity or a NaN.
+// Hostile texts typed into the inputs that the fuzzer does not type (it feeds the record
+// through a file, and types the design inputs and the shares): the carry-over of the
+// enthalpy tab and the heat balance of a solid and of a gas, and of their mixture. The
+// edit cycle may end with a calculation failure for the error report, the guarded design
+// run never throws, and no cell ever shows an infinity or a NaN.
 TEST(SinglePrecisionTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
   const auto non_finite = [](std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
   };
+  const FuelDocument layout;
+  std::vector<std::pair<sheets::Sheet FuelDocument::*, int>> inputs;  // sheet, row of column 1
+  for (const auto sheet :
+       {&FuelDocument::XLSheet13, &FuelDocument::XLSheet19, &FuelDocument::XLSheet20}) {
+    for (int row = 0; row < (layout.*sheet).RowCount(); ++row)
+      if ((layout.*sheet).At(1, row).input) inputs.push_back({sheet, row});
+  }
+  ASSERT_EQ(inputs.size(), 35U);
   for (const int type : {1, kGasType}) {
-    const auto typed = [type](FuelDocument& doc) {
-      TypeWorkedCoal(doc);
-      ComboBox3Change(doc, type);
-      doc.CheckBox2 = true;
-    };
-    FuelDocument fresh(type == kGasType ? ',' : '.');
-    typed(fresh);
-    std::vector<std::pair<std::size_t, int>> inputs;  // sheet, row of column 1
-    const std::vector<sheets::Sheet*> all = fresh.Sheets();
-    for (std::size_t s = 0; s < all.size(); ++s) {
-      if (all[s] == &fresh.XLSheet10 || all[s]->ColCount() < 2) continue;
-      for (int row = 0; row < all[s]->RowCount(); ++row)
-        if (all[s]->At(1, row).input && !all[s]->At(1, row).IsList()) inputs.push_back({s, row});
-    }
-    ASSERT_GE(inputs.size(), 40U);
-    for (const std::string text : {"abc", "1e39", "-3e38", "1e5000", "1e-50"}) {
-      for (const auto& [s, row] : inputs) {
-        FuelDocument doc(fresh.DecimalSeparator());
-        typed(doc);
-        doc.Sheets()[s]->SetText(1, row, text);
+    for (const std::string text : {"1e39", "-3e38", "1e5000", "1e-50"}) {
+      for (const auto& [sheet, row] : inputs) {
+        FuelDocument doc(type == kGasType ? ',' : '.');
+        TypeWorkedCoal(doc);
+        ComboBox3Change(doc, type);
+        doc.CheckBox2 = true;
+        (doc.*sheet).SetText(1, row, text);
         try {
           XLGrid1EditModeChanged(doc);
         } catch (const sheets::Error&) {
@@ -117,12 +104,10 @@ TEST(SinglePrecisionTest, HostileInputNeverShowsInfinityOrEscapesAGuard) {
         EXPECT_NO_THROW(XLGrid15EditModeChanged(doc)) << text;
         try {
           PickComponent(doc, 1);
-          ShareChange(doc, 1, text);
           ShareChange(doc, 1, "100");
           if (doc.SpeedButton13) SpeedButton13Click(doc);
         } catch (const sheets::Error&) {
         }
-        ASSERT_FALSE(non_finite(doc.Edit3)) << text;
         for (sheets::Sheet* sheet : doc.Sheets())
           for (int c = 0; c < sheet->ColCount(); ++c)
             for (int r = 0; r < sheet->RowCount(); ++r)
