@@ -107,10 +107,12 @@ inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifier
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus != nullptr ? focus : &start, key, modifiers);
 }
+// One key event with its text per character, as a keyboard layout sends them.
 inline void TypeKeys(QWidget& start, const QString& text) {
-  for (const QChar ch : text) {
+  for (const char32_t code : text.toUcs4()) {
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus != nullptr ? focus : &start, ch.toLatin1() != 0 ? ch.toLatin1() : '?');
+    QTest::sendKeyEvent(QTest::Click, focus != nullptr ? focus : &start, Qt::Key_unknown,
+                        QString::fromUcs4(&code, 1), Qt::NoModifier);
   }
 }
 
