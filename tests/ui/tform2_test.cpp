@@ -33,11 +33,9 @@ class TForm2Test : public QObject {
     QVERIFY(w_->Show());
   }
   void cleanup() { w_.reset(); }
-  void LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot();
-  void AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName();
-  void SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk();
+  void LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhatIsWrong();
+  void SavingFollowsTheNameAndKeepsTheOldFileOnAFullDisk();
   void TheFileChangedOnDiskIsLoadedAgainOrAskedAbout();
-  void CaptionAndNameFollowTheDocument();
   void MixtureTabShowsTheMixtureOfTheFuelsPicked();
 
  private:
@@ -53,7 +51,7 @@ class TForm2Test : public QObject {
   std::unique_ptr<test::DocumentWindow> w_;
 };
 
-void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot() {
+void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhatIsWrong() {
   test::WriteCoal(Fuel("coal.fll"), "Уголь марки Д");
   test::WriteFuel(Fuel("gas.fll"), "Газ", calc::kGasType, test::kWorkedGas);
   test::WriteFuel(Fuel("seven.fll"), "Седьмой", 7, {10, 20, 55});
@@ -93,15 +91,13 @@ void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot() {
       QStringLiteral("Ошибка: Ошибка чтения !\n%1\nэто папка, а не файл").arg(Path("folder.fll")));
   QCOMPARE(Form().windowTitle(), Path("folder.fll"));
   QVERIFY(Form().FilePath().empty());
-}
-
-void TForm2Test::AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName() {
+  // A fuel file that is not whole loads with a warning of what was read, the word following
+  // the count.
   const auto numbers = [](int count) {
     std::string bytes = "Coal\r\n";
     for (int i = 1; i <= count; ++i) bytes += std::to_string(i) + " ";
     return bytes;
   };
-  // What was read is said, the word following the count.
   const std::tuple<std::string, std::string, QString> cases[] = {
       {"no-line.fll", "Coal", QStringLiteral("нет строки с именем, прочитано 0 чисел")},
       {"one.fll", numbers(1), QStringLiteral("прочитано 1 число")},
@@ -119,14 +115,9 @@ void TForm2Test::AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName(
   QVERIFY(!Form().Save());
   QCOMPARE(w_->dialogs.save_requests.size(), 1);
   QCOMPARE(test::ReadBytes(Fuel("21.fll")), numbers(21));
-  // Fifty numbers are a whole fuel: nothing said, saved to its own file.
-  std::ofstream(Fuel("whole.fll"), std::ios::binary) << numbers(50);
-  QVERIFY(w_->Load("whole.fll"));
-  QCOMPARE(Said(), QString());
-  QCOMPARE(Form().FilePath(), Fuel("whole.fll"));
 }
 
-void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk() {
+void TForm2Test::SavingFollowsTheNameAndKeepsTheOldFileOnAFullDisk() {
   const fs::path original = test::WriteFuel(Fuel("a.fll"), "Уголь Д", 1, {10, 20.5f, 55, 4, 1});
   const std::string original_bytes = test::ReadBytes(original);
   const std::string other_bytes = test::ReadBytes(test::WriteFuel(Fuel("b.fll"), "Другой", 2));
@@ -154,8 +145,18 @@ void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk() {
   QVERIFY(Form().SaveAs());
   QCOMPARE(Said(), replace + "\n\n" + replace);
   QCOMPARE(test::ReadBytes(Fuel("b.fll")), original_bytes);
+  // The name as typed: "*" at once; characters the file's code page lacks are refused with
+  // a hint.
+  QLineEdit& name = *Form().ComboBox1;
+  name.setFocus();
+  test::TypeKeys(name, QStringLiteral(" 2"));
+  QCOMPARE(Form().windowTitle(), Path("b.fll") + QStringLiteral("*"));
+  QSignalSpy rejected(&name, &QLineEdit::inputRejected);
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x94\xA5");
+  test::TypeKeys(name, QStringLiteral("α") + emoji + QStringLiteral(" №2 – Ё a"));
+  QCOMPARE(rejected.count(), 2);
+  QVERIFY(QToolTip::text().contains(emoji) && QToolTip::text().contains("Windows-1251"));
   // A full disk: the old file stays whole, the reason is said, the edits stay unsaved.
-  QTest::keyClicks(Form().ComboBox1, QStringLiteral(" 3"));
   const fuel::WriteCall real_write =
       fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
         errno = ENOSPC;
@@ -168,13 +169,22 @@ void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk() {
                        .arg(Path("b.fll")));
   QCOMPARE(test::ReadBytes(Fuel("b.fll")), original_bytes);
   QCOMPARE(Form().windowTitle(), Path("b.fll") + QStringLiteral("*"));
-  // A new fuel has no file: "Сохранить" asks for one, proposing the fuel's name.
+  QVERIFY(Form().Save());
+  QCOMPARE(Form().windowTitle(), Path("b.fll"));
+  QCOMPARE(NameInFile("b.fll"), QStringLiteral("Уголь Д 2 №2 – Ё a"));
+  QTest::keyClicks(&name, QString(60, QChar('x')));
+  QCOMPARE(name.text().size(), 50);
+  // A new fuel has no file and is named by its name field: "Сохранить" asks, proposing it.
   Form().NewFuel();
+  QCOMPARE(Form().windowTitle(), QStringLiteral("Новое топливо"));
+  name.selectAll();
+  test::TypeKeys(name, QStringLiteral("Торф"));
+  QCOMPARE(Form().windowTitle(), QStringLiteral("Торф*"));
   dialogs.save_answers = {Path("new.fll")};
   QVERIFY(Form().Save());
-  QCOMPARE(dialogs.save_requests.last().folder, Path("Новое топливо.fll"));
+  QCOMPARE(dialogs.save_requests.last().folder, Path("Торф.fll"));
   QCOMPARE(Form().FilePath(), Fuel("new.fll"));
-  QCOMPARE(finished.count(), 6);
+  QCOMPARE(finished.count(), 7);
 }
 
 void TForm2Test::TheFileChangedOnDiskIsLoadedAgainOrAskedAbout() {
@@ -229,33 +239,6 @@ void TForm2Test::TheFileChangedOnDiskIsLoadedAgainOrAskedAbout() {
   QCOMPARE(NameInFile("a.fll"), QStringLiteral("Уголь с диска снова"));
   test::WriteFuel(path, "Торф", 1, {40});
   QTRY_COMPARE(Form().ComboBox1->text(), QStringLiteral("Торф"));
-}
-
-void TForm2Test::CaptionAndNameFollowTheDocument() {
-  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
-  QVERIFY(w_->Load("a.fll"));
-  QLineEdit& name = *Form().ComboBox1;
-  name.setFocus();
-  test::TypeKeys(name, QStringLiteral(" 2"));
-  QCOMPARE(Form().windowTitle(), Path("a.fll") + QStringLiteral("*"));
-  // Characters the file's code page lacks are refused as typed, with a hint; at most 50.
-  QSignalSpy rejected(&name, &QLineEdit::inputRejected);
-  const QString emoji = QString::fromUtf8("\xF0\x9F\x94\xA5");
-  test::TypeKeys(name, QStringLiteral("α") + emoji);
-  QCOMPARE(rejected.count(), 2);
-  QVERIFY(QToolTip::text().contains(emoji) && QToolTip::text().contains("Windows-1251"));
-  test::TypeKeys(name, QStringLiteral(" №2 – Ё a"));
-  QVERIFY(Form().Save());
-  QCOMPARE(Form().windowTitle(), Path("a.fll"));
-  QCOMPARE(NameInFile("a.fll"), QStringLiteral("Уголь 2 №2 – Ё a"));
-  QTest::keyClicks(&name, QString(60, QChar('x')));
-  QCOMPARE(name.text().size(), 50);
-  // A new fuel is named by its name field.
-  Form().NewFuel();
-  QCOMPARE(Form().windowTitle(), QStringLiteral("Новое топливо"));
-  name.selectAll();
-  test::TypeKeys(name, QStringLiteral("Торф"));
-  QCOMPARE(Form().windowTitle(), QStringLiteral("Торф*"));
 }
 
 void TForm2Test::MixtureTabShowsTheMixtureOfTheFuelsPicked() {
