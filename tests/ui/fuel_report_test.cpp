@@ -10,11 +10,9 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <cerrno>
 
 #include "calc/csv_export.h"
 #include "calc/cycle.h"
-#include "fuel/atomic_file.h"
 #include "test_support.h"
 #include "ui/export_actions.h"
 
@@ -23,10 +21,6 @@ namespace {
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
 // One page object ("/Type /Page" not followed by "s", the page tree), A4 wide.
@@ -69,13 +63,6 @@ Painted Paint(const calc::FuelDocument& doc, bool mixture) {
     }
   }
   return painted;
-}
-
-fuel::WriteCall FillTheDisk() {
-  return fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
-    errno = ENOSPC;
-    return -1;
-  });
 }
 
 // The actions over a document, their dialogs answered from a script, in a temporary folder.
@@ -146,14 +133,15 @@ void FuelReportTest::ExportAsksWritesAndSaysWhatFailed() {
   for (const auto format : {ui::ExportActions::Format::kPdf, ui::ExportActions::Format::kCsv}) {
     const QString old =
         e.dir.filePath(format == ui::ExportActions::Format::kPdf ? "старый.pdf" : "старый.csv");
-    WriteAll(old, "old");
+    std::ofstream(library::ToPath(old)) << "old";
     const QString missing = e.dir.filePath("нет/газ");
     e.dialogs.save_answers = {old, missing};
     e.dialogs.messages.clear();
-    const fuel::WriteCall real_write = FillTheDisk();
-    const bool written = e.actions.Export(format, false);
-    fuel::SetWriteCallForTesting(real_write);
-    QVERIFY(!written && !e.actions.Export(format, false));
+    QVERIFY(![&] {
+      const test::FullDisk full;
+      return e.actions.Export(format, false);
+    }());
+    QVERIFY(!e.actions.Export(format, false));
     QCOMPARE(e.dialogs.messages.size(), 2);
     QCOMPARE(e.dialogs.messages[0].text,
              QStringLiteral("Не удалось записать файл %1\nNo space left on device").arg(old));

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "calc/fuel_document.h"
+#include "fuel/atomic_file.h"
 #include "fuel/fuel_file.h"
 #include "library/qt_paths.h"
 #include "support/example_fuels.h"
@@ -96,6 +98,15 @@ inline std::filesystem::path WriteCoal(const std::filesystem::path& path,
                                        const std::string& name = "Уголь") {
   return WriteFuel(path, name, kWorkedCoalType, kWorkedCoal);
 }
+
+// While it lives every file write fails as on a full disk.
+struct FullDisk {
+  fuel::WriteCall real = fuel::SetWriteCallForTesting([](int, const void*, std::size_t) {
+    errno = ENOSPC;
+    return ssize_t{-1};
+  });
+  ~FullDisk() { fuel::SetWriteCallForTesting(real); }
+};
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
