@@ -266,11 +266,9 @@ class AppTest : public QObject {
     QCOMPARE(Name(), QStringLiteral("Мазут"));
     // "Новый" asks too. Yes saves first (a new fuel asks for a file), then the choice loads.
     edit();
-    dialogs_.answers = {QMessageBox::Cancel, QMessageBox::No};
+    dialogs_.answers = {QMessageBox::No};
     app_->Form1->New1->trigger();
-    QCOMPARE(Name(), QStringLiteral("Мазут!"));
-    app_->Form1->New1->trigger();
-    QCOMPARE(list.SelectedRow(), -1);
+    QVERIFY(dialogs_.messages.size() == 2 && list.SelectedRow() == -1);
     edit();
     dialogs_.answers = {QMessageBox::Yes};
     dialogs_.save_answers = {library::ToQString(Fuel("d.fll"))};
