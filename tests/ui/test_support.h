@@ -127,34 +127,23 @@ inline void TypeKeys(QWidget& start, const QString& text) {
   }
 }
 
-// Selects (col, row) of a grid in the active window, types `text` over it and confirms with
-// `commit` (Enter, Tab, an arrow key). Whether an editor opened and was closed again.
+// Selects (col, row) of a grid in the active window and types `text` over it; then confirms
+// with `commit` (Enter, Tab, an arrow key) or, given `leave_to`, moves the focus there with
+// the editor still open. Whether an editor opened and was closed again.
 inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text,
-                         Qt::Key commit = Qt::Key_Return) {
+                         Qt::Key commit = Qt::Key_Return, QWidget* leave_to = nullptr) {
   const QModelIndex index = grid.model()->index(row, col);
   grid.setFocus();
   grid.setCurrentIndex(index);
   TypeKeys(*grid.viewport(), text);
   if (!grid.IsEditing()) return false;
-  PressKey(*grid.viewport(), commit);
+  if (leave_to != nullptr) {
+    leave_to->setFocus();
+  } else {
+    PressKey(*grid.viewport(), commit);
+  }
   // The editor is committed and closed from the event queue.
   return QTest::qWaitFor([&] { return grid.indexWidget(index) == nullptr; }, 1000);
-}
-
-// Types `text` into the editor of (col, row) and moves the focus to `elsewhere` with the
-// editor still open. Whether the editor opened and the focus arrived.
-inline bool TypeAndLeave(ui::TXLGrid& grid, int col, int row, const QString& text,
-                         QWidget& elsewhere) {
-  const QModelIndex index = grid.model()->index(row, col);
-  grid.setFocus();
-  grid.setCurrentIndex(index);
-  grid.edit(index);
-  auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(index));
-  if (editor == nullptr) return false;
-  editor->selectAll();
-  QTest::keyClicks(editor, text);
-  elsewhere.setFocus();
-  return QTest::qWaitFor([&] { return elsewhere.hasFocus(); }, 1000);
 }
 
 inline QString Shown(const ui::TXLGrid& grid, int col, int row) {
