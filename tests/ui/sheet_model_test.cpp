@@ -42,17 +42,14 @@ void SheetModelTest::StoresEditsOfInputCellsAndTellsTheViews() {
   QCOMPARE(changed.at(0).at(1).toModelIndex(), model.index(0, 1));
   // A list cell shows its item and edits as the item's index.
   QVERIFY(model.setData(model.index(1, 1), 1));
-  QCOMPARE(sheet.Integer(1, 1), 1);
   QCOMPARE(model.index(1, 1).data().toString(), QStringLiteral("нет"));
   QVERIFY(!model.setData(model.index(1, 1), 2));  // no such item
   QCOMPARE(edited.count(), 2);
   QCOMPARE(edited.at(0).at(0).toInt(), 1);
-  // A new column width is a change of the layout and of every cell.
+  // A new column width is a change of the layout the grids hear of.
   QSignalSpy layout(&model, &ui::SheetModel::SheetLayoutChanged);
   sheet.SetColumnWidth(1, 99);
   QCOMPARE(layout.count(), 1);
-  QCOMPARE(changed.last().at(0).toModelIndex(), model.index(0, 0));
-  QCOMPARE(changed.last().at(1).toModelIndex(), model.index(3, 2));
 }
 
 void SheetModelTest::MergedAreasShowAsSpansAndReadAsOneText() {
