@@ -107,7 +107,7 @@ class AppTest : public QObject {
     temp_.reset();
   }
 
-  void TypeFiltersHideTheirTypes() {
+  void TypeFiltersHideTheirTypesAndSwitchFromBothPlaces() {
     // Solid off hides every value below 5 whatever the subtype marks say; a subtype hides
     // its own value alone (not 2.5), and a value without a filter is never hidden.
     const float types[] = {0, 1, 2, 2.5f, 3, 4, 5, 6, 7};
@@ -123,6 +123,25 @@ class AppTest : public QObject {
         if (library::IsExcluded(filters, type)) excluded << type;
       }
       QCOMPARE(excluded, hidden);
+    }
+    Start();
+    const app::TForm1& f = *app_->Form1;
+    // Off from one place and on again from the other (the solid menu entry only shows).
+    QAction* solid_menu = f.Solid1->menuAction();
+    const std::pair<QAction*, QAction*> filters[] = {
+        {f.SolidButton, solid_menu},  {f.Anthracite1, f.Anthracite2},
+        {f.StoneCoal2, f.StoneCoal1}, {f.BrownCoal1, f.BrownCoal2},
+        {f.Peat2, f.Peat1},           {f.Shale1, f.Shale2},
+        {f.Liquid1, f.LiquidButton},  {f.GasButton, f.Gas1}};
+    for (int i = 0; i < 8; ++i) {
+      const auto [one, other] = filters[i];
+      for (QAction* place : {one, i == 0 ? one : other}) {
+        const bool on = !(app_->Filters().*kFilterStates[i]);
+        place->trigger();
+        QVERIFY2(app_->Filters().*kFilterStates[i] == on && one->isChecked() == on &&
+                     other->isChecked() == on,
+                 qPrintable(one->text()));
+      }
     }
   }
 
@@ -185,28 +204,6 @@ class AppTest : public QObject {
     QTest::keyClick(app_->Form1, Qt::Key_F5);
     QCOMPARE(ListLines(), QStringList{QStringLiteral("Уголь")});
     QCOMPARE(dialogs_.messages.size(), 1);
-  }
-
-  void FiltersSwitchFromBothPlacesAndShowInBoth() {
-    Start();
-    const app::TForm1& f = *app_->Form1;
-    // Off from one place and on again from the other (the solid menu entry only shows).
-    QAction* solid_menu = f.Solid1->menuAction();
-    const std::pair<QAction*, QAction*> filters[] = {
-        {f.SolidButton, solid_menu},  {f.Anthracite1, f.Anthracite2},
-        {f.StoneCoal2, f.StoneCoal1}, {f.BrownCoal1, f.BrownCoal2},
-        {f.Peat2, f.Peat1},           {f.Shale1, f.Shale2},
-        {f.Liquid1, f.LiquidButton},  {f.GasButton, f.Gas1}};
-    for (int i = 0; i < 8; ++i) {
-      const auto [one, other] = filters[i];
-      for (QAction* place : {one, i == 0 ? one : other}) {
-        const bool on = !(app_->Filters().*kFilterStates[i]);
-        place->trigger();
-        QVERIFY2(app_->Filters().*kFilterStates[i] == on && one->isChecked() == on &&
-                     other->isChecked() == on,
-                 qPrintable(one->text()));
-      }
-    }
   }
 
   void ListShowsTheFolderInFileOrderAndFollowsIt() {
@@ -327,23 +324,6 @@ class AppTest : public QObject {
     QVERIFY(fs::exists(Fuel("a.fll") / "keep"));
   }
 
-  void OpenReadsAnyFuelFile() {
-    test::WriteCoal(Fuel("a.fll"));
-    const fs::path mail = TempPath() / "mail";
-    const fs::path received = test::WriteFuel(mail / "received.fll", "Присланный мазут", 5, {3});
-    Start();
-    // The first dialog starts in the library; a file from elsewhere is no line of the list.
-    dialogs_.open_answers = {library::ToQString(received), library::ToQString(Fuel("a.fll"))};
-    app_->Form1->Open1->trigger();
-    QCOMPARE(dialogs_.open_requests[0].folder, library::ToQString(program_ / "Fuel"));
-    QCOMPARE(app_->Form2->FilePath(), received);
-    QCOMPARE(app_->Form3->SelectedRow(), -1);
-    // The next one starts where the last file came from; a library file gets its line.
-    app_->Form1->Open1->trigger();
-    QCOMPARE(dialogs_.open_requests[1].folder, library::ToQString(mail));
-    QCOMPARE(app_->Form3->SelectedRow(), 0);
-  }
-
   void MainWindowCommandsAndHelpFollowTheDocument() {
     test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
     Start();
@@ -369,6 +349,17 @@ class AppTest : public QObject {
     QCOMPARE(app_->Form3->SelectedPath(), std::optional<fs::path>(Fuel("a.fll")));
     QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(dialogs_.save_requests.size(), 1);
+    // "Открыть": the first dialog starts in the library, and a file from elsewhere gets no line
+    // of the list; the next starts where that file came from, and a library file gets its line.
+    const fs::path mail = TempPath() / "mail";
+    const fs::path received = test::WriteFuel(mail / "received.fll", "Присланный мазут", 5, {3});
+    dialogs_.open_answers = {library::ToQString(received), library::ToQString(Fuel("a.fll"))};
+    f.Open1->trigger();
+    QCOMPARE(dialogs_.open_requests[0].folder, library::ToQString(program_ / "Fuel"));
+    QVERIFY(app_->Form2->FilePath() == received && app_->Form3->SelectedRow() == -1);
+    f.Open1->trigger();
+    QCOMPARE(dialogs_.open_requests[1].folder, library::ToQString(mail));
+    QCOMPARE(app_->Form3->SelectedRow(), 0);
 
     // F1 opens help at the fuel window's tab, or at the top from the main window.
     const QUrl page = QUrl::fromLocalFile(library::ToQString(program_ / "Help" / "Help.htm"));
