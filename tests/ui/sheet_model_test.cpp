@@ -29,11 +29,9 @@ void SheetModelTest::StoresEditsOfInputCellsAndTellsTheViews() {
   sheet.SetFontColor(2, 0, sheets::kRed);
   QSignalSpy edited(&model, &ui::SheetModel::CellEdited);
   QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-  // Only input cells take edits, and only they look like fields; a red text shows red.
+  // Only input cells take edits; a red text shows red.
   QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x")));
   QCOMPARE(sheet.Text(0, 0), std::string(" Влажность"));
-  QVERIFY(model.index(0, 0).data(Qt::BackgroundRole).isValid());
-  QVERIFY(!model.index(0, 1).data(Qt::BackgroundRole).isValid());
   QCOMPARE(model.index(0, 2).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
   // A typed text is stored as typed, parsed later.
   QVERIFY(model.setData(model.index(0, 1), QStringLiteral("12.5abc")));
@@ -68,7 +66,6 @@ void SheetModelTest::MergedAreasShowAsSpansAndReadAsOneText() {
   QCOMPARE(grid.rowSpan(0, 0), 2);
   QCOMPARE(grid.columnSpan(0, 3), 1);
   QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("a b"));
-  QCOMPARE(model.index(0, 0).data(Qt::EditRole).toString(), QStringLiteral("a"));
   QCOMPARE(model.index(1, 1).data().toString(), QString());
   QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("c"));
   // A new piece changes what the origin shows, so the views hear of the origin too.

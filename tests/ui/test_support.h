@@ -11,9 +11,7 @@
 #include <array>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -22,6 +20,7 @@
 #include "fuel/fuel_file.h"
 #include "library/qt_paths.h"
 #include "support/example_fuels.h"
+#include "support/temp_dir.h"
 #include "ui/dialogs.h"
 #include "ui/sheet_model.h"
 #include "ui/tform2.h"
@@ -107,11 +106,6 @@ struct FullDisk {
   });
   ~FullDisk() { fuel::SetWriteCallForTesting(real); }
 };
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // A key as the keyboard sends it: to the widget that has the focus, else to `start`.
 inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
