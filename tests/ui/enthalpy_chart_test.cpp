@@ -78,22 +78,18 @@ void EnthalpyChartTest::CoalLinesAndStateFollowTheDesignTab() {
       chart.StateText(),
       QStringLiteral("1250 °С; %1 кДж/кг").arg(QString::fromStdString(doc.XLSheet15.Text(1, 14))));
 
-  // Refresh() follows a recalculation, also to a state that marks no point (beyond the
-  // table) and back.
-  const struct {
-    int given;  // 0 temperature, 2 flue-gas enthalpy
-    const char* value;
-    bool marked;
-  } states[] = {{0, "1250", true}, {2, "900000", false}, {0, "700", true}};
+  // Refresh() follows a recalculation, also to a state that marks no point (a flue-gas
+  // enthalpy, given as item 2, beyond the table) and back to a temperature (item 0).
   doc.XLSheet15.SetText(1, 2, "1.4");
-  for (const auto& s : states) {
-    doc.XLSheet15.SetInteger(0, 3, s.given);
-    doc.XLSheet15.SetText(1, 3, s.value);
+  for (const auto& [given, value] : {std::pair{0, "1250"}, {2, "900000"}, {0, "700"}}) {
+    doc.XLSheet15.SetInteger(0, 3, given);
+    doc.XLSheet15.SetText(1, 3, value);
     calc::XLGrid15EditModeChanged(doc);
     chart.Refresh();
-    QCOMPARE(FuelDiagram(doc).state.has_value(), s.marked);
-    QVERIFY2(DrawsTheDiagram(chart, FuelDiagram(doc)), s.value);
-    QCOMPARE(chart.StateText().isEmpty(), !s.marked);
+    const bool marked = given == 0;
+    QCOMPARE(FuelDiagram(doc).state.has_value(), marked);
+    QVERIFY2(DrawsTheDiagram(chart, FuelDiagram(doc)), value);
+    QCOMPARE(chart.StateText().isEmpty(), !marked);
   }
   QVERIFY(FuelDiagram(doc).gas != diagram.gas);
 }
