@@ -35,7 +35,7 @@ class EditingTest : public QObject {
  private slots:
   void init() {
     w_ = std::make_unique<test::DocumentWindow>();
-    test::WriteCoal(w_->Fuel("coal.fll"));
+    test::WriteFuel(w_->Fuel("coal.fll"), "Уголь", test::kWorkedCoalType, test::kWorkedCoal);
   }
   void cleanup() {
     w_.reset();
@@ -90,8 +90,10 @@ class EditingTest : public QObject {
     }
     // F2 edits the old text with the cursor at its end.
     form.PageControl1->setCurrentWidget(form.TabSheet2);
-    EditWithF2(grid, 1, kAshRow, QStringLiteral("1"));
-    QCOMPARE(Shown(grid, 1, kAshRow), QStringLiteral("11") + point + "21");
+    grid.setFocus();
+    grid.setCurrentIndex(grid.model()->index(kAshRow, 1));
+    for (Qt::Key key : {Qt::Key_F2, Qt::Key_1, Qt::Key_Return}) test::PressKey(grid, key);
+    QTRY_COMPARE(Shown(grid, 1, kAshRow), QStringLiteral("11") + point + "21");
     // What the design run tells reaches the status bar.
     form.PageControl1->setCurrentWidget(form.TabSheet6);
     QVERIFY(test::TypeIntoCell(*form.TabSheet6->XLGrid15, 1, kExcessAirRow, QStringLiteral("x")));
@@ -186,7 +188,9 @@ class EditingTest : public QObject {
     QVERIFY(!form.CanRedo());
     // Opening an editor and leaving it unchanged is no step; a new fuel starts a new history.
     const int steps = form.UndoStack().count();
-    EditWithF2(grid, 1, kCarbonRow, QString());
+    grid.setCurrentIndex(grid.model()->index(kCarbonRow, 1));
+    for (Qt::Key key : {Qt::Key_F2, Qt::Key_Return}) test::PressKey(grid, key);
+    QTRY_VERIFY(!grid.IsEditing());
     QCOMPARE(form.UndoStack().count(), steps);
     form.NewFuel();
     QVERIFY(!form.CanUndo() && !form.CanRedo());
@@ -252,16 +256,6 @@ class EditingTest : public QObject {
   ui::TForm2& Form() { return *w_->form; }
   ui::TXLGrid& Composition() { return *w_->form->TabSheet2->XLGrid3; }
   const Doc& Document() { return w_->Doc(); }
-  // F2 on (col, row) of `grid`, then `text` typed and Enter.
-  static void EditWithF2(ui::TXLGrid& grid, int col, int row, const QString& text) {
-    grid.setFocus();
-    grid.setCurrentIndex(grid.model()->index(row, col));
-    test::PressKey(*grid.viewport(), Qt::Key_F2);
-    QVERIFY(grid.IsEditing());
-    test::TypeKeys(*grid.viewport(), text);
-    test::PressKey(*grid.viewport(), Qt::Key_Return);
-    QTRY_VERIFY(!grid.IsEditing());
-  }
   // A text in the input column of a sheet's row, the composition's unless named.
   struct Typed {
     int row;

@@ -93,10 +93,6 @@ std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::st
   fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(name), values);
   return path;
 }
-inline std::filesystem::path WriteCoal(const std::filesystem::path& path,
-                                       const std::string& name = "Уголь") {
-  return WriteFuel(path, name, kWorkedCoalType, kWorkedCoal);
-}
 
 // While it lives every file write fails as on a full disk.
 struct FullDisk {
