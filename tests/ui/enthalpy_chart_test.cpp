@@ -110,8 +110,8 @@ class EnthalpyChartTest : public QObject {
     QVERIFY(test::BuildSixtyFortyMixture(doc));
     chart.Refresh();
     QVERIFY(chart.chart()->title().isEmpty());
-    QVERIFY(mixture().gas.size() == 25 && mixture() != FuelDiagram(doc));
-    QVERIFY(DrawsTheDiagram(chart, mixture()));
+    QVERIFY(mixture().gas.size() == 25 && mixture() != FuelDiagram(doc) &&
+            DrawsTheDiagram(chart, mixture()));
   }
 };
 

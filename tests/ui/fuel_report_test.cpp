@@ -19,8 +19,7 @@
 namespace {
 
 QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  return QByteArray::fromStdString(test::ReadBytes(library::ToPath(path)));
 }
 
 // One page object ("/Type /Page" not followed by "s", the page tree), A4 wide.

@@ -76,13 +76,13 @@ class SheetModelTest : public QObject {
     calc::FuelDocument doc;
     ui::SheetModelPool pool;
     QWidget window;
-    auto* first = new ui::TXLGrid(&window);
-    auto* second = new ui::TXLGrid(&window);
-    first->SetSheetModel(pool.ModelFor(doc.XLSheet3));
-    second->SetSheetModel(pool.ModelFor(doc.XLSheet3));
     auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(first);
-    layout->addWidget(second);
+    auto* first = new ui::TXLGrid;
+    auto* second = new ui::TXLGrid;
+    for (ui::TXLGrid* grid : {first, second}) {
+      grid->SetSheetModel(pool.ModelFor(doc.XLSheet3));
+      layout->addWidget(grid);
+    }
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
