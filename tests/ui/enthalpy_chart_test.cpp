@@ -61,68 +61,59 @@ class EnthalpyChartTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void CoalLinesAndStateFollowTheDesignTab();
-  void GasAndMixture();
-};
 
-void EnthalpyChartTest::CoalLinesAndStateFollowTheDesignTab() {
-  calc::FuelDocument doc;
-  QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
-  ui::EnthalpyChart chart;
-  chart.resize(900, 600);
-  chart.ShowFuel(doc);
-  const calc::Diagram diagram = FuelDiagram(doc);
-  QVERIFY(diagram.gas.size() == 25 && !diagram.ash.empty() && diagram.state);
-  QVERIFY(DrawsTheDiagram(chart, diagram));
-  QCOMPARE(
-      chart.StateText(),
-      QStringLiteral("1250 °С; %1 кДж/кг").arg(QString::fromStdString(doc.XLSheet15.Text(1, 14))));
+  void CoalLinesAndStateFollowTheDesignTab() {
+    calc::FuelDocument doc;
+    QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
+    ui::EnthalpyChart chart;
+    chart.resize(900, 600);
+    chart.ShowFuel(doc);
+    const calc::Diagram diagram = FuelDiagram(doc);
+    QVERIFY(diagram.gas.size() == 25 && !diagram.ash.empty() && diagram.state);
+    QVERIFY(DrawsTheDiagram(chart, diagram));
+    QCOMPARE(chart.StateText(), QStringLiteral("1250 °С; %1 кДж/кг")
+                                    .arg(QString::fromStdString(doc.XLSheet15.Text(1, 14))));
 
-  // Refresh() follows a recalculation, also to states that mark no point (beyond the table,
-  // below the axis, emptied).
-  const struct {
-    int given;  // 0 temperature, 2 flue-gas enthalpy
-    const char* value;
-    bool marked;
-  } states[] = {
-      {0, "1250", true}, {2, "900000", false}, {0, "50", false}, {0, "700", true}, {0, "", false}};
-  doc.XLSheet15.SetText(1, 2, "1.4");
-  for (const auto& s : states) {
-    doc.XLSheet15.SetInteger(0, 3, s.given);
-    doc.XLSheet15.SetText(1, 3, s.value);
-    calc::XLGrid15EditModeChanged(doc);
-    if (*s.value == '\0') doc.XLSheet15.SetText(1, 14, "");
-    chart.Refresh();
-    QCOMPARE(FuelDiagram(doc).state.has_value(), s.marked);
-    QVERIFY2(DrawsTheDiagram(chart, FuelDiagram(doc)), s.value);
-    QCOMPARE(chart.StateText().isEmpty(), !s.marked);
+    // Refresh() follows a recalculation, also to a state that marks no point (a flue-gas
+    // enthalpy, given as item 2, beyond the table) and back to a temperature (item 0).
+    doc.XLSheet15.SetText(1, 2, "1.4");
+    for (const auto& [given, value] : {std::pair{0, "1250"}, {2, "900000"}, {0, "700"}}) {
+      doc.XLSheet15.SetInteger(0, 3, given);
+      doc.XLSheet15.SetText(1, 3, value);
+      calc::XLGrid15EditModeChanged(doc);
+      chart.Refresh();
+      const bool marked = given == 0;
+      QCOMPARE(FuelDiagram(doc).state.has_value(), marked);
+      QVERIFY2(DrawsTheDiagram(chart, FuelDiagram(doc)), value);
+      QCOMPARE(chart.StateText().isEmpty(), !marked);
+    }
+    QVERIFY(FuelDiagram(doc).gas != diagram.gas);
   }
-  QVERIFY(FuelDiagram(doc).gas != diagram.gas);
-}
 
-void EnthalpyChartTest::GasAndMixture() {
-  calc::FuelDocument gas;
-  QVERIFY(test::OpenDesignedExample(gas, "Природный газ.fll"));
-  ui::EnthalpyChart chart;
-  chart.resize(900, 600);
-  chart.ShowFuel(gas);
-  QVERIFY(DrawsTheDiagram(chart, FuelDiagram(gas)));
-  QCOMPARE(chart.EnthalpyAxis()->titleText(), QStringLiteral("Энтальпия, кДж/м³"));
-  QVERIFY(chart.StateText().endsWith(QStringLiteral(" кДж/м³")));
-  // The mixture has no table to draw before it is valid, then draws its own sheets.
-  calc::FuelDocument doc;
-  const auto mixture = [&] {
-    return calc::MakeDiagram(doc.XLSheet16, doc.XLSheet18, doc.XLSheet17, calc::kMixtureStateCells);
-  };
-  chart.ShowMixture(doc);
-  QVERIFY(mixture().gas.empty() && DrawsTheDiagram(chart, mixture()));
-  QCOMPARE(chart.chart()->title(), QStringLiteral("Таблица энтальпий не рассчитана"));
-  QVERIFY(test::BuildSixtyFortyMixture(doc));
-  chart.Refresh();
-  QVERIFY(chart.chart()->title().isEmpty());
-  QVERIFY(mixture().gas.size() == 25 && mixture() != FuelDiagram(doc));
-  QVERIFY(DrawsTheDiagram(chart, mixture()));
-}
+  void GasAndMixture() {
+    calc::FuelDocument gas;
+    QVERIFY(test::OpenDesignedExample(gas, "Природный газ.fll"));
+    ui::EnthalpyChart chart;
+    chart.resize(900, 600);
+    chart.ShowFuel(gas);
+    QVERIFY(DrawsTheDiagram(chart, FuelDiagram(gas)));
+    QCOMPARE(chart.EnthalpyAxis()->titleText(), QStringLiteral("Энтальпия, кДж/м³"));
+    // The mixture has no table to draw before it is valid, then draws its own sheets.
+    calc::FuelDocument doc;
+    const auto mixture = [&] {
+      return calc::MakeDiagram(doc.XLSheet16, doc.XLSheet18, doc.XLSheet17,
+                               calc::kMixtureStateCells);
+    };
+    chart.ShowMixture(doc);
+    QVERIFY(mixture().gas.empty() && DrawsTheDiagram(chart, mixture()));
+    QCOMPARE(chart.chart()->title(), QStringLiteral("Таблица энтальпий не рассчитана"));
+    QVERIFY(test::BuildSixtyFortyMixture(doc));
+    chart.Refresh();
+    QVERIFY(chart.chart()->title().isEmpty());
+    QVERIFY(mixture().gas.size() == 25 && mixture() != FuelDiagram(doc) &&
+            DrawsTheDiagram(chart, mixture()));
+  }
+};
 
 QTEST_MAIN(EnthalpyChartTest)
 #include "enthalpy_chart_test.moc"

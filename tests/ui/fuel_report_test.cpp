@@ -10,23 +10,16 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <cerrno>
 
 #include "calc/csv_export.h"
 #include "calc/cycle.h"
-#include "fuel/atomic_file.h"
 #include "test_support.h"
 #include "ui/export_actions.h"
 
 namespace {
 
 QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  return QByteArray::fromStdString(test::ReadBytes(library::ToPath(path)));
 }
 
 // One page object ("/Type /Page" not followed by "s", the page tree), A4 wide.
@@ -71,13 +64,6 @@ Painted Paint(const calc::FuelDocument& doc, bool mixture) {
   return painted;
 }
 
-fuel::WriteCall FillTheDisk() {
-  return fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
-    errno = ENOSPC;
-    return -1;
-  });
-}
-
 // The actions over a document, their dialogs answered from a script, in a temporary folder.
 struct Exporting {
   Exporting() { actions.SetFolder(dir.path()); }
@@ -94,107 +80,101 @@ class FuelReportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void OneA4PageWithinItsArea();
-  void ExportAsksWritesAndSaysWhatFailed();
-  void MixtureActionsAndPrinting();
-};
 
-void FuelReportTest::OneA4PageWithinItsArea() {
-  // The coal, the gas (the longest composition) and the mixture: inside, down to the end.
-  QTemporaryDir dir;
-  for (const char* name : {"Каменный уголь.fll", "Природный газ.fll", ""}) {
+  void OneA4PageWithinItsArea() {
+    // The coal, the gas (the longest composition) and the mixture: inside, down to the end.
+    QTemporaryDir dir;
+    for (const char* name : {"Каменный уголь.fll", "Природный газ.fll", ""}) {
+      calc::FuelDocument doc;
+      const bool mixture = *name == '\0';
+      QVERIFY(mixture ? test::BuildSixtyFortyMixture(doc) : test::OpenDesignedExample(doc, name));
+      const QString path = dir.filePath("report.pdf");
+      QCOMPARE(ui::WriteFuelReportPdf(doc, mixture, path), QString());
+      QVERIFY2(IsOneA4Page(ReadAll(path)), name);
+      const Painted painted = Paint(doc, mixture);
+      QCOMPARE(painted.outside, 0);
+      QVERIFY2(painted.lowest_ink > kBorder + kAreaHeight * 9 / 10, name);
+      QCOMPARE(painted.red_at_top, 0);
+    }
+    // Carbon 45 instead of 55: the composition's total of 90 is painted red.
     calc::FuelDocument doc;
-    const bool mixture = *name == '\0';
-    QVERIFY(mixture ? test::BuildSixtyFortyMixture(doc) : test::OpenDesignedExample(doc, name));
-    const QString path = dir.filePath("report.pdf");
-    QCOMPARE(ui::WriteFuelReportPdf(doc, mixture, path), QString());
-    QVERIFY2(IsOneA4Page(ReadAll(path)), name);
-    const Painted painted = Paint(doc, mixture);
-    QCOMPARE(painted.outside, 0);
-    QVERIFY2(painted.lowest_ink > kBorder + kAreaHeight * 9 / 10, name);
-    QCOMPARE(painted.red_at_top, 0);
+    QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
+    doc.XLSheet3.SetText(1, 3, "45");
+    calc::XLGrid1EditModeChanged(doc);
+    QVERIFY(Paint(doc, false).red_at_top > 20);
   }
-  // Carbon 45 instead of 55: the composition's total of 90 is painted red.
-  calc::FuelDocument doc;
-  QVERIFY(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
-  doc.XLSheet3.SetText(1, 3, "45");
-  calc::XLGrid1EditModeChanged(doc);
-  QVERIFY(Paint(doc, false).red_at_top > 20);
-}
 
-void FuelReportTest::ExportAsksWritesAndSaysWhatFailed() {
-  Exporting e;
-  QVERIFY(test::OpenDesignedExample(e.doc, "Каменный уголь.fll"));
-  QSignalSpy exported(&e.actions, &ui::ExportActions::Exported);
-  // A name typed without a suffix gets ".csv"; with a decimal comma, fields are split by ";".
-  e.dialogs.save_answers = {e.dir.filePath("уголь")};
-  e.actions.FuelCsv->trigger();
-  QCOMPARE(e.dialogs.save_requests.value(0).folder, e.dir.filePath("Каменный уголь марки Д.csv"));
-  QCOMPARE(ReadAll(e.dir.filePath("уголь.csv")), QByteArray::fromStdString(calc::FuelCsv(e.doc)));
-  QCOMPARE(exported.value(0).value(0).toString(), e.dir.filePath("уголь.csv"));
-  // The PDF report; a name with characters no file name may hold is proposed with "_".
-  e.doc.ComboBox1 = "Уголь 1/2: \"Д\"";
-  e.dialogs.save_answers = {e.dir.filePath("уголь.pdf"), QString()};
-  e.actions.FuelPdf->trigger();
-  QCOMPARE(e.dialogs.save_requests.last().folder, e.dir.filePath("Уголь 1_2_ _Д_.pdf"));
-  QVERIFY(IsOneA4Page(ReadAll(e.dir.filePath("уголь.pdf"))));
-  // Cancelled: nothing said.
-  QVERIFY(!e.actions.Export(ui::ExportActions::Format::kPdf, false));
-  QVERIFY(e.dialogs.messages.isEmpty());
+  void ExportAsksWritesAndSaysWhatFailed() {
+    Exporting e;
+    QVERIFY(test::OpenDesignedExample(e.doc, "Каменный уголь.fll"));
+    QSignalSpy exported(&e.actions, &ui::ExportActions::Exported);
+    // A name typed without a suffix gets ".csv"; with a decimal comma, fields are split by ";".
+    e.dialogs.save_answers = {e.dir.filePath("уголь")};
+    e.actions.FuelCsv->trigger();
+    QCOMPARE(e.dialogs.save_requests.value(0).folder, e.dir.filePath("Каменный уголь марки Д.csv"));
+    QCOMPARE(ReadAll(e.dir.filePath("уголь.csv")), QByteArray::fromStdString(calc::FuelCsv(e.doc)));
+    QCOMPARE(exported.value(0).value(0).toString(), e.dir.filePath("уголь.csv"));
+    // The PDF report; a name with characters no file name may hold is proposed with "_".
+    e.doc.ComboBox1 = "Уголь 1/2: \"Д\"";
+    e.dialogs.save_answers = {e.dir.filePath("уголь.pdf"), QString()};
+    e.actions.FuelPdf->trigger();
+    QCOMPARE(e.dialogs.save_requests.last().folder, e.dir.filePath("Уголь 1_2_ _Д_.pdf"));
+    QVERIFY(IsOneA4Page(ReadAll(e.dir.filePath("уголь.pdf"))));
+    // Cancelled: nothing said.
+    QVERIFY(!e.actions.Export(ui::ExportActions::Format::kPdf, false));
+    QVERIFY(e.dialogs.messages.isEmpty());
 
-  // A full disk or a missing folder: the file and the reason said, old file and folders kept.
-  for (const auto format : {ui::ExportActions::Format::kPdf, ui::ExportActions::Format::kCsv}) {
-    const QString old =
-        e.dir.filePath(format == ui::ExportActions::Format::kPdf ? "старый.pdf" : "старый.csv");
-    WriteAll(old, "old");
-    const QString missing = e.dir.filePath("нет/газ");
-    e.dialogs.save_answers = {old, missing};
-    e.dialogs.messages.clear();
-    const fuel::WriteCall real_write = FillTheDisk();
-    const bool written = e.actions.Export(format, false);
-    fuel::SetWriteCallForTesting(real_write);
-    QVERIFY(!written && !e.actions.Export(format, false));
+    // A full disk or a missing folder: the file and the reason said, old file and folders kept.
+    for (const auto format : {ui::ExportActions::Format::kPdf, ui::ExportActions::Format::kCsv}) {
+      const QString old =
+          e.dir.filePath(format == ui::ExportActions::Format::kPdf ? "старый.pdf" : "старый.csv");
+      std::ofstream(library::ToPath(old)) << "old";
+      const QString missing = e.dir.filePath("нет/газ");
+      e.dialogs.save_answers = {old, missing};
+      e.dialogs.messages.clear();
+      QVERIFY(![&] {
+        const test::FullDisk full;
+        return e.actions.Export(format, false);
+      }());
+      QVERIFY(!e.actions.Export(format, false));
+      QCOMPARE(e.dialogs.messages.size(), 2);
+      QCOMPARE(e.dialogs.messages[0].text,
+               QStringLiteral("Не удалось записать файл %1\nNo space left on device").arg(old));
+      QCOMPARE(ReadAll(old), QByteArray("old"));
+      QVERIFY(e.dialogs.messages[1].text.startsWith(QStringLiteral("Не удалось записать файл ") +
+                                                    missing));
+      QVERIFY(!QDir(e.dir.filePath("нет")).exists());
+    }
+    QCOMPARE(exported.size(), 2);
+  }
+
+  void MixtureActionsAndPrinting() {
+    Exporting e;
+    QVERIFY(test::OpenDesignedExample(e.doc, "Каменный уголь.fll"));
+    // Printed (into a PDF here): one page.
+    e.dialogs.print_to_pdf = e.dir.filePath("printed.pdf");
+    e.actions.FuelPrint->trigger();
+    QVERIFY(IsOneA4Page(ReadAll(e.dialogs.print_to_pdf)));
+
+    // The mixture's actions: off and said so until it is computed, on when the menu opens.
+    std::unique_ptr<QMenu> menu(e.actions.CreateMenu(&e.window));
+    QVERIFY(!e.actions.MixturePrint->isEnabled() && !e.actions.MixtureCsv->isEnabled());
+    QVERIFY(!e.actions.Export(ui::ExportActions::Format::kCsv, true));
+    QVERIFY(!e.actions.Print(true));
     QCOMPARE(e.dialogs.messages.size(), 2);
     QCOMPARE(e.dialogs.messages[0].text,
-             QStringLiteral("Не удалось записать файл %1\nNo space left on device").arg(old));
-    QCOMPARE(e.dialogs.messages[0].caption, QStringLiteral("Печать / экспорт"));
-    QCOMPARE(ReadAll(old), QByteArray("old"));
-    QVERIFY(e.dialogs.messages[1].text.startsWith(QStringLiteral("Не удалось записать файл ") +
-                                                  missing));
-    QVERIFY(!QDir(e.dir.filePath("нет")).exists());
+             QStringLiteral("Смесь не рассчитана: задайте компоненты и их доли."));
+    QVERIFY(e.dialogs.save_requests.isEmpty() && e.dialogs.print_dialogs == 1);
+    QVERIFY(test::BuildSixtyFortyMixture(e.doc));
+    emit menu->aboutToShow();
+    QVERIFY(e.actions.MixturePrint->isEnabled() && e.actions.MixtureCsv->isEnabled());
+    e.dialogs.save_answers = {e.dir.filePath("смесь.csv")};
+    e.actions.MixtureCsv->trigger();
+    QCOMPARE(e.dialogs.save_requests.last().folder, e.dir.filePath("Смесь.csv"));
+    QCOMPARE(ReadAll(e.dir.filePath("смесь.csv")),
+             QByteArray::fromStdString(calc::MixtureCsv(e.doc)));
   }
-  QCOMPARE(exported.size(), 2);
-}
-
-void FuelReportTest::MixtureActionsAndPrinting() {
-  Exporting e;
-  QVERIFY(test::OpenDesignedExample(e.doc, "Каменный уголь.fll"));
-  // Printed (into a PDF here): one page.
-  e.dialogs.print_to_pdf = e.dir.filePath("printed.pdf");
-  e.actions.FuelPrint->trigger();
-  QVERIFY(IsOneA4Page(ReadAll(e.dialogs.print_to_pdf)));
-
-  // The mixture's actions: off and said so until it is computed, on when the menu opens.
-  std::unique_ptr<QMenu> menu(e.actions.CreateMenu(&e.window));
-  for (QAction* action : {e.actions.MixturePrint, e.actions.MixturePreview, e.actions.MixturePdf,
-                          e.actions.MixtureCsv}) {
-    QVERIFY(!action->isEnabled());
-  }
-  QVERIFY(!e.actions.Export(ui::ExportActions::Format::kCsv, true));
-  QVERIFY(!e.actions.Print(true));
-  QCOMPARE(e.dialogs.messages.size(), 2);
-  QCOMPARE(e.dialogs.messages[0].text,
-           QStringLiteral("Смесь не рассчитана: задайте компоненты и их доли."));
-  QVERIFY(e.dialogs.save_requests.isEmpty() && e.dialogs.print_dialogs == 1);
-  QVERIFY(test::BuildSixtyFortyMixture(e.doc));
-  emit menu->aboutToShow();
-  QVERIFY(e.actions.MixturePrint->isEnabled() && e.actions.MixtureCsv->isEnabled());
-  e.dialogs.save_answers = {e.dir.filePath("смесь.csv")};
-  e.actions.MixtureCsv->trigger();
-  QCOMPARE(e.dialogs.save_requests.last().folder, e.dir.filePath("Смесь.csv"));
-  QCOMPARE(ReadAll(e.dir.filePath("смесь.csv")),
-           QByteArray::fromStdString(calc::MixtureCsv(e.doc)));
-}
+};
 
 QTEST_MAIN(FuelReportTest)
 #include "fuel_report_test.moc"

@@ -9,17 +9,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 
 #include "calc/fuel_document.h"
+#include "fuel/atomic_file.h"
 #include "fuel/fuel_file.h"
 #include "library/qt_paths.h"
 #include "support/example_fuels.h"
+#include "support/temp_dir.h"
 #include "ui/dialogs.h"
 #include "ui/sheet_model.h"
 #include "ui/tform2.h"
@@ -92,56 +93,47 @@ std::filesystem::path WriteFuel(const std::filesystem::path& path, const std::st
   fuel::WriteFuelFile(path, fuel::Utf8ToCp1251(name), values);
   return path;
 }
-inline std::filesystem::path WriteCoal(const std::filesystem::path& path,
-                                       const std::string& name = "Уголь") {
-  return WriteFuel(path, name, kWorkedCoalType, kWorkedCoal);
-}
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+// While it lives every file write fails as on a full disk.
+struct FullDisk {
+  fuel::WriteCall real = fuel::SetWriteCallForTesting([](int, const void*, std::size_t) {
+    errno = ENOSPC;
+    return ssize_t{-1};
+  });
+  ~FullDisk() { fuel::SetWriteCallForTesting(real); }
+};
 
 // A key as the keyboard sends it: to the widget that has the focus, else to `start`.
 inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
   QWidget* focus = QApplication::focusWidget();
   QTest::keyClick(focus != nullptr ? focus : &start, key, modifiers);
 }
+// One key event with its text per character, as a keyboard layout sends them.
 inline void TypeKeys(QWidget& start, const QString& text) {
-  for (const QChar ch : text) {
+  for (const char32_t code : text.toUcs4()) {
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus != nullptr ? focus : &start, ch.toLatin1() != 0 ? ch.toLatin1() : '?');
+    QTest::sendKeyEvent(QTest::Click, focus != nullptr ? focus : &start, Qt::Key_unknown,
+                        QString::fromUcs4(&code, 1), Qt::NoModifier);
   }
 }
 
-// Selects (col, row) of a grid in the active window, types `text` over it and confirms with
-// `commit` (Enter, Tab, an arrow key). Whether an editor opened and was closed again.
+// Selects (col, row) of a grid in the active window and types `text` over it; then confirms
+// with `commit` (Enter, Tab, an arrow key) or, given `leave_to`, moves the focus there with
+// the editor still open. Whether an editor opened and was closed again.
 inline bool TypeIntoCell(ui::TXLGrid& grid, int col, int row, const QString& text,
-                         Qt::Key commit = Qt::Key_Return) {
+                         Qt::Key commit = Qt::Key_Return, QWidget* leave_to = nullptr) {
   const QModelIndex index = grid.model()->index(row, col);
   grid.setFocus();
   grid.setCurrentIndex(index);
   TypeKeys(*grid.viewport(), text);
   if (!grid.IsEditing()) return false;
-  PressKey(*grid.viewport(), commit);
+  if (leave_to != nullptr) {
+    leave_to->setFocus();
+  } else {
+    PressKey(*grid.viewport(), commit);
+  }
   // The editor is committed and closed from the event queue.
   return QTest::qWaitFor([&] { return grid.indexWidget(index) == nullptr; }, 1000);
-}
-
-// Types `text` into the editor of (col, row) and moves the focus to `elsewhere` with the
-// editor still open. Whether the editor opened and the focus arrived.
-inline bool TypeAndLeave(ui::TXLGrid& grid, int col, int row, const QString& text,
-                         QWidget& elsewhere) {
-  const QModelIndex index = grid.model()->index(row, col);
-  grid.setFocus();
-  grid.setCurrentIndex(index);
-  grid.edit(index);
-  auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(index));
-  if (editor == nullptr) return false;
-  editor->selectAll();
-  QTest::keyClicks(editor, text);
-  elsewhere.setFocus();
-  return QTest::qWaitFor([&] { return elsewhere.hasFocus(); }, 1000);
 }
 
 inline QString Shown(const ui::TXLGrid& grid, int col, int row) {

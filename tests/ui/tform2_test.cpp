@@ -1,9 +1,6 @@
-// The fuel document window against a temporary folder: loading, saving, the file changed
-// by another program, the caption and the name, closing and the mixture tab. (Typing is tried in
-// editing_test.)
+// The fuel document window against a temporary folder: loading, saving with the name and the
+// caption, the file changed on disk, the mixture tab. (Grids: editing_test; closing: app_test.)
 #include "ui/tform2.h"
-
-#include <sys/stat.h>
 
 #include <QComboBox>
 #include <QPushButton>
@@ -13,11 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <algorithm>
-#include <cerrno>
-#include <random>
 
-#include "fuel/atomic_file.h"
 #include "test_support.h"
 #include "ui/ash_products_page.h"
 #include "ui/document_file_watch.h"
@@ -28,18 +21,6 @@
 namespace fs = std::filesystem;
 using Doc = calc::FuelDocument;
 
-namespace {
-
-// One key event with its text per character, as a keyboard layout sends them.
-void TypeText(QWidget& widget, const QString& text) {
-  for (const char32_t code : text.toUcs4()) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&code, 1));
-    QApplication::sendEvent(&widget, &press);
-  }
-}
-
-}  // namespace
-
 class TForm2Test : public QObject {
   Q_OBJECT
 
@@ -49,11 +30,9 @@ class TForm2Test : public QObject {
     QVERIFY(w_->Show());
   }
   void cleanup() { w_.reset(); }
-  void LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot();
-  void AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName();
-  void SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk();
+  void LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhatIsWrong();
+  void SavingFollowsTheNameAndKeepsTheOldFileOnAFullDisk();
   void TheFileChangedOnDiskIsLoadedAgainOrAskedAbout();
-  void CaptionNameAndClosingFollowTheDocument();
   void MixtureTabShowsTheMixtureOfTheFuelsPicked();
 
  private:
@@ -69,8 +48,8 @@ class TForm2Test : public QObject {
   std::unique_ptr<test::DocumentWindow> w_;
 };
 
-void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot() {
-  test::WriteCoal(Fuel("coal.fll"), "Уголь марки Д");
+void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhatIsWrong() {
+  test::WriteFuel(Fuel("coal.fll"), "Уголь марки Д", test::kWorkedCoalType, test::kWorkedCoal);
   test::WriteFuel(Fuel("gas.fll"), "Газ", calc::kGasType, test::kWorkedGas);
   test::WriteFuel(Fuel("seven.fll"), "Седьмой", 7, {10, 20, 55});
   const Doc& doc = w_->Doc();
@@ -84,7 +63,6 @@ void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot() {
   QCOMPARE(Form().ComboBox1->text(), QStringLiteral("Уголь марки Д"));
   QCOMPARE(Form().ComboBox3->currentText(), QStringLiteral("каменный уголь"));
   QCOMPARE(Form().windowTitle(), Path("coal.fll"));
-  QCOMPARE(test::Shown(*Form().TabSheet2->XLGrid3, 1, 3), QStringLiteral("55"));
   QVERIFY(grids_show(doc.XLSheet1_1, doc.XLSheet3) && !Form().HasUnsavedEdits());
   QVERIFY(w_->Load("gas.fll"));
   QCOMPARE(Form().ComboBox3->currentIndex(), calc::kGasType);
@@ -103,64 +81,39 @@ void TForm2Test::LoadShowsTheFuelInTheLayoutOfItsKindOrSaysWhyNot() {
 
   // A file that does not read is said so with the file and why; the caption names it.
   fs::create_directory(Fuel("folder.fll"));
-  QCOMPARE(mkfifo(Fuel("fifo.fll").c_str(), 0600), 0);
-  const std::pair<fs::path, QString> unreadable[] = {
-      {Fuel("folder.fll"), QStringLiteral("это папка, а не файл")},
-      {Fuel("fifo.fll"), QStringLiteral("это не обычный файл, а канал (FIFO)")},
-      {"/dev/zero", QStringLiteral("это не обычный файл, а устройство")},
-  };
-  for (const auto& [path, reason] : unreadable) {
-    QVERIFY(!Form().LoadFuel(path));
-    QCOMPARE(
-        Said(),
-        QStringLiteral("Ошибка: Ошибка чтения !\n%1\n%2").arg(library::ToQString(path), reason));
-    QCOMPARE(Form().windowTitle(), library::ToQString(path));
-    QVERIFY(Form().FilePath().empty());
-  }
-}
-
-void TForm2Test::AFileThatIsNotAWholeFuelLoadsWithAWarningAndSavesUnderANewName() {
-  std::string random(3000, '\0');
-  std::mt19937 engine(21);
-  for (char& c : random) c = static_cast<char>(engine());
-  std::replace(random.begin(), random.end(), '\r', ' ');  // no CR: no name line
+  QVERIFY(!w_->Load("folder.fll"));
+  QCOMPARE(
+      Said(),
+      QStringLiteral("Ошибка: Ошибка чтения !\n%1\nэто папка, а не файл").arg(Path("folder.fll")));
+  QCOMPARE(Form().windowTitle(), Path("folder.fll"));
+  QVERIFY(Form().FilePath().empty());
+  // A fuel file that is not whole loads with a warning of what was read, the word following
+  // the count.
   const auto numbers = [](int count) {
     std::string bytes = "Coal\r\n";
     for (int i = 1; i <= count; ++i) bytes += std::to_string(i) + " ";
     return bytes;
   };
-  const QString no_name = QStringLiteral("нет строки с именем, прочитано 0 чисел");
   const std::tuple<std::string, std::string, QString> cases[] = {
-      {"random.fll", random, no_name},
-      {"huge.fll", "", no_name},
+      {"no-line.fll", "Coal", QStringLiteral("нет строки с именем, прочитано 0 чисел")},
       {"one.fll", numbers(1), QStringLiteral("прочитано 1 число")},
       {"three.fll", numbers(3), QStringLiteral("прочитано 3 числа")},
       {"twelve.fll", numbers(12), QStringLiteral("прочитано 12 чисел")},
       {"21.fll", numbers(21), QStringLiteral("прочитано 21 число")},
-      {"22.fll", numbers(22), QStringLiteral("прочитано 22 числа")},
   };
   for (const auto& [file, bytes, read] : cases) {
-    const fs::path path = Fuel(file);
-    std::ofstream(path, std::ios::binary) << bytes;
-    if (file == "huge.fll") fs::resize_file(path, std::uintmax_t{4} << 30);  // no line end
-    QVERIFY(!Form().LoadFuel(path));
+    std::ofstream(Fuel(file), std::ios::binary) << bytes;
+    QVERIFY(!w_->Load(file));
     QCOMPARE(Said(), QStringLiteral("Внимание !: Файл топлива неполный: %1 из 50").arg(read));
-    QCOMPARE(Form().windowTitle(), library::ToQString(path));
-    // "Сохранить" asks for a name (cancelled here) instead of writing over the file.
-    w_->dialogs.save_requests.clear();
-    QVERIFY(!Form().Save());
-    QCOMPARE(w_->dialogs.save_requests.size(), 1);
-    if (fs::file_size(path) < 4096) QCOMPARE(test::ReadBytes(path), bytes);
-    fs::remove(path);
   }
-  // Fifty numbers are a whole fuel: nothing said, saved to its own file.
-  std::ofstream(Fuel("whole.fll"), std::ios::binary) << numbers(50);
-  QVERIFY(w_->Load("whole.fll"));
-  QCOMPARE(Said(), QString());
-  QCOMPARE(Form().FilePath(), Fuel("whole.fll"));
+  // "Сохранить" asks for a name (cancelled here) instead of writing over the file.
+  QCOMPARE(Form().windowTitle(), Path("21.fll"));
+  QVERIFY(!Form().Save());
+  QCOMPARE(w_->dialogs.save_requests.size(), 1);
+  QCOMPARE(test::ReadBytes(Fuel("21.fll")), numbers(21));
 }
 
-void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk() {
+void TForm2Test::SavingFollowsTheNameAndKeepsTheOldFileOnAFullDisk() {
   const fs::path original = test::WriteFuel(Fuel("a.fll"), "Уголь Д", 1, {10, 20.5f, 55, 4, 1});
   const std::string original_bytes = test::ReadBytes(original);
   const std::string other_bytes = test::ReadBytes(test::WriteFuel(Fuel("b.fll"), "Другой", 2));
@@ -168,16 +121,13 @@ void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk() {
   test::ScriptedDialogs& dialogs = w_->dialogs;
   QSignalSpy finished(&Form(), &ui::TForm2::SaveFinished);
   // "Сохранить" writes the fuel's own file without asking; unchanged, byte for byte.
-  QVERIFY(Form().Save());
+  QVERIFY(Form().Save() && dialogs.save_requests.isEmpty());
   QCOMPARE(test::ReadBytes(original), original_bytes);
-  QTest::keyClicks(Form().ComboBox1, QStringLiteral(" 2"));
-  QVERIFY(Form().Save() && !Form().HasUnsavedEdits() && dialogs.save_requests.isEmpty());
-  QCOMPARE(NameInFile("a.fll"), QStringLiteral("Уголь Д 2"));
   // "Сохранить как..." asks, proposing the fuel's name in the save folder.
   dialogs.save_answers = {Path("copy")};
   QVERIFY(Form().SaveAs());
-  QCOMPARE(dialogs.save_requests.value(0).folder, Path("Уголь Д 2.fll"));
-  QCOMPARE(test::ReadBytes(Fuel("copy.fll")), test::ReadBytes(original));
+  QCOMPARE(dialogs.save_requests.value(0).folder, Path("Уголь Д.fll"));
+  QCOMPARE(test::ReadBytes(Fuel("copy.fll")), original_bytes);
   QCOMPARE(Form().FilePath(), Fuel("copy.fll"));
   // An existing file is asked about: No asks for another name (none given), Yes replaces it.
   const QString replace =
@@ -190,26 +140,41 @@ void TForm2Test::SavingAsksBeforeReplacingAndKeepsTheOldFileOnAFullDisk() {
   QCOMPARE(Form().FilePath(), Fuel("copy.fll"));
   QVERIFY(Form().SaveAs());
   QCOMPARE(Said(), replace + "\n\n" + replace);
-  QCOMPARE(test::ReadBytes(Fuel("b.fll")), test::ReadBytes(original));
+  QCOMPARE(test::ReadBytes(Fuel("b.fll")), original_bytes);
+  // The name as typed: "*" at once; characters the file's code page lacks are refused with
+  // a hint.
+  QLineEdit& name = *Form().ComboBox1;
+  name.setFocus();
+  test::TypeKeys(name, QStringLiteral(" 2"));
+  QCOMPARE(Form().windowTitle(), Path("b.fll") + QStringLiteral("*"));
+  QSignalSpy rejected(&name, &QLineEdit::inputRejected);
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x94\xA5");
+  test::TypeKeys(name, QStringLiteral("α") + emoji + QStringLiteral(" №2 – Ё a"));
+  QCOMPARE(rejected.count(), 2);
+  QVERIFY(QToolTip::text().contains(emoji) && QToolTip::text().contains("Windows-1251"));
   // A full disk: the old file stays whole, the reason is said, the edits stay unsaved.
-  QTest::keyClicks(Form().ComboBox1, QStringLiteral(" 3"));
-  const fuel::WriteCall real_write =
-      fuel::SetWriteCallForTesting([](int, const void*, std::size_t) -> ssize_t {
-        errno = ENOSPC;
-        return -1;
-      });
-  const bool saved_on_full_disk = Form().Save();
-  fuel::SetWriteCallForTesting(real_write);
-  QVERIFY(!saved_on_full_disk);
+  QVERIFY(![&] {
+    const test::FullDisk full;
+    return Form().Save();
+  }());
   QCOMPARE(Said(), QStringLiteral("Ошибка: Не удалось сохранить файл %1\nNo space left on device")
                        .arg(Path("b.fll")));
-  QCOMPARE(test::ReadBytes(Fuel("b.fll")), test::ReadBytes(original));
+  QCOMPARE(test::ReadBytes(Fuel("b.fll")), original_bytes);
   QCOMPARE(Form().windowTitle(), Path("b.fll") + QStringLiteral("*"));
-  // A new fuel has no file: "Сохранить" asks for one, proposing the fuel's name.
+  QVERIFY(Form().Save());
+  QCOMPARE(Form().windowTitle(), Path("b.fll"));
+  QCOMPARE(NameInFile("b.fll"), QStringLiteral("Уголь Д 2 №2 – Ё a"));
+  QTest::keyClicks(&name, QString(60, QChar('x')));
+  QCOMPARE(name.text().size(), 50);
+  // A new fuel has no file and is named by its name field: "Сохранить" asks, proposing it.
   Form().NewFuel();
+  QCOMPARE(Form().windowTitle(), QStringLiteral("Новое топливо"));
+  name.selectAll();
+  test::TypeKeys(name, QStringLiteral("Торф"));
+  QCOMPARE(Form().windowTitle(), QStringLiteral("Торф*"));
   dialogs.save_answers = {Path("new.fll")};
   QVERIFY(Form().Save());
-  QCOMPARE(dialogs.save_requests.last().folder, Path("Новое топливо.fll"));
+  QCOMPARE(dialogs.save_requests.last().folder, Path("Торф.fll"));
   QCOMPARE(Form().FilePath(), Fuel("new.fll"));
   QCOMPARE(finished.count(), 7);
 }
@@ -224,12 +189,10 @@ void TForm2Test::TheFileChangedOnDiskIsLoadedAgainOrAskedAbout() {
         << fuel::FormatFuelFile(fuel::Utf8ToCp1251(name), values);
   };
   QVERIFY(w_->Load("a.fll"));
-  const QString reloaded = QStringLiteral("Файл изменен на диске и загружен заново");
   // Replaced by a rename, as editors save: without unsaved edits it is loaded again.
   test::WriteFuel(path, "Уголь другой", 1, {11, 20, 55});
   QTRY_COMPARE(Form().ComboBox1->text(), QStringLiteral("Уголь другой"));
-  QCOMPARE(Form().StatusText(), reloaded);
-  QCOMPARE(w_->Doc().XLSheet10.Text(2, 0), std::string("11"));
+  QCOMPARE(Form().StatusText(), QStringLiteral("Файл изменен на диске и загружен заново"));
   QVERIFY(!Form().HasUnsavedEdits());
   // The window's own save is no change: when the watch looks again it asks nothing.
   QTest::keyClicks(Form().ComboBox1, QStringLiteral(" 2"));
@@ -257,7 +220,6 @@ void TForm2Test::TheFileChangedOnDiskIsLoadedAgainOrAskedAbout() {
   QCOMPARE(Form().ComboBox1->text(), QStringLiteral("Уголь с диска снова"));
   QCOMPARE(w_->Doc().XLSheet10.Text(2, 0), std::string("13"));
   QVERIFY(!Form().HasUnsavedEdits());
-  QCOMPARE(Form().StatusText(), reloaded);
   // Deleted: said; "Сохранить" writes it again without asking, and it is watched again.
   fs::remove(path);
   QTRY_COMPARE(Form().StatusText(),
@@ -268,91 +230,38 @@ void TForm2Test::TheFileChangedOnDiskIsLoadedAgainOrAskedAbout() {
   QTRY_COMPARE(Form().ComboBox1->text(), QStringLiteral("Торф"));
 }
 
-void TForm2Test::CaptionNameAndClosingFollowTheDocument() {
-  test::WriteFuel(Fuel("a.fll"), "Уголь", 1, {10, 20, 55});
-  QVERIFY(w_->Load("a.fll"));
-  QLineEdit& name = *Form().ComboBox1;
-  const QString path = Path("a.fll");
-  QTest::keyClicks(&name, QStringLiteral(" 2"));
-  QCOMPARE(Form().windowTitle(), path + QStringLiteral("*"));
-  // Characters the file's code page lacks are refused as typed, with a hint; at most 50.
-  name.setFocus();
-  QSignalSpy rejected(&name, &QLineEdit::inputRejected);
-  const QString emoji = QString::fromUtf8("\xF0\x9F\x94\xA5");
-  TypeText(name, QStringLiteral("α") + emoji);
-  QCOMPARE(rejected.count(), 2);
-  QVERIFY(QToolTip::text().contains(emoji) && QToolTip::text().contains("Windows-1251"));
-  TypeText(name, QStringLiteral(" №2 – Ё a"));
-  QVERIFY(Form().Save());
-  QCOMPARE(Form().windowTitle(), path);
-  QCOMPARE(NameInFile("a.fll"), QStringLiteral("Уголь 2 №2 – Ё a"));
-  QTest::keyClicks(&name, QString(60, QChar('x')));
-  QCOMPARE(name.text().size(), 50);
-
-  // Closing asks first: Cancel keeps the window, Yes saves and closes. (The other answers:
-  // app_test.)
-  QSignalSpy closed(&Form(), &ui::TForm2::FormClosed);
-  w_->dialogs.answers = {QMessageBox::Cancel, QMessageBox::Yes};
-  QVERIFY(!Form().close() && Form().isVisible());
-  QVERIFY(Form().close());
-  QCOMPARE(w_->dialogs.messages.size(), 2);
-  QCOMPARE(closed.count(), 1);
-  QCOMPARE(NameInFile("a.fll"), name.text());
-  // A new fuel is named by its name field; unchanged, it closes without a question.
-  QVERIFY(w_->Show());
-  Form().NewFuel();
-  QCOMPARE(Form().windowTitle(), QStringLiteral("Новое топливо"));
-  Form().ComboBox1->selectAll();
-  TypeText(*Form().ComboBox1, QStringLiteral("Торф"));
-  QCOMPARE(Form().windowTitle(), QStringLiteral("Торф*"));
-  Form().NewFuel();
-  QVERIFY(Form().close());
-  QCOMPARE(w_->dialogs.messages.size(), 2);
-}
-
 void TForm2Test::MixtureTabShowsTheMixtureOfTheFuelsPicked() {
   ui::MixturePage& page = *Form().TabSheet7;
   Form().PageControl1->setCurrentWidget(&page);
-  // Whether the component page shows the document's count, total, results and button.
-  const auto shows_the_document = [&] {
-    const Doc& doc = w_->Doc();
-    bool same = page.Edit1->text() == QString::fromStdString(doc.Edit1) &&
-                page.Edit3->text() == QString::fromStdString(doc.Edit3) &&
-                page.SpeedButton13->isEnabled() == doc.SpeedButton13;
-    for (int row = 0; row < doc.XLSheet14.RowCount(); ++row) {
-      same = same && test::Shown(*page.XLGrid14, 1, row) ==
-                         QString::fromStdString(doc.XLSheet14.Text(1, row));
-    }
-    return same;
-  };
   // The example coal and gas picked as the user does.
   for (const auto& [slot, file] : {std::pair{1, "Каменный уголь.fll"}, {2, "Природный газ.fll"}}) {
     QVERIFY(Form().LoadFuel(test::ExampleFuel(file)));
     QTabBar& bar = *page.GSPages1->tabBar();
     QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(slot - 1).center());
     QTest::mouseClick(page.Slot(slot).pick, Qt::LeftButton);
-    QCOMPARE(page.GSPages1->currentIndex(), slot - 1);
   }
   QCOMPARE(page.GSEdit4->text(), QStringLiteral("газообразное топливо"));
   QTest::keyClicks(page.Edit2, QStringLiteral("60"));
-  QVERIFY(shows_the_document() && !page.SpeedButton13->isEnabled());
   QTest::keyClicks(page.Edit4, QStringLiteral("40"));
   Doc reference;
   QVERIFY(test::BuildSixtyFortyMixture(reference));
   QCOMPARE(test::FirstDifference(w_->Doc(), reference, {&Doc::XLFuel, &Doc::XLSheet14}), QString());
-  QVERIFY(shows_the_document() && page.SpeedButton13->isEnabled());
+  // The page shows the document's count, total, results and button.
+  QCOMPARE(page.Edit1->text(), QString::fromStdString(reference.Edit1));
+  QCOMPARE(page.Edit3->text(), QString::fromStdString(reference.Edit3));
+  QVERIFY(&page.XLGrid14->Model()->Sheet() == &w_->Doc().XLSheet14);
+  QVERIFY(page.SpeedButton13->isEnabled());
   // The results page runs the design, again when its input is typed (and repaired).
   QTest::mouseClick(page.SpeedButton13, Qt::LeftButton);
   QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet22);
   QVERIFY(test::TypeIntoCell(*page.XLGrid20, 1, 3, QStringLiteral("1250")));
-  QVERIFY(test::TypeAndLeave(*page.XLGrid20, 1, 2, QStringLiteral("1,2"), *Form().ComboBox1));
+  QVERIFY(test::TypeIntoCell(*page.XLGrid20, 1, 2, QStringLiteral("1,2"), {}, Form().ComboBox1));
   QCOMPARE(test::FirstDifference(w_->Doc(), reference, {&Doc::XLSheet16, &Doc::XLSheet17}),
            QString());
   QVERIFY(!Form().HasUnsavedEdits());  // the mixture is no part of the fuel
   // Its button leads back to the components.
   QTest::mouseClick(page.ComponentsButton, Qt::LeftButton);
   QCOMPARE(page.PageControl2->currentWidget(), page.TabSheet21);
-  QVERIFY(shows_the_document() && page.SpeedButton13->isEnabled());
   QCOMPARE(Said(), QString());
 }
 
