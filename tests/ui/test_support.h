@@ -111,9 +111,13 @@ inline void PressKey(QWidget& start, Qt::Key key, Qt::KeyboardModifiers modifier
 // One key event with its text per character, as a keyboard layout sends them.
 inline void TypeKeys(QWidget& start, const QString& text) {
   for (const char32_t code : text.toUcs4()) {
-    QWidget* focus = QApplication::focusWidget();
-    QTest::sendKeyEvent(QTest::Click, focus != nullptr ? focus : &start, Qt::Key_unknown,
-                        QString::fromUcs4(&code, 1), Qt::NoModifier);
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &start;
+    if (code < 0x80) {  // the key of an ASCII character, with its key code
+      QTest::keyClick(target, static_cast<char>(code));
+    } else {  // a Cyrillic letter: its text, as a keyboard layout gives it
+      QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString::fromUcs4(&code, 1),
+                          Qt::NoModifier);
+    }
   }
 }
 
