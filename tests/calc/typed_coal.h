@@ -23,12 +23,6 @@ inline void TypeWorkedCoal(FuelDocument& doc, bool with_heating_value = true) {
   doc.ComboBox3 = test::kWorkedCoalType;
 }
 
-// The worked coal typed and its edit cycle run.
-inline void LoadCoal(FuelDocument& doc) {
-  TypeWorkedCoal(doc);
-  XLGrid1EditModeChanged(doc);
-}
-
 // Types the inputs of the design sheet and runs the design.
 inline void Design(FuelDocument& doc, const std::string& alpha, int kind, const std::string& given,
                    const std::string& carryover = "0.95") {
