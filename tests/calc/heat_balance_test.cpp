@@ -131,8 +131,7 @@ TEST_F(ExampleCoalTest, NonNumbersAndZeroDivisors) {
 
   // Bases: W 60 with A 40 leaves no combustible mass; W 100 no dry mass.
   FuelDocument wet;
-  for (const auto& [r, text] : std::map<int, std::string>{{1, "60"}, {2, "40"}, {10, "1000"}})
-    wet.XLSheet3.SetText(1, r, text);
+  Type(wet.XLSheet3, {{1, "60"}, {2, "40"}, {10, "1000"}});
   XLGrid1EditModeChanged(wet);
   EXPECT_EQ(Values(wet.XLSheet19, {row::kDryFirst + 5, row::kDafFirst, row::kDryHeatingValue,
                                    row::kDafHeatingValue}),
