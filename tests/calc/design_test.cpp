@@ -110,12 +110,8 @@ TEST(DesignTest, FallbacksAreTold) {
   };
   FuelDocument doc(',');
   ASSERT_TRUE(test::OpenDesignedExample(doc, "Каменный уголь.fll"));
-  for (const auto& [alpha, given, carryover, told] : cases) {
-    doc.XLSheet15.SetText(1, 2, alpha);
-    doc.XLSheet15.SetText(1, 3, given);
-    doc.XLSheet15.SetText(1, 4, carryover);
-    EXPECT_EQ(NoticesText(XLGrid15EditModeChanged(doc)), told) << alpha << given;
-  }
+  for (const auto& [alpha, given, carryover, told] : cases)
+    EXPECT_EQ(NoticesText(Design(doc, alpha, 0, given, carryover)), told) << alpha << given;
   doc.XLSheet13.SetText(1, 0, "abc");
   EXPECT_EQ(NoticesText(XLGrid13EditModeChanged(doc)),
             "«abc» — не число, принят коэффициент уноса 0,95");
