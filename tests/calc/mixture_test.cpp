@@ -178,8 +178,9 @@ TEST(MixtureTest, GasesOnlyCarryNoAsh) {
   EXPECT_EQ(doc.XLSheet14.Text(1, 3), "");
 }
 
-// The design parameters come from the volumes as shown, with three decimals; the inputs
-// fall back as the single fuel's do.
+// The design parameters come from the volumes as shown, with three decimals. A given value
+// that fixes no state empties the state cells; the derived parameters stay, and the unit,
+// per kilogram, follows the kind. The inputs fall back as the single fuel's do.
 TEST(MixtureTest, DesignParametersFromTheThreeDecimalVolumes) {
   FuelDocument doc(',');
   LoadCoal(doc);
@@ -192,6 +193,13 @@ TEST(MixtureTest, DesignParametersFromTheThreeDecimalVolumes) {
   Texts shown;
   for (int row = 5; row <= 10; ++row) shown.push_back(doc.XLSheet17.Text(1, row));
   EXPECT_EQ(shown, (Texts{"0,6795", "7,401", "0,1405", "0,0893", "0,2298", "0,019365"}));
+  ASSERT_EQ(doc.XLSheet17.Text(4, 5), "100");
+  doc.XLSheet17.SetInteger(0, 3, 1);
+  doc.XLSheet17.SetText(1, 3, "0");
+  XLGrid20EditModeChanged(doc);
+  EXPECT_EQ((Texts{doc.XLSheet17.Text(4, 5), doc.XLSheet17.Text(4, 6), doc.XLSheet17.Text(4, 7),
+                   doc.XLSheet17.Text(1, 5), doc.XLSheet17.Text(2, 3)}),
+            (Texts{"", "", "", "0,6795", "кДж/кг"}));
 
   doc.XLSheet17.SetText(1, 2, "");  // an empty excess air counts as 1
   doc.XLSheet17.SetText(4, 2, "1,5");
@@ -207,24 +215,6 @@ TEST(MixtureTest, DesignParametersFromTheThreeDecimalVolumes) {
     EXPECT_EQ(doc.XLSheet17.Text(1, 5), "") << alpha;
     EXPECT_EQ(doc.XLSheet17.Text(1, 10), "") << alpha;
   }
-}
-
-// A given value that fixes no state empties the mixture's state cells; the derived
-// parameters stay, and the unit, per kilogram, follows the kind.
-TEST(MixtureTest, GivenValueThatFixesNoStateEmptiesTheState) {
-  FuelDocument doc;
-  CoalAndGas(doc, "60", "40");
-  doc.XLSheet17.SetText(1, 2, "1.2");
-  const auto type = [&doc](int kind, const std::string& given) {
-    doc.XLSheet17.SetInteger(0, 3, kind);
-    doc.XLSheet17.SetText(1, 3, given);
-    XLGrid20EditModeChanged(doc);
-    return Texts{doc.XLSheet17.Text(4, 5), doc.XLSheet17.Text(4, 6), doc.XLSheet17.Text(4, 7),
-                 doc.XLSheet17.Text(1, 5), doc.XLSheet17.Text(2, 3)};
-  };
-  const Texts derived = type(0, "1000");
-  ASSERT_EQ(derived[0], "1000");
-  EXPECT_EQ(type(1, "0"), (Texts{"", "", "", derived[3], "кДж/кг"}));
 }
 
 // A heating value per kilogram beyond single precision fails loudly, never shows "inf".

@@ -82,32 +82,41 @@ std::string Text(const sheets::Sheet& sheet, int col, int row) {
 
 // Every row that is no heading, in every block but those the report labels itself
 // (`relabelled`), shows a label, a value and a unit that stand side by side in one of
-// `sheets`, the value not empty.
-void ExpectRowsShowTheirCells(const std::vector<ReportBand>& bands,
+// `sheets`, the value not empty; the enthalpy table shows `table` column by column.
+void ExpectShownAsOnTheSheets(const FuelReport& report,
                               std::initializer_list<const sheets::Sheet*> sheets,
-                              const std::set<std::string>& relabelled) {
-  const auto on_a_sheet = [&sheets](const ReportRow& row) {
-    for (const sheets::Sheet* sheet : sheets) {
-      for (int r = 0; r < sheet->RowCount(); ++r) {
-        for (int c = 0; c + 1 < sheet->ColCount(); ++c) {
-          if (Text(*sheet, c, r) == row.label && Text(*sheet, c + 1, r) == row.value &&
-              Text(*sheet, c + 2, r) == row.unit) {
-            return true;
-          }
-        }
-      }
-    }
-    return false;
-  };
-  ForEachBlock(bands, [&](const ReportBlock& block) {
+                              const std::set<std::string>& relabelled, const sheets::Sheet& table) {
+  ASSERT_EQ(report.enthalpy.rows.size(), static_cast<std::size_t>(table.ColCount()));
+  for (int c = 0; c < table.ColCount(); ++c)
+    for (int r = 0; r < 4; ++r)
+      EXPECT_EQ(report.enthalpy.rows[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)],
+                Text(table, c, r));
+  std::set<std::string> side_by_side;
+  for (const sheets::Sheet* sheet : sheets)
+    for (int r = 0; r < sheet->RowCount(); ++r)
+      for (int c = 0; c + 1 < sheet->ColCount(); ++c)
+        side_by_side.insert(Text(*sheet, c, r) + " | " + Text(*sheet, c + 1, r) + " | " +
+                            Text(*sheet, c + 2, r));
+  ForEachBlock(report.bands, [&](const ReportBlock& block) {
     if (relabelled.contains(block.title)) return;
     for (const ReportRow& row : block.rows) {
       if (row.heading || row.label.starts_with("Задано: ")) continue;
+      const std::string shown = row.label + " | " + row.value + " | " + row.unit;
       EXPECT_FALSE(row.value.empty()) << block.title << ": " << row.label;
-      EXPECT_TRUE(on_a_sheet(row)) << block.title << ": " << row.label << " " << row.value << " "
-                                   << row.unit << " is on no sheet";
+      EXPECT_TRUE(side_by_side.contains(shown))
+          << block.title << ": " << shown << " is on no sheet";
     }
   });
+}
+
+// The mixture's header as one text: the title, each component with its share, the total,
+// and "red" when the total is shown red.
+std::string Header(const FuelDocument& doc) {
+  const ReportHeader header = MakeFuelReport(doc, true).header;
+  std::string text = header.title;
+  for (const auto& component : header.components)
+    text += "; " + component.line + " " + component.share;
+  return text + "; " + header.total_label + " " + header.total + (header.total_red ? " red" : "");
 }
 
 TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
@@ -127,9 +136,9 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
                 "Исходные данные 15, Конденсация водяных паров 1 | Тепловой баланс котла 11, "
                 "Теоретическая температура горения 4, Условное топливо 5 | Анализ дымовых газов "
                 "2, Выбросы CO2 и SO2 8, Состав на сухую и горючую массу 8"}));
-  ExpectRowsShowTheirCells(
-      report.bands, {&doc.XLSheet3, &doc.XLSheet4, &doc.XLSheet2, &doc.XLSheet15, &doc.XLSheet19},
-      {"Исходные данные", "Состав на сухую и горючую массу"});
+  ExpectShownAsOnTheSheets(
+      report, {&doc.XLSheet3, &doc.XLSheet4, &doc.XLSheet2, &doc.XLSheet15, &doc.XLSheet19},
+      {"Исходные данные", "Состав на сухую и горючую массу"}, doc.XLSheet6);
 
   // The composition's total bold.
   const ReportBlock* composition = FindBlock(report.bands, "Состав топлива");
@@ -159,13 +168,6 @@ TEST(ReportBlocksTest, CoalShowsItsSheetsBlockByBlock) {
     EXPECT_EQ(shown.value2, daf < 0 ? "" : Text(doc.XLSheet19, 1, daf)) << label;
   }
 
-  // The enthalpy table: a row per temperature of the table sheet.
-  ASSERT_EQ(report.enthalpy.rows.size(), static_cast<std::size_t>(doc.XLSheet6.ColCount()));
-  for (int r = 0; r < 4; ++r) {
-    EXPECT_EQ(report.enthalpy.rows.back()[static_cast<std::size_t>(r)],
-              Text(doc.XLSheet6, doc.XLSheet6.ColCount() - 1, r));
-  }
-
   // A moisture of -5: the report names the value and its range under the total.
   doc.XLSheet3.SetText(1, 1, "-5");
   XLGrid1EditModeChanged(doc);
@@ -186,9 +188,8 @@ TEST(ReportBlocksTest, GasIsPerCubicMetreWithoutBasesOrNorms) {
                 "Исходные данные 13, Конденсация водяных паров 1 | Тепловой баланс котла 8, "
                 "Теоретическая температура горения 4, Условное топливо 3 | Анализ дымовых газов "
                 "1, Выбросы CO2 и SO2 6"}));
-  ExpectRowsShowTheirCells(report.bands,
-                           {&doc.XLSheet1_2, &doc.XLSheet2, &doc.XLSheet15, &doc.XLSheet19},
-                           {"Исходные данные"});
+  ExpectShownAsOnTheSheets(report, {&doc.XLSheet1_2, &doc.XLSheet2, &doc.XLSheet15, &doc.XLSheet19},
+                           {"Исходные данные"}, doc.XLSheet6);
   EXPECT_EQ(report.enthalpy.title, "Энтальпии воздуха и продуктов сгорания при α = 1, кДж/м³");
 
   // A fuel not loaded from a file names none; under the 1973 norms, says so.
@@ -204,18 +205,11 @@ TEST(ReportBlocksTest, MixtureListsTheComponentsThatTakePart) {
   ASSERT_TRUE(test::BuildSixtyFortyMixture(doc));
   TypeWorkedInputs(doc.XLSheet20);
   SpeedButton13Click(doc);
-  FuelReport report = MakeFuelReport(doc, true);
-  EXPECT_EQ(report.header.title, "Смесь топлив");
+  const FuelReport report = MakeFuelReport(doc, true);
+  const std::string coal = "Каменный уголь марки Д (каменный уголь) ";
+  const std::string gas = "Природный газ (газообразное топливо) 40 %; Сумма долей по массе ";
+  EXPECT_EQ(Header(doc), "Смесь топлив; 1. " + coal + "60 %; 2. " + gas + "100 %");
   EXPECT_EQ(ReportTitle(doc, false), doc.ComboBox1);
-  ASSERT_EQ(report.header.components.size(), 2U);
-  for (std::size_t i = 0; i < 2; ++i) {
-    EXPECT_EQ(report.header.components[i].line, std::to_string(i + 1) + ". " + doc.Slots[i].name +
-                                                    " (" + doc.Slots[i].type_name + ")");
-    EXPECT_EQ(report.header.components[i].share, i == 0 ? "60 %" : "40 %");
-  }
-  EXPECT_EQ(report.header.total_label, "Сумма долей по массе");
-  EXPECT_EQ(report.header.total, "100 %");
-  EXPECT_FALSE(report.header.total_red);
 
   // The balance beside the design, headed as on the tab, its inputs under the tab's
   // inputs heading; its results under the tab's second heading.
@@ -228,28 +222,22 @@ TEST(ReportBlocksTest, MixtureListsTheComponentsThatTakePart) {
                     Text(doc.XLSheet20, 0, hb::kFurnaceHeading) +
                     " 4, Анализ дымовых газов 2 | Выбросы CO2 и SO2 8, Условное топливо 5, "
                     "Конденсация водяных паров 1"}));
-  ExpectRowsShowTheirCells(report.bands, {&doc.XLSheet14, &doc.XLSheet17, &doc.XLSheet20},
-                           {inputs_title});
+  ExpectShownAsOnTheSheets(report, {&doc.XLSheet14, &doc.XLSheet17, &doc.XLSheet20}, {inputs_title},
+                           doc.XLSheet16);
   EXPECT_EQ(FindRow(FindBlock(report.bands, inputs_title), "q4").value, "1.5");
-  EXPECT_EQ(report.enthalpy.rows.size(), static_cast<std::size_t>(doc.XLSheet16.ColCount()));
-  EXPECT_EQ(report.enthalpy.rows.front()[1], Text(doc.XLSheet16, 0, 1));
 
-  // A third slot with no fuel, and a share of 0, take no part; the numbers follow those
-  // listed. A total that is not 100 is red.
+  // A third slot with no fuel, and a share of 0 or of no number, take no part; the numbers
+  // follow those listed. A total that is not 100 is red.
   SetComponentCount(doc, "3");
-  doc.Slots[0].share = "0";
-  doc.Edit3 = "40";
-  report = MakeFuelReport(doc, true);
-  ASSERT_EQ(report.header.components.size(), 1U);
-  EXPECT_EQ(report.header.components[0].line.substr(0, 3), "1. ");
-  EXPECT_EQ(report.header.components[0].share, "40 %");
-  EXPECT_TRUE(report.header.total_red);
-  doc.Edit3 = "100,0";
-  EXPECT_FALSE(MakeFuelReport(doc, true).header.total_red);
-  doc.Slots[0].share = "abc";
-  EXPECT_EQ(MakeFuelReport(doc, true).header.components.size(), 1U);
-  doc.Slots[0].share = "12,5";
-  EXPECT_EQ(MakeFuelReport(doc, true).header.components.size(), 2U);
+  for (const auto& [share, total, shown] :
+       std::vector<std::tuple<const char*, const char*, std::string>>{
+           {"0", "40", "1. " + gas + "40 % red"},
+           {"abc", "100,0", "1. " + gas + "100,0 %"},
+           {"12,5", "100,0", "1. " + coal + "12,5 %; 2. " + gas + "100,0 %"}}) {
+    doc.Slots[0].share = share;
+    doc.Edit3 = total;
+    EXPECT_EQ(Header(doc), "Смесь топлив; " + shown) << share;
+  }
 }
 
 // CSV for a spreadsheet: free texts that a spreadsheet never takes for formulas, and a

@@ -64,9 +64,7 @@ TEST(SinglePrecisionTest, ResultsAreShownFromTheirSingle) {
   XLGrid1EditModeChanged(coal);
   // α 1.75: Vg = 6.25120013952 + 0.75 · 5.74980020523 = 10.56355029345, whose single
   // lies below 10.56355.
-  coal.XLSheet15.SetText(1, 2, "1.75");
-  coal.XLSheet15.SetText(1, 4, "0.95");
-  XLGrid15EditModeChanged(coal);
+  test_support::Design(coal, "1.75", 0, "100");
   EXPECT_EQ(Column(coal.XLSheet15, 1, 6, 11),
             (Texts{"0.73", "10.5635", "0.0985", "0.0625", "0.161", "0.013629"}));
 }

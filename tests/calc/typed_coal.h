@@ -23,20 +23,15 @@ inline void TypeWorkedCoal(FuelDocument& doc, bool with_heating_value = true) {
   doc.ComboBox3 = test::kWorkedCoalType;
 }
 
-// The worked coal typed and its edit cycle run.
-inline void LoadCoal(FuelDocument& doc) {
-  TypeWorkedCoal(doc);
-  XLGrid1EditModeChanged(doc);
-}
-
-// Types the inputs of the design sheet and runs the design.
-inline void Design(FuelDocument& doc, const std::string& alpha, int kind, const std::string& given,
-                   const std::string& carryover = "0.95") {
+// Types the inputs of the design sheet and runs the design; what it took instead of a text
+// that is no number.
+inline InputNotices Design(FuelDocument& doc, const std::string& alpha, int kind,
+                           const std::string& given, const std::string& carryover = "0.95") {
   doc.XLSheet15.SetText(1, 2, alpha);
   doc.XLSheet15.SetInteger(0, 3, kind);
   doc.XLSheet15.SetText(1, 3, given);
   doc.XLSheet15.SetText(1, 4, carryover);
-  XLGrid15EditModeChanged(doc);
+  return XLGrid15EditModeChanged(doc);
 }
 
 }  // namespace calc::test_support
