@@ -168,7 +168,7 @@ TEST(LookupTest, ShortcutSearchAgreesWithTheLiteralOne) {
       EXPECT_EQ(fast->air_enthalpy, literal->air_enthalpy) << target;
     }
   }
-  EXPECT_GE(unreachable, 2);  // the shortcut was taken
+  EXPECT_GE(unreachable, 2);  // targets the short cut gives up on once the bounds stop moving
 }
 
 // The gas line between its points, as the lookups interpolate within a 100 °C column.
