@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kSolidContents = 7;  // W, A, C, H, N, S, O: record rows 0..6
 constexpr int kGasContents = 12;   // CH4 .. CnHm: record rows 0..11
-constexpr int kSolidTotalRow = 8;
-constexpr int kGasTotalRow = 13;
 
 constexpr char kContentRange[] = "от 0 до 100 %";
 constexpr char kMoistureAshRange[] = "W + A менее 100 %";
@@ -76,9 +74,9 @@ void MarkCompositionRanges(FuelDocument& doc) {
   const std::vector<OutOfRangeContent> refused = CompositionOutOfRange(doc);
   const std::vector<OutOfRangeContent> none;
   const bool gas = IsGas(doc);
-  Mark(doc.XLSheet1_1, kSolidContents, kSolidTotalRow, gas ? none : refused);
-  Mark(doc.XLSheet3, kSolidContents, kSolidTotalRow, gas ? none : refused);
-  Mark(doc.XLSheet1_2, kGasContents, kGasTotalRow, gas ? refused : none);
+  Mark(doc.XLSheet1_1, kSolidContents, sheet_row::kCompositionTotal, gas ? none : refused);
+  Mark(doc.XLSheet3, kSolidContents, sheet_row::kCompositionTotal, gas ? none : refused);
+  Mark(doc.XLSheet1_2, kGasContents, sheet_row::kGasTotal, gas ? refused : none);
 }
 
 }  // namespace calc

@@ -3,7 +3,6 @@
 #include "calc/emissions.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 #include "calc/fuel_document.h"

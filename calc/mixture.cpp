@@ -231,7 +231,7 @@ void PickComponent(FuelDocument& doc, int slot) {
   auto& s = doc.Slots.at(static_cast<std::size_t>(col));
   s.name = doc.ComboBox1;
   s.type_name = FuelTypeName(doc.ComboBox3);
-  for (int row = 0; row < 50; ++row)
+  for (int row = 0; row < fuel::kRecordSize; ++row)
     doc.XLFuel.SetValue(col, row, doc.XLSheet10.At(kRecordValueCol, row).value);
   RecalcMixture(doc);
 }

@@ -107,7 +107,7 @@ Block CompositionBlock(const FuelDocument& doc) {
 Block PropertiesBlock(const FuelDocument& doc) {
   Block block{"Характеристики", {}};
   if (doc.GasSheetsShown) {
-    AddRows(block, doc.XLSheet1_2, {15, 16});
+    AddRows(block, doc.XLSheet1_2, {sheet_row::kGasHeatingValue, sheet_row::kGasDensity});
   } else if (doc.RadioButton1) {
     AddRows(block, doc.XLSheet1_1, {sheet_row::kHeatingValue1973, sheet_row::kVolatiles1973});
   } else {

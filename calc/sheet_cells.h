@@ -23,6 +23,7 @@ inline constexpr int kVolatiles1998 = 14;     // XLSheet3
 // Gas, XLSheet1_2: the composition in rows 1..12, its total, the heating value per m3.
 inline constexpr int kGasTotal = 13;
 inline constexpr int kGasHeatingValue = 15;  // kJ/m3
+inline constexpr int kGasDensity = 16;       // kg/m3
 
 // XLSheet4: moisture and ash per unit of heat (kg/MJ), and the slagging list cell.
 inline constexpr int kReducedMoisture = 1;

@@ -180,7 +180,7 @@ Json BatchJson(const calc::FuelDocument& doc) {
   json["name"] = doc.ComboBox1;
   json["type"] = doc.ComboBox3;
   json["heating_value"] = HeatingValueText(doc);
-  json["volumes"] = VolumesJson(doc.XLSheet2, 2);
+  json["volumes"] = VolumesJson(doc.XLSheet2, calc::sheet_row::kVolumes);
   json["volume_unit"] = doc.XLSheet2.Text(2, calc::sheet_row::kVolumes);
   json["design"] = DesignJson(doc.XLSheet15);
   json["heat_balance"] = HeatBalanceJson(calc::FuelHeatBalanceTexts(doc));

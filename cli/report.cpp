@@ -9,6 +9,7 @@
 
 #include "calc/design_cells.h"
 #include "calc/enthalpy.h"
+#include "calc/enthalpy_table.h"
 #include "calc/sheet_cells.h"
 #include "cli/terminal_text.h"
 
@@ -91,9 +92,9 @@ std::string SheetText(const sheets::Sheet& sheet, int row_count) {
 
 Json EnthalpyJson(const sheets::Sheet& table) {
   Json enthalpy;
-  enthalpy["air"] = RowTexts(table, 1);
-  enthalpy["gas"] = RowTexts(table, 2);
-  enthalpy["ash"] = RowTexts(table, 3);
+  enthalpy["air"] = RowTexts(table, calc::enthalpy_row::kAir);
+  enthalpy["gas"] = RowTexts(table, calc::enthalpy_row::kGas);
+  enthalpy["ash"] = RowTexts(table, calc::enthalpy_row::kAsh);
   return enthalpy;
 }
 
